@@ -1,0 +1,652 @@
+#include "platform/gui/DeviceContext.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+namespace z5t8::platform::gui {
+
+namespace {
+
+constexpr Pixel kRgbMask = 0x00FFFFFF;
+
+// A ROP2 code is a truth table over (pen, destination) bits, offset by one.
+Pixel applyRop2(int code, Pixel p, Pixel d) {
+  unsigned t = unsigned(code - 1) & 15;
+  Pixel r = 0;
+  if (t & 1) r |= ~p & ~d;
+  if (t & 2) r |= ~p & d;
+  if (t & 4) r |= p & ~d;
+  if (t & 8) r |= p & d;
+  // Operations that ignore the destination overwrite alpha with 0 like the other
+  // drawing calls; the rest leave the destination's alpha alone.
+  bool overwrites = code == R2_BLACK || code == R2_WHITE || code == R2_COPYPEN || code == R2_NOTCOPYPEN;
+  return (r & kRgbMask) | (overwrites ? 0 : (d & ~kRgbMask));
+}
+
+// A ROP3 code's third byte is a truth table indexed by pattern, source and
+// destination bits (pattern the most significant).
+Pixel applyRop3(uint32_t rop, Pixel p, Pixel s, Pixel d) {
+  unsigned t = (rop >> 16) & 0xFF;
+  switch (t) {
+    case 0xCC: return s;
+    case 0xF0: return p;
+    case 0x00: return 0;
+    case 0xFF: return kRgbMask;
+    case 0x55: return d ^ kRgbMask;
+    case 0x5A: return p ^ d;
+    case 0x66: return s ^ d;
+    case 0x88: return s & d;
+    case 0xEE: return s | d;
+    default: break;
+  }
+  Pixel r = 0;
+  for (unsigned i = 0; i < 8; ++i) {
+    if (!(t & (1u << i))) continue;
+    r |= ((i & 4) ? p : ~p) & ((i & 2) ? s : ~s) & ((i & 1) ? d : ~d);
+  }
+  return r;
+}
+
+bool ropUsesSource(uint32_t rop) {
+  unsigned t = (rop >> 16) & 0xFF;
+  return ((t >> 2) & 0x33) != (t & 0x33);
+}
+
+Rect normalized(int32_t l, int32_t t, int32_t r, int32_t b) {
+  return {std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b)};
+}
+
+}  // namespace
+
+DeviceContext::DeviceContext(Surface* surface) : surface_(surface) { updateEffectiveClip(); }
+
+DeviceContext::DeviceContext(Surface* surface, Point deviceOffset, std::optional<Region> baseClip)
+    : surface_(surface), deviceOffset_(deviceOffset), baseClip_(std::move(baseClip)) {
+  updateEffectiveClip();
+}
+
+Surface* DeviceContext::selectSurface(Surface* surface) {
+  Surface* old = surface_;
+  surface_ = surface;
+  updateEffectiveClip();
+  return old;
+}
+
+// ---- mapping ----
+
+Point DeviceContext::setViewportOrg(int32_t x, int32_t y) {
+  Point old = state_.viewportOrg;
+  state_.viewportOrg = {x, y};
+  return old;
+}
+
+Point DeviceContext::offsetViewportOrg(int32_t dx, int32_t dy) {
+  Point old = state_.viewportOrg;
+  state_.viewportOrg = {old.x + dx, old.y + dy};
+  return old;
+}
+
+Point DeviceContext::setWindowOrg(int32_t x, int32_t y) {
+  Point old = state_.windowOrg;
+  state_.windowOrg = {x, y};
+  return old;
+}
+
+Point DeviceContext::offsetWindowOrg(int32_t dx, int32_t dy) {
+  Point old = state_.windowOrg;
+  state_.windowOrg = {old.x + dx, old.y + dy};
+  return old;
+}
+
+Point DeviceContext::lpToDp(Point p) const {
+  return {p.x - state_.windowOrg.x + state_.viewportOrg.x, p.y - state_.windowOrg.y + state_.viewportOrg.y};
+}
+
+Point DeviceContext::dpToLp(Point p) const {
+  return {p.x + state_.windowOrg.x - state_.viewportOrg.x, p.y + state_.windowOrg.y - state_.viewportOrg.y};
+}
+
+Rect DeviceContext::toSurface(const Rect& r) const {
+  return {sx(r.left), sy(r.top), sx(r.right), sy(r.bottom)};
+}
+
+// ---- clipping ----
+
+Region DeviceContext::deviceArea() const {
+  Region area;
+  if (surface_) area = Region(surface_->bounds().offset(-deviceOffset_.x, -deviceOffset_.y));
+  if (baseClip_) area.combine(area, *baseClip_, RGN_AND);
+  return area;
+}
+
+void DeviceContext::updateEffectiveClip() {
+  if (!surface_) {
+    effectiveClip_ = Region();
+    return;
+  }
+  effectiveClip_ = Region(surface_->bounds());
+  if (baseClip_) {
+    Region base = *baseClip_;
+    base.offset(deviceOffset_.x, deviceOffset_.y);
+    effectiveClip_.combine(effectiveClip_, base, RGN_AND);
+  }
+  if (state_.clip) {
+    Region user = *state_.clip;
+    user.offset(deviceOffset_.x, deviceOffset_.y);
+    effectiveClip_.combine(effectiveClip_, user, RGN_AND);
+  }
+}
+
+int DeviceContext::setUserClip(std::optional<Region> clip) {
+  state_.clip = std::move(clip);
+  updateEffectiveClip();
+  return effectiveClip_.complexity();
+}
+
+int DeviceContext::selectClipRgn(const Region* rgn) {
+  return setUserClip(rgn ? std::optional<Region>(*rgn) : std::nullopt);
+}
+
+int DeviceContext::extSelectClipRgn(const Region* rgn, int mode) {
+  if (mode == RGN_COPY) return selectClipRgn(rgn);
+  if (!rgn || mode < RGN_AND || mode > RGN_DIFF) return RGN_ERROR;
+  Region current = state_.clip ? *state_.clip : deviceArea();
+  Region result;
+  result.combine(current, *rgn, mode);
+  return setUserClip(std::move(result));
+}
+
+int DeviceContext::intersectClipRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  Point a = lpToDp({left, top}), b = lpToDp({right, bottom});
+  Region current = state_.clip ? *state_.clip : deviceArea();
+  current.intersect(normalized(a.x, a.y, b.x, b.y));
+  return setUserClip(std::move(current));
+}
+
+int DeviceContext::excludeClipRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  Point a = lpToDp({left, top}), b = lpToDp({right, bottom});
+  Region current = state_.clip ? *state_.clip : deviceArea();
+  current.subtract(normalized(a.x, a.y, b.x, b.y));
+  return setUserClip(std::move(current));
+}
+
+int DeviceContext::offsetClipRgn(int32_t dx, int32_t dy) {
+  if (state_.clip) {
+    state_.clip->offset(dx, dy);
+    updateEffectiveClip();
+  }
+  return effectiveClip_.complexity();
+}
+
+Rect DeviceContext::clipBox() const {
+  Rect b = effectiveClip_.box();
+  if (b.isEmpty()) return {};
+  int32_t dx = state_.windowOrg.x - state_.viewportOrg.x - deviceOffset_.x;
+  int32_t dy = state_.windowOrg.y - state_.viewportOrg.y - deviceOffset_.y;
+  return b.offset(dx, dy);
+}
+
+bool DeviceContext::visible(int32_t x, int32_t y) const { return effectiveClip_.contains({x, y}); }
+
+bool DeviceContext::ptVisible(int32_t x, int32_t y) const { return visible(sx(x), sy(y)); }
+
+bool DeviceContext::rectVisible(const Rect& r) const {
+  Rect s = toSurface(r);
+  return effectiveClip_.intersects(normalized(s.left, s.top, s.right, s.bottom));
+}
+
+// ---- state ----
+
+int DeviceContext::saveDC() {
+  saved_.push_back(state_);
+  return int(saved_.size());
+}
+
+bool DeviceContext::restoreDC(int level) {
+  int n = int(saved_.size());
+  int index = level < 0 ? n + level : level - 1;
+  if (level == 0 || index < 0 || index >= n) return false;
+  state_ = std::move(saved_[size_t(index)]);
+  saved_.resize(size_t(index));
+  updateEffectiveClip();
+  return true;
+}
+
+Pen DeviceContext::selectPen(const Pen& pen) { return std::exchange(state_.pen, pen); }
+Brush DeviceContext::selectBrush(const Brush& brush) { return std::exchange(state_.brush, brush); }
+Font DeviceContext::selectFont(const Font& font) { return std::exchange(state_.font, font); }
+ColorRef DeviceContext::setTextColor(ColorRef c) { return std::exchange(state_.textColor, c & kRgbMask); }
+ColorRef DeviceContext::setBkColor(ColorRef c) { return std::exchange(state_.bkColor, c & kRgbMask); }
+
+int DeviceContext::setBkMode(int mode) {
+  if (mode != TRANSPARENT && mode != OPAQUE) return 0;
+  return std::exchange(state_.bkMode, mode);
+}
+
+int DeviceContext::setROP2(int rop2) {
+  if (rop2 < R2_BLACK || rop2 > R2_WHITE) return 0;
+  return std::exchange(state_.rop2, rop2);
+}
+
+int DeviceContext::setPolyFillMode(int mode) {
+  if (mode != ALTERNATE && mode != WINDING) return 0;
+  return std::exchange(state_.polyFillMode, mode);
+}
+
+uint32_t DeviceContext::setTextAlign(uint32_t align) { return std::exchange(state_.textAlign, align); }
+
+Point DeviceContext::setBrushOrg(int32_t x, int32_t y) { return std::exchange(state_.brushOrg, Point{x, y}); }
+
+// ---- painting core ----
+
+DeviceContext::Ink DeviceContext::brushInk(const Brush& brush) const {
+  Ink ink;
+  ink.rop2 = state_.rop2;
+  if (brush.style == BS_PATTERN && brush.pattern) {
+    ink.pattern = brush.pattern.get();
+    ink.origin = {state_.brushOrg.x + deviceOffset_.x, state_.brushOrg.y + deviceOffset_.y};
+  } else {
+    ink.solid = pixelFromColor(brush.color);
+  }
+  return ink;
+}
+
+DeviceContext::Ink DeviceContext::penInk() const {
+  Ink ink;
+  ink.rop2 = state_.rop2;
+  ink.solid = pixelFromColor(state_.pen.color);
+  return ink;
+}
+
+void DeviceContext::paintRect(const Rect& r, const Ink& ink) {
+  if (!surface_ || r.isEmpty()) return;
+  Region::RectView view = effectiveClip_.rectView();
+  const auto* boxes = static_cast<const int32_t*>(view.data);
+  for (int i = 0; i < view.count; ++i) {
+    Rect c = intersectRect(r, {boxes[4 * i], boxes[4 * i + 1], boxes[4 * i + 2], boxes[4 * i + 3]});
+    if (c.isEmpty()) continue;
+    for (int32_t y = c.top; y < c.bottom; ++y) {
+      Pixel* row = surface_->scanLine(y);
+      if (!ink.pattern) {
+        if (ink.rop2 == R2_COPYPEN) {
+          std::fill(row + c.left, row + c.right, ink.solid);
+        } else {
+          for (int32_t x = c.left; x < c.right; ++x) row[x] = applyRop2(ink.rop2, ink.solid, row[x]);
+        }
+        continue;
+      }
+      const ColorRef* patternRow = ink.pattern->data() + size_t((y - ink.origin.y) & 7) * 8;
+      for (int32_t x = c.left; x < c.right; ++x) {
+        Pixel p = pixelFromColor(patternRow[(x - ink.origin.x) & 7]);
+        row[x] = ink.rop2 == R2_COPYPEN ? p : applyRop2(ink.rop2, p, row[x]);
+      }
+    }
+  }
+}
+
+void DeviceContext::paintSpans(std::span<const Span> spans, const Ink& ink) {
+  for (const Span& s : spans) paintRect({s.x0, s.y, s.x1, s.y + 1}, ink);
+}
+
+void DeviceContext::paintSurfaceRegion(const Region& rgn, const Ink& ink) {
+  Region clipped;
+  clipped.combine(rgn, effectiveClip_, RGN_AND);
+  for (const Rect& r : clipped.rects()) paintRect(r, ink);
+}
+
+void DeviceContext::plot(int32_t x, int32_t y, const Ink& ink) {
+  if (!surface_ || !visible(x, y)) return;
+  Pixel& d = surface_->scanLine(y)[x];
+  d = applyRop2(ink.rop2, ink.solid, d);
+}
+
+// ---- pixels ----
+
+ColorRef DeviceContext::getPixel(int32_t x, int32_t y) const {
+  int32_t px = sx(x), py = sy(y);
+  if (!surface_ || !visible(px, py)) return CLR_INVALID;
+  return colorFromPixel(surface_->scanLine(py)[px]);
+}
+
+ColorRef DeviceContext::setPixel(int32_t x, int32_t y, ColorRef c) {
+  int32_t px = sx(x), py = sy(y);
+  if (!surface_ || !visible(px, py)) return CLR_INVALID;
+  surface_->scanLine(py)[px] = pixelFromColor(c);
+  return c & kRgbMask;
+}
+
+// ---- rectangles ----
+
+void DeviceContext::fillRect(const Rect& r, const Brush& brush) {
+  if (brush.isNull()) return;
+  Ink ink = brushInk(brush);
+  ink.rop2 = R2_COPYPEN;
+  paintRect(toSurface(r), ink);
+}
+
+void DeviceContext::frameRect(const Rect& r, const Brush& brush) {
+  if (brush.isNull() || r.isEmpty()) return;
+  Ink ink = brushInk(brush);
+  ink.rop2 = R2_COPYPEN;
+  Rect s = toSurface(r);
+  paintRect({s.left, s.top, s.right, s.top + 1}, ink);
+  paintRect({s.left, s.bottom - 1, s.right, s.bottom}, ink);
+  paintRect({s.left, s.top + 1, s.left + 1, s.bottom - 1}, ink);
+  paintRect({s.right - 1, s.top + 1, s.right, s.bottom - 1}, ink);
+}
+
+void DeviceContext::invertRect(const Rect& r) {
+  Ink ink;
+  ink.rop2 = R2_NOT;
+  paintRect(toSurface(r), ink);
+}
+
+void DeviceContext::drawFocusRect(const Rect& r) {
+  if (r.isEmpty()) return;
+  Ink ink;
+  ink.rop2 = R2_XORPEN;
+  ink.solid = kRgbMask;
+  Rect s = toSurface(r);
+  // Every other pixel, counted in device coordinates so that a repeat cancels it.
+  auto dot = [&](int32_t x, int32_t y) {
+    if (((x - deviceOffset_.x + y - deviceOffset_.y) & 1) == 0) plot(x, y, ink);
+  };
+  for (int32_t x = s.left; x < s.right; ++x) {
+    dot(x, s.top);
+    if (s.bottom - 1 > s.top) dot(x, s.bottom - 1);
+  }
+  for (int32_t y = s.top + 1; y < s.bottom - 1; ++y) {
+    dot(s.left, y);
+    if (s.right - 1 > s.left) dot(s.right - 1, y);
+  }
+}
+
+void DeviceContext::patBlt(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t rop) {
+  if (!surface_) return;
+  Rect s = toSurface(normalized(x, y, x + w, y + h));
+  Ink ink = brushInk(state_.brush);
+  if (state_.brush.isNull()) ink.solid = 0;
+  Region::RectView view = effectiveClip_.rectView();
+  const auto* boxes = static_cast<const int32_t*>(view.data);
+  for (int i = 0; i < view.count; ++i) {
+    Rect c = intersectRect(s, {boxes[4 * i], boxes[4 * i + 1], boxes[4 * i + 2], boxes[4 * i + 3]});
+    for (int32_t py = c.top; py < c.bottom; ++py) {
+      Pixel* row = surface_->scanLine(py);
+      for (int32_t px = c.left; px < c.right; ++px) {
+        Pixel p = ink.pattern ? pixelFromColor((*ink.pattern)[size_t(((py - ink.origin.y) & 7) * 8 +
+                                                                     ((px - ink.origin.x) & 7))])
+                              : ink.solid;
+        row[px] = applyRop3(rop, p, 0, row[px]);
+      }
+    }
+  }
+}
+
+void DeviceContext::drawShape(const std::vector<Span>& shape) {
+  const Pen& pen = state_.pen;
+  int32_t w = pen.isNull() ? 0 : std::max(1, pen.width);
+  std::vector<Span> inner = w ? raster::erode(shape, w) : shape;
+  if (!state_.brush.isNull()) paintSpans(inner, brushInk(state_.brush));
+  if (w) paintSpans(raster::outline(shape, w), penInk());
+}
+
+void DeviceContext::rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  Rect r = toSurface(normalized(left, top, right, bottom));
+  const Pen& pen = state_.pen;
+  if (pen.isNull()) {
+    // Without a pen the rectangle is one pixel smaller, as with the classic call.
+    if (!state_.brush.isNull()) paintRect({r.left, r.top, r.right - 1, r.bottom - 1}, brushInk(state_.brush));
+    return;
+  }
+  int32_t w = std::max(1, pen.width);
+  Rect inner{r.left + w, r.top + w, r.right - w, r.bottom - w};
+  if (!state_.brush.isNull()) paintRect(inner, brushInk(state_.brush));
+  Ink ink = penInk();
+  if (inner.isEmpty()) {
+    paintRect(r, ink);
+    return;
+  }
+  paintRect({r.left, r.top, r.right, inner.top}, ink);
+  paintRect({r.left, inner.bottom, r.right, r.bottom}, ink);
+  paintRect({r.left, inner.top, inner.left, inner.bottom}, ink);
+  paintRect({inner.right, inner.top, r.right, inner.bottom}, ink);
+}
+
+void DeviceContext::ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  Rect r = toSurface(normalized(left, top, right, bottom));
+  if (state_.pen.isNull()) r = {r.left, r.top, r.right - 1, r.bottom - 1};
+  drawShape(raster::ellipse(r));
+}
+
+void DeviceContext::roundRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                              int32_t cornerWidth, int32_t cornerHeight) {
+  Rect r = toSurface(normalized(left, top, right, bottom));
+  if (state_.pen.isNull()) r = {r.left, r.top, r.right - 1, r.bottom - 1};
+  drawShape(raster::roundRect(r, std::abs(cornerWidth), std::abs(cornerHeight)));
+}
+
+void DeviceContext::polygon(std::span<const Point> points) {
+  if (points.size() < 2) return;
+  std::vector<Point> surfacePoints;
+  surfacePoints.reserve(points.size());
+  for (const Point& p : points) surfacePoints.push_back({sx(p.x), sy(p.y)});
+  if (!state_.brush.isNull())
+    paintSpans(raster::polygon(surfacePoints, state_.polyFillMode), brushInk(state_.brush));
+  if (state_.pen.isNull()) return;
+  for (size_t i = 0; i < surfacePoints.size(); ++i)
+    drawLine(surfacePoints[i], surfacePoints[(i + 1) % surfacePoints.size()]);
+}
+
+void DeviceContext::fillRgn(const Region& rgn, const Brush& brush) {
+  if (brush.isNull()) return;
+  Region s = rgn;
+  s.offset(sx(0), sy(0));
+  Ink ink = brushInk(brush);
+  ink.rop2 = R2_COPYPEN;
+  paintSurfaceRegion(s, ink);
+}
+
+void DeviceContext::paintRgn(const Region& rgn) {
+  if (state_.brush.isNull()) return;
+  Region s = rgn;
+  s.offset(sx(0), sy(0));
+  paintSurfaceRegion(s, brushInk(state_.brush));
+}
+
+void DeviceContext::frameRgn(const Region& rgn, const Brush& brush, int32_t w, int32_t h) {
+  // The frame is the part of the region within w, h of its outside.
+  Region inner = rgn;
+  const Point shifts[] = {{w, 0}, {-w, 0}, {0, h}, {0, -h}};
+  for (Point d : shifts) {
+    Region shifted = rgn;
+    shifted.offset(d.x, d.y);
+    inner.combine(inner, shifted, RGN_AND);
+  }
+  fillRgn(Region::combined(rgn, inner, RGN_DIFF), brush);
+}
+
+// ---- lines ----
+
+Point DeviceContext::moveTo(int32_t x, int32_t y) { return std::exchange(state_.penPos, Point{x, y}); }
+
+void DeviceContext::lineTo(int32_t x, int32_t y) {
+  Point from = state_.penPos;
+  state_.penPos = {x, y};
+  if (state_.pen.isNull()) return;
+  drawLine({sx(from.x), sy(from.y)}, {sx(x), sy(y)});
+}
+
+void DeviceContext::polyline(std::span<const Point> points) {
+  if (state_.pen.isNull()) return;
+  for (size_t i = 1; i < points.size(); ++i)
+    drawLine({sx(points[i - 1].x), sy(points[i - 1].y)}, {sx(points[i].x), sy(points[i].y)});
+}
+
+void DeviceContext::drawLine(Point from, Point to) {
+  if (!surface_) return;
+  Ink ink = penInk();
+  int32_t w = std::max(1, state_.pen.width);
+  std::vector<Span> dot;
+  if (w > 1) dot = raster::ellipse({-w / 2, -w / 2, w - w / 2, w - w / 2});
+  int64_t x = from.x, y = from.y;
+  int64_t dx = std::llabs(int64_t(to.x) - from.x), dy = -std::llabs(int64_t(to.y) - from.y);
+  int64_t stepX = from.x < to.x ? 1 : -1, stepY = from.y < to.y ? 1 : -1;
+  int64_t err = dx + dy;
+  // Lines far outside the surface are cut to a sane length first by clipping the
+  // walk: a point this far out can never be visible.
+  const int64_t limit = int64_t(1) << 20;
+  for (int64_t steps = 0; (x != to.x || y != to.y) && steps < 4 * limit; ++steps) {
+    if (w == 1) {
+      if (std::llabs(x) < limit && std::llabs(y) < limit) plot(int32_t(x), int32_t(y), ink);
+    } else {
+      for (const Span& s : dot)
+        paintRect({int32_t(x) + s.x0, int32_t(y) + s.y, int32_t(x) + s.x1, int32_t(y) + s.y + 1}, ink);
+    }
+    int64_t e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += stepX;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += stepY;
+    }
+  }
+}
+
+// ---- blits ----
+
+void DeviceContext::blit(Rect dst, const DeviceContext& src, Rect srcRect, BlitKind kind,
+                         uint32_t arg, BlendFunction blend) {
+  if (!surface_) return;
+  int32_t dw = dst.right - dst.left, dh = dst.bottom - dst.top;
+  int32_t sw = srcRect.right - srcRect.left, sh = srcRect.bottom - srcRect.top;
+  if (dw == 0 || dh == 0) return;
+  bool needsSource = kind != BlitKind::Rop || ropUsesSource(arg);
+  if (needsSource && (sw == 0 || sh == 0)) return;
+  bool mirrorX = (dw < 0) != (sw < 0), mirrorY = (dh < 0) != (sh < 0);
+  Rect d = normalized(dst.left, dst.top, dst.right, dst.bottom);
+  Rect s = normalized(srcRect.left, srcRect.top, srcRect.right, srcRect.bottom);
+  int64_t adw = d.width(), adh = d.height(), asw = s.width(), ash = s.height();
+
+  Region clipped = effectiveClip_;
+  clipped.intersect(d);
+  if (clipped.isEmpty()) return;
+  Rect box = clipped.box();
+
+  // Source column and row for each destination column and row (nearest pixel).
+  std::vector<int32_t> cols(size_t(box.width())), rows(size_t(box.height()));
+  for (int32_t x = box.left; x < box.right; ++x) {
+    int64_t j = needsSource ? (int64_t(x - d.left) * asw) / adw : 0;
+    if (mirrorX) j = asw - 1 - j;
+    cols[size_t(x - box.left)] = int32_t(s.left + j);
+  }
+  for (int32_t y = box.top; y < box.bottom; ++y) {
+    int64_t j = needsSource ? (int64_t(y - d.top) * ash) / adh : 0;
+    if (mirrorY) j = ash - 1 - j;
+    rows[size_t(y - box.top)] = int32_t(s.top + j);
+  }
+
+  // Reading from the surface being written needs a copy of the source part first.
+  const Surface* source = src.surface_;
+  Surface copy;
+  int32_t copyX = 0, copyY = 0;
+  if (needsSource && source == surface_ && source) {
+    Rect part = intersectRect(s, source->bounds());
+    if (!part.isEmpty()) {
+      copy.resize(part.width(), part.height());
+      for (int32_t y = part.top; y < part.bottom; ++y)
+        std::memcpy(copy.scanLine(y - part.top), source->scanLine(y) + part.left, size_t(part.width()) * 4);
+    }
+    copyX = part.left;
+    copyY = part.top;
+    source = &copy;
+  }
+  auto read = [&](int32_t x, int32_t y) -> Pixel {
+    if (!source) return 0;
+    x -= copyX;
+    y -= copyY;
+    if (x < 0 || y < 0 || x >= source->width() || y >= source->height()) return 0;
+    return source->scanLine(y)[x];
+  };
+
+  Ink ink = brushInk(state_.brush);
+  Pixel key = pixelFromColor(arg) & kRgbMask;
+  for (const Rect& c : clipped.rects()) {
+    for (int32_t y = c.top; y < c.bottom; ++y) {
+      Pixel* row = surface_->scanLine(y);
+      int32_t srcY = rows[size_t(y - box.top)];
+      for (int32_t x = c.left; x < c.right; ++x) {
+        Pixel sp = needsSource ? read(cols[size_t(x - box.left)], srcY) : 0;
+        Pixel& dp = row[x];
+        switch (kind) {
+          case BlitKind::Rop: {
+            Pixel p = ink.pattern ? pixelFromColor((*ink.pattern)[size_t(((y - ink.origin.y) & 7) * 8 +
+                                                                       ((x - ink.origin.x) & 7))])
+                                  : ink.solid;
+            dp = arg == SRCCOPY ? sp : applyRop3(arg, p, sp, dp);
+            break;
+          }
+          case BlitKind::Transparent:
+            if ((sp & kRgbMask) != key) dp = sp;
+            break;
+          case BlitKind::Alpha: {
+            unsigned ca = blend.sourceConstantAlpha;
+            unsigned sa = blend.alphaFormat == AC_SRC_ALPHA ? ((sp >> 24) * ca + 127) / 255 : ca;
+            unsigned inv = 255 - sa;
+            Pixel out = 0;
+            for (int shift = 0; shift < 32; shift += 8) {
+              unsigned sc = (sp >> shift) & 0xFF, dc = (dp >> shift) & 0xFF;
+              if (shift == 24) sc = blend.alphaFormat == AC_SRC_ALPHA ? sc : 255;
+              unsigned v = (sc * ca + 127) / 255 + (dc * inv + 127) / 255;
+              out |= Pixel(std::min(v, 255u)) << shift;
+            }
+            dp = out;
+            break;
+          }
+        }
+      }
+    }
+  }
+}
+
+void DeviceContext::bitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src,
+                           int32_t srcX, int32_t srcY, uint32_t rop) {
+  blit(toSurface({x, y, x + w, y + h}), src, {src.sx(srcX), src.sy(srcY), src.sx(srcX) + w, src.sy(srcY) + h},
+       BlitKind::Rop, rop, {});
+}
+
+void DeviceContext::stretchBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src,
+                               int32_t srcX, int32_t srcY, int32_t sw, int32_t sh, uint32_t rop) {
+  blit(toSurface({x, y, x + w, y + h}), src, {src.sx(srcX), src.sy(srcY), src.sx(srcX) + sw, src.sy(srcY) + sh},
+       BlitKind::Rop, rop, {});
+}
+
+void DeviceContext::transparentBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src,
+                                   int32_t srcX, int32_t srcY, int32_t sw, int32_t sh, ColorRef key) {
+  blit(toSurface({x, y, x + w, y + h}), src, {src.sx(srcX), src.sy(srcY), src.sx(srcX) + sw, src.sy(srcY) + sh},
+       BlitKind::Transparent, key, {});
+}
+
+void DeviceContext::alphaBlend(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src,
+                               int32_t srcX, int32_t srcY, int32_t sw, int32_t sh, BlendFunction blend) {
+  blit(toSurface({x, y, x + w, y + h}), src, {src.sx(srcX), src.sy(srcY), src.sx(srcX) + sw, src.sy(srcY) + sh},
+       BlitKind::Alpha, 0, blend);
+}
+
+void DeviceContext::readPixels(const Rect& r, Surface& out) const {
+  Rect n = normalized(r.left, r.top, r.right, r.bottom);
+  out.resize(n.width(), n.height());
+  if (out.isEmpty()) return;
+  out.fill(0);
+  if (!surface_) return;
+  Rect s = toSurface(n);
+  Rect part = intersectRect(s, surface_->bounds());
+  for (int32_t y = part.top; y < part.bottom; ++y)
+    std::memcpy(out.scanLine(y - s.top) + (part.left - s.left), surface_->scanLine(y) + part.left,
+                size_t(part.width()) * 4);
+}
+
+}  // namespace z5t8::platform::gui
