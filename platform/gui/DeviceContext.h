@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -75,7 +76,6 @@ constexpr uint32_t DT_VCENTER = 0x4;
 constexpr uint32_t DT_BOTTOM = 0x8;
 constexpr uint32_t DT_WORDBREAK = 0x10;
 constexpr uint32_t DT_SINGLELINE = 0x20;
-constexpr uint32_t DT_EXPANDTABS = 0x40;
 constexpr uint32_t DT_NOCLIP = 0x100;
 constexpr uint32_t DT_CALCRECT = 0x400;
 constexpr uint32_t DT_NOPREFIX = 0x800;
@@ -275,8 +275,11 @@ class DeviceContext {
   enum class BlitKind { Rop, Transparent, Alpha };
   void blit(Rect dst, const DeviceContext& src, Rect srcRect, BlitKind kind, uint32_t arg,
             BlendFunction blend);
-  void drawTextLine(int32_t x, int32_t y, std::u16string_view text, int prefixIndex,
-                    const Rect* clip);
+  // Draws code points with the baseline starting at (x, y) in surface coordinates,
+  // along the font's escapement; `underlined` marks single characters to underline
+  // (may be empty). Clipped to the effective clip and, when given, to `clip`.
+  void drawRun(int32_t x, int32_t y, std::u32string_view text, const std::vector<bool>& underlined,
+               const Rect* clip);
 
   Surface* surface_ = nullptr;
   Point deviceOffset_;

@@ -82,8 +82,9 @@ class Font {
   // True when some installed face (the primary one or a fallback) has a glyph.
   bool hasGlyph(char32_t c) const;
 
-  FontEngine& engine() const { return *engine_; }
-  friend bool operator==(const Font& a, const Font& b) { return a.engine_ == b.engine_; }
+  // The realised face and glyph cache (the default font's for a default Font).
+  FontEngine& engine() const;
+  friend bool operator==(const Font& a, const Font& b) { return &a.engine() == &b.engine(); }
 
  private:
   explicit Font(std::shared_ptr<FontEngine> engine) : engine_(std::move(engine)) {}
