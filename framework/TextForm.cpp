@@ -1,0 +1,786 @@
+#include "framework/TextForm.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "framework/Exceptions.h"
+#include "framework/Filer.h"
+#include "framework/MemoryStream.h"
+#include "framework/Reader.h"
+#include "framework/TextUtils.h"
+#include "framework/Writer.h"
+
+static_assert(LDBL_MANT_DIG == 64, "extended values are kept in the x87 80-bit long double");
+
+namespace z5t8::framework {
+
+namespace {
+
+constexpr int kMaxDepth = 200;
+constexpr size_t kUnitsPerLine = 64;
+constexpr size_t kBytesPerLine = 32;
+
+bool IsDottedIdent(std::string_view text) {
+  size_t start = 0;
+  while (true) {
+    size_t dot = text.find('.', start);
+    if (!IsValidIdent(text.substr(start, dot == std::string_view::npos ? dot : dot - start))) return false;
+    if (dot == std::string_view::npos) return true;
+    start = dot + 1;
+  }
+}
+
+bool IsReservedIdent(std::string_view text) {
+  return SameText(text, "True") || SameText(text, "False") || SameText(text, "nil");
+}
+
+uint64_t LoadLe(const std::string& bytes) {
+  uint64_t v = 0;
+  for (size_t i = bytes.size(); i-- > 0;) v = v << 8 | uint8_t(bytes[i]);
+  return v;
+}
+
+std::string Hex(const std::string& bytes) {
+  static const char digits[] = "0123456789ABCDEF";
+  std::string out;
+  for (char c : bytes) {
+    out += digits[uint8_t(c) >> 4];
+    out += digits[uint8_t(c) & 15];
+  }
+  return out;
+}
+
+// Shortest decimal that reads back to exactly the same bits, or empty when none does.
+template <class F>
+std::string ExactDecimal(F value, int maxDigits, F (*parse)(const char*, char**)) {
+  if (!std::isfinite(value)) return {};
+  char text[64];
+  for (int digits = 1; digits <= maxDigits; ++digits) {
+    if constexpr (std::is_same_v<F, long double>) std::snprintf(text, sizeof text, "%.*Lg", digits, value);
+    else std::snprintf(text, sizeof text, "%.*g", digits, double(value));
+    F back = parse(text, nullptr);
+    if (std::memcmp(&back, &value, sizeof(F) == 16 ? 10 : sizeof(F)) == 0) {
+      std::string s = text;
+      if (s.find_first_of(".eE") == std::string::npos) s += ".0";
+      return s;
+    }
+  }
+  return {};
+}
+
+long double ParseLongDouble(const char* s, char** end) { return std::strtold(s, end); }
+double ParseDouble(const char* s, char** end) { return std::strtod(s, end); }
+float ParseFloat(const char* s, char** end) { return std::strtof(s, end); }
+
+// ---------------------------------------------------------------- binary to text
+
+class BinaryToText {
+public:
+  BinaryToText(TStream& input, TStream& output) : FReader(input), FOutput(output) {}
+
+  void Run() {
+    FReader.ReadSignature();
+    ConvertObject(0);
+    Flush();
+  }
+
+private:
+  struct Depth {
+    explicit Depth(int& d) : FD(d) {
+      if (++FD > kMaxDepth) throw EReadError(SInvalidImage);
+    }
+    ~Depth() { --FD; }
+    int& FD;
+  };
+
+  void Put(std::string_view text) { FText += text; }
+  void NewLine(int indent) {
+    FText += '\n';
+    FText.append(size_t(indent), ' ');
+    if (FText.size() > 1 << 16) Flush();
+  }
+  void Flush() {
+    FOutput.WriteBuffer(FText.data(), int64_t(FText.size()));
+    FText.clear();
+  }
+  static void NotText(std::string_view what) {
+    throw EReadError("Cannot write " + std::string(what) + " as text");
+  }
+
+  void ConvertObject(int indent) {
+    Depth depth(FDepth);
+    uint8_t flags;
+    int32_t position;
+    FReader.ReadPrefix(flags, position);
+    std::string className = FReader.ReadStr();
+    std::string name = FReader.ReadStr();
+    if (!IsValidIdent(className) || (!name.empty() && !IsValidIdent(name))) NotText("a component name");
+    // Prefix flags text cannot carry (bit 3, both inherited and inline) are refused.
+    if ((flags & 8) || ((flags & ffInherited) && (flags & ffInline))) NotText("these component flags");
+    Put(flags & ffInline ? "inline " : flags & ffInherited ? "inherited " : "object ");
+    if (!name.empty()) Put(name + ": ");
+    Put(className);
+    if (flags & ffChildPos) Put(" [" + std::to_string(position) + "]");
+    while (!FReader.EndOfList()) {
+      NewLine(indent + 2);
+      ConvertProperty(indent + 2);
+    }
+    FReader.ReadListEnd();
+    while (!FReader.EndOfList()) {
+      NewLine(indent + 2);
+      ConvertObject(indent + 2);
+    }
+    FReader.ReadListEnd();
+    NewLine(indent);
+    Put("end");
+    if (indent == 0) Put("\n");
+  }
+
+  void ConvertProperty(int indent) {
+    std::string name = FReader.ReadStr();
+    if (!IsDottedIdent(name)) NotText("a property name");
+    Put(name + " = ");
+    ConvertValue(indent);
+  }
+
+  void PutUnits(const std::vector<uint32_t>& units, int indent) {
+    if (units.empty()) return Put("''");
+    bool quoted = false;
+    for (size_t i = 0; i < units.size(); ++i) {
+      if (i > 0 && i % kUnitsPerLine == 0) {
+        if (quoted) Put("'");
+        quoted = false;
+        Put(" +");
+        NewLine(indent);
+      }
+      uint32_t u = units[i];
+      if (u >= 32 && u < 127) {
+        if (!quoted) Put("'");
+        quoted = true;
+        if (u == '\'') Put("''");
+        else FText += char(u);
+      } else {
+        if (quoted) Put("'");
+        quoted = false;
+        Put("#" + std::to_string(u));
+      }
+    }
+    if (quoted) Put("'");
+  }
+
+  static std::vector<uint32_t> ByteUnits(const std::string& bytes) {
+    std::vector<uint32_t> units;
+    units.reserve(bytes.size());
+    for (char c : bytes) units.push_back(uint8_t(c));
+    return units;
+  }
+
+  void ConvertValue(int indent) {
+    Depth depth(FDepth);
+    TValueType type = FReader.NextValue();
+    switch (type) {
+      case vaList:
+        FReader.ReadValue();
+        Put("(");
+        while (!FReader.EndOfList()) {
+          NewLine(indent + 2);
+          ConvertValue(indent + 2);
+        }
+        FReader.ReadListEnd();
+        Put(")");
+        return;
+      case vaInt8:
+      case vaInt16:
+      case vaInt32: Put(std::to_string(FReader.ReadInteger())); return;
+      case vaInt64: Put(std::to_string(FReader.ReadInt64())); return;
+      case vaExtended: {
+        FReader.ReadValue();
+        std::string bytes = FReader.ReadBytes(10);
+        long double value = 0;
+        std::memcpy(&value, bytes.data(), 10);
+        std::string text = ExactDecimal<long double>(value, 21, ParseLongDouble);
+        Put(text.empty() ? "Extended{" + Hex(bytes) + "}" : text);
+        return;
+      }
+      case vaSingle: {
+        FReader.ReadValue();
+        std::string bytes = FReader.ReadBytes(4);
+        float value;
+        std::memcpy(&value, bytes.data(), 4);
+        std::string text = ExactDecimal<float>(value, 9, ParseFloat);
+        Put(text.empty() ? "Single{" + Hex(bytes) + "}" : text + "s");
+        return;
+      }
+      case vaDate: {
+        FReader.ReadValue();
+        std::string bytes = FReader.ReadBytes(8);
+        double value;
+        std::memcpy(&value, bytes.data(), 8);
+        std::string text = ExactDecimal<double>(value, 17, ParseDouble);
+        Put(text.empty() ? "Date{" + Hex(bytes) + "}" : text + "d");
+        return;
+      }
+      case vaCurrency: {
+        FReader.ReadValue();
+        auto value = int64_t(LoadLe(FReader.ReadBytes(8)));
+        uint64_t magnitude = value < 0 ? uint64_t(0) - uint64_t(value) : uint64_t(value);
+        std::string fraction = std::to_string(magnitude % 10000);
+        fraction.insert(0, 4 - fraction.size(), '0');
+        while (fraction.size() > 1 && fraction.back() == '0') fraction.pop_back();
+        Put((value < 0 ? "-" : "") + std::to_string(magnitude / 10000) + "." + fraction + "c");
+        return;
+      }
+      case vaString:
+      case vaLString: PutUnits(ByteUnits(FReader.ReadString()), indent + 2); return;
+      case vaUTF8String: {
+        FReader.ReadValue();
+        std::string length = FReader.ReadBytes(4);
+        Put("U");
+        PutUnits(ByteUnits(FReader.ReadBytes(LoadLe(length))), indent + 2);
+        return;
+      }
+      case vaWString: {
+        std::u16string text = FReader.ReadWideString();
+        std::vector<uint32_t> units(text.begin(), text.end());
+        bool fitsBytes = true;
+        for (uint32_t u : units) fitsBytes &= u < 256;
+        if (fitsBytes) Put("W");
+        PutUnits(units, indent + 2);
+        return;
+      }
+      case vaIdent: {
+        FReader.ReadValue();
+        std::string ident = FReader.ReadStr();
+        if (!IsDottedIdent(ident) || IsReservedIdent(ident)) NotText("an identifier");
+        Put(ident);
+        return;
+      }
+      case vaFalse: FReader.ReadValue(); Put("False"); return;
+      case vaTrue: FReader.ReadValue(); Put("True"); return;
+      case vaNil: FReader.ReadValue(); Put("nil"); return;
+      case vaBinary: {
+        FReader.ReadValue();
+        std::string bytes = FReader.ReadBytes(LoadLe(FReader.ReadBytes(4)));
+        Put("{");
+        for (size_t i = 0; i < bytes.size(); i += kBytesPerLine) {
+          NewLine(indent + 2);
+          Put(Hex(bytes.substr(i, kBytesPerLine)));
+        }
+        Put("}");
+        return;
+      }
+      case vaSet: {
+        FReader.ReadValue();
+        Put("[");
+        bool first = true;
+        while (true) {
+          std::string element = FReader.ReadStr();
+          if (element.empty()) break;
+          if (!IsValidIdent(element)) NotText("a set element");
+          if (!first) Put(", ");
+          first = false;
+          Put(element);
+        }
+        Put("]");
+        return;
+      }
+      case vaCollection: {
+        FReader.ReadValue();
+        Put("<");
+        while (!FReader.EndOfList()) {
+          NewLine(indent + 2);
+          Put("item");
+          TValueType next = FReader.NextValue();
+          if (next == vaInt8 || next == vaInt16 || next == vaInt32)
+            Put(" [" + std::to_string(FReader.ReadInteger()) + "]");
+          if (FReader.ReadValue() != vaList) throw EReadError(SInvalidImage);
+          while (!FReader.EndOfList()) {
+            NewLine(indent + 4);
+            ConvertProperty(indent + 4);
+          }
+          FReader.ReadListEnd();
+          NewLine(indent + 2);
+          Put("end");
+        }
+        FReader.ReadListEnd();
+        Put(">");
+        return;
+      }
+      default: throw EReadError(SInvalidImage);
+    }
+  }
+
+  TReader FReader;
+  TStream& FOutput;
+  std::string FText;
+  int FDepth = 0;
+};
+
+// ---------------------------------------------------------------- text to binary
+
+enum class Tok { End, Ident, Typed, Number, String, Symbol };
+
+class TextToBinary {
+public:
+  TextToBinary(std::string_view text, TStream& output) : FText(text), FOut(output), FWriter(output) {}
+
+  void Run() {
+    Next();
+    FWriter.WriteSignature();
+    ConvertObject();
+  }
+
+private:
+  struct Depth {
+    Depth(int& d, TextToBinary& p) : FD(d) {
+      if (++FD > kMaxDepth) p.Error("Nesting too deep");
+    }
+    ~Depth() { --FD; }
+    int& FD;
+  };
+
+  [[noreturn]] void Error(const std::string& what) const {
+    throw EParserError(what + " on line " + std::to_string(FTokenLine));
+  }
+
+  // ---- tokens
+  static bool IdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+  static bool IdentChar(char c) { return IdentStart(c) || (c >= '0' && c <= '9'); }
+  static bool Digit(char c) { return c >= '0' && c <= '9'; }
+  char At(size_t i) const { return i < FText.size() ? FText[i] : '\0'; }
+
+  void Next() {
+    while (FPos < FText.size() && (FText[FPos] == ' ' || FText[FPos] == '\t' || FText[FPos] == '\r' || FText[FPos] == '\n')) {
+      if (FText[FPos] == '\n') ++FLine;
+      ++FPos;
+    }
+    FTokenLine = FLine;
+    FValue.clear();
+    if (FPos >= FText.size()) {
+      FTok = Tok::End;
+      return;
+    }
+    char c = FText[FPos];
+    size_t start = FPos;
+    if (IdentStart(c)) {
+      while (IdentChar(At(FPos)) || (At(FPos) == '.' && IdentStart(At(FPos + 1)))) ++FPos;
+      FValue = std::string(FText.substr(start, FPos - start));
+      char n = At(FPos);
+      FTok = (n == '\'' || n == '#' || n == '{') ? Tok::Typed : Tok::Ident;
+    } else if (Digit(c) || c == '$' || ((c == '-' || c == '+') && (Digit(At(FPos + 1)) || At(FPos + 1) == '$'))) {
+      if (c == '-' || c == '+') ++FPos;
+      if (At(FPos) == '$') {
+        ++FPos;
+        while (std::isxdigit(uint8_t(At(FPos)))) ++FPos;
+      } else {
+        while (Digit(At(FPos))) ++FPos;
+        if (At(FPos) == '.' && Digit(At(FPos + 1))) {
+          ++FPos;
+          while (Digit(At(FPos))) ++FPos;
+        }
+        if ((At(FPos) == 'e' || At(FPos) == 'E') &&
+            (Digit(At(FPos + 1)) || ((At(FPos + 1) == '-' || At(FPos + 1) == '+') && Digit(At(FPos + 2))))) {
+          FPos += 2;
+          while (Digit(At(FPos))) ++FPos;
+        }
+        char s = At(FPos);
+        if (s == 's' || s == 'S' || s == 'c' || s == 'C' || s == 'd' || s == 'D') ++FPos;
+      }
+      FValue = std::string(FText.substr(start, FPos - start));
+      FTok = Tok::Number;
+    } else if (c == '\'' || c == '#') {
+      FTok = Tok::String;
+    } else {
+      ++FPos;
+      FValue = std::string(1, c);
+      FTok = Tok::Symbol;
+    }
+  }
+
+  bool IsSymbol(char c) const { return FTok == Tok::Symbol && FValue[0] == c; }
+  void Expect(char c) {
+    if (!IsSymbol(c)) Error(std::string("'") + c + "' expected");
+    Next();
+  }
+  bool IsKeyword(std::string_view word) const { return FTok == Tok::Ident && SameText(FValue, word); }
+  std::string ExpectIdent(bool dotted) {
+    if (FTok != Tok::Ident || (!dotted && FValue.find('.') != std::string::npos)) Error("Identifier expected");
+    std::string ident = FValue;
+    if (ident.size() > 255) Error("Identifier too long");
+    Next();
+    return ident;
+  }
+
+  // ---- values
+  int64_t ParseInteger(const std::string& text) {
+    size_t i = 0;
+    bool negative = false;
+    if (text[i] == '-' || text[i] == '+') negative = text[i++] == '-';
+    int base = 10;
+    if (i < text.size() && text[i] == '$') {
+      base = 16;
+      ++i;
+    }
+    if (i == text.size()) Error("Invalid integer " + text);
+    uint64_t acc = 0;
+    for (; i < text.size(); ++i) {
+      char c = text[i];
+      int d = Digit(c) ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : 99;
+      if (d >= base) Error("Invalid integer " + text);
+      if (acc > (UINT64_MAX - uint64_t(d)) / uint64_t(base)) Error("Integer out of range " + text);
+      acc = acc * uint64_t(base) + uint64_t(d);
+    }
+    if (negative ? acc > uint64_t(INT64_MAX) + 1 : acc > uint64_t(INT64_MAX)) Error("Integer out of range " + text);
+    return negative ? int64_t(uint64_t(0) - acc) : int64_t(acc);
+  }
+
+  void WriteRaw(const void* data, size_t size) { FOut.WriteBuffer(data, int64_t(size)); }
+
+  void ConvertNumber() {
+    std::string text = FValue;
+    Next();
+    char suffix = text.back();
+    bool isFloat = text.find_first_of(".eE") != std::string::npos && text.find('$') == std::string::npos;
+    char kind = 0;
+    if (suffix == 's' || suffix == 'S' || suffix == 'c' || suffix == 'C' || suffix == 'd' || suffix == 'D') {
+      if (text.find('$') != std::string::npos) Error("Invalid number " + text);
+      kind = char(suffix | 0x20);
+      text.pop_back();
+      isFloat = true;
+    }
+    if (!isFloat) return FWriter.WriteInteger(ParseInteger(text));
+    errno = 0;
+    if (kind == 'c') return WriteCurrency(text);
+    if (kind == 's') {
+      float v = std::strtof(text.c_str(), nullptr);
+      if (errno == ERANGE || !std::isfinite(v)) Error("Invalid floating point number " + text);
+      FWriter.WriteValue(vaSingle);
+      return WriteRaw(&v, 4);
+    }
+    if (kind == 'd') {
+      double v = std::strtod(text.c_str(), nullptr);
+      if (errno == ERANGE || !std::isfinite(v)) Error("Invalid floating point number " + text);
+      FWriter.WriteValue(vaDate);
+      return WriteRaw(&v, 8);
+    }
+    long double v = std::strtold(text.c_str(), nullptr);
+    if (errno == ERANGE || !std::isfinite(v)) Error("Invalid floating point number " + text);
+    FWriter.WriteValue(vaExtended);
+    WriteRaw(&v, 10);
+  }
+
+  void WriteCurrency(const std::string& text) {
+    size_t dot = text.find('.');
+    std::string whole = text.substr(0, dot);
+    std::string fraction = dot == std::string::npos ? "" : text.substr(dot + 1);
+    if (whole.empty() || whole == "-" || whole == "+" || fraction.size() > 4 ||
+        text.find_first_of("eE") != std::string::npos)
+      Error("Invalid currency value " + text);
+    bool negative = whole[0] == '-';
+    int64_t units = ParseInteger(whole);
+    fraction.append(4 - fraction.size(), '0');
+    int64_t scaled;
+    if (__builtin_mul_overflow(units, int64_t(10000), &scaled)) Error("Currency out of range " + text);
+    int64_t part = std::stoll(fraction);
+    if (__builtin_add_overflow(scaled, negative ? -part : part, &scaled)) Error("Currency out of range " + text);
+    FWriter.WriteValue(vaCurrency);
+    uint8_t b[8];
+    for (int i = 0; i < 8; ++i) b[i] = uint8_t(uint64_t(scaled) >> (8 * i));
+    WriteRaw(b, 8);
+  }
+
+  struct Unit {
+    uint32_t Value;
+    bool Literal;
+  };
+
+  // Quoted runs and #n escapes, joined by '+' (also across lines).
+  std::vector<Unit> ParseStringExpression() {
+    std::vector<Unit> units;
+    while (true) {
+      bool any = false;
+      while (FPos < FText.size() && (FText[FPos] == '\'' || FText[FPos] == '#')) {
+        any = true;
+        if (FText[FPos] == '\'') {
+          ++FPos;
+          while (true) {
+            if (FPos >= FText.size() || FText[FPos] == '\n' || FText[FPos] == '\r') Error("Unterminated string");
+            if (FText[FPos] == '\'') {
+              if (At(FPos + 1) != '\'') break;
+              ++FPos;
+            }
+            auto b = uint8_t(FText[FPos]);
+            if (b < 0x80) {
+              units.push_back({b, true});
+              ++FPos;
+              continue;
+            }
+            char32_t cp;
+            if (!DecodeUtf8Char(FText, FPos, cp)) Error("Invalid UTF-8 in string");
+            units.push_back({uint32_t(cp), true});
+          }
+          ++FPos;
+        } else {
+          ++FPos;
+          uint64_t value = 0;
+          bool hex = At(FPos) == '$';
+          if (hex) ++FPos;
+          size_t digits = 0;
+          while (hex ? std::isxdigit(uint8_t(At(FPos))) != 0 : Digit(At(FPos))) {
+            char c = FText[FPos++];
+            value = value * (hex ? 16 : 10) + uint64_t(Digit(c) ? c - '0' : (c | 0x20) - 'a' + 10);
+            if (value > 0x10FFFF) Error("Character value out of range");
+            ++digits;
+          }
+          if (digits == 0) Error("Character value expected");
+          units.push_back({uint32_t(value), false});
+        }
+      }
+      if (!any) Error("String expected");
+      Next();
+      if (!IsSymbol('+')) return units;
+      Next();
+      if (FTok != Tok::String) Error("String expected");
+    }
+  }
+
+  static void AppendUtf16(std::u16string& out, uint32_t cp) {
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out += char16_t(0xD800 | cp >> 10);
+      out += char16_t(0xDC00 | (cp & 0x3FF));
+    } else {
+      out += char16_t(cp);
+    }
+  }
+
+  void ConvertString(char marker) {
+    std::vector<Unit> units = ParseStringExpression();
+    bool wide = marker == 'W';
+    if (marker == 0)
+      for (const Unit& u : units) wide |= u.Value > 255 || (u.Literal && u.Value >= 0x80);
+    if (wide) {
+      std::u16string text;
+      for (const Unit& u : units) {
+        if (!u.Literal && u.Value > 0xFFFF) Error("Character value out of range");
+        if (u.Literal) AppendUtf16(text, u.Value);
+        else text += char16_t(u.Value);
+      }
+      if (text.size() > UINT32_MAX) Error("String too long");
+      return FWriter.WriteWideString(text);
+    }
+    std::string bytes;
+    for (const Unit& u : units) {
+      if (!u.Literal && u.Value <= 255) {
+        bytes += char(u.Value);
+      } else {
+        if (u.Value >= 0xD800 && u.Value <= 0xDFFF) Error("Character value out of range");
+        std::u16string one;
+        AppendUtf16(one, u.Value);
+        bytes += Utf16ToUtf8(one);
+      }
+    }
+    if (marker == 'U') return FWriter.WriteUTF8String(bytes);
+    if (bytes.size() <= 255) {
+      FWriter.WriteValue(vaString);
+      FWriter.WriteStr(bytes);
+    } else {
+      FWriter.WriteValue(vaLString);
+      FOut.WriteUInt32(uint32_t(bytes.size()));
+      WriteRaw(bytes.data(), bytes.size());
+    }
+  }
+
+  std::string ParseHexBlock() {
+    // At '{': hexadecimal digits, whitespace between pairs allowed, up to '}'.
+    ++FPos;
+    std::string bytes;
+    int pending = -1;
+    while (true) {
+      char c = At(FPos);
+      if (FPos >= FText.size()) Error("'}' expected");
+      ++FPos;
+      if (c == '}') break;
+      if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+        if (c == '\n') ++FLine;
+        continue;
+      }
+      if (!std::isxdigit(uint8_t(c))) Error("Invalid binary value");
+      int d = Digit(c) ? c - '0' : (c | 0x20) - 'a' + 10;
+      if (pending < 0) {
+        pending = d;
+      } else {
+        bytes += char(pending << 4 | d);
+        pending = -1;
+      }
+    }
+    if (pending >= 0) Error("Invalid binary value");
+    Next();
+    return bytes;
+  }
+
+  void ConvertTyped() {
+    std::string type = FValue;
+    char n = At(FPos);
+    if ((SameText(type, "W") || SameText(type, "U")) && n != '{') {
+      Next();  // now at the string
+      return ConvertString(char(type[0] & ~0x20));
+    }
+    if (n != '{') Error("Invalid value " + type);
+    std::string bytes = ParseHexBlock();
+    if (SameText(type, "Extended") && bytes.size() == 10) FWriter.WriteValue(vaExtended);
+    else if (SameText(type, "Single") && bytes.size() == 4) FWriter.WriteValue(vaSingle);
+    else if (SameText(type, "Date") && bytes.size() == 8) FWriter.WriteValue(vaDate);
+    else Error("Invalid value " + type);
+    WriteRaw(bytes.data(), bytes.size());
+  }
+
+  void ConvertValue() {
+    Depth depth(FDepth, *this);
+    switch (FTok) {
+      case Tok::Number: return ConvertNumber();
+      case Tok::String: return ConvertString(0);
+      case Tok::Typed: return ConvertTyped();
+      case Tok::Ident: {
+        std::string ident = ExpectIdent(true);
+        return FWriter.WriteIdent(ident);
+      }
+      case Tok::End: Error("Value expected");
+      case Tok::Symbol: break;
+    }
+    char c = FValue[0];
+    if (c == '[') {
+      Next();
+      FWriter.WriteValue(vaSet);
+      if (!IsSymbol(']')) {
+        while (true) {
+          FWriter.WriteStr(ExpectIdent(false));
+          if (IsSymbol(']')) break;
+          Expect(',');
+        }
+      }
+      Next();
+      FWriter.WriteStr("");
+    } else if (c == '(') {
+      Next();
+      FWriter.WriteListBegin();
+      while (!IsSymbol(')')) ConvertValue();
+      Next();
+      FWriter.WriteListEnd();
+    } else if (c == '{') {
+      FPos -= 1;
+      std::string bytes = ParseHexBlock();
+      FWriter.WriteBinary(bytes.data(), uint32_t(bytes.size()));
+    } else if (c == '<') {
+      Next();
+      FWriter.WriteValue(vaCollection);
+      while (!IsSymbol('>')) {
+        if (!IsKeyword("item")) Error("'item' expected");
+        Next();
+        if (IsSymbol('[')) {
+          Next();
+          if (FTok != Tok::Number) Error("Integer expected");
+          int64_t index = ParseInteger(FValue);
+          if (index < INT32_MIN || index > INT32_MAX) Error("Integer out of range");
+          Next();
+          Expect(']');
+          FWriter.WriteInteger(index);
+        }
+        FWriter.WriteListBegin();
+        while (!IsKeyword("end")) ConvertProperty();
+        Next();
+        FWriter.WriteListEnd();
+      }
+      Next();
+      FWriter.WriteListEnd();
+    } else {
+      Error("Value expected");
+    }
+  }
+
+  void ConvertProperty() {
+    std::string name = ExpectIdent(true);
+    Expect('=');
+    FWriter.WriteStr(name);
+    ConvertValue();
+  }
+
+  void ConvertObject() {
+    Depth depth(FDepth, *this);
+    uint8_t flags = 0;
+    if (IsKeyword("inherited")) flags = ffInherited;
+    else if (IsKeyword("inline")) flags = ffInline;
+    else if (!IsKeyword("object")) Error("'object' expected");
+    Next();
+    std::string name;
+    std::string className = ExpectIdent(false);
+    if (IsSymbol(':')) {
+      Next();
+      name = className;
+      className = ExpectIdent(false);
+    }
+    int64_t position = 0;
+    if (IsSymbol('[')) {
+      Next();
+      if (FTok != Tok::Number) Error("Integer expected");
+      position = ParseInteger(FValue);
+      if (position < INT32_MIN || position > INT32_MAX) Error("Integer out of range");
+      Next();
+      Expect(']');
+      flags |= ffChildPos;
+    }
+    if (flags) {
+      FOut.WriteByte(uint8_t(0xF0 | flags));
+      if (flags & ffChildPos) FWriter.WriteInteger(position);
+    }
+    FWriter.WriteStr(className);
+    FWriter.WriteStr(name);
+    auto isChild = [this] { return IsKeyword("object") || IsKeyword("inherited") || IsKeyword("inline"); };
+    while (!IsKeyword("end") && !isChild()) ConvertProperty();
+    FWriter.WriteListEnd();
+    while (!IsKeyword("end")) ConvertObject();
+    FWriter.WriteListEnd();
+    Next();
+  }
+
+  std::string_view FText;
+  size_t FPos = 0;
+  int FLine = 1;
+  int FTokenLine = 1;
+  Tok FTok = Tok::End;
+  std::string FValue;
+  TStream& FOut;
+  TWriter FWriter;
+  int FDepth = 0;
+};
+
+}  // namespace
+
+void ObjectBinaryToText(TStream& input, TStream& output) { BinaryToText(input, output).Run(); }
+
+std::string ObjectBinaryToText(std::string_view binary) {
+  TCustomMemoryStream input(binary.data(), int64_t(binary.size()));
+  TMemoryStream output;
+  ObjectBinaryToText(input, output);
+  return std::string(reinterpret_cast<const char*>(output.Memory()), size_t(output.Size()));
+}
+
+void ObjectTextToBinary(TStream& input, TStream& output) {
+  TMemoryStream text;
+  text.CopyFrom(input, input.Size() - input.Position());
+  TextToBinary(std::string_view(reinterpret_cast<const char*>(text.Memory()), size_t(text.Size())), output).Run();
+}
+
+std::string ObjectTextToBinary(std::string_view text) {
+  TMemoryStream output;
+  TextToBinary(text, output).Run();
+  return std::string(reinterpret_cast<const char*>(output.Memory()), size_t(output.Size()));
+}
+
+}  // namespace z5t8::framework
