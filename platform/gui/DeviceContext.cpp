@@ -1,5 +1,7 @@
 #include "platform/gui/DeviceContext.h"
 
+#include "platform/gui/Icon.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -72,6 +74,19 @@ Surface* DeviceContext::selectSurface(Surface* surface) {
   surface_ = surface;
   updateEffectiveClip();
   return old;
+}
+
+int DeviceContext::deviceCaps(int index) const {
+  switch (index) {
+    case HORZRES: return surface_ ? surface_->width() : 0;
+    case VERTRES: return surface_ ? surface_->height() : 0;
+    case BITSPIXEL: return 32;
+    case PLANES: return 1;
+    case NUMCOLORS: return -1;
+    case LOGPIXELSX:
+    case LOGPIXELSY: return 96;
+    default: return 0;
+  }
 }
 
 // ---- mapping ----
@@ -634,6 +649,44 @@ void DeviceContext::alphaBlend(int32_t x, int32_t y, int32_t w, int32_t h, const
                                int32_t srcX, int32_t srcY, int32_t sw, int32_t sh, BlendFunction blend) {
   blit(toSurface({x, y, x + w, y + h}), src, {src.sx(srcX), src.sy(srcY), src.sx(srcX) + sw, src.sy(srcY) + sh},
        BlitKind::Alpha, 0, blend);
+}
+
+void DeviceContext::drawIconEx(int32_t x, int32_t y, const Icon& icon, int32_t cx, int32_t cy, uint32_t flags) {
+  if (!surface_ || icon.width() <= 0 || icon.height() <= 0 || !(flags & DI_NORMAL)) return;
+  if (cx <= 0) cx = icon.width();
+  if (cy <= 0) cy = icon.height();
+  Rect d = toSurface(rectFromSize(x, y, cx, cy));
+  const Surface& color = icon.color();
+  const std::vector<uint8_t>& mask = icon.mask();
+  Region::RectView view = effectiveClip_.rectView();
+  const auto* boxes = static_cast<const int32_t*>(view.data);
+  for (int i = 0; i < view.count; ++i) {
+    Rect c = intersectRect(d, {boxes[4 * i], boxes[4 * i + 1], boxes[4 * i + 2], boxes[4 * i + 3]});
+    for (int32_t py = c.top; py < c.bottom; ++py) {
+      int32_t iy = int32_t(int64_t(py - d.top) * icon.height() / cy);
+      Pixel* row = surface_->scanLine(py);
+      for (int32_t px = c.left; px < c.right; ++px) {
+        int32_t ix = int32_t(int64_t(px - d.left) * icon.width() / cx);
+        Pixel s = color.scanLine(iy)[ix];
+        bool transparent = mask[size_t(iy) * size_t(icon.width()) + size_t(ix)] != 0;
+        Pixel& dp = row[px];
+        if ((flags & DI_NORMAL) == DI_NORMAL && icon.hasAlpha()) {
+          uint32_t a = s >> 24, inv = 255 - a;
+          Pixel out = 0;
+          for (int shift = 0; shift < 24; shift += 8)
+            out |= (((((s >> shift) & 0xFF) * a + ((dp >> shift) & 0xFF) * inv + 127) / 255) << shift);
+          uint32_t outAlpha = a + ((dp >> 24) * inv + 127) / 255;
+          dp = out | (outAlpha << 24);
+        } else if ((flags & DI_NORMAL) == DI_NORMAL) {
+          dp = ((transparent ? dp : 0) ^ s) & kRgbMask;
+        } else if (flags & DI_MASK) {
+          dp = transparent ? dp : (dp & ~kRgbMask);
+        } else {
+          dp = s & kRgbMask;
+        }
+      }
+    }
+  }
 }
 
 void DeviceContext::readPixels(const Rect& r, Surface& out) const {

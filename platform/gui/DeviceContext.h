@@ -86,6 +86,15 @@ constexpr uint32_t DI_MASK = 1;
 constexpr uint32_t DI_IMAGE = 2;
 constexpr uint32_t DI_NORMAL = 3;
 
+// deviceCaps indexes.
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int BITSPIXEL = 12;
+constexpr int PLANES = 14;
+constexpr int NUMCOLORS = 24;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+
 // alphaBlend's blend function: the source is premultiplied when alphaFormat is
 // AC_SRC_ALPHA; constantAlpha scales it as a whole.
 constexpr uint8_t AC_SRC_OVER = 0;
@@ -116,6 +125,8 @@ class DeviceContext {
   Surface* selectSurface(Surface* surface);
   Surface* surface() const { return surface_; }
   Point deviceOffset() const { return deviceOffset_; }
+  // Every context is a 32-bit, one-plane device at 96 dots per inch.
+  int deviceCaps(int index) const;
 
   // Mapping.
   Point setViewportOrg(int32_t x, int32_t y);
