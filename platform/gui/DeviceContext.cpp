@@ -546,23 +546,26 @@ void DeviceContext::blit(Rect dst, const DeviceContext& src, Rect srcRect, BlitK
   Rect s = normalized(srcRect.left, srcRect.top, srcRect.right, srcRect.bottom);
   int64_t adw = d.width(), adh = d.height(), asw = s.width(), ash = s.height();
 
-  Region clipped = effectiveClip_;
-  clipped.intersect(d);
-  if (clipped.isEmpty()) return;
-  Rect box = clipped.box();
+  Rect box = intersectRect(d, effectiveClip_.box());
+  if (box.isEmpty()) return;
 
-  // Source column and row for each destination column and row (nearest pixel).
-  std::vector<int32_t> cols(size_t(box.width())), rows(size_t(box.height()));
-  for (int32_t x = box.left; x < box.right; ++x) {
-    int64_t j = needsSource ? (int64_t(x - d.left) * asw) / adw : 0;
-    if (mirrorX) j = asw - 1 - j;
-    cols[size_t(x - box.left)] = int32_t(s.left + j);
+  // Source column for each destination column of the box (nearest pixel); rows
+  // are mapped the same way as they come.
+  bool scaled = adw != asw || adh != ash || mirrorX || mirrorY;
+  std::vector<int32_t> cols;
+  if (needsSource && scaled) {
+    cols.resize(size_t(box.width()));
+    for (int32_t x = box.left; x < box.right; ++x) {
+      int64_t j = (int64_t(x - d.left) * asw) / adw;
+      if (mirrorX) j = asw - 1 - j;
+      cols[size_t(x - box.left)] = int32_t(s.left + j);
+    }
   }
-  for (int32_t y = box.top; y < box.bottom; ++y) {
-    int64_t j = needsSource ? (int64_t(y - d.top) * ash) / adh : 0;
+  auto sourceRow = [&](int32_t y) {
+    int64_t j = (int64_t(y - d.top) * ash) / adh;
     if (mirrorY) j = ash - 1 - j;
-    rows[size_t(y - box.top)] = int32_t(s.top + j);
-  }
+    return int32_t(s.top + j);
+  };
 
   // Reading from the surface being written needs a copy of the source part first.
   const Surface* source = src.surface_;
@@ -579,48 +582,76 @@ void DeviceContext::blit(Rect dst, const DeviceContext& src, Rect srcRect, BlitK
     copyY = part.top;
     source = &copy;
   }
-  auto read = [&](int32_t x, int32_t y) -> Pixel {
-    if (!source) return 0;
-    x -= copyX;
-    y -= copyY;
-    if (x < 0 || y < 0 || x >= source->width() || y >= source->height()) return 0;
-    return source->scanLine(y)[x];
-  };
+  int32_t sourceW = source ? source->width() : 0, sourceH = source ? source->height() : 0;
 
+  // Each destination row's source pixels are gathered into one line first (pixels
+  // outside the source read as 0), then combined with the destination.
+  std::vector<Pixel> line(size_t(box.width()));
   Ink ink = brushInk(state_.brush);
   Pixel key = pixelFromColor(arg) & kRgbMask;
-  for (const Rect& c : clipped.rects()) {
+  Region::RectView view = effectiveClip_.rectView();
+  const auto* boxes = static_cast<const int32_t*>(view.data);
+  for (int i = 0; i < view.count; ++i) {
+    Rect c = intersectRect(box, {boxes[4 * i], boxes[4 * i + 1], boxes[4 * i + 2], boxes[4 * i + 3]});
+    if (c.isEmpty()) continue;
+    int32_t n = c.width();
     for (int32_t y = c.top; y < c.bottom; ++y) {
-      Pixel* row = surface_->scanLine(y);
-      int32_t srcY = rows[size_t(y - box.top)];
-      for (int32_t x = c.left; x < c.right; ++x) {
-        Pixel sp = needsSource ? read(cols[size_t(x - box.left)], srcY) : 0;
-        Pixel& dp = row[x];
-        switch (kind) {
-          case BlitKind::Rop: {
+      Pixel* row = surface_->scanLine(y) + c.left;
+      if (needsSource) {
+        int32_t srcY = sourceRow(y) - copyY;
+        const Pixel* srcRow = (source && srcY >= 0 && srcY < sourceH) ? source->scanLine(srcY) : nullptr;
+        if (!srcRow) {
+          std::fill_n(line.data(), n, 0);
+        } else if (!scaled) {
+          int32_t x0 = s.left + (c.left - d.left) - copyX;
+          int32_t from = std::clamp(-x0, 0, n), to = std::clamp(sourceW - x0, 0, n);
+          std::fill_n(line.data(), from, 0);
+          if (to > from) std::memcpy(line.data() + from, srcRow + x0 + from, size_t(to - from) * 4);
+          if (to < n) std::fill(line.data() + std::max(from, to), line.data() + n, 0);
+        } else {
+          const int32_t* map = cols.data() + (c.left - box.left);
+          for (int32_t k = 0; k < n; ++k) {
+            int32_t sx = map[k] - copyX;
+            line[size_t(k)] = (sx >= 0 && sx < sourceW) ? srcRow[sx] : 0;
+          }
+        }
+      }
+      const Pixel* sp = line.data();
+      switch (kind) {
+        case BlitKind::Rop:
+          if (arg == SRCCOPY) {
+            std::memcpy(row, sp, size_t(n) * 4);
+            break;
+          }
+          for (int32_t k = 0; k < n; ++k) {
+            int32_t x = c.left + k;
             Pixel p = ink.pattern ? pixelFromColor((*ink.pattern)[size_t(((y - ink.origin.y) & 7) * 8 +
                                                                        ((x - ink.origin.x) & 7))])
                                   : ink.solid;
-            dp = arg == SRCCOPY ? sp : applyRop3(arg, p, sp, dp);
-            break;
+            row[k] = applyRop3(arg, p, sp[k], row[k]);
           }
-          case BlitKind::Transparent:
-            if ((sp & kRgbMask) != key) dp = sp;
-            break;
-          case BlitKind::Alpha: {
-            unsigned ca = blend.sourceConstantAlpha;
-            unsigned sa = blend.alphaFormat == AC_SRC_ALPHA ? ((sp >> 24) * ca + 127) / 255 : ca;
+          break;
+        case BlitKind::Transparent:
+          for (int32_t k = 0; k < n; ++k)
+            if ((sp[k] & kRgbMask) != key) row[k] = sp[k];
+          break;
+        case BlitKind::Alpha: {
+          unsigned ca = blend.sourceConstantAlpha;
+          bool perPixel = blend.alphaFormat == AC_SRC_ALPHA;
+          for (int32_t k = 0; k < n; ++k) {
+            Pixel spx = sp[k], dp = row[k];
+            unsigned sa = perPixel ? ((spx >> 24) * ca + 127) / 255 : ca;
             unsigned inv = 255 - sa;
             Pixel out = 0;
             for (int shift = 0; shift < 32; shift += 8) {
-              unsigned sc = (sp >> shift) & 0xFF, dc = (dp >> shift) & 0xFF;
-              if (shift == 24) sc = blend.alphaFormat == AC_SRC_ALPHA ? sc : 255;
+              unsigned sc = (spx >> shift) & 0xFF, dc = (dp >> shift) & 0xFF;
+              if (shift == 24 && !perPixel) sc = 255;
               unsigned v = (sc * ca + 127) / 255 + (dc * inv + 127) / 255;
               out |= Pixel(std::min(v, 255u)) << shift;
             }
-            dp = out;
-            break;
+            row[k] = out;
           }
+          break;
         }
       }
     }

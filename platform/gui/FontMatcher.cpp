@@ -13,6 +13,7 @@
 // fontconfig loses a few bytes while parsing its configuration at start-up; that is
 // its own leak, not ours, and must not fail every sanitizer run that draws text.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 #endif
 #endif
 
