@@ -32,6 +32,8 @@ struct WNDCLASSEXW {
 ATOM RegisterClassExW(const WNDCLASSEXW& wc);
 BOOL UnregisterClassW(const char16_t* name);
 BOOL GetClassInfoExW(const char16_t* name, WNDCLASSEXW* out);
+// Copies the class name with its terminator; returns its length (0 on failure).
+int GetClassNameW(HWND hwnd, char16_t* buffer, int maxCount);
 
 // `menuOrId` is a child's control id. `param` arrives in CREATESTRUCTW.
 HWND CreateWindowExW(DWORD exStyle, const char16_t* className, const char16_t* windowName,

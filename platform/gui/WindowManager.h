@@ -13,10 +13,10 @@
 #include "platform/gui/Brush.h"
 #include "platform/gui/Cursor.h"
 #include "platform/gui/DeviceContext.h"
-#include "platform/gui/Icon.h"
 #include "platform/gui/Region.h"
 #include "platform/gui/ScrollBar.h"
 #include "platform/gui/Surface.h"
+#include "platform/gui/Timer.h"
 #include "platform/gui/Window.h"
 
 namespace z5t8::platform::gui {
@@ -30,8 +30,8 @@ struct WindowClassEntry {
   WNDPROC proc = nullptr;
   std::optional<Brush> background;
   HCURSOR cursor = nullptr;
-  std::shared_ptr<const Icon> icon;
-  std::shared_ptr<const Icon> smallIcon;
+  HICON icon = nullptr;
+  HICON smallIcon = nullptr;
 };
 
 struct ScrollBarState {
@@ -67,15 +67,20 @@ struct WindowObject {
   // Update region relative to the window's top-left corner.
   Region update;
   bool erasePending = false;
+  bool eraseFailed = false;  // WM_ERASEBKGND was answered 0: fErase for BeginPaint
   bool frameUpdate = false;
   bool internalPaint = false;
   bool redrawOff = false;
   std::optional<Region> shape;  // window region, window coordinates
   ScrollBarState vscroll;
   ScrollBarState hscroll;
-  std::shared_ptr<const Icon> icon;
-  std::shared_ptr<const Icon> smallIcon;
+  HICON icon = nullptr;
+  HICON smallIcon = nullptr;
   Rect normalRect;  // restored placement while minimized or maximized
+  bool restoreToMaximized = false;
+  bool caretHiddenByPaint = false;
+  bool ncActive = false;  // the frame is drawn active
+  int pressedCaptionButton = 0;  // hit code while the mouse holds it down
   bool destroying = false;
   bool created = false;
   std::map<std::u16string, void*> props;
@@ -110,6 +115,7 @@ struct TimerEntry {
   uint64_t due = 0;
   TIMERPROC proc = nullptr;
   std::function<void()> system;  // the window system's own timers
+  bool cosmetic = false;  // only changes the look (caret blinking)
   bool fired = false;  // a WM_TIMER is waiting to be taken
 };
 
@@ -167,7 +173,11 @@ class WindowManager {
 
   std::deque<MSG> posted;
   std::deque<RawInput> rawInput;
-  std::deque<MSG> inputReady;  // routed input, taken before raw input
+  struct RoutedInput {
+    MSG msg;
+    std::u16string chars;
+  };
+  std::deque<RoutedInput> inputReady;  // routed input, taken before raw input
   bool quitPosted = false;
   int quitCode = 0;
 
@@ -210,6 +220,7 @@ class WindowManager {
     HWND hwnd = nullptr;
     std::unique_ptr<DeviceContext> dc;
     bool screen = false;
+    Rect dirty;  // what it can reach, surface coordinates
   };
   std::vector<LentDC> lentDCs;
   std::unique_ptr<Surface> screenOverlay;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/gui/DeviceContext.h"
+#include "platform/gui/WindowTypes.h"
+
+namespace z5t8::platform::gui {
+
+// The frame the default window procedure gives a window: borders, caption with
+// icon, text and buttons, client edge and standard scroll bars, in the classic
+// metrics and colours. All rectangles are in window coordinates.
+
+// Thickness of the frame on each side (caption included at the top), without
+// the scroll bars.
+Rect frameInsets(DWORD style, DWORD exStyle);
+Rect classicClientRect(HWND h, int width, int height);
+Rect captionRect(HWND h);
+// HTCLOSE, HTMAXBUTTON, HTMINBUTTON or HTSYSMENU; empty when the window has none.
+Rect captionButtonRect(HWND h, int hit);
+int classicHitTest(HWND h, Point windowPt);
+// Paints the whole frame on a window context (clipped to what needs it).
+void paintClassicFrame(HWND h, DeviceContext& dc, bool active);
+
+// The system's own mouse interactions with the frame.
+// `edge` 0 moves, a WMSZ_ value sizes; `screen` is where the drag starts.
+void startMoveSize(HWND h, int edge, Point screen);
+void startCaptionButton(HWND h, int hit);
+
+}  // namespace z5t8::platform::gui

@@ -1,0 +1,206 @@
+#include "platform/gui/Paint.h"
+
+#include <algorithm>
+
+#include "platform/gui/Backend.h"
+#include "platform/gui/Caret.h"
+#include "platform/gui/Messages.h"
+#include "platform/gui/Window.h"
+#include "platform/gui/WindowManager.h"
+
+namespace z5t8::platform::gui {
+
+namespace {
+
+DeviceContext* lend(HWND h, std::unique_ptr<DeviceContext> dc, bool screen, const Rect& dirty) {
+  WindowManager& m = wm();
+  DeviceContext* raw = dc.get();
+  m.lentDCs.push_back({h, std::move(dc), screen, dirty});
+  return raw;
+}
+
+DeviceContext* screenDC() {
+  WindowManager& m = wm();
+  Size s = m.backend().screenSize();
+  if (!m.screenOverlay || m.screenOverlay->width() != s.cx || m.screenOverlay->height() != s.cy)
+    m.screenOverlay = std::make_unique<Surface>(s.cx, s.cy);
+  return lend(nullptr, std::make_unique<DeviceContext>(m.screenOverlay.get()), true, m.screenOverlay->bounds());
+}
+
+void sendNcPaint(HWND h) {
+  WindowManager& m = wm();
+  WindowObject* w = m.find(h);
+  if (!w || !w->frameUpdate) return;
+  w->frameUpdate = false;
+  Rect whole{0, 0, w->rect.width(), w->rect.height()};
+  Region frame = Region::combined(w->update, Region(w->client), RGN_DIFF);
+  bool wholeFrame = Region::combined(Region(whole), w->update, RGN_DIFF).isEmpty();
+  w->update.intersect(w->client);
+  Point o = m.windowOrigin(h);
+  frame.offset(o.x, o.y);
+  sendMessage(h, WM_NCPAINT, wholeFrame ? NCPAINT_WHOLE_FRAME : reinterpret_cast<WPARAM>(&frame), 0);
+}
+
+void paintNow(HWND h, bool children) {
+  WindowManager& m = wm();
+  m.eraseNow(h, false);
+  WindowObject* w = m.find(h);
+  if (!w) return;
+  if ((!w->update.isEmpty() || w->internalPaint) && m.reallyVisible(h)) {
+    w->internalPaint = false;
+    sendMessage(h, WM_PAINT, 0, 0);
+    if (!(w = m.find(h))) return;
+  }
+  if (!children) return;
+  std::vector<HWND> kids = w->children;
+  for (HWND c : kids) paintNow(c, true);
+}
+
+}  // namespace
+
+DeviceContext* GetDCEx(HWND h, const Region* clip, DWORD flags) {
+  WindowManager& m = wm();
+  if (!h) return screenDC();
+  WindowObject* w = m.find(h);
+  if (!w) return nullptr;
+  HWND top = m.topLevelOf(h);
+  WindowObject* t = m.find(top);
+  bool window = flags & DCX_WINDOW;
+  bool clipChildren = (flags & DCX_CLIPCHILDREN) || (w->style & WS_CLIPCHILDREN);
+  Region vis = m.visibleRegion(h, !window, clipChildren);
+  if (clip && (flags & (DCX_INTERSECTRGN | DCX_EXCLUDERGN))) {
+    Region c = *clip;
+    c.offset(-t->rect.left, -t->rect.top);
+    vis.combine(vis, c, (flags & DCX_INTERSECTRGN) ? RGN_AND : RGN_DIFF);
+  }
+  Point origin = m.surfaceOrigin(h);
+  if (!window) origin = {origin.x + w->client.left, origin.y + w->client.top};
+  Rect dirty = vis.box();
+  vis.offset(-origin.x, -origin.y);
+  return lend(top, std::make_unique<DeviceContext>(t->surface.get(), origin, std::move(vis)), false, dirty);
+}
+
+DeviceContext* GetDC(HWND h) { return GetDCEx(h, nullptr, 0); }
+
+DeviceContext* GetWindowDC(HWND h) { return GetDCEx(h, nullptr, DCX_WINDOW); }
+
+int ReleaseDC(HWND h, DeviceContext* dc) {
+  WindowManager& m = wm();
+  auto it = std::find_if(m.lentDCs.begin(), m.lentDCs.end(), [&](const auto& l) { return l.dc.get() == dc; });
+  if (it == m.lentDCs.end()) return 0;
+  if (it->screen) {
+    m.backend().overlayChanged(*m.screenOverlay, it->dirty);
+  } else {
+    m.markDirty(it->hwnd, it->dirty);
+  }
+  m.lentDCs.erase(it);
+  return 1;
+}
+
+DeviceContext* BeginPaint(HWND h, PAINTSTRUCT* ps) {
+  WindowManager& m = wm();
+  if (!ps || !m.find(h)) return nullptr;
+  bool caretHidden = m.caret.hwnd == h && HideCaret(h);
+  sendNcPaint(h);
+  WindowObject* w = m.find(h);
+  if (!w) return nullptr;
+  Region area = Region::combined(w->update, Region(w->client), RGN_AND);
+  bool erase = w->erasePending;
+  bool failed = w->eraseFailed;
+  m.validate(h, nullptr);
+  Point o = m.windowOrigin(h);
+  Region screenArea = area;
+  screenArea.offset(o.x, o.y);
+  DeviceContext* dc = GetDCEx(h, &screenArea, DCX_INTERSECTRGN);
+  ps->hdc = dc;
+  ps->fErase = failed;
+  if (erase) ps->fErase = sendMessage(h, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) ? FALSE : TRUE;
+  if ((w = m.find(h))) {
+    Rect box = area.box();
+    ps->rcPaint = box.isEmpty() ? Rect{} : box.offset(-w->client.left, -w->client.top);
+    w->caretHiddenByPaint = caretHidden;
+  }
+  return dc;
+}
+
+BOOL EndPaint(HWND h, const PAINTSTRUCT* ps) {
+  if (!ps) return FALSE;
+  ReleaseDC(h, ps->hdc);
+  WindowObject* w = wm().find(h);
+  if (w && w->caretHiddenByPaint) {
+    w->caretHiddenByPaint = false;
+    ShowCaret(h);
+  }
+  return TRUE;
+}
+
+BOOL RedrawWindow(HWND h, const Rect* rect, const Region* rgn, UINT flags) {
+  WindowManager& m = wm();
+  if (!h) {
+    std::vector<HWND> tops = m.topLevels;
+    for (HWND t : tops) RedrawWindow(t, rect, rgn, flags);
+    return TRUE;
+  }
+  WindowObject* w = m.find(h);
+  if (!w) return FALSE;
+  std::optional<Region> area;
+  if (rgn) area = *rgn;
+  else if (rect) area = Region(*rect);
+  if (area) area->offset(w->client.left, w->client.top);
+  if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT))
+    m.invalidate(h, area ? &*area : nullptr, flags);
+  bool children = (flags & RDW_ALLCHILDREN) != 0;
+  if (flags & RDW_UPDATENOW) {
+    paintNow(h, children);
+  } else if (flags & RDW_ERASENOW) {
+    m.eraseNow(h, children);
+  }
+  return TRUE;
+}
+
+BOOL InvalidateRect(HWND h, const Rect* rect, BOOL erase) {
+  return RedrawWindow(h, rect, nullptr, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
+}
+
+BOOL InvalidateRgn(HWND h, const Region* rgn, BOOL erase) {
+  return RedrawWindow(h, nullptr, rgn, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
+}
+
+BOOL ValidateRect(HWND h, const Rect* rect) {
+  return RedrawWindow(h, rect, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
+}
+
+BOOL ValidateRgn(HWND h, const Region* rgn) {
+  return RedrawWindow(h, nullptr, rgn, RDW_VALIDATE | RDW_NOCHILDREN);
+}
+
+BOOL UpdateWindow(HWND h) {
+  if (!wm().find(h)) return FALSE;
+  paintNow(h, false);
+  return TRUE;
+}
+
+BOOL GetUpdateRect(HWND h, Rect* rect, BOOL erase) {
+  WindowObject* w = wm().find(h);
+  if (!w) return FALSE;
+  Region area = Region::combined(w->update, Region(w->client), RGN_AND);
+  if (rect) {
+    Rect box = area.box();
+    *rect = box.isEmpty() ? Rect{} : box.offset(-w->client.left, -w->client.top);
+  }
+  if (erase && !area.isEmpty()) wm().eraseNow(h, false);
+  return area.isEmpty() ? FALSE : TRUE;
+}
+
+int GetUpdateRgn(HWND h, Region& out, BOOL erase) {
+  WindowObject* w = wm().find(h);
+  if (!w) return RGN_ERROR;
+  out = Region::combined(w->update, Region(w->client), RGN_AND);
+  out.offset(-w->client.left, -w->client.top);
+  if (erase && !out.isEmpty()) wm().eraseNow(h, false);
+  return out.complexity();
+}
+
+void GdiFlush() { wm().presentAll(); }
+
+}  // namespace z5t8::platform::gui

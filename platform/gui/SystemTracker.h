@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/gui/Geometry.h"
+#include "platform/gui/WindowTypes.h"
+
+namespace z5t8::platform::gui {
+
+// A mouse interaction the window system runs itself (moving, sizing, pressing a
+// caption button, holding a scroll bar). While one runs it holds the capture and
+// takes the mouse input of its window before any window procedure sees it.
+class SystemTracker {
+ public:
+  explicit SystemTracker(HWND hwnd) : hwnd_(hwnd) {}
+  virtual ~SystemTracker() = default;
+  HWND hwnd() const { return hwnd_; }
+
+  virtual void mouseMove(Point screen) = 0;
+  virtual void buttonUp(int button, Point screen) = 0;
+  virtual void key(int vk) {}
+  // The capture went elsewhere or the window is going.
+  virtual void cancel() {}
+
+ private:
+  HWND hwnd_;
+};
+
+// Takes the capture for the tracker's window.
+void startTracker(std::unique_ptr<SystemTracker> tracker);
+// Ends the running tracker (if any) and releases its capture.
+void endTracker();
+
+}  // namespace z5t8::platform::gui

@@ -1,0 +1,139 @@
+#include "platform/gui/Input.h"
+#include "platform/gui/Paint.h"
+#include "platform/gui/tests/WindowTestSupport.h"
+
+namespace z5t8::platform::gui::testing {
+namespace {
+
+class WindowLifecycleIntegration : public WindowTest {};
+
+TEST_F(WindowLifecycleIntegration, TopLevelCreateShowPaintDestroyInOrder) {
+  HWND h = topLevel(100, 100, 300, 200);
+  ASSERT_TRUE(IsWindow(h));
+  pump();
+  std::vector<UINT> expected{WM_GETMINMAXINFO, WM_NCCREATE,      WM_NCCALCSIZE,       WM_CREATE,
+                             WM_SIZE,          WM_MOVE,          WM_SHOWWINDOW,       WM_WINDOWPOSCHANGING,
+                             WM_ACTIVATEAPP,   WM_NCACTIVATE,    WM_ACTIVATE,         WM_SETFOCUS,
+                             WM_NCPAINT,       WM_ERASEBKGND,    WM_WINDOWPOSCHANGED, WM_PAINT};
+  EXPECT_EQ(messagesOf(h), expected);
+  EXPECT_EQ(GetActiveWindow(), h);
+  EXPECT_EQ(GetFocus(), h);
+
+  log.clear();
+  ASSERT_TRUE(SetWindowPos(h, nullptr, 0, 0, 320, 240, SWP_NOMOVE | SWP_NOZORDER));
+  std::vector<UINT> sized{WM_GETMINMAXINFO, WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_NCPAINT,
+                          WM_ERASEBKGND,    WM_WINDOWPOSCHANGED,  WM_SIZE};
+  EXPECT_EQ(messagesOf(h), sized);
+  Rect c;
+  GetClientRect(h, &c);
+  // The classic frame: 4-pixel borders and a 19-pixel caption.
+  EXPECT_EQ(c, (Rect{0, 0, 320 - 8, 240 - 8 - 19}));
+  auto sizeMsg = only(WM_SIZE).back();
+  EXPECT_EQ(sizeMsg.lp, MAKELPARAM(312, 213));
+
+  log.clear();
+  ASSERT_TRUE(DestroyWindow(h));
+  std::vector<UINT> destroyed{WM_WINDOWPOSCHANGING, WM_NCACTIVATE, WM_ACTIVATE, WM_KILLFOCUS,
+                              WM_ACTIVATEAPP,       WM_WINDOWPOSCHANGED, WM_DESTROY, WM_NCDESTROY};
+  EXPECT_EQ(messagesOf(h), destroyed);
+  EXPECT_FALSE(IsWindow(h));
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+}
+
+TEST_F(WindowLifecycleIntegration, ChildrenGoFirstOnNcDestroyAndLastOnDestroy) {
+  HWND top = topLevel(0, 0, 200, 200);
+  HWND a = child(top, 0, 0, 50, 50);
+  HWND b = child(a, 0, 0, 20, 20);
+  log.clear();
+  DestroyWindow(top);
+  std::vector<HWND> destroyOrder, ncOrder;
+  for (const Logged& l : log) {
+    if (l.msg == WM_DESTROY) destroyOrder.push_back(l.hwnd);
+    if (l.msg == WM_NCDESTROY) ncOrder.push_back(l.hwnd);
+  }
+  EXPECT_EQ(destroyOrder, (std::vector<HWND>{top, a, b}));
+  EXPECT_EQ(ncOrder, (std::vector<HWND>{b, a, top}));
+  EXPECT_FALSE(IsWindow(a));
+  EXPECT_FALSE(IsWindow(b));
+}
+
+TEST_F(WindowLifecycleIntegration, CreateFailsWhenCreateAnswersMinusOne) {
+  anyHandler = [](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_CREATE) return -1;
+    return std::nullopt;
+  };
+  HWND h = topLevel(0, 0, 100, 100);
+  EXPECT_EQ(h, nullptr);
+  EXPECT_FALSE(only(WM_NCDESTROY).empty());
+}
+
+TEST_F(WindowLifecycleIntegration, SubclassingChainsToThePreviousProcedure) {
+  HWND h = topLevel(0, 0, 100, 100, WS_OVERLAPPEDWINDOW);
+  static WNDPROC previous = nullptr;
+  static int seen = 0;
+  seen = 0;
+  WNDPROC hook = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+    if (m == WM_USER + 1) {
+      ++seen;
+      return 42;
+    }
+    return CallWindowProcW(previous, w, m, wp, lp);
+  };
+  previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook)));
+  EXPECT_EQ(SendMessageW(h, WM_USER + 1, 0, 0), 42);
+  EXPECT_EQ(seen, 1);
+  log.clear();
+  SetWindowTextW(h, u"Changed");
+  EXPECT_EQ(messagesOf(h), std::vector<UINT>{WM_SETTEXT});
+  char16_t buf[32];
+  EXPECT_EQ(GetWindowTextW(h, buf, 32), 7);
+  EXPECT_EQ(std::u16string(buf), u"Changed");
+  EXPECT_EQ(GetWindowTextW(h, buf, 4), 3);
+  EXPECT_EQ(std::u16string(buf), u"Cha");
+}
+
+TEST_F(WindowLifecycleIntegration, MinMaxInfoLimitsSizing) {
+  anyHandler = [](HWND, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+    if (m == WM_GETMINMAXINFO) {
+      auto* mmi = reinterpret_cast<MINMAXINFO*>(lp);
+      mmi->ptMinTrackSize = {150, 120};
+      mmi->ptMaxTrackSize = {400, 300};
+      return 0;
+    }
+    return std::nullopt;
+  };
+  HWND h = topLevel(10, 10, 100, 100);
+  Rect r;
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r, (Rect{10, 10, 160, 130}));
+  SetWindowPos(h, nullptr, 0, 0, 900, 900, SWP_NOMOVE | SWP_NOZORDER);
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r, (Rect{10, 10, 410, 310}));
+}
+
+TEST_F(WindowLifecycleIntegration, ShowCommandsMinimizeMaximizeRestore) {
+  HWND h = topLevel(50, 60, 300, 200);
+  ShowWindow(h, SW_MAXIMIZE);
+  EXPECT_TRUE(IsZoomed(h));
+  Rect r;
+  GetWindowRect(h, &r);
+  Rect work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  // The frame falls off the work area, as classic maximized windows do.
+  EXPECT_EQ(r, work.inflate(4, 4));
+  EXPECT_EQ(only(WM_SIZE).back().wp, WPARAM(SIZE_MAXIMIZED));
+  ShowWindow(h, SW_MINIMIZE);
+  EXPECT_TRUE(IsIconic(h));
+  EXPECT_FALSE(IsZoomed(h));
+  EXPECT_FALSE(IsWindowVisible(h));
+  EXPECT_NE(GetActiveWindow(), h);
+  ShowWindow(h, SW_RESTORE);
+  EXPECT_TRUE(IsZoomed(h)) << "restoring a window minimized from maximized maximizes it again";
+  ShowWindow(h, SW_RESTORE);
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r, (Rect{50, 60, 350, 260}));
+  EXPECT_FALSE(IsZoomed(h) || IsIconic(h));
+}
+
+}  // namespace
+}  // namespace z5t8::platform::gui::testing
