@@ -65,7 +65,7 @@ Rect normalized(int32_t l, int32_t t, int32_t r, int32_t b) {
 DeviceContext::DeviceContext(Surface* surface) : surface_(surface) { updateEffectiveClip(); }
 
 DeviceContext::DeviceContext(Surface* surface, Point deviceOffset, std::optional<Region> baseClip)
-    : surface_(surface), deviceOffset_(deviceOffset), baseClip_(std::move(baseClip)) {
+    : surface_(surface), memory_(false), deviceOffset_(deviceOffset), baseClip_(std::move(baseClip)) {
   updateEffectiveClip();
 }
 

@@ -125,6 +125,10 @@ class DeviceContext {
   Surface* selectSurface(Surface* surface);
   Surface* surface() const { return surface_; }
   Point deviceOffset() const { return deviceOffset_; }
+  const std::optional<Region>& baseClip() const { return baseClip_; }
+  // A context over its own surface (not a window's or the screen's): drawing may
+  // then go straight to the surface's memory.
+  bool isMemoryContext() const { return memory_; }
   // Every context is a 32-bit, one-plane device at 96 dots per inch.
   int deviceCaps(int index) const;
 
@@ -293,6 +297,7 @@ class DeviceContext {
                const Rect* clip);
 
   Surface* surface_ = nullptr;
+  bool memory_ = true;
   Point deviceOffset_;
   std::optional<Region> baseClip_;
   // The clip in surface coordinates: base and user clip and the surface bounds.

@@ -14,7 +14,7 @@ namespace {
 
 // Larger images are refused before any pixel memory is taken.
 constexpr uint32_t kMaxSide = 16384;
-constexpr uint64_t kMaxPixels = uint64_t(1) << 26;
+constexpr uint64_t kMaxPixels = uint64_t(1) << 24;
 
 struct Reader {
   std::span<const uint8_t> data;

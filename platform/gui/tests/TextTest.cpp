@@ -216,6 +216,25 @@ TEST_F(TextFixture, TextOutAlignmentAndVerticalText) {
   }
 }
 
+TEST(TextInWindowContexts, FollowsTheDeviceOffsetAndBaseClip) {
+  Surface top = whiteSurface(60, 30);
+  Surface alone = whiteSurface(60, 30);
+  DeviceContext child(&top, {20, 5}, Region(Rect{0, 0, 12, 40}));
+  DeviceContext plain(&alone);
+  for (DeviceContext* dc : {&child, &plain}) {
+    dc->selectFont(latin());
+    dc->setBkMode(TRANSPARENT);
+    Rect r{0, 0, 40, 20};
+    dc->drawText(u"WWWW", r, DT_SINGLELINE);
+  }
+  Rect inChild = ink(top);
+  EXPECT_GE(inChild.left, 20);
+  EXPECT_LE(inChild.right, 32);
+  // Inside the clip the pixels are the same as drawn alone, moved by the offset.
+  for (int32_t y = 0; y < 25; ++y)
+    for (int32_t x = 0; x < 12; ++x) EXPECT_EQ(top.pixel(x + 20, y + 5), alone.pixel(x, y)) << x << "," << y;
+}
+
 TEST(FontMatching, ChineseFacesAndFallbackDrawRealGlyphs) {
   LogFont lf;
   lf.height = -12;
