@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/Persistent.h"
+#include "skin/theme/ThemeOwner.h"
+
+namespace z5t8::skin::theme {
+
+// The theme's window metrics; the margins come from the current theme, through the
+// theme manager.
+class TteThemeMetrics : public framework::TPersistent {
+  Z5T8_CLASS(TteThemeMetrics, framework::TPersistent)
+
+public:
+  explicit TteThemeMetrics(IteThemeOwner* theme) : FTheme(theme) {}
+
+  void Assign(const framework::TPersistent* source) override;
+
+  IteThemeOwner* Theme() const { return FTheme; }
+
+private:
+  IteThemeOwner* FTheme;
+};
+
+}  // namespace z5t8::skin::theme
