@@ -131,15 +131,16 @@ TEST(SkinFilter, ContainerWithoutSignatureIsReadByTheDefaultKind) {
 
 TEST(SkinFilter, ShortBodyWithoutSignatureIsReadFromItsStart) {
   TMemoryStream stream;
+  stream.WriteBuffer("ab", 2);
   stream.WriteInt32(0);  // an empty counted string, shorter than a signature
-  stream.SetPosition(0);
+  stream.SetPosition(2);
   TTestSkinSource in;
   in.Body = "old";
   TSeSkinFilterUncompressed filter;
   filter.SetSkinSource(&in);
   filter.ReadSkin(stream);
   EXPECT_EQ(in.Body, "");
-  EXPECT_EQ(stream.Position(), 4);
+  EXPECT_EQ(stream.Position(), 6);
 }
 
 TEST(SkinFilter, NoSkinSourceIsAnError) {
