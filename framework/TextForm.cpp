@@ -1,7 +1,6 @@
 #include "framework/TextForm.h"
 
 #include <cctype>
-#include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -328,7 +327,8 @@ enum class Tok { End, Ident, Typed, Number, String, Symbol };
 
 class TextToBinary {
 public:
-  TextToBinary(std::string_view text, TStream& output) : FText(text), FOut(output), FWriter(output) {}
+  TextToBinary(std::string_view text, TStream& output, const TBinaryIncludes* includes = nullptr)
+      : FText(text), FOut(output), FWriter(output), FIncludes(includes) {}
 
   void Run() {
     Next();
@@ -443,8 +443,11 @@ private:
   void WriteRaw(const void* data, size_t size) { FOut.WriteBuffer(data, int64_t(size)); }
 
   void ConvertNumber() {
-    std::string text = FValue;
+    WriteNumber(FValue);
     Next();
+  }
+
+  void WriteNumber(std::string text) {
     char suffix = text.back();
     bool isFloat = text.find_first_of(".eE") != std::string::npos && text.find('$') == std::string::npos;
     char kind = 0;
@@ -455,22 +458,21 @@ private:
       isFloat = true;
     }
     if (!isFloat) return FWriter.WriteInteger(ParseInteger(text));
-    errno = 0;
     if (kind == 'c') return WriteCurrency(text);
     if (kind == 's') {
       float v = std::strtof(text.c_str(), nullptr);
-      if (errno == ERANGE || !std::isfinite(v)) Error("Invalid floating point number " + text);
+      if (!std::isfinite(v)) Error("Invalid floating point number " + text);
       FWriter.WriteValue(vaSingle);
       return WriteRaw(&v, 4);
     }
     if (kind == 'd') {
       double v = std::strtod(text.c_str(), nullptr);
-      if (errno == ERANGE || !std::isfinite(v)) Error("Invalid floating point number " + text);
+      if (!std::isfinite(v)) Error("Invalid floating point number " + text);
       FWriter.WriteValue(vaDate);
       return WriteRaw(&v, 8);
     }
     long double v = std::strtold(text.c_str(), nullptr);
-    if (errno == ERANGE || !std::isfinite(v)) Error("Invalid floating point number " + text);
+    if (!std::isfinite(v)) Error("Invalid floating point number " + text);
     FWriter.WriteValue(vaExtended);
     WriteRaw(&v, 10);
   }
@@ -673,6 +675,16 @@ private:
       while (!IsSymbol(')')) ConvertValue();
       Next();
       FWriter.WriteListEnd();
+    } else if (c == '{' && At(FPos) == '@') {
+      size_t end = FText.find('}', FPos);
+      if (end == std::string_view::npos) Error("'}' expected");
+      std::string name(FText.substr(FPos + 1, end - FPos - 1));
+      if (!FIncludes || !*FIncludes) Error("Binary includes are not allowed");
+      std::string bytes = (*FIncludes)(name);
+      if (bytes.size() > UINT32_MAX) Error("Binary value too long");
+      FPos = end + 1;
+      Next();
+      FWriter.WriteBinary(bytes.data(), uint32_t(bytes.size()));
     } else if (c == '{') {
       FPos -= 1;
       std::string bytes = ParseHexBlock();
@@ -757,6 +769,7 @@ private:
   std::string FValue;
   TStream& FOut;
   TWriter FWriter;
+  const TBinaryIncludes* FIncludes;
   int FDepth = 0;
 };
 
@@ -777,9 +790,11 @@ void ObjectTextToBinary(TStream& input, TStream& output) {
   TextToBinary(std::string_view(reinterpret_cast<const char*>(text.Memory()), size_t(text.Size())), output).Run();
 }
 
-std::string ObjectTextToBinary(std::string_view text) {
+std::string ObjectTextToBinary(std::string_view text) { return ObjectTextToBinary(text, TBinaryIncludes()); }
+
+std::string ObjectTextToBinary(std::string_view text, const TBinaryIncludes& includes) {
   TMemoryStream output;
-  TextToBinary(text, output).Run();
+  TextToBinary(text, output, &includes).Run();
   return std::string(reinterpret_cast<const char*>(output.Memory()), size_t(output.Size()));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -39,5 +40,11 @@ std::string ObjectBinaryToText(std::string_view binary);
 // Text to binary. EParserError "<what> on line <n>" for malformed text.
 void ObjectTextToBinary(TStream& input, TStream& output);
 std::string ObjectTextToBinary(std::string_view text);
+
+// For layouts compiled at build time: a binary value written {@name} takes the bytes the
+// resolver gives for name (a file made by another build step). Without a resolver such a
+// value is an error.
+using TBinaryIncludes = std::function<std::string(const std::string& name)>;
+std::string ObjectTextToBinary(std::string_view text, const TBinaryIncludes& includes);
 
 }  // namespace z5t8::framework

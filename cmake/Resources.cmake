@@ -1,0 +1,62 @@
+# Resources: data files compiled into a program and found by name at run time
+# (framework/Resources.h).
+#
+# z5t8_embed_resource(TARGET NAME FILE)
+#   FILE's bytes become the resource NAME of TARGET.
+# z5t8_layout_resource(TARGET NAME TEXTFILE [INCLUDES NAME=FILE ...])
+#   TEXTFILE, a window layout in text form, is compiled by layout-tool and embedded as NAME;
+#   binary values written {@NAME} in it take the bytes of the file given for NAME.
+#
+# Run as a script (cmake -DNAME= -DINPUT= -DOUTPUT= -P Resources.cmake) this file writes the
+# C++ source that registers one resource.
+
+if(CMAKE_SCRIPT_MODE_FILE AND DEFINED OUTPUT)
+  file(READ "${INPUT}" hex HEX)
+  string(LENGTH "${hex}" digits)
+  math(EXPR size "${digits} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "((0x..,){32})" "\\1\n" bytes "${bytes}")
+  if(size EQUAL 0)
+    set(bytes "0")
+  endif()
+  file(WRITE "${OUTPUT}.tmp"
+    "// Generated from ${INPUT}; do not edit.\n"
+    "#include \"framework/Resources.h\"\n\n"
+    "namespace {\n"
+    "alignas(8) const uint8_t kData[] = {\n${bytes}};\n"
+    "const z5t8::framework::TResourceRegistrar kRegistrar(\"${NAME}\", kData, ${size});\n"
+    "}  // namespace\n")
+  file(RENAME "${OUTPUT}.tmp" "${OUTPUT}")
+  return()
+endif()
+
+set(Z5T8_RESOURCES_SCRIPT ${CMAKE_CURRENT_LIST_FILE})
+
+function(z5t8_embed_resource target name file)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/resources/${target}-${name}.cpp)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -DNAME=${name} -DINPUT=${file} -DOUTPUT=${out} -P ${Z5T8_RESOURCES_SCRIPT}
+    DEPENDS ${file} ${Z5T8_RESOURCES_SCRIPT}
+    COMMENT "Embedding resource ${name}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${out})
+  target_link_libraries(${target} PRIVATE z5t8_framework)
+endfunction()
+
+function(z5t8_layout_resource target name text)
+  cmake_parse_arguments(A "" "" "INCLUDES" ${ARGN})
+  set(bin ${CMAKE_CURRENT_BINARY_DIR}/resources/${target}-${name}.bin)
+  set(args)
+  set(deps)
+  foreach(include ${A_INCLUDES})
+    list(APPEND args -I ${include})
+    string(REGEX REPLACE "^[^=]*=" "" file ${include})
+    list(APPEND deps ${file})
+  endforeach()
+  add_custom_command(OUTPUT ${bin}
+    COMMAND layout-tool compile ${text} ${bin} ${args}
+    DEPENDS layout-tool ${text} ${deps}
+    COMMENT "Compiling layout ${name}"
+    VERBATIM)
+  z5t8_embed_resource(${target} ${name} ${bin})
+endfunction()
