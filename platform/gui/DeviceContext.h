@@ -81,6 +81,10 @@ constexpr uint32_t DT_CALCRECT = 0x400;
 constexpr uint32_t DT_NOPREFIX = 0x800;
 constexpr uint32_t DT_RTLREADING = 0x20000;
 
+// extTextOut options.
+constexpr uint32_t ETO_OPAQUE = 0x2;
+constexpr uint32_t ETO_CLIPPED = 0x4;
+
 // Icon drawing.
 constexpr uint32_t DI_MASK = 1;
 constexpr uint32_t DI_IMAGE = 2;
@@ -233,6 +237,12 @@ class DeviceContext {
   Size textExtent(std::u16string_view text) const;
   TextMetric textMetrics() const;
   void textOut(int32_t x, int32_t y, std::u16string_view text);
+  // ETO_OPAQUE fills r with the background colour first, ETO_CLIPPED clips to r.
+  void extTextOut(int32_t x, int32_t y, uint32_t options, const Rect* r, std::u16string_view text);
+  // How many UTF-16 units of the text fit in maxExtent pixels; partialExtents (if
+  // given) receives the width up to and including each unit (both units of a
+  // surrogate pair get the pair's end).
+  int textExtentEx(std::u16string_view text, int32_t maxExtent, std::vector<int32_t>* partialExtents) const;
   // Returns the height of the text; with DT_CALCRECT sets r's right and bottom to
   // the text's extent and draws nothing. DT_VCENTER and DT_BOTTOM act only with
   // DT_SINGLELINE, and then the result is the distance from r.top to the bottom

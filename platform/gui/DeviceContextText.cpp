@@ -133,6 +133,42 @@ void DeviceContext::drawRun(int32_t x, int32_t y, std::u32string_view text, cons
     fillCells(0, width, -fm.strikeoutPosition, -fm.strikeoutPosition + fm.strikeoutThickness, ink);
 }
 
+int DeviceContext::textExtentEx(std::u16string_view text, int32_t maxExtent,
+                                std::vector<int32_t>* partialExtents) const {
+  FontEngine& font = state_.font.engine();
+  if (partialExtents) partialExtents->assign(text.size(), 0);
+  int fit = 0;
+  int32_t width = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    size_t units = 1;
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
+      units = 2;
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = 0xFFFD;
+    }
+    width += font.advance(c);
+    for (size_t k = 0; k < units; ++k)
+      if (partialExtents) (*partialExtents)[i + k] = width;
+    if (width <= maxExtent && fit == int(i)) fit = int(i + units);
+    i += units - 1;
+  }
+  return fit;
+}
+
+void DeviceContext::extTextOut(int32_t x, int32_t y, uint32_t options, const Rect* r, std::u16string_view text) {
+  if (r && (options & ETO_OPAQUE)) fillRect(*r, Brush::solid(state_.bkColor));
+  if (!r || !(options & ETO_CLIPPED)) {
+    textOut(x, y, text);
+    return;
+  }
+  saveDC();
+  intersectClipRect(r->left, r->top, r->right, r->bottom);
+  textOut(x, y, text);
+  restoreDC(-1);
+}
+
 void DeviceContext::textOut(int32_t x, int32_t y, std::u16string_view text) {
   FontEngine& font = state_.font.engine();
   std::u32string chars = decodeUtf16(text);

@@ -61,6 +61,26 @@ TEST_F(TextFixture, MetricsAndExtentFollowTheFont) {
   EXPECT_EQ(dc.textMetrics().tmHeight, 20);
 }
 
+TEST_F(TextFixture, ExtentExCountsWhatFits) {
+  std::vector<int32_t> partial;
+  int32_t ab = dc.textExtent(u"ab").cx;
+  EXPECT_EQ(dc.textExtentEx(u"abc", ab, &partial), 2);
+  EXPECT_EQ(partial, (std::vector<int32_t>{dc.textExtent(u"a").cx, ab, dc.textExtent(u"abc").cx}));
+  EXPECT_EQ(dc.textExtentEx(u"abc", ab - 1, nullptr), 1);
+  // A surrogate pair counts as two units that fit or not together.
+  std::u16string pair = u"a\U0001F600";
+  EXPECT_EQ(dc.textExtentEx(pair, 1000, &partial), 3);
+  EXPECT_EQ(partial[1], partial[2]);
+}
+
+TEST_F(TextFixture, ExtTextOutOpaqueAndClipped) {
+  dc.setBkColor(RGB(0, 0, 255));
+  Rect r{10, 10, 20, 30};
+  dc.extTextOut(10, 10, ETO_OPAQUE | ETO_CLIPPED, &r, u"Wide text");
+  EXPECT_EQ(ink(surface), r);
+  EXPECT_FALSE(dc.clipRgn().has_value());
+}
+
 TEST_F(TextFixture, CalcRectMeasuresWithoutDrawing) {
   Size extent = dc.textExtent(u"Hello world");
   int32_t h = dc.textMetrics().tmHeight;
