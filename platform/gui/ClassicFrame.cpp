@@ -365,13 +365,14 @@ class CaptionButtonTracker : public SystemTracker {
   void buttonUp(int button, Point p) override {
     if (button != 0) return;
     HWND h = hwnd();
+    int hit = hit_;
     bool hitIt = over(p);
     show(false);
-    endTracker();
+    endTracker();  // this tracker is gone from here on
     if (!hitIt || !IsWindow(h)) return;
     UINT cmd = SC_CLOSE;
-    if (hit_ == HTMAXBUTTON) cmd = IsZoomed(h) ? SC_RESTORE : SC_MAXIMIZE;
-    if (hit_ == HTMINBUTTON) cmd = IsIconic(h) ? SC_RESTORE : SC_MINIMIZE;
+    if (hit == HTMAXBUTTON) cmd = IsZoomed(h) ? SC_RESTORE : SC_MAXIMIZE;
+    if (hit == HTMINBUTTON) cmd = IsIconic(h) ? SC_RESTORE : SC_MINIMIZE;
     SendMessageW(h, WM_SYSCOMMAND, cmd, pointToLParam(p));
   }
 

@@ -70,40 +70,47 @@ BOOL PeekMessageW(MSG* msg, HWND filter, UINT minMsg, UINT maxMsg, UINT removeFl
   WindowManager& m = wm();
   bool remove = removeFlags & PM_REMOVE;
   m.backend().poll();
-  runSystemTimers();
 
-  for (auto it = m.posted.begin(); it != m.posted.end(); ++it) {
-    if (!messageMatches(*it, filter, minMsg, maxMsg)) continue;
-    *msg = *it;
-    if (remove) m.posted.erase(it);
-    lastMessageTime = msg->time;
-    lastMessagePos = msg->pt;
-    return TRUE;
-  }
-  if (m.quitPosted && inRange(WM_QUIT, minMsg, maxMsg)) {
-    *msg = makeMessage(nullptr, WM_QUIT, WPARAM(m.quitCode), 0);
-    if (remove) m.quitPosted = false;
-    return TRUE;
-  }
-  for (;;) {
-    auto it = std::find_if(m.inputReady.begin(), m.inputReady.end(), [&](const auto& x) {
-      return messageMatches(x.msg, filter, minMsg, maxMsg);
-    });
-    if (it != m.inputReady.end()) {
-      *msg = it->msg;
-      if (remove) {
-        std::u16string chars = it->chars;
-        m.inputReady.erase(it);
-        noteInputTaken(*msg, chars);
-      }
+  // The window system's own timers rank with WM_TIMER, after input; what they
+  // post or send is looked at once more.
+  for (bool timersRan = false;; timersRan = true) {
+    for (auto it = m.posted.begin(); it != m.posted.end(); ++it) {
+      if (!messageMatches(*it, filter, minMsg, maxMsg)) continue;
+      *msg = *it;
+      if (remove) m.posted.erase(it);
       lastMessageTime = msg->time;
       lastMessagePos = msg->pt;
       return TRUE;
     }
-    if (m.rawInput.empty()) break;
-    RawInput raw = m.rawInput.front();
-    m.rawInput.pop_front();
-    routeRawInput(raw);
+    if (m.quitPosted && inRange(WM_QUIT, minMsg, maxMsg)) {
+      *msg = makeMessage(nullptr, WM_QUIT, WPARAM(m.quitCode), 0);
+      if (remove) m.quitPosted = false;
+      return TRUE;
+    }
+    for (;;) {
+      auto it = std::find_if(m.inputReady.begin(), m.inputReady.end(), [&](const auto& x) {
+        return messageMatches(x.msg, filter, minMsg, maxMsg);
+      });
+      if (it != m.inputReady.end()) {
+        *msg = it->msg;
+        if (remove) {
+          std::u16string chars = it->chars;
+          m.inputReady.erase(it);
+          noteInputTaken(*msg, chars);
+        }
+        lastMessageTime = msg->time;
+        lastMessagePos = msg->pt;
+        return TRUE;
+      }
+      if (m.rawInput.empty()) break;
+      RawInput raw = m.rawInput.front();
+      m.rawInput.pop_front();
+      routeRawInput(raw);
+    }
+    if (timersRan) break;
+    size_t before = m.posted.size() + m.inputReady.size() + m.rawInput.size();
+    runSystemTimers();
+    if (m.posted.size() + m.inputReady.size() + m.rawInput.size() == before && !m.quitPosted) break;
   }
   if (inRange(WM_PAINT, minMsg, maxMsg)) {
     if (HWND p = m.findPaintWindow(); p && (!filter || p == filter || IsChild(filter, p))) {

@@ -1,0 +1,222 @@
+#include "platform/gui/Input.h"
+#include "platform/gui/ScrollBar.h"
+
+#include <algorithm>
+#include "platform/gui/tests/WindowTestSupport.h"
+
+namespace z5t8::platform::gui::testing {
+namespace {
+
+using namespace headless;
+
+class WindowFrameIntegration : public WindowTest {
+ protected:
+  Rect windowRect(HWND h) {
+    Rect r;
+    GetWindowRect(h, &r);
+    return r;
+  }
+};
+
+TEST_F(WindowFrameIntegration, CaptionDragMovesAndBorderDragSizesWithinTheMinimum) {
+  HWND h = topLevel(100, 100, 300, 200);
+  pump();
+  MoveMouse(200, 110);
+  PressButton();
+  MoveMouse(230, 120);
+  MoveMouse(250, 140);
+  ReleaseButton();
+  pump();
+  EXPECT_EQ(windowRect(h), (Rect{150, 130, 450, 330}));
+  EXPECT_EQ(only(WM_ENTERSIZEMOVE).size(), 1u);
+  EXPECT_EQ(only(WM_EXITSIZEMOVE).size(), 1u);
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_TRUE(only(WM_MOUSEMOVE).empty()) << "the move took the mouse, not the window procedure";
+
+  AdvanceClock(1000);
+  MoveMouse(151, 230);
+  PressButton();
+  MoveMouse(800, 230);
+  ReleaseButton();
+  pump();
+  EXPECT_EQ(windowRect(h), (Rect{450 - GetSystemMetrics(SM_CXMINTRACK), 130, 450, 330}));
+}
+
+TEST_F(WindowFrameIntegration, CloseButtonActsOnlyWhenReleasedOverIt) {
+  HWND h = topLevel(100, 100, 300, 200);
+  pump();
+  // Close button: 16 by 14, two pixels in from the caption's right end.
+  MoveMouse(385, 112);
+  PressButton();
+  MoveMouse(300, 150);
+  ReleaseButton();
+  pump();
+  EXPECT_TRUE(IsWindow(h));
+  EXPECT_TRUE(only(WM_SYSCOMMAND).empty());
+  AdvanceClock(1000);
+  Click(385, 112);
+  pump();
+  EXPECT_FALSE(IsWindow(h));
+}
+
+TEST_F(WindowFrameIntegration, CaptionDoubleClickMaximizesAndRestores) {
+  HWND h = topLevel(100, 100, 300, 200);
+  pump();
+  DoubleClick(200, 110);
+  pump();
+  EXPECT_TRUE(IsZoomed(h));
+  EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(-4, 300)), HTBORDER) << "no sizing when maximized";
+  AdvanceClock(1000);
+  DoubleClick(200, 5);
+  pump();
+  EXPECT_FALSE(IsZoomed(h));
+  EXPECT_EQ(windowRect(h), (Rect{100, 100, 400, 300}));
+}
+
+class ScrollBarIntegration : public WindowTest {
+ protected:
+  // A bar on the right of a borderless 200 by 200 window: arrows 16 high, a
+  // track from 16 to 184, and a program that follows the scroll requests.
+  HWND makeScrolling() {
+    HWND h = topLevel(0, 0, 200, 200, WS_POPUP | WS_VISIBLE | WS_VSCROLL);
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMin = 0;
+    si.nMax = 99;
+    si.nPage = 10;
+    si.nPos = 0;
+    SetScrollInfo(h, SB_VERT, &si, TRUE);
+    handlers[h] = [](HWND w, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+      if (m != WM_VSCROLL) return std::nullopt;
+      int pos = GetScrollPos(w, SB_VERT);
+      switch (LOWORD(wp)) {
+        case SB_LINEDOWN: pos += 1; break;
+        case SB_LINEUP: pos -= 1; break;
+        case SB_PAGEDOWN: pos += 10; break;
+        case SB_PAGEUP: pos -= 10; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: pos = HIWORD(wp); break;
+        default: break;
+      }
+      SetScrollPos(w, SB_VERT, pos, TRUE);
+      return 0;
+    };
+    pump();
+    return h;
+  }
+
+  std::vector<int> codes() const {
+    std::vector<int> out;
+    for (const Logged& l : only(WM_VSCROLL)) out.push_back(LOWORD(l.wp));
+    return out;
+  }
+};
+
+TEST_F(ScrollBarIntegration, HeldArrowStepsAtOnceThenAfterTheDelayThenRepeats) {
+  HWND h = makeScrolling();
+  log.clear();
+  MoveMouse(192, 190);
+  PressButton();
+  pump();
+  EXPECT_EQ(codes(), std::vector<int>{SB_LINEDOWN});
+  AdvanceClock(SCROLL_FIRST_DELAY - 1);
+  pump();
+  EXPECT_EQ(codes().size(), 1u);
+  AdvanceClock(1);
+  pump();
+  EXPECT_EQ(codes().size(), 2u);
+  AdvanceClock(SCROLL_REPEAT_DELAY);
+  pump();
+  EXPECT_EQ(codes().size(), 3u);
+  // Off the arrow the steps pause, back on it they go on.
+  MoveMouse(100, 100);
+  AdvanceClock(SCROLL_REPEAT_DELAY * 3);
+  pump();
+  EXPECT_EQ(codes().size(), 3u);
+  MoveMouse(192, 190);
+  AdvanceClock(SCROLL_REPEAT_DELAY);
+  pump();
+  EXPECT_EQ(codes().size(), 4u);
+  ReleaseButton();
+  AdvanceClock(1000);
+  pump();
+  EXPECT_EQ(codes(), (std::vector<int>{SB_LINEDOWN, SB_LINEDOWN, SB_LINEDOWN, SB_LINEDOWN, SB_ENDSCROLL}));
+  EXPECT_EQ(GetScrollPos(h, SB_VERT), 4);
+  EXPECT_TRUE(only(WM_LBUTTONUP).empty());
+}
+
+TEST_F(ScrollBarIntegration, TrackPagesUntilTheThumbReachesTheMouse) {
+  HWND h = makeScrolling();
+  log.clear();
+  MoveMouse(192, 100);
+  PressButton();
+  AdvanceClock(5000);
+  pump();
+  for (int i = 0; i < 20; ++i) {
+    AdvanceClock(SCROLL_REPEAT_DELAY);
+    pump();
+  }
+  ReleaseButton();
+  pump();
+  std::vector<int> c = codes();
+  ASSERT_FALSE(c.empty());
+  EXPECT_EQ(c.back(), SB_ENDSCROLL);
+  EXPECT_EQ(std::count(c.begin(), c.end(), SB_PAGEDOWN), 5);
+  EXPECT_EQ(GetScrollPos(h, SB_VERT), 50);
+}
+
+TEST_F(ScrollBarIntegration, ThumbDragTracksThenSetsThePosition) {
+  HWND h = makeScrolling();
+  SCROLLBARINFO info;
+  ASSERT_TRUE(GetScrollBarInfo(h, OBJID_VSCROLL, &info));
+  EXPECT_EQ(info.rcScrollBar, (Rect{184, 0, 200, 200}));
+  EXPECT_EQ(info.xyThumbTop, 16);
+  EXPECT_EQ(info.xyThumbBottom, 33);
+  log.clear();
+  MoveMouse(192, 20);
+  PressButton();
+  MoveMouse(192, 95);
+  pump();
+  SCROLLINFO si;
+  si.fMask = SIF_TRACKPOS;
+  GetScrollInfo(h, SB_VERT, &si);
+  EXPECT_EQ(si.nTrackPos, 45);
+  ReleaseButton();
+  pump();
+  auto msgs = only(WM_VSCROLL);
+  ASSERT_EQ(msgs.size(), 3u);
+  EXPECT_EQ(msgs[0].wp, MAKEWPARAM(SB_THUMBTRACK, 45));
+  EXPECT_EQ(msgs[1].wp, MAKEWPARAM(SB_THUMBPOSITION, 45));
+  EXPECT_EQ(msgs[2].wp, MAKEWPARAM(SB_ENDSCROLL, 0));
+  EXPECT_EQ(GetScrollPos(h, SB_VERT), 45);
+}
+
+TEST_F(ScrollBarIntegration, BarHidesWhenNothingScrollsAndInfoSaysSo) {
+  HWND h = makeScrolling();
+  Rect c;
+  GetClientRect(h, &c);
+  EXPECT_EQ(c.right, 184);
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE | SIF_PAGE;
+  si.nMin = 0;
+  si.nMax = 9;
+  si.nPage = 10;
+  SetScrollInfo(h, SB_VERT, &si, TRUE);
+  GetClientRect(h, &c);
+  EXPECT_EQ(c.right, 200) << "the hidden bar gives its width back to the client area";
+  EXPECT_FALSE(GetWindowLongPtrW(h, GWL_STYLE) & WS_VSCROLL);
+  SCROLLBARINFO info;
+  ASSERT_TRUE(GetScrollBarInfo(h, OBJID_VSCROLL, &info));
+  EXPECT_TRUE(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+  si.fMask = SIF_RANGE | SIF_DISABLENOSCROLL;
+  si.nMax = 200;
+  SetScrollInfo(h, SB_VERT, &si, TRUE);
+  GetClientRect(h, &c);
+  EXPECT_EQ(c.right, 184);
+  // Positions stay inside the range less the page.
+  EXPECT_EQ(SetScrollPos(h, SB_VERT, 500, TRUE), 0);
+  EXPECT_EQ(GetScrollPos(h, SB_VERT), 191);
+}
+
+}  // namespace
+}  // namespace z5t8::platform::gui::testing

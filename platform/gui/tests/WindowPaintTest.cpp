@@ -1,0 +1,161 @@
+#include "platform/gui/Paint.h"
+#include "platform/gui/Snapshot.h"
+#include "platform/gui/tests/WindowTestSupport.h"
+
+namespace z5t8::platform::gui::testing {
+namespace {
+
+class WindowPaintIntegration : public WindowTest {
+ protected:
+  // Each window paints its whole client area in its own colour.
+  void paintsIn(HWND h, ColorRef c) {
+    handlers[h] = [c](HWND w, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+      if (m != WM_PAINT) return std::nullopt;
+      PAINTSTRUCT ps;
+      DeviceContext* dc = BeginPaint(w, &ps);
+      Rect r;
+      GetClientRect(w, &r);
+      dc->fillRect(r, Brush::solid(c));
+      EndPaint(w, &ps);
+      return 0;
+    };
+  }
+
+  ColorRef at(HWND top, int x, int y) { return colorFromPixel(WindowImage(top).pixel(x, y)); }
+
+  std::vector<HWND> paintOrder() const {
+    std::vector<HWND> out;
+    for (const Logged& l : only(WM_PAINT)) out.push_back(l.hwnd);
+    return out;
+  }
+};
+
+constexpr ColorRef kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0);
+
+TEST_F(WindowPaintIntegration, ParentPaintsBeforeChildrenAndChildrenStayOnTop) {
+  HWND top = topLevel(0, 0, 200, 150, WS_POPUP | WS_VISIBLE);
+  HWND a = child(top, 10, 10, 40, 40);
+  HWND b = child(top, 100, 10, 40, 40);
+  paintsIn(top, kRed);
+  paintsIn(a, kBlue);
+  paintsIn(b, kGreen);
+  log.clear();
+  InvalidateRect(top, nullptr, TRUE);
+  pump();
+  std::vector<HWND> order = paintOrder();
+  ASSERT_EQ(order.size(), 3u);
+  EXPECT_EQ(order[0], top);
+  EXPECT_EQ(at(top, 5, 5), kRed);
+  EXPECT_EQ(at(top, 20, 20), kBlue);
+  EXPECT_EQ(at(top, 139, 49), kGreen);
+  EXPECT_EQ(at(top, 140, 50), kRed);
+}
+
+TEST_F(WindowPaintIntegration, ClipChildrenKeepsParentOffChildrenAndLeavesThemValid) {
+  HWND top = topLevel(0, 0, 200, 150, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
+  HWND a = child(top, 10, 10, 40, 40);
+  paintsIn(top, kRed);
+  paintsIn(a, kBlue);
+  pump();
+  paintsIn(top, kGreen);
+  log.clear();
+  InvalidateRect(top, nullptr, FALSE);
+  pump();
+  EXPECT_EQ(paintOrder(), std::vector<HWND>{top});
+  EXPECT_EQ(at(top, 20, 20), kBlue);
+  EXPECT_EQ(at(top, 5, 5), kGreen);
+}
+
+TEST_F(WindowPaintIntegration, ClipSiblingsKeepsALowerSiblingUnderTheUpperOne) {
+  HWND top = topLevel(0, 0, 200, 150, WS_POPUP | WS_VISIBLE);
+  HWND lower = child(top, 10, 10, 60, 60, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
+  HWND upper = child(top, 40, 40, 60, 60, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
+  ASSERT_EQ(GetWindow(top, GW_CHILD), upper) << "new children go on top";
+  paintsIn(top, kRed);
+  paintsIn(lower, kBlue);
+  paintsIn(upper, kGreen);
+  pump();
+  log.clear();
+  InvalidateRect(lower, nullptr, FALSE);
+  pump();
+  EXPECT_EQ(paintOrder(), std::vector<HWND>{lower});
+  EXPECT_EQ(at(top, 50, 50), kGreen);
+  EXPECT_EQ(at(top, 20, 20), kBlue);
+}
+
+TEST_F(WindowPaintIntegration, UpdateRegionGivesPaintRectAndValidationStopsPaint) {
+  HWND top = topLevel(0, 0, 200, 150, WS_POPUP | WS_VISIBLE);
+  pump();
+  Rect r{10, 20, 30, 40};
+  InvalidateRect(top, &r, FALSE);
+  Rect r2{50, 20, 60, 30};
+  InvalidateRect(top, &r2, TRUE);
+  Rect box;
+  EXPECT_TRUE(GetUpdateRect(top, &box, FALSE));
+  EXPECT_EQ(box, (Rect{10, 20, 60, 40}));
+  Rect seen{};
+  BOOL erase = FALSE;
+  handlers[top] = [&](HWND w, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_ERASEBKGND) return 0;  // leaves erasing to the paint
+    if (m != WM_PAINT) return std::nullopt;
+    PAINTSTRUCT ps;
+    BeginPaint(w, &ps);
+    seen = ps.rcPaint;
+    erase = ps.fErase;
+    EndPaint(w, &ps);
+    return 0;
+  };
+  pump();
+  EXPECT_EQ(seen, (Rect{10, 20, 60, 40}));
+  EXPECT_TRUE(erase);
+  log.clear();
+  InvalidateRect(top, nullptr, FALSE);
+  ValidateRect(top, nullptr);
+  pump();
+  EXPECT_TRUE(only(WM_PAINT).empty());
+}
+
+TEST_F(WindowPaintIntegration, FrameRepaintSendsNcPaintWithTheRegionOnScreen) {
+  HWND top = topLevel(30, 40, 200, 150, WS_POPUP | WS_VISIBLE);
+  HWND c = child(top, 10, 10, 50, 50, WS_CHILD | WS_VISIBLE | WS_BORDER);
+  pump();
+  std::optional<Rect> box;
+  bool whole = false;
+  handlers[c] = [&](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+    if (m != WM_NCPAINT) return std::nullopt;
+    if (wp == NCPAINT_WHOLE_FRAME) whole = true;
+    else box = reinterpret_cast<const Region*>(wp)->box();
+    return std::nullopt;
+  };
+  Rect part{-1, -1, 20, 20};
+  RedrawWindow(c, &part, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  pump();
+  ASSERT_TRUE(box);
+  // Window at (40, 50) on the screen; the client starts one pixel in.
+  EXPECT_EQ(*box, (Rect{40, 50, 61, 71}));
+  RedrawWindow(c, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  pump();
+  EXPECT_TRUE(whole);
+  // The default frame of a bordered child is its one-pixel window-frame line.
+  EXPECT_EQ(at(top, 10, 10), GetSysColor(COLOR_WINDOWFRAME));
+  EXPECT_EQ(at(top, 11, 11), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(WindowPaintIntegration, WindowRegionShapesPaintAndMoveExposesTheParent) {
+  HWND top = topLevel(0, 0, 200, 150, WS_POPUP | WS_VISIBLE);
+  HWND c = child(top, 10, 10, 40, 40);
+  paintsIn(top, kRed);
+  paintsIn(c, kBlue);
+  Region round = Region::ellipse({0, 0, 40, 40});
+  SetWindowRgn(c, &round, TRUE);
+  pump();
+  EXPECT_EQ(at(top, 30, 30), kBlue);
+  EXPECT_EQ(at(top, 11, 11), kRed) << "outside the ellipse the parent shows";
+  MoveWindow(c, 100, 10, 40, 40, TRUE);
+  pump();
+  EXPECT_EQ(at(top, 30, 30), kRed);
+  EXPECT_EQ(at(top, 120, 30), kBlue);
+}
+
+}  // namespace
+}  // namespace z5t8::platform::gui::testing
