@@ -158,10 +158,9 @@ void PhoneSim::take(std::uint8_t byte, std::vector<std::uint8_t>& out) {
     case State::Idle:
         if (byte == Sync_Command || byte == Read_Command || byte == Write_Command || byte == Erase_Command) {
             command_ = byte;
-            std::initializer_list<Stage> stages = {Stage::Echo};
-            if (byte == Write_Command)
-                stages = {Stage::Write, Stage::Echo};
-            if (answer(stages, {byte}, out))
+            bool echoed = byte == Write_Command ? answer({Stage::Write, Stage::Echo}, {byte}, out)
+                                                : answer({Stage::Echo}, {byte}, out);
+            if (echoed)
                 state_ = State::Echoed;
         } else if (byte == Finish_Command) {
             if (answer({Stage::Finish}, {}, out))
@@ -220,7 +219,9 @@ void PhoneSim::take(std::uint8_t byte, std::vector<std::uint8_t>& out) {
             image_complete_ = true;
             field_.clear();
             state_ = State::Idle;
-            answer({Stage::Checksum}, {checksum_ok_ ? Done : Bad_Checksum}, out);
+            // A phone that does not say the image is good has not taken it.
+            bool said = answer({Stage::Checksum}, {checksum_ok_ ? Done : Bad_Checksum}, out);
+            checksum_ok_ = checksum_ok_ && said;
         } else if (state_ == State::Write_Length) {
             record_length_ = byte;
             field_.clear();
