@@ -1,6 +1,8 @@
 #include "platform/gui/Font.h"
 
+#include <map>
 #include <stdexcept>
+#include <tuple>
 
 #include "platform/gui/FontEngine.h"
 #include "platform/gui/FontMatcher.h"
@@ -122,7 +124,28 @@ int32_t FontEngine::textWidth(std::u32string_view text) {
 
 Font::Font() = default;
 
-Font::Font(const LogFont& lf) : engine_(std::make_shared<FontEngine>(lf, std::string(), 0)) {}
+namespace {
+
+// Controls copy their fonts at every paint; realising the same logical font again
+// must not match faces and fill a glyph cache anew each time.
+std::shared_ptr<FontEngine> sharedEngine(const LogFont& lf) {
+  using Key = std::tuple<int32_t, int32_t, int32_t, int32_t, bool, bool, bool, uint8_t, std::string>;
+  static std::map<Key, std::shared_ptr<FontEngine>> engines;
+  constexpr size_t kKept = 64;
+  Key key{lf.height, lf.width, lf.escapement, lf.weight, lf.italic, lf.underline, lf.strikeOut, lf.charSet, lf.faceName};
+  auto it = engines.find(key);
+  if (it != engines.end()) return it->second;
+  if (engines.size() >= kKept) {
+    for (auto e = engines.begin(); e != engines.end();) e = e->second.use_count() == 1 ? engines.erase(e) : std::next(e);
+  }
+  auto engine = std::make_shared<FontEngine>(lf, std::string(), 0);
+  if (engines.size() < kKept) engines.emplace(key, engine);
+  return engine;
+}
+
+}  // namespace
+
+Font::Font(const LogFont& lf) : engine_(sharedEngine(lf)) {}
 
 Font Font::fromFile(const std::string& path, const LogFont& lf, int faceIndex) {
   return Font(std::make_shared<FontEngine>(lf, path, faceIndex));

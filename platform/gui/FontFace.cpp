@@ -20,12 +20,13 @@ struct Library {
   Library() {
     if (FT_Init_FreeType(&handle)) throw std::runtime_error("FreeType cannot start");
   }
-  ~Library() { FT_Done_FreeType(handle); }
 };
 
+// Never torn down: faces held by long-lived fonts are closed during exit, in no
+// order we control, and each needs the library alive.
 FT_Library library() {
-  static Library lib;
-  return lib.handle;
+  static Library* lib = new Library;
+  return lib->handle;
 }
 
 // The face's vertical extent in font units as the classic text metrics count it.

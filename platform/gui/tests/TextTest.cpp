@@ -262,6 +262,7 @@ TEST(FontMatching, ChineseFacesAndFallbackDrawRealGlyphs) {
   lf.charSet = CHINESEBIG5_CHARSET;
   Font chinese(lf);
   EXPECT_NE(chinese.familyName().find("UMing TW"), std::string::npos) << chinese.familyName();
+  EXPECT_TRUE(Font(lf) == chinese);  // realised once, shared with its glyph cache
   LogFont tahoma;
   tahoma.faceName = "Tahoma";
   tahoma.height = -11;
