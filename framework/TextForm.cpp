@@ -786,7 +786,8 @@ std::string ObjectBinaryToText(std::string_view binary) {
 
 void ObjectTextToBinary(TStream& input, TStream& output) {
   TMemoryStream text;
-  text.CopyFrom(input, input.Size() - input.Position());
+  int64_t count = input.Size() - input.Position();
+  if (count > 0) text.CopyFrom(input, count);
   TextToBinary(std::string_view(reinterpret_cast<const char*>(text.Memory()), size_t(text.Size())), output).Run();
 }
 

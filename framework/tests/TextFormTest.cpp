@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/Exceptions.h"
+#include "framework/MemoryStream.h"
 #include "framework/TextForm.h"
 
 using namespace z5t8::framework;
@@ -152,4 +153,22 @@ TEST(TextForm, BinaryThatTextCannotCarryIsRefused) {
   EXPECT_THROW(ObjectBinaryToText(root(Bytes({1}) + "A" + Bytes({7, 4}) + "True")), EReadError);
   EXPECT_THROW(ObjectBinaryToText(root(Bytes({1}) + "A" + Bytes({21}))), EReadError);
   EXPECT_THROW(ObjectBinaryToText("TPF0" + Bytes({1}) + "T" + Bytes({0, 1}) + "A"), EReadError);
+}
+
+TEST(TextForm, StreamsConvertFromTheirPosition) {
+  std::string text = "object A: T\nend\n";
+  TMemoryStream input;
+  input.WriteBuffer("skip", 4);
+  input.WriteBuffer(text.data(), int64_t(text.size()));
+  input.SetPosition(4);
+  TMemoryStream binary;
+  ObjectTextToBinary(input, binary);
+  EXPECT_EQ(binary.Size(), 4 + 2 + 2 + 2);
+  binary.SetPosition(0);
+  TMemoryStream back;
+  ObjectBinaryToText(binary, back);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(back.Memory()), size_t(back.Size())), text);
+
+  TMemoryStream empty, out;
+  EXPECT_THROW(ObjectTextToBinary(empty, out), EParserError);
 }
