@@ -71,10 +71,6 @@ struct MethodTraits;
 template <class C, class... Args>
 struct MethodTraits<void (C::*)(Args...)> {
   using Invoker = std::function<void(TObject*, Args...)>;
-  template <class T, void (C::*M)(Args...)>
-  static Invoker Make() {
-    return [](TObject* self, Args... args) { (static_cast<T*>(self)->*M)(std::forward<Args>(args)...); };
-  }
   template <class T>
   static Invoker Make(void (C::*m)(Args...)) {
     return [m](TObject* self, Args... args) { (static_cast<T*>(self)->*m)(std::forward<Args>(args)...); };
@@ -103,8 +99,6 @@ public:
     FInfo.Idents = map;
     return *this;
   }
-  TPropInfo& Info() { return FInfo; }
-
 private:
   TPropInfo& FInfo;
 };
