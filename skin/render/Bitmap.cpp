@@ -202,10 +202,11 @@ void TteBitmap::LoadFromStream(framework::TStream& stream) {
   int32_t h = stream.ReadInt32();
   bool bottomUp = h <= 0;
   int64_t rows = std::llabs(int64_t(h));
-  // A corrupt size must not allocate what the stream cannot hold.
-  if (w > 0 && int64_t(w) * rows * 4 > stream.Remaining())
+  // A corrupt size must not allocate what the stream cannot hold; that
+  // includes a negative width, whose pixels would never be read.
+  if (std::llabs(int64_t(w)) * rows > stream.Remaining() / 4)
     throw framework::EReadError(framework::SReadError);
-  SetSize(w, int(rows));
+  SetSize(w, h);
   if (!Empty() && Width() == w && Height() == rows)
     stream.ReadBuffer(bits_, int64_t(width_) * height_ * 4);
   if (bottomUp) FlipHorz();

@@ -80,6 +80,8 @@ TEST(BitmapStreamTest, HostileRecordsFailWithoutAllocating) {
   } cases[] = {
       {"pixels past the end", Record("x", 30000, 30000, {1, 2, 3})},
       {"rows past the end, bottom up", Record("x", 2, -2000000000, {1, 2})},
+      {"negative width, rows past the end", Record("x", -30000, 30000, {})},
+      {"every size at its extreme", Record("x", INT32_MIN, INT32_MIN, {})},
       {"name past the end", {0xFF, 0xFF, 0xFF, 0x7F, 'a'}},
       {"cut in the size", {0, 0, 0, 0, 5, 0}},
   };
