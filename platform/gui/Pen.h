@@ -10,7 +10,10 @@ constexpr int PS_SOLID = 0;
 constexpr int PS_NULL = 5;
 constexpr int PS_INSIDEFRAME = 6;
 
-// A pen is a plain value: selecting one into a device context copies it.
+// A pen is a plain value: selecting one into a device context copies it. Wide
+// outlines of rectangles, ellipses and rounded rectangles always lie inside the
+// shape's bounds (as PS_INSIDEFRAME asks); wide lines are centred on their path
+// with round ends.
 struct Pen {
   int style = PS_SOLID;
   int32_t width = 1;

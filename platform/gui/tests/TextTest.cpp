@@ -59,6 +59,13 @@ TEST_F(TextFixture, MetricsAndExtentFollowTheFont) {
   // A positive height is the cell height.
   dc.selectFont(latin(20));
   EXPECT_EQ(dc.textMetrics().tmHeight, 20);
+  // A width asks for that average character width.
+  LogFont narrow;
+  narrow.height = -11;
+  narrow.width = 4;
+  Font condensed = Font::fromFile(kLatinFile, narrow);
+  EXPECT_NEAR(condensed.metrics().tmAveCharWidth, 4, 1);
+  EXPECT_LT(condensed.textExtent(u"Hello").cx, hello.cx * 3 / 4);
 }
 
 TEST_F(TextFixture, ExtentExCountsWhatFits) {
