@@ -1,0 +1,628 @@
+#include "platform/gui/x11/X11Backend.h"
+
+#include <poll.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <time.h>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "platform/gui/Cursor.h"
+#include "platform/gui/Icon.h"
+#include "platform/gui/VirtualKeys.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/cursorfont.h>
+#include <X11/extensions/XShm.h>
+#include <X11/extensions/shape.h>
+#include <X11/keysym.h>
+
+namespace z5t8::platform::gui {
+
+namespace {
+
+uint64_t monotonicMs() {
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return uint64_t(ts.tv_sec) * 1000 + uint64_t(ts.tv_nsec) / 1000000;
+}
+
+struct KeyMap {
+  KeySym sym;
+  int vk;
+};
+
+// Keys whose virtual key is not their character.
+constexpr KeyMap kKeys[] = {
+    {XK_BackSpace, VK_BACK},   {XK_Tab, VK_TAB},         {XK_ISO_Left_Tab, VK_TAB},  {XK_Return, VK_RETURN},
+    {XK_KP_Enter, VK_RETURN},  {XK_Escape, VK_ESCAPE},   {XK_space, VK_SPACE},       {XK_Prior, VK_PRIOR},
+    {XK_Next, VK_NEXT},        {XK_End, VK_END},         {XK_Home, VK_HOME},         {XK_Left, VK_LEFT},
+    {XK_Up, VK_UP},            {XK_Right, VK_RIGHT},     {XK_Down, VK_DOWN},         {XK_Insert, VK_INSERT},
+    {XK_Delete, VK_DELETE},    {XK_Shift_L, VK_SHIFT},   {XK_Shift_R, VK_SHIFT},     {XK_Control_L, VK_CONTROL},
+    {XK_Control_R, VK_CONTROL}, {XK_Alt_L, VK_MENU},     {XK_Alt_R, VK_MENU},        {XK_Meta_L, VK_MENU},
+    {XK_Caps_Lock, VK_CAPITAL}, {XK_Num_Lock, VK_NUMLOCK}, {XK_Scroll_Lock, VK_SCROLL}, {XK_Pause, VK_PAUSE},
+    {XK_Print, VK_SNAPSHOT},   {XK_Menu, VK_APPS},       {XK_Super_L, VK_LWIN},      {XK_Super_R, VK_RWIN},
+    {XK_KP_Multiply, VK_MULTIPLY}, {XK_KP_Add, VK_ADD},  {XK_KP_Subtract, VK_SUBTRACT}, {XK_KP_Decimal, VK_DECIMAL},
+    {XK_KP_Divide, VK_DIVIDE}, {XK_semicolon, VK_OEM_1}, {XK_colon, VK_OEM_1},       {XK_equal, VK_OEM_PLUS},
+    {XK_plus, VK_OEM_PLUS},    {XK_comma, VK_OEM_COMMA}, {XK_less, VK_OEM_COMMA},    {XK_minus, VK_OEM_MINUS},
+    {XK_underscore, VK_OEM_MINUS}, {XK_period, VK_OEM_PERIOD}, {XK_greater, VK_OEM_PERIOD}, {XK_slash, VK_OEM_2},
+    {XK_question, VK_OEM_2},   {XK_grave, VK_OEM_3},     {XK_asciitilde, VK_OEM_3},  {XK_bracketleft, VK_OEM_4},
+    {XK_braceleft, VK_OEM_4},  {XK_backslash, VK_OEM_5}, {XK_bar, VK_OEM_5},         {XK_bracketright, VK_OEM_6},
+    {XK_braceright, VK_OEM_6}, {XK_apostrophe, VK_OEM_7}, {XK_quotedbl, VK_OEM_7},
+};
+
+int virtualKey(KeySym sym) {
+  if (sym >= XK_a && sym <= XK_z) return int(sym - XK_a + 'A');
+  if (sym >= XK_A && sym <= XK_Z) return int(sym - XK_A + 'A');
+  if (sym >= XK_0 && sym <= XK_9) return int(sym - XK_0 + '0');
+  if (sym >= XK_F1 && sym <= XK_F12) return int(sym - XK_F1 + VK_F1);
+  if (sym >= XK_KP_0 && sym <= XK_KP_9) return int(sym - XK_KP_0 + VK_NUMPAD0);
+  for (const KeyMap& k : kKeys) {
+    if (k.sym == sym) return k.vk;
+  }
+  return 0;
+}
+
+bool extendedKey(KeySym sym) {
+  switch (sym) {
+    case XK_Prior: case XK_Next: case XK_End: case XK_Home: case XK_Left: case XK_Up: case XK_Right:
+    case XK_Down: case XK_Insert: case XK_Delete: case XK_Control_R: case XK_Alt_R: case XK_KP_Enter:
+    case XK_KP_Divide:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Latin-1 keysyms are their code points; Unicode keysyms carry theirs.
+std::u16string keyText(KeySym sym, const char* latin1, int n) {
+  char32_t c = 0;
+  if (sym >= 0x01000100 && sym <= 0x0110FFFF) c = char32_t(sym - 0x01000000);
+  else if (n == 1) c = char32_t(uint8_t(latin1[0]));
+  if (c == 0) return {};
+  std::u16string out;
+  if (c >= 0x10000) {
+    c -= 0x10000;
+    out += char16_t(0xD800 + (c >> 10));
+    out += char16_t(0xDC00 + (c & 0x3FF));
+  } else {
+    out += char16_t(c);
+  }
+  return out;
+}
+
+unsigned int fontCursor(int id) {
+  switch (id) {
+    case IDC_IBEAM: return XC_xterm;
+    case IDC_WAIT: return XC_watch;
+    case IDC_CROSS: return XC_crosshair;
+    case IDC_UPARROW: return XC_sb_up_arrow;
+    case IDC_SIZENWSE: return XC_bottom_right_corner;
+    case IDC_SIZENESW: return XC_bottom_left_corner;
+    case IDC_SIZEWE: return XC_sb_h_double_arrow;
+    case IDC_SIZENS: return XC_sb_v_double_arrow;
+    case IDC_SIZEALL: return XC_fleur;
+    case IDC_NO: return XC_X_cursor;
+    case IDC_HAND: return XC_hand2;
+    case IDC_APPSTARTING: return XC_watch;
+    case IDC_HELP: return XC_question_arrow;
+    default: return XC_left_ptr;
+  }
+}
+
+std::string utf8(const std::u16string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    char32_t c = s[i];
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00);
+      ++i;
+    }
+    if (c < 0x80) {
+      out += char(c);
+    } else if (c < 0x800) {
+      out += char(0xC0 | (c >> 6));
+      out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += char(0xE0 | (c >> 12));
+      out += char(0x80 | ((c >> 6) & 0x3F));
+      out += char(0x80 | (c & 0x3F));
+    } else {
+      out += char(0xF0 | (c >> 18));
+      out += char(0x80 | ((c >> 12) & 0x3F));
+      out += char(0x80 | ((c >> 6) & 0x3F));
+      out += char(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+// A shared-memory image; the server reads the segment directly.
+class ShmImage {
+ public:
+  ShmImage(Display* d, Visual* v, int depth, int w, int h) : display_(d) {
+    image_ = XShmCreateImage(d, v, unsigned(depth), ZPixmap, nullptr, &info_, unsigned(w), unsigned(h));
+    if (!image_) return;
+    info_.shmid = shmget(IPC_PRIVATE, size_t(image_->bytes_per_line) * size_t(h), IPC_CREAT | 0600);
+    if (info_.shmid < 0) {
+      release();
+      return;
+    }
+    info_.shmaddr = image_->data = static_cast<char*>(shmat(info_.shmid, nullptr, 0));
+    if (info_.shmaddr == reinterpret_cast<char*>(-1)) {
+      shmctl(info_.shmid, IPC_RMID, nullptr);
+      info_.shmaddr = nullptr;
+      release();
+      return;
+    }
+    info_.readOnly = False;
+    if (!XShmAttach(d, &info_)) {
+      release();
+      return;
+    }
+    XSync(d, False);
+    // Gone as soon as both sides detach.
+    shmctl(info_.shmid, IPC_RMID, nullptr);
+    attached_ = true;
+  }
+  ~ShmImage() { release(); }
+  ShmImage(const ShmImage&) = delete;
+  ShmImage& operator=(const ShmImage&) = delete;
+
+  bool ok() const { return attached_; }
+  XImage* image() const { return image_; }
+  int width() const { return image_ ? image_->width : 0; }
+  int height() const { return image_ ? image_->height : 0; }
+
+ private:
+  void release() {
+    if (attached_) {
+      XShmDetach(display_, &info_);
+      XSync(display_, False);
+      attached_ = false;
+    }
+    if (info_.shmaddr) {
+      shmdt(info_.shmaddr);
+      info_.shmaddr = nullptr;
+    }
+    if (image_) {
+      image_->data = nullptr;
+      XDestroyImage(image_);
+      image_ = nullptr;
+    }
+  }
+
+  Display* display_;
+  XShmSegmentInfo info_{};
+  XImage* image_ = nullptr;
+  bool attached_ = false;
+};
+
+struct Native {
+  Window xid = 0;
+  GC gc = nullptr;
+  bool mapped = false;
+  bool wantVisible = false;
+  std::unique_ptr<ShmImage> shm;
+};
+
+class X11Backend : public Backend {
+ public:
+  explicit X11Backend(Display* d) : display_(d) {
+    screen_ = DefaultScreen(d);
+    root_ = RootWindow(d, screen_);
+    visual_ = DefaultVisual(d, screen_);
+    depth_ = DefaultDepth(d, screen_);
+    int major, minor;
+    Bool pixmaps;
+    shm_ = XShmQueryVersion(d, &major, &minor, &pixmaps) && depth_ >= 24;
+    int eventBase, errorBase;
+    shape_ = XShapeQueryExtension(d, &eventBase, &errorBase);
+    wmDelete_ = XInternAtom(d, "WM_DELETE_WINDOW", False);
+    wmProtocols_ = XInternAtom(d, "WM_PROTOCOLS", False);
+    netWmName_ = XInternAtom(d, "_NET_WM_NAME", False);
+    utf8String_ = XInternAtom(d, "UTF8_STRING", False);
+    netWmIcon_ = XInternAtom(d, "_NET_WM_ICON", False);
+    netWmState_ = XInternAtom(d, "_NET_WM_STATE", False);
+    netWmStateAbove_ = XInternAtom(d, "_NET_WM_STATE_ABOVE", False);
+    motifHints_ = XInternAtom(d, "_MOTIF_WM_HINTS", False);
+    netWorkArea_ = XInternAtom(d, "_NET_WORKAREA", False);
+    overlayGc_ = XCreateGC(d, root_, 0, nullptr);
+    XSetFunction(d, overlayGc_, GXxor);
+    XSetSubwindowMode(d, overlayGc_, IncludeInferiors);
+  }
+
+  ~X11Backend() override {
+    for (auto& [h, n] : windows_) destroyNative(n);
+    for (auto& [id, c] : cursors_) XFreeCursor(display_, c);
+    XFreeGC(display_, overlayGc_);
+    XCloseDisplay(display_);
+  }
+
+  Size screenSize() const override {
+    return {DisplayWidth(display_, screen_), DisplayHeight(display_, screen_)};
+  }
+
+  Rect workArea() const override {
+    Size s = screenSize();
+    Rect full{0, 0, s.cx, s.cy};
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display_, root_, netWorkArea_, 0, 4, False, XA_CARDINAL, &type, &format, &count,
+                           &after, &data) == Success && data && count >= 4 && format == 32) {
+      auto* v = reinterpret_cast<long*>(data);
+      Rect r = rectFromSize(int(v[0]), int(v[1]), int(v[2]), int(v[3]));
+      XFree(data);
+      Rect clipped = intersectRect(r, full);
+      return clipped.isEmpty() ? full : clipped;
+    }
+    if (data) XFree(data);
+    return full;
+  }
+
+  uint64_t now() override { return monotonicMs(); }
+
+  void sleep(uint32_t ms) override {
+    timespec ts{time_t(ms / 1000), long(ms % 1000) * 1000000L};
+    while (nanosleep(&ts, &ts) != 0) {
+    }
+  }
+
+  bool wait(int64_t timeoutMs, bool) override {
+    XFlush(display_);
+    if (!XPending(display_)) {
+      pollfd p{ConnectionNumber(display_), POLLIN, 0};
+      ::poll(&p, 1, timeoutMs < 0 ? -1 : int(std::min<int64_t>(timeoutMs, 1 << 30)));
+    }
+    poll();
+    return true;
+  }
+
+  void poll() override {
+    while (XPending(display_)) {
+      XEvent e;
+      XNextEvent(display_, &e);
+      handle(e);
+    }
+  }
+
+  void windowCreated(HWND top) override {
+    XSetWindowAttributes a{};
+    a.background_pixmap = None;
+    a.bit_gravity = NorthWestGravity;
+    a.event_mask = ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
+                   PointerMotionMask | FocusChangeMask | StructureNotifyMask | EnterWindowMask | LeaveWindowMask;
+    Native n;
+    n.xid = XCreateWindow(display_, root_, 0, 0, 1, 1, 0, CopyFromParent, InputOutput, CopyFromParent,
+                          CWBackPixmap | CWBitGravity | CWEventMask, &a);
+    n.gc = XCreateGC(display_, n.xid, 0, nullptr);
+    XSetWMProtocols(display_, n.xid, &wmDelete_, 1);
+    // No decorations: the window draws its own frame.
+    long hints[5] = {2, 0, 0, 0, 0};
+    XChangeProperty(display_, n.xid, motifHints_, motifHints_, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(hints), 5);
+    XWMHints wmh{};
+    wmh.flags = InputHint;
+    wmh.input = True;
+    XSetWMHints(display_, n.xid, &wmh);
+    XDefineCursor(display_, n.xid, cursorFor(cursor_));
+    byX_[n.xid] = top;
+    windows_[top] = std::move(n);
+  }
+
+  void windowDestroyed(HWND top) override {
+    auto it = windows_.find(top);
+    if (it == windows_.end()) return;
+    byX_.erase(it->second.xid);
+    destroyNative(it->second);
+    windows_.erase(it);
+    if (grab_ == top) grab_ = nullptr;
+  }
+
+  void windowMoved(HWND top, const Rect& r) override {
+    Native* n = native(top);
+    if (!n || r.width() <= 0 || r.height() <= 0) return;
+    XSizeHints sh{};
+    sh.flags = USPosition | USSize | PPosition | PSize;
+    sh.x = r.left;
+    sh.y = r.top;
+    sh.width = r.width();
+    sh.height = r.height();
+    XSetWMNormalHints(display_, n->xid, &sh);
+    XMoveResizeWindow(display_, n->xid, r.left, r.top, unsigned(r.width()), unsigned(r.height()));
+  }
+
+  void windowShown(HWND top, bool visible) override {
+    Native* n = native(top);
+    if (!n) return;
+    n->wantVisible = visible;
+    if (visible) {
+      XMapRaised(display_, n->xid);
+    } else {
+      XUnmapWindow(display_, n->xid);
+    }
+    n->mapped = visible;
+  }
+
+  void windowShapeChanged(HWND top, const Region* shape) override {
+    Native* n = native(top);
+    if (!n || !shape_) return;
+    if (!shape) {
+      XShapeCombineMask(display_, n->xid, ShapeBounding, 0, 0, None, ShapeSet);
+      return;
+    }
+    std::vector<XRectangle> rects;
+    for (const Rect& r : shape->rects())
+      rects.push_back({short(r.left), short(r.top), (unsigned short)r.width(), (unsigned short)r.height()});
+    XShapeCombineRectangles(display_, n->xid, ShapeBounding, 0, 0, rects.data(), int(rects.size()), ShapeSet,
+                            Unsorted);
+  }
+
+  void windowTextChanged(HWND top, const std::u16string& text) override {
+    Native* n = native(top);
+    if (!n) return;
+    std::string s = utf8(text);
+    XChangeProperty(display_, n->xid, netWmName_, utf8String_, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(s.data()), int(s.size()));
+    XStoreName(display_, n->xid, s.c_str());
+  }
+
+  void windowIconChanged(HWND top, const Icon* icon) override {
+    Native* n = native(top);
+    if (!n) return;
+    if (!icon || icon->width() <= 0) {
+      XDeleteProperty(display_, n->xid, netWmIcon_);
+      return;
+    }
+    std::vector<long> data{icon->width(), icon->height()};
+    const Surface& c = icon->color();
+    for (int y = 0; y < c.height(); ++y) {
+      for (int x = 0; x < c.width(); ++x) {
+        uint32_t p = c.pixel(x, y);
+        if (!icon->hasAlpha()) {
+          size_t i = size_t(y) * size_t(c.width()) + size_t(x);
+          bool clear = i < icon->mask().size() && icon->mask()[i];
+          p = (p & 0x00FFFFFFu) | (clear ? 0u : 0xFF000000u);
+        }
+        data.push_back(long(p));
+      }
+    }
+    XChangeProperty(display_, n->xid, netWmIcon_, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(data.data()), int(data.size()));
+  }
+
+  void windowStateChanged(HWND top, bool minimized, bool) override {
+    Native* n = native(top);
+    if (!n) return;
+    if (minimized) {
+      XIconifyWindow(display_, n->xid, screen_);
+    } else if (n->wantVisible) {
+      XMapRaised(display_, n->xid);
+    }
+  }
+
+  void windowOrderChanged(const std::vector<HWND>& order) override {
+    std::vector<Window> stack;
+    for (HWND h : order) {
+      if (Native* n = native(h)) stack.push_back(n->xid);
+    }
+    if (!stack.empty()) XRestackWindows(display_, stack.data(), int(stack.size()));
+  }
+
+  void windowActivated(HWND top) override {
+    Native* n = native(top);
+    if (!n || !n->mapped) return;
+    XRaiseWindow(display_, n->xid);
+    XWindowAttributes a;
+    if (XGetWindowAttributes(display_, n->xid, &a) && a.map_state == IsViewable) {
+      focusSerial_ = NextRequest(display_);
+      XSetInputFocus(display_, n->xid, RevertToParent, CurrentTime);
+    }
+  }
+
+  void windowTopmostChanged(HWND top, bool topmost) override {
+    Native* n = native(top);
+    if (!n) return;
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = n->xid;
+    e.xclient.message_type = netWmState_;
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = topmost ? 1 : 0;
+    e.xclient.data.l[1] = long(netWmStateAbove_);
+    e.xclient.data.l[3] = 1;
+    XSendEvent(display_, root_, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+  }
+
+  void present(HWND top, const Surface& s, const Rect& dirty) override {
+    Native* n = native(top);
+    Rect r = intersectRect(dirty, s.bounds());
+    if (!n || r.isEmpty() || s.isEmpty()) return;
+    if (shm_) {
+      if (!n->shm || n->shm->width() != s.width() || n->shm->height() != s.height())
+        n->shm = std::make_unique<ShmImage>(display_, visual_, depth_, s.width(), s.height());
+      if (n->shm->ok()) {
+        XImage* img = n->shm->image();
+        for (int y = r.top; y < r.bottom; ++y)
+          std::copy_n(s.scanLine(y) + r.left, r.width(),
+                      reinterpret_cast<uint32_t*>(img->data + size_t(y) * size_t(img->bytes_per_line)) + r.left);
+        XShmPutImage(display_, n->xid, n->gc, img, r.left, r.top, r.left, r.top, unsigned(r.width()),
+                     unsigned(r.height()), False);
+        return;
+      }
+      shm_ = false;
+    }
+    putImage(n->xid, n->gc, s, r);
+  }
+
+  void captureChanged(HWND top) override {
+    if (grab_) XUngrabPointer(display_, CurrentTime);
+    grab_ = nullptr;
+    Native* n = native(top);
+    if (!n || !n->mapped) return;
+    unsigned mask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
+    if (XGrabPointer(display_, n->xid, True, mask, GrabModeAsync, GrabModeAsync, None, None, CurrentTime) ==
+        GrabSuccess)
+      grab_ = top;
+  }
+
+  void cursorChanged(int id) override {
+    cursor_ = id;
+    for (auto& [h, n] : windows_) XDefineCursor(display_, n.xid, cursorFor(id));
+  }
+
+  void cursorMoved(Point p) override { XWarpPointer(display_, None, root_, 0, 0, 0, 0, p.x, p.y); }
+
+  void overlayChanged(const Surface& overlay, const Rect& dirty) override {
+    // The screen shows what changed since the last time, combined by XOR.
+    if (shown_.width() != overlay.width() || shown_.height() != overlay.height())
+      shown_ = Surface(overlay.width(), overlay.height());
+    Rect r = intersectRect(dirty, overlay.bounds());
+    if (r.isEmpty()) return;
+    Surface diff(r.width(), r.height());
+    bool any = false;
+    for (int y = r.top; y < r.bottom; ++y) {
+      const Pixel* o = overlay.scanLine(y) + r.left;
+      Pixel* was = shown_.scanLine(y) + r.left;
+      Pixel* d = diff.scanLine(y - r.top);
+      for (int x = 0; x < r.width(); ++x) {
+        d[x] = (o[x] ^ was[x]) & 0x00FFFFFFu;
+        any |= d[x] != 0;
+        was[x] = o[x];
+      }
+    }
+    if (any) putImage(root_, overlayGc_, diff, diff.bounds(), r.left, r.top);
+  }
+
+ private:
+  Native* native(HWND h) {
+    auto it = windows_.find(h);
+    return it == windows_.end() ? nullptr : &it->second;
+  }
+
+  void destroyNative(Native& n) {
+    n.shm.reset();
+    if (n.gc) XFreeGC(display_, n.gc);
+    if (n.xid) XDestroyWindow(display_, n.xid);
+    n.gc = nullptr;
+    n.xid = 0;
+  }
+
+  Cursor cursorFor(int id) {
+    unsigned shape = fontCursor(id);
+    auto it = cursors_.find(shape);
+    if (it != cursors_.end()) return it->second;
+    Cursor c = XCreateFontCursor(display_, shape);
+    cursors_[shape] = c;
+    return c;
+  }
+
+  void putImage(Drawable d, GC gc, const Surface& s, const Rect& r, int dx = -1, int dy = -1) {
+    XImage* img = XCreateImage(display_, visual_, unsigned(depth_), ZPixmap, 0,
+                               reinterpret_cast<char*>(const_cast<Pixel*>(s.bits())), unsigned(s.width()),
+                               unsigned(s.height()), 32, int(s.stride()));
+    if (!img) return;
+    XPutImage(display_, d, gc, img, r.left, r.top, dx < 0 ? r.left : dx, dy < 0 ? r.top : dy, unsigned(r.width()),
+              unsigned(r.height()));
+    img->data = nullptr;
+    XDestroyImage(img);
+  }
+
+  HWND hwndOf(Window w) const {
+    auto it = byX_.find(w);
+    return it == byX_.end() ? nullptr : it->second;
+  }
+
+  void handle(XEvent& e) {
+    HWND h = hwndOf(e.xany.window);
+    switch (e.type) {
+      case Expose:
+        if (h) NotifyExposed(h, rectFromSize(e.xexpose.x, e.xexpose.y, e.xexpose.width, e.xexpose.height));
+        break;
+      case MotionNotify:
+        QueueMouseMove({e.xmotion.x_root, e.xmotion.y_root});
+        break;
+      case ButtonPress:
+      case ButtonRelease: {
+        Point p{e.xbutton.x_root, e.xbutton.y_root};
+        unsigned b = e.xbutton.button;
+        if (b == Button4 || b == Button5) {
+          if (e.type == ButtonPress) QueueMouseWheel(b == Button4 ? 120 : -120, p);
+          break;
+        }
+        int button = b == Button1 ? 0 : b == Button3 ? 1 : b == Button2 ? 2 : -1;
+        if (button >= 0) {
+          QueueMouseMove(p);
+          QueueMouseButton(button, e.type == ButtonPress, p);
+        }
+        break;
+      }
+      case KeyPress:
+      case KeyRelease: {
+        char buf[8];
+        KeySym sym = 0;
+        int n = XLookupString(&e.xkey, buf, sizeof buf, &sym, nullptr);
+        int vk = virtualKey(sym);
+        if (!vk) {
+          KeySym plain = XLookupKeysym(&e.xkey, 0);
+          vk = virtualKey(plain);
+        }
+        std::u16string text = e.type == KeyPress ? keyText(sym, buf, n) : std::u16string();
+        if (vk || !text.empty())
+          QueueKey(vk ? vk : 0xE7, int(e.xkey.keycode), extendedKey(sym), e.type == KeyPress, text);
+        break;
+      }
+      // Focus changes from before our own last focus request are stale.
+      case FocusIn:
+        if (h && e.xany.serial >= focusSerial_) NotifyFocusChanged(h, true);
+        break;
+      case FocusOut:
+        if (h && e.xany.serial >= focusSerial_ && e.xfocus.mode != NotifyGrab && e.xfocus.mode != NotifyUngrab)
+          NotifyFocusChanged(h, false);
+        break;
+      case ClientMessage:
+        if (h && e.xclient.message_type == wmProtocols_ && Atom(e.xclient.data.l[0]) == wmDelete_)
+          NotifyCloseRequested(h);
+        break;
+      default:
+        break;
+    }
+  }
+
+  Display* display_;
+  int screen_;
+  Window root_;
+  Visual* visual_;
+  int depth_;
+  bool shm_ = false;
+  bool shape_ = false;
+  Atom wmDelete_, wmProtocols_, netWmName_, utf8String_, netWmIcon_, netWmState_, netWmStateAbove_,
+      motifHints_, netWorkArea_;
+  GC overlayGc_;
+  Surface shown_;
+  std::map<HWND, Native> windows_;
+  std::map<Window, HWND> byX_;
+  std::map<unsigned, Cursor> cursors_;
+  HWND grab_ = nullptr;
+  int cursor_ = IDC_ARROW;
+  unsigned long focusSerial_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<Backend> OpenX11Backend(const std::string& displayName, std::string& error) {
+  Display* d = XOpenDisplay(displayName.empty() ? nullptr : displayName.c_str());
+  if (!d) {
+    error = "cannot open the X11 display \"" + displayName + "\"";
+    return nullptr;
+  }
+  return std::make_unique<X11Backend>(d);
+}
+
+}  // namespace z5t8::platform::gui
