@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/gui/Backend.h"
+#include "platform/gui/DefWindowProc.h"
+#include "platform/gui/MessageQueue.h"
+#include "platform/gui/Paint.h"
+#include "platform/gui/Timer.h"
+#include "platform/gui/Window.h"
+#include "platform/gui/x11/X11Backend.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
+
+namespace z5t8::platform::gui {
+namespace {
+
+bool onPath(const char* tool) {
+  std::string path = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin";
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find(':', start);
+    std::string dir = path.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    if (access((dir + "/" + tool).c_str(), X_OK) == 0) return true;
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return false;
+}
+
+// A private X server on a display number nobody uses.
+class Xvfb {
+ public:
+  bool start() {
+    for (int n = 71; n < 120; ++n) {
+      struct stat st;
+      if (stat(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), &st) == 0) continue;
+      if (stat(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), &st) == 0) continue;
+      name_ = ":" + std::to_string(n);
+      pid_ = fork();
+      if (pid_ == 0) {
+        int devnull = open("/dev/null", O_WRONLY);
+        dup2(devnull, 1);
+        dup2(devnull, 2);
+        execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp", nullptr);
+        _exit(127);
+      }
+      for (int i = 0; i < 100; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (Display* d = XOpenDisplay(name_.c_str())) {
+          XCloseDisplay(d);
+          return true;
+        }
+        int status;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) break;
+      }
+      stop();
+    }
+    return false;
+  }
+  void stop() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+    pid_ = -1;
+  }
+  ~Xvfb() { stop(); }
+  const std::string& name() const { return name_; }
+
+ private:
+  pid_t pid_ = -1;
+  std::string name_;
+};
+
+struct Seen {
+  UINT msg;
+  WPARAM wp;
+  LPARAM lp;
+};
+std::vector<Seen> seen;
+
+LRESULT recordingProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  seen.push_back({msg, wp, lp});
+  if (msg == WM_PAINT) {
+    PAINTSTRUCT ps;
+    DeviceContext* dc = BeginPaint(h, &ps);
+    Rect c;
+    GetClientRect(h, &c);
+    dc->fillRect(c, Brush::solid(RGB(255, 0, 0)));
+    EndPaint(h, &ps);
+    return 0;
+  }
+  return DefWindowProcW(h, msg, wp, lp);
+}
+
+class X11E2e : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!onPath("Xvfb") || !onPath("xdotool")) GTEST_SKIP() << "Xvfb and xdotool are needed";
+    ASSERT_TRUE(server_.start());
+    std::string error;
+    auto backend = OpenX11Backend(server_.name(), error);
+    ASSERT_TRUE(backend) << error;
+    UseBackend(std::move(backend));
+    probe_ = XOpenDisplay(server_.name().c_str());
+    ASSERT_NE(probe_, nullptr);
+    seen.clear();
+  }
+  void TearDown() override {
+    ShutdownWindowSystem();
+    if (probe_) XCloseDisplay(probe_);
+  }
+
+  // Runs the message loop until `done` or a few seconds pass.
+  bool pumpUntil(HWND h, const std::function<bool()>& done) {
+    SetTimer(h, 99, 20, nullptr);
+    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (std::chrono::steady_clock::now() < until) {
+      PumpPendingMessages();
+      if (done()) return true;
+      WaitMessage();
+    }
+    return false;
+  }
+
+  void xdotool(const std::string& args) {
+    std::string cmd = "DISPLAY=" + server_.name() + " xdotool " + args;
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+  }
+
+  Window findByName(const char* name) {
+    Window root = DefaultRootWindow(probe_), parent, *kids = nullptr;
+    unsigned n = 0;
+    Window found = 0;
+    if (XQueryTree(probe_, root, &root, &parent, &kids, &n)) {
+      for (unsigned i = 0; i < n && !found; ++i) {
+        char* title = nullptr;
+        if (XFetchName(probe_, kids[i], &title) && title) {
+          if (std::string(title) == name) found = kids[i];
+          XFree(title);
+        }
+      }
+      if (kids) XFree(kids);
+    }
+    return found;
+  }
+
+  Xvfb server_;
+  Display* probe_ = nullptr;
+};
+
+TEST_F(X11E2e, ShapedWindowAppearsAndTakesClicksAndKeys) {
+  WNDCLASSEXW wc;
+  wc.lpfnWndProc = recordingProc;
+  wc.lpszClassName = u"E2eWindow";
+  ASSERT_NE(RegisterClassExW(wc), 0);
+  HWND h = CreateWindowExW(0, u"E2eWindow", u"E2e window", WS_POPUP, 120, 80, 200, 150, nullptr, 0, nullptr);
+  Region ellipse = Region::ellipse({0, 0, 200, 150});
+  SetWindowRgn(h, &ellipse, FALSE);
+  ShowWindow(h, SW_SHOW);
+
+  Window xw = 0;
+  ASSERT_TRUE(pumpUntil(h, [&] {
+    XSync(probe_, False);
+    xw = findByName("E2e window");
+    if (!xw) return false;
+    XWindowAttributes a;
+    return XGetWindowAttributes(probe_, xw, &a) && a.map_state == IsViewable;
+  }));
+  int x = 0, y = 0;
+  Window child;
+  XTranslateCoordinates(probe_, xw, DefaultRootWindow(probe_), 0, 0, &x, &y, &child);
+  EXPECT_EQ(x, 120);
+  EXPECT_EQ(y, 80);
+  int count = 0, ordering = 0;
+  XRectangle* rects = XShapeGetRectangles(probe_, xw, ShapeBounding, &count, &ordering);
+  ASSERT_GT(count, 1) << "an ellipse is more than one rectangle";
+  int minX = 1000, maxX = 0;
+  bool corner = false;
+  for (int i = 0; i < count; ++i) {
+    minX = std::min<int>(minX, rects[i].x);
+    maxX = std::max<int>(maxX, rects[i].x + rects[i].width);
+    if (rects[i].x == 0 && rects[i].y == 0) corner = true;
+  }
+  XFree(rects);
+  EXPECT_EQ(minX, 0);
+  EXPECT_EQ(maxX, 200);
+  EXPECT_FALSE(corner);
+  ASSERT_TRUE(pumpUntil(h, [&] {
+    XImage* img = XGetImage(probe_, DefaultRootWindow(probe_), 220, 155, 1, 1, AllPlanes, ZPixmap);
+    if (!img) return false;
+    unsigned long p = XGetPixel(img, 0, 0);
+    XDestroyImage(img);
+    return (p & 0xFFFFFF) == 0xFF0000;
+  })) << "the window's painting reaches the screen";
+
+  seen.clear();
+  xdotool("mousemove 150 120 click 1");
+  ASSERT_TRUE(pumpUntil(h, [&] {
+    for (const Seen& s : seen) {
+      if (s.msg == WM_LBUTTONUP) return true;
+    }
+    return false;
+  }));
+  bool down = false;
+  for (const Seen& s : seen) {
+    if (s.msg == WM_LBUTTONDOWN) {
+      down = true;
+      EXPECT_EQ(s.lp, MAKELPARAM(30, 40));
+    }
+  }
+  EXPECT_TRUE(down);
+
+  seen.clear();
+  xdotool("key a");
+  ASSERT_TRUE(pumpUntil(h, [&] {
+    for (const Seen& s : seen) {
+      if (s.msg == WM_CHAR) return true;
+    }
+    return false;
+  }));
+  for (const Seen& s : seen) {
+    if (s.msg == WM_CHAR) EXPECT_EQ(s.wp, WPARAM(u'a'));
+    if (s.msg == WM_KEYDOWN) EXPECT_EQ(s.wp, WPARAM('A'));
+  }
+}
+
+}  // namespace
+}  // namespace z5t8::platform::gui
