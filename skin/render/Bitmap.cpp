@@ -109,13 +109,12 @@ void StretchToDCTransparent(DeviceContext& dc, const Rect& destRect, const TteBi
   StretchThroughBitmap(dc, destRect, source, srcRect, StretchTransparentFunc);
 }
 
-// Only a plain memory context qualifies: one that maps straight onto its
-// surface with nothing clipped away, so writing its memory cannot reach
-// pixels the context would not draw.
+// Only a memory context qualifies, as only those select a DIB; and only
+// without a clip of its own, so writing its memory cannot reach pixels the
+// context would not draw.
 bool GetBitsFromDC(const DeviceContext& dc, DibInfo& info) {
   platform::gui::Surface* s = dc.surface();
-  if (!s || s->isEmpty() || dc.deviceOffset() != Point{} || dc.clipRgn()) return false;
-  if (DeviceClip(dc) != s->bounds()) return false;
+  if (!s || s->isEmpty() || !dc.isMemoryContext() || dc.clipRgn()) return false;
   info = {reinterpret_cast<teColor*>(s->bits()), s->width(), -s->height(), 32};
   return true;
 }

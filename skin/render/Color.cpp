@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/gui/SystemMetrics.h"
+
 namespace z5t8::skin::render {
 
 bool EnableDibOperation = true;
@@ -38,6 +40,23 @@ teColor Rgba(int64_t r, int64_t g, int64_t b, uint8_t a) {
 }
 
 }  // namespace
+
+teColor::teColor(framework::TColor color, uint8_t alpha) {
+  uint32_t rgb = framework::IsSystemColor(color)
+                     ? platform::gui::GetSysColor(int(framework::SystemColorIndex(color)))
+                     : color;
+  value = (FromRGB(rgb) & 0x00FFFFFFu) | uint32_t(alpha) << 24;
+}
+
+framework::TColor teColorToColor(teColor c) { return ToRGB(c); }
+
+framework::TColor StdChangeColor(framework::TColor c, int dRed, int dGreen, int dBlue, int dAlpha) {
+  return teColorToColor(ChangeColor(teColor(c, 0), dRed, dGreen, dBlue, dAlpha));
+}
+
+framework::TColor StdChangeColor(framework::TColor c, int delta) {
+  return StdChangeColor(c, delta, delta, delta, 0);
+}
 
 teColor FromRGB(uint32_t colorref) {
   return 0xFF000000u | (colorref & 0xFFu) << 16 | (colorref & 0xFF00u) |

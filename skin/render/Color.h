@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "framework/Color.h"
+
 namespace z5t8::skin::render {
 
 // A 32-bit colour with alpha; in memory blue, green, red, alpha, which is
@@ -16,6 +18,10 @@ struct teColor {
   constexpr teColor(int16_t red, int16_t green, int16_t blue, uint8_t alpha)
       : value(uint32_t(alpha) << 24 | uint32_t(Clamp(red)) << 16 |
               uint32_t(Clamp(green)) << 8 | uint32_t(Clamp(blue))) {}
+
+  // The framework colour's red, green and blue (a system colour resolved
+  // through the platform's colour table) with the given alpha.
+  teColor(framework::TColor color, uint8_t alpha);
 
   constexpr operator uint32_t() const { return value; }
 
@@ -70,6 +76,8 @@ extern bool EnableDibOperation;
 teColor FromRGB(uint32_t colorref);
 uint32_t ToRGB(teColor c);
 
+// The framework colour: red and blue swapped back, alpha dropped.
+framework::TColor teColorToColor(teColor c);
 uint16_t teColorToColor16(teColor c);
 uint16_t teColorToColor15(teColor c);
 
@@ -91,5 +99,9 @@ teColor SunkenColor(teColor c, int dRed, int dGreen, int dBlue, int dAlpha);
 teColor SunkenColor(teColor c, int delta);
 teColor RaisedColor(teColor c, int dRed, int dGreen, int dBlue, int dAlpha);
 teColor RaisedColor(teColor c, int delta);
+
+// ChangeColor on a framework colour (system colours resolved first).
+framework::TColor StdChangeColor(framework::TColor c, int dRed, int dGreen, int dBlue, int dAlpha);
+framework::TColor StdChangeColor(framework::TColor c, int delta);
 
 }  // namespace z5t8::skin::render

@@ -2,12 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/gui/SystemMetrics.h"
+
 namespace z5t8::skin::render {
 namespace {
 
 TEST(ColorTest, ChannelConstructorClampsAndKeepsAlpha) {
   EXPECT_EQ(uint32_t(teColor(300, -4, 17, 9)), 0x09FF0011u);
   EXPECT_EQ(uint32_t(teColor(0, 255, 128, 255)), 0xFF00FF80u);
+}
+
+TEST(ColorTest, FrameworkColours) {
+  EXPECT_EQ(uint32_t(teColor(framework::TColor(0x00332211u), 255)), 0xFF112233u);
+  EXPECT_EQ(uint32_t(teColor(framework::TColor(0x7F332211u), 0x40)), 0x40112233u);
+  EXPECT_EQ(uint32_t(teColor(framework::clBtnFace, 0x80)),
+            (FromRGB(platform::gui::GetSysColor(platform::gui::COLOR_BTNFACE)).Rgb() | 0x80000000u));
+  EXPECT_EQ(teColorToColor(0x80112233u), 0x00332211u);
+  EXPECT_EQ(StdChangeColor(0x00102030u, 0x10), 0x00203040u);
+  EXPECT_EQ(StdChangeColor(0x00102030u, -0x20, 0, 0x10, 7), 0x00202010u);
+  EXPECT_EQ(StdChangeColor(framework::clBtnFace, 0),
+            platform::gui::GetSysColor(platform::gui::COLOR_BTNFACE));
 }
 
 TEST(ColorTest, Packing) {
