@@ -14,7 +14,8 @@ namespace z5t8::platform::gui {
 class Surface {
  public:
   Surface() = default;
-  // Negative sizes count as their absolute values; pixels start as 0.
+  // Negative sizes count as their absolute values; pixels start as 0. Sizes past
+  // 32767 a side or 64 Mi pixels throw std::bad_alloc.
   Surface(int32_t width, int32_t height);
   Surface(const Surface& other);
   Surface& operator=(const Surface& other);

@@ -275,6 +275,9 @@ TEST(FontMatching, ChineseFacesAndFallbackDrawRealGlyphs) {
   tahoma.height = -11;
   Font latinFace(tahoma);
   EXPECT_TRUE(latinFace.hasGlyph(U'中'));
+  // A Latin face name with a Chinese character set takes a Chinese face.
+  tahoma.charSet = CHINESEBIG5_CHARSET;
+  EXPECT_NE(Font(tahoma).familyName().find("UMing TW"), std::string::npos) << Font(tahoma).familyName();
 
   // Distinct characters give distinct pictures: no missing-glyph boxes, in a
   // Chinese face and through fallback from a Latin face alike.
