@@ -55,5 +55,3 @@ void BM_ChineseLine20(benchmark::State& state) {
 BENCHMARK(BM_ChineseLine20);
 
 }  // namespace
-
-BENCHMARK_MAIN();
