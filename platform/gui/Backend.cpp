@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "platform/gui/MessageQueue.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/WindowManager.h"
@@ -27,6 +28,11 @@ void NotifyExposed(HWND top, const Rect& rect) {
   Region area(rect);
   m.invalidate(top, &area, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   m.markDirty(top, rect);
+}
+
+void NotifyIconified(HWND top, bool iconified) {
+  if (!IsWindow(top) || bool(IsIconic(top)) == iconified) return;
+  PostMessageW(top, WM_SYSCOMMAND, iconified ? SC_MINIMIZE : SC_RESTORE, 0);
 }
 
 void NotifyMoved(HWND top, const Rect& rect) {

@@ -81,6 +81,8 @@ void NotifyExposed(HWND top, const Rect& rect);
 void NotifyCloseRequested(HWND top);
 // The display gave or took the keyboard focus of a top-level window.
 void NotifyFocusChanged(HWND top, bool gained);
+// The user minimized or restored the window from outside (window manager).
+void NotifyIconified(HWND top, bool iconified);
 // The window manager moved or resized the window.
 void NotifyMoved(HWND top, const Rect& rect);
 

@@ -57,11 +57,14 @@ const Font& captionFont(bool small) {
   return small ? smallFont : normal;
 }
 
+// The window's own small icon, its class's, or the standard application icon.
 HICON smallIconOf(const WindowObject& w) {
   if (w.smallIcon) return w.smallIcon;
   if (w.cls->smallIcon) return w.cls->smallIcon;
   if (w.icon) return w.icon;
-  return w.cls->icon;
+  if (w.cls->icon) return w.cls->icon;
+  static const Icon standard = Icon::standardApplication(GetSystemMetrics(SM_CXSMICON));
+  return &standard;
 }
 
 // The text cut to fit `width`, ending in "..." when cut.

@@ -10,6 +10,7 @@
 #include "platform/gui/MessageQueue.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/SystemMetrics.h"
+#include "platform/gui/SystemTracker.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/WindowManager.h"
 #include "platform/gui/WindowPosition.h"
@@ -264,6 +265,10 @@ BOOL DestroyWindow(HWND h) {
       m.focus = nullptr;
       sendMessage(old, WM_KILLFOCUS, 0, 0);
     }
+  }
+  if (m.tracker && inSubtree(h, m.tracker->hwnd())) {
+    auto t = std::move(m.tracker);
+    t->cancel();
   }
   if (m.capture && inSubtree(h, m.capture)) ReleaseCapture();
 

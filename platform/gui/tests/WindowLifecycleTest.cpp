@@ -137,3 +137,35 @@ TEST_F(WindowLifecycleIntegration, ShowCommandsMinimizeMaximizeRestore) {
 
 }  // namespace
 }  // namespace z5t8::platform::gui::testing
+
+namespace z5t8::platform::gui::testing {
+namespace {
+
+class WindowOrderIntegration : public WindowTest {};
+
+TEST_F(WindowOrderIntegration, TopmostAndOwnedWindowsKeepTheirPlaceInTheOrder) {
+  HWND a = topLevel(0, 0, 100, 100);
+  HWND pinned = topLevel(20, 20, 100, 100, WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST);
+  HWND b = topLevel(40, 40, 100, 100);
+  HWND owned = topLevel(60, 60, 50, 50, WS_POPUP | WS_VISIBLE, 0, a);
+  auto order = [] {
+    std::vector<HWND> out;
+    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) out.push_back(h);
+    return out;
+  };
+  EXPECT_EQ(order(), (std::vector<HWND>{pinned, owned, b, a}));
+  SetActiveWindow(a);
+  EXPECT_EQ(order(), (std::vector<HWND>{pinned, owned, a, b})) << "the owned window stays above its owner";
+  SetWindowPos(pinned, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  EXPECT_FALSE(GetWindowLongPtrW(pinned, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  SetWindowPos(b, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  EXPECT_EQ(order().front(), b);
+  EXPECT_EQ(WindowFromPoint({50, 50}), b);
+  SetWindowPos(a, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  EXPECT_EQ(order().front(), b) << "a normal window cannot go above a topmost one";
+  SetWindowPos(pinned, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  EXPECT_EQ(order().back(), pinned);
+}
+
+}  // namespace
+}  // namespace z5t8::platform::gui::testing

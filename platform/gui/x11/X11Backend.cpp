@@ -207,6 +207,7 @@ struct Native {
   GC gc = nullptr;
   bool mapped = false;
   bool wantVisible = false;
+  bool iconic = false;  // minimized by the window system
   std::unique_ptr<ShmImage> shm;
 };
 
@@ -400,6 +401,7 @@ class X11Backend : public Backend {
   void windowStateChanged(HWND top, bool minimized, bool) override {
     Native* n = native(top);
     if (!n) return;
+    n->iconic = minimized;
     if (minimized) {
       XIconifyWindow(display_, n->xid, screen_);
     } else if (n->wantVisible) {
@@ -585,6 +587,13 @@ class X11Backend : public Backend {
       case FocusOut:
         if (h && e.xany.serial >= focusSerial_ && e.xfocus.mode != NotifyGrab && e.xfocus.mode != NotifyUngrab)
           NotifyFocusChanged(h, false);
+        break;
+      // A window manager iconifies by unmapping and restores by mapping.
+      case UnmapNotify:
+        if (Native* n = h ? native(h) : nullptr; n && n->wantVisible && !n->iconic) NotifyIconified(h, true);
+        break;
+      case MapNotify:
+        if (Native* n = h ? native(h) : nullptr; n && n->iconic) NotifyIconified(h, false);
         break;
       case ClientMessage:
         if (h && e.xclient.message_type == wmProtocols_ && Atom(e.xclient.data.l[0]) == wmDelete_)
