@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "framework/gui/ColorMap.h"
+#include "platform/gui/Brush.h"
+
+namespace z5t8::framework {
+
+class TBitmap;
+
+enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+
+// The canvas's fill settings. A brush bitmap (the top-left 8 by 8 pixels)
+// replaces the style, as the halftone fills need.
+class TBrush {
+public:
+  TColor Color() const { return color_; }
+  void SetColor(TColor value);
+  TBrushStyle Style() const { return style_; }
+  void SetStyle(TBrushStyle value);
+  // Not owned; none clears it.
+  TBitmap* Bitmap() const { return bitmap_; }
+  void SetBitmap(TBitmap* value);
+  void Assign(const TBrush& source);
+
+  platform::gui::Brush Realize() const;
+
+  std::function<void()> OnChange;
+
+private:
+  void Changed();
+
+  TColor color_ = clWhite;
+  TBrushStyle style_ = bsSolid;
+  TBitmap* bitmap_ = nullptr;
+};
+
+}  // namespace z5t8::framework

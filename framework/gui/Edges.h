@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/gui/DeviceContext.h"
+
+namespace z5t8::framework {
+
+// The classic two-pixel sunken frame of client edges and progress bars,
+// drawn just inside r.
+void DrawSunkenEdge(platform::gui::DeviceContext& dc, const platform::gui::Rect& r);
+// One ring: top and left lines in topLeft, bottom and right in bottomRight.
+void DrawEdgeRing(platform::gui::DeviceContext& dc, const platform::gui::Rect& r, platform::gui::ColorRef topLeft,
+                  platform::gui::ColorRef bottomRight);
+
+}  // namespace z5t8::framework

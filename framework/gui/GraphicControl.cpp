@@ -1,0 +1,35 @@
+#include "framework/gui/GraphicControl.h"
+
+#include "framework/Properties.h"
+
+namespace z5t8::framework {
+
+Z5T8_IMPLEMENT_CLASS(TGraphicControl, TControl) {
+  p.Message(platform::gui::WM_PAINT, &TGraphicControl::WMPaint);
+}
+
+TGraphicControl::TGraphicControl(TComponent* owner)
+    : TControl(owner), FCanvas(std::make_unique<TControlCanvas>(this)) {}
+
+TGraphicControl::~TGraphicControl() = default;
+
+void TGraphicControl::WMPaint(TMessage& message) {
+  auto* dc = reinterpret_cast<platform::gui::DeviceContext*>(message.WParam);
+  if (!dc) return;
+  FCanvas->FreeHandle();
+  FCanvas->Lock();
+  FCanvas->SetHandle(dc);
+  FCanvas->SetFont(*Font());
+  FCanvas->Brush()->SetColor(Color());
+  try {
+    Paint();
+  } catch (...) {
+    FCanvas->SetHandle(nullptr);
+    FCanvas->Unlock();
+    throw;
+  }
+  FCanvas->SetHandle(nullptr);
+  FCanvas->Unlock();
+}
+
+}  // namespace z5t8::framework

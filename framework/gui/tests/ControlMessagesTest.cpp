@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/Properties.h"
+#include "framework/gui/Button.h"
+#include "framework/gui/Form.h"
+#include "framework/gui/Label.h"
+#include "framework/gui/Memo.h"
+#include "framework/gui/tests/GuiFixture.h"
+#include "platform/gui/Input.h"
+#include "platform/gui/VirtualKeys.h"
+
+namespace z5t8::framework {
+namespace {
+
+namespace pg = platform::gui;
+
+std::vector<std::string> gLog;
+
+// Handlers chosen by message number, as the skinned controls register theirs.
+template <class Base>
+class TSpy : public Base {
+public:
+  using Base::Base;
+  void Note(TMessage& m) {
+    static const std::pair<uint32_t, const char*> names[] = {
+        {CM_MOUSEENTER, "enter"},       {CM_MOUSELEAVE, "leave"},     {CM_ENTER, "CM_ENTER"},
+        {CM_EXIT, "CM_EXIT"},           {CM_FOCUSCHANGED, "focus"},   {CM_VISIBLECHANGED, "visible"},
+        {CM_ENABLEDCHANGED, "enabled"}, {CM_TEXTCHANGED, "text"}};
+    for (auto [msg, name] : names)
+      if (m.Msg == msg) gLog.push_back(std::string(name) + " " + this->Name());
+    this->InheritedMessage(Base::StaticClass(), m);
+  }
+};
+
+class TSpyLabel : public TSpy<TLabel> {
+  Z5T8_CLASS(TSpyLabel, TLabel)
+public:
+  using TSpy<TLabel>::TSpy;
+};
+class TSpyButton : public TSpy<TButton> {
+  Z5T8_CLASS(TSpyButton, TButton)
+public:
+  using TSpy<TButton>::TSpy;
+};
+
+template <class T>
+void Listen(TPublisher<T>& p) {
+  for (uint32_t m : {CM_MOUSEENTER, CM_MOUSELEAVE, CM_ENTER, CM_EXIT, CM_FOCUSCHANGED, CM_VISIBLECHANGED,
+                     CM_ENABLEDCHANGED, CM_TEXTCHANGED})
+    p.Message(m, &T::Note);
+}
+Z5T8_IMPLEMENT_CLASS(TSpyLabel, TLabel) { Listen(p); }
+Z5T8_IMPLEMENT_CLASS(TSpyButton, TButton) { Listen(p); }
+
+class ControlMessagesIntegration : public GuiTest {
+protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    gLog.clear();
+    form = std::make_unique<TForm>(nullptr);
+    form->SetBounds(100, 100, 300, 200);
+    label = new TSpyLabel(form.get());
+    label->SetName("L");
+    label->SetParent(form.get());
+    label->SetAutoSize(false);
+    label->SetBounds(10, 10, 80, 20);
+    a = new TSpyButton(form.get());
+    a->SetName("A");
+    a->SetParent(form.get());
+    a->SetBounds(10, 50, 75, 25);
+    b = new TSpyButton(form.get());
+    b->SetName("B");
+    b->SetParent(form.get());
+    b->SetBounds(100, 50, 75, 25);
+    form->Show();
+    Application()->ProcessMessages();
+  }
+  void TearDown() override {
+    form.reset();
+    GuiTest::TearDown();
+  }
+  std::unique_ptr<TForm> form;
+  TSpyLabel* label = nullptr;
+  TSpyButton* a = nullptr;
+  TSpyButton* b = nullptr;
+};
+
+TEST_F(ControlMessagesIntegration, FocusMovesSendExitEnterAndBroadcastTheChange) {
+  EXPECT_TRUE(a->Focused());
+  gLog.clear();
+  b->SetFocus();
+  Application()->ProcessMessages();
+  EXPECT_EQ(gLog, (std::vector<std::string>{"CM_EXIT A", "CM_ENTER B", "focus L", "focus A", "focus B"}));
+  EXPECT_EQ(form->ActiveControl(), b);
+}
+
+TEST_F(ControlMessagesIntegration, MouseEnterAndLeaveFollowThePointer) {
+  TPoint o = form->ClientOrigin();
+  gLog.clear();
+  pg::headless::MoveMouse(o.x + 20, o.y + 15);
+  pg::headless::MoveMouse(o.x + 30, o.y + 15);
+  Application()->ProcessMessages();
+  pg::headless::MoveMouse(o.x + 20, o.y + 60);
+  Application()->ProcessMessages();
+  pg::headless::MoveMouse(o.x + 150, o.y + 150);
+  Application()->ProcessMessages();
+  pg::headless::MoveMouse(o.x - 50, o.y - 50);
+  Application()->ProcessMessages();
+  EXPECT_EQ(gLog, (std::vector<std::string>{"enter L", "leave L", "enter A", "leave A"}));
+}
+
+TEST_F(ControlMessagesIntegration, PropertyChangesNotifyAndPerformReturnsTheResult) {
+  gLog.clear();
+  label->SetVisible(false);
+  label->SetVisible(false);
+  b->SetCaption(u"Bee");
+  // Disabling the focused control moves the focus on.
+  a->SetEnabled(false);
+  EXPECT_EQ(gLog, (std::vector<std::string>{"visible L", "text B", "enabled A", "CM_EXIT A", "CM_ENTER B", "focus L",
+                                            "focus A", "focus B"}));
+  EXPECT_TRUE(b->Focused());
+  EXPECT_EQ(b->Perform(pg::WM_GETTEXTLENGTH), 3);
+  EXPECT_EQ(b->GetText(), u"Bee");
+  // A disabled button takes no focus and clicks on nothing.
+  int clicks = 0;
+  a->OnClick = [&](TObject*) { ++clicks; };
+  TPoint o = form->ClientOrigin();
+  pg::headless::Click(o.x + 20, o.y + 60);
+  Application()->ProcessMessages();
+  EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ControlMessagesIntegration, ButtonClicksOnReleaseInsideOnly) {
+  int clicks = 0;
+  b->OnClick = [&](TObject*) { ++clicks; };
+  TPoint o = form->ClientOrigin();
+  pg::headless::Click(o.x + 110, o.y + 60);
+  Application()->ProcessMessages();
+  EXPECT_EQ(clicks, 1);
+  pg::headless::MoveMouse(o.x + 110, o.y + 60);
+  pg::headless::PressButton();
+  pg::headless::MoveMouse(o.x + 250, o.y + 150);
+  Application()->ProcessMessages();
+  EXPECT_FALSE(b->Pressed());
+  pg::headless::ReleaseButton();
+  Application()->ProcessMessages();
+  EXPECT_EQ(clicks, 1);
+  // Escape clicks the cancel button wherever the focus is.
+  b->SetCancel(true);
+  a->SetFocus();
+  pg::headless::TypeKey(pg::VK_ESCAPE);
+  Application()->ProcessMessages();
+  EXPECT_EQ(clicks, 2);
+}
+
+}  // namespace
+}  // namespace z5t8::framework
