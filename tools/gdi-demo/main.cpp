@@ -291,17 +291,21 @@ std::vector<uint8_t> demoIco() {
   for (int i = 0; i < 6; ++i) put32(0);
   const uint32_t palette[16] = {0x000000, 0xC80000, 0x00A000, 0xF0C800, 0x0040C0, 0xFFFFFF};
   for (uint32_t c : palette) put32(c);
+  // Outside the circle the mask shows the background and the colour is black, as
+  // icons have it (any other colour there would invert the background).
+  auto outside = [](int x, int row) {
+    int dx = x - 8, dy = row - 8;
+    return dx * dx + dy * dy > 56;
+  };
   for (int row = 15; row >= 0; --row)
     for (int x = 0; x < 16; x += 2) {
-      auto index = [&](int px) { return ((px / 8) + (row / 8)) % 4 + 1; };
+      auto index = [&](int px) { return outside(px, row) ? 0 : ((px / 8) + (row / 8)) % 4 + 1; };
       v.push_back(uint8_t((index(x) << 4) | index(x + 1)));
     }
   for (int row = 15; row >= 0; --row) {
     uint32_t bits = 0;
-    for (int x = 0; x < 16; ++x) {
-      int dx = x - 8, dy = row - 8;
-      if (dx * dx + dy * dy > 56) bits |= 0x8000u >> x;
-    }
+    for (int x = 0; x < 16; ++x)
+      if (outside(x, row)) bits |= 0x8000u >> x;
     v.push_back(uint8_t(bits >> 8));
     v.push_back(uint8_t(bits));
     v.push_back(0);
