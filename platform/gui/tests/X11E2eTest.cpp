@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -237,6 +238,22 @@ TEST_F(X11E2e, ShapedWindowAppearsAndTakesClicksAndKeys) {
     if (s.msg == WM_CHAR) EXPECT_EQ(s.wp, WPARAM(u'a'));
     if (s.msg == WM_KEYDOWN) EXPECT_EQ(s.wp, WPARAM('A'));
   }
+}
+
+TEST_F(X11E2e, WindowDemoRunsAndSnapshotsItself) {
+  std::string demo = std::string(Z5T8_BIN_DIR) + "/window-demo";
+  if (access(demo.c_str(), X_OK) != 0) GTEST_SKIP() << "window-demo is not built";
+  std::string png = ::testing::TempDir() + "window-demo-x11.png";
+  std::remove(png.c_str());
+  std::string cmd = "DISPLAY=" + server_.name() + " " + demo + " --snapshot " + png;
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  struct stat st;
+  ASSERT_EQ(stat(png.c_str(), &st), 0);
+  EXPECT_GT(st.st_size, 1000);
+  std::string headless = demo + " --headless --snapshot " + png;
+  EXPECT_EQ(std::system(headless.c_str()), 0);
+  std::string noDisplay = "env -u DISPLAY " + demo + " > /dev/null 2>&1";
+  EXPECT_NE(std::system(noDisplay.c_str()), 0) << "without a display the program ends with a message";
 }
 
 }  // namespace
