@@ -55,7 +55,7 @@ struct FontFace::Impl {
 };
 
 FontFace::FontFace(const std::string& file, int index, const Style& style)
-    : impl_(std::make_unique<Impl>()), file_(file), index_(index), style_(style) {
+    : impl_(std::make_unique<Impl>()), file_(file), style_(style) {
   if (FT_New_Face(library(), file.c_str(), index, &impl_->face))
     throw std::runtime_error("cannot open font " + file);
   FT_Face face = impl_->face;
@@ -105,10 +105,6 @@ FontFace::FontFace(const std::string& file, int index, const Style& style)
 }
 
 FontFace::~FontFace() = default;
-
-bool FontFace::bold() const { return style_.embolden || (impl_->face->style_flags & FT_STYLE_FLAG_BOLD); }
-
-bool FontFace::italic() const { return style_.oblique || (impl_->face->style_flags & FT_STYLE_FLAG_ITALIC); }
 
 uint32_t FontFace::glyphIndex(char32_t c) const { return FT_Get_Char_Index(impl_->face, FT_ULong(c)); }
 

@@ -55,10 +55,7 @@ class FontFace {
   const Glyph& glyph(uint32_t index);
   const FaceMetrics& metrics() const { return metrics_; }
   const std::string& file() const { return file_; }
-  int index() const { return index_; }
   const std::string& family() const { return family_; }
-  bool bold() const;
-  bool italic() const;
   // Scales a height given as the cell height (ascent + descent) to the em size.
   static int32_t emForCellHeight(const std::string& file, int index, int32_t cellHeight);
 
@@ -66,7 +63,6 @@ class FontFace {
   struct Impl;
   std::unique_ptr<Impl> impl_;
   std::string file_;
-  int index_ = 0;
   std::string family_;
   Style style_;
   FaceMetrics metrics_;

@@ -8,6 +8,12 @@ namespace z5t8::platform::gui {
 
 namespace {
 
+// Characters between which a line may break even without a blank.
+bool isCjk(char32_t c) {
+  return (c >= 0x2E80 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF) || (c >= 0xF900 && c <= 0xFAFF) ||
+         (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFFEF) || (c >= 0x20000 && c <= 0x3FFFF);
+}
+
 bool isBlank(char32_t c) { return c == U' ' || c == U'\t' || c == 0x3000; }
 
 // Closing marks that must not start a line, opening ones that must not end one.
@@ -88,11 +94,6 @@ void reorder(TextLine& line, bool rtlParagraph) {
 }
 
 }  // namespace
-
-bool isCjk(char32_t c) {
-  return (c >= 0x2E80 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF) || (c >= 0xF900 && c <= 0xFAFF) ||
-         (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFFEF) || (c >= 0x20000 && c <= 0x3FFFF);
-}
 
 std::vector<TextLine> layoutText(std::u16string_view text, FontEngine& font, const TextLayoutOptions& options) {
   std::u32string chars = decodeUtf16(text);

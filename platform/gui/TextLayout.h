@@ -28,7 +28,4 @@ struct TextLayoutOptions {
 };
 std::vector<TextLine> layoutText(std::u16string_view text, FontEngine& font, const TextLayoutOptions& options);
 
-// Characters between which a line may break even without a blank.
-bool isCjk(char32_t c);
-
 }  // namespace z5t8::platform::gui

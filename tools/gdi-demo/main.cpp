@@ -249,10 +249,9 @@ void text(DeviceContext& dc) {
   Rect rtl{250, 480, 360, 500};
   dc.drawText(u"Reading RTL!", rtl, DT_SINGLELINE | DT_RTLREADING | DT_RIGHT);
   Rect calc{10, 505, 10, 505};
-  int32_t h = dc.drawText(u"DT_CALCRECT measured this", calc, DT_CALCRECT | DT_SINGLELINE);
+  dc.drawText(u"DT_CALCRECT measured this", calc, DT_CALCRECT | DT_SINGLELINE);
   dc.fillRect(calc, Brush::solid(RGB(200, 220, 255)));
   dc.drawText(u"DT_CALCRECT measured this", calc, DT_SINGLELINE);
-  (void)h;
 
   // Vertical text, both ways.
   dc.selectFont(font("Tahoma", -11, FW_NORMAL, DEFAULT_CHARSET, 900));
