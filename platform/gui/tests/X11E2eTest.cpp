@@ -56,7 +56,7 @@ class Xvfb {
         int devnull = open("/dev/null", O_WRONLY);
         dup2(devnull, 1);
         dup2(devnull, 2);
-        execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp", nullptr);
+        execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset", nullptr);
         _exit(127);
       }
       for (int i = 0; i < 100; ++i) {

@@ -208,6 +208,10 @@ struct Native {
   bool mapped = false;
   bool wantVisible = false;
   bool iconic = false;  // minimized by the window system
+  // Where we last placed the window, and the request that did it: older
+  // configure events are echoes of our own moves.
+  Rect placed;
+  unsigned long configureSerial = 0;
   std::unique_ptr<ShmImage> shm;
 };
 
@@ -336,6 +340,8 @@ class X11Backend : public Backend {
     sh.width = r.width();
     sh.height = r.height();
     XSetWMNormalHints(display_, n->xid, &sh);
+    n->configureSerial = NextRequest(display_);
+    n->placed = r;
     XMoveResizeWindow(display_, n->xid, r.left, r.top, unsigned(r.width()), unsigned(r.height()));
   }
 
@@ -550,6 +556,25 @@ class X11Backend : public Backend {
       case MotionNotify:
         QueueMouseMove({e.xmotion.x_root, e.xmotion.y_root});
         break;
+      // Leaving for the desktop: the window system must learn the mouse is gone.
+      case LeaveNotify:
+        if (e.xcrossing.mode == NotifyNormal) QueueMouseMove({e.xcrossing.x_root, e.xcrossing.y_root});
+        break;
+      case ConfigureNotify: {
+        Native* n = h ? native(h) : nullptr;
+        if (!n || e.xany.serial < n->configureSerial) break;
+        int x = e.xconfigure.x, y = e.xconfigure.y;
+        if (!e.xconfigure.send_event) {
+          Window child;
+          XTranslateCoordinates(display_, n->xid, root_, 0, 0, &x, &y, &child);
+        }
+        Rect r = rectFromSize(x, y, e.xconfigure.width, e.xconfigure.height);
+        if (r != n->placed) {
+          n->placed = r;
+          NotifyMoved(h, r);
+        }
+        break;
+      }
       case ButtonPress:
       case ButtonRelease: {
         Point p{e.xbutton.x_root, e.xbutton.y_root};
