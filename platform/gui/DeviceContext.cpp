@@ -505,28 +505,34 @@ void DeviceContext::drawLine(Point from, Point to) {
   int32_t w = std::max(1, state_.pen.width);
   std::vector<Span> dot;
   if (w > 1) dot = raster::ellipse({-w / 2, -w / 2, w - w / 2, w - w / 2});
-  int64_t x = from.x, y = from.y;
-  int64_t dx = std::llabs(int64_t(to.x) - from.x), dy = -std::llabs(int64_t(to.y) - from.y);
-  int64_t stepX = from.x < to.x ? 1 : -1, stepY = from.y < to.y ? 1 : -1;
-  int64_t err = dx + dy;
-  // Lines far outside the surface are cut to a sane length first by clipping the
-  // walk: a point this far out can never be visible.
-  const int64_t limit = int64_t(1) << 20;
-  for (int64_t steps = 0; (x != to.x || y != to.y) && steps < 4 * limit; ++steps) {
+  int64_t dx = int64_t(to.x) - from.x, dy = int64_t(to.y) - from.y;
+  int64_t n = std::max(std::llabs(dx), std::llabs(dy));
+  if (n == 0) return;
+  // Step along the major axis, the other coordinate rounded to the nearest pixel;
+  // only the steps that can reach the surface are walked, and the end point is
+  // left out.
+  bool xMajor = std::llabs(dx) >= std::llabs(dy);
+  int64_t major0 = xMajor ? from.x : from.y, minor0 = xMajor ? from.y : from.x;
+  int64_t majorStep = (xMajor ? dx : dy) < 0 ? -1 : 1, minorDelta = xMajor ? dy : dx;
+  Rect reach = surface_->bounds().inflate(w, w);
+  int64_t lo = xMajor ? reach.left : reach.top, hi = xMajor ? reach.right : reach.bottom;
+  int64_t first = majorStep > 0 ? lo - major0 : major0 - hi + 1;
+  int64_t last = majorStep > 0 ? hi - major0 : major0 - lo + 1;
+  first = std::max<int64_t>(first, 0);
+  last = std::min<int64_t>(last, n);
+  for (int64_t i = first; i < last; ++i) {
+    __int128 num = __int128(2) * i * minorDelta + n;
+    __int128 den = __int128(2) * n;
+    __int128 q = num / den;
+    if ((num % den != 0) && ((num < 0) != (den < 0))) --q;
+    int64_t major = major0 + i * majorStep, minor = minor0 + int64_t(q);
+    int64_t x = xMajor ? major : minor, y = xMajor ? minor : major;
+    if (x < reach.left || x >= reach.right || y < reach.top || y >= reach.bottom) continue;
     if (w == 1) {
-      if (std::llabs(x) < limit && std::llabs(y) < limit) plot(int32_t(x), int32_t(y), ink);
+      plot(int32_t(x), int32_t(y), ink);
     } else {
-      for (const Span& s : dot)
-        paintRect({int32_t(x) + s.x0, int32_t(y) + s.y, int32_t(x) + s.x1, int32_t(y) + s.y + 1}, ink);
-    }
-    int64_t e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += stepX;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y += stepY;
+      for (const Span& sp : dot)
+        paintRect({int32_t(x) + sp.x0, int32_t(y) + sp.y, int32_t(x) + sp.x1, int32_t(y) + sp.y + 1}, ink);
     }
   }
 }

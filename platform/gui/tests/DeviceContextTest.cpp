@@ -68,6 +68,11 @@ TEST(DeviceContext, LinesLeaveTheirEndPoint) {
             "...#..\n"
             "....#.\n"
             ".....#\n");
+  // A line from far outside still draws the part that crosses the surface.
+  s.fill(0x00FFFFFF);
+  dc.moveTo(-2000000000, 2);
+  dc.lineTo(2000000000, 2);
+  EXPECT_EQ(pixelArt(s).substr(14, 7), "######\n");
   s.fill(0x00FFFFFF);
   std::vector<Point> pts{{0, 4}, {0, 1}, {3, 1}};
   dc.polyline(pts);
