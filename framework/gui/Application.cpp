@@ -94,6 +94,14 @@ void TApplication::Terminate() {
   pg::PostQuitMessage(0);
 }
 
+void TApplication::Done() {
+  FreeReleased();
+  DestroyComponents();
+  FMainForm = nullptr;
+  FCaptureControl = nullptr;
+  FMouseControl = nullptr;
+}
+
 void TApplication::ShowException(const std::exception& e) {
   std::u16string text = Utf8ToUtf16(e.what());
   if (!text.empty() && text.back() != u'.') text += u'.';

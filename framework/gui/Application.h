@@ -48,6 +48,9 @@ public:
   bool HandleMessage();
   void Terminate();
   bool Terminated() const { return FTerminated; }
+  // Frees the forms and components the application owns, before the window
+  // system goes away at the end of the program.
+  void Done();
   bool Alive() const { return FAlive; }
 
   void ShowException(const std::exception& e);

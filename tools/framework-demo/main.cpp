@@ -1,0 +1,116 @@
+// A window of the framework's controls built from a layout in text form: a
+// label, a memo of several hundred lines, a progress bar a timer drives, and a
+// message box. `--headless` runs on the virtual screen; `--snapshot FILE.png`
+// opens the message box, saves the screen with it and ends.
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "framework/Properties.h"
+#include "framework/TextUtils.h"
+#include "framework/gui/Application.h"
+#include "framework/gui/Button.h"
+#include "framework/gui/Dialogs.h"
+#include "framework/gui/Form.h"
+#include "framework/gui/Label.h"
+#include "framework/gui/Memo.h"
+#include "framework/gui/ProgressBar.h"
+#include "framework/gui/Timer.h"
+#include "platform/gui/Backend.h"
+#include "platform/gui/Paint.h"
+#include "platform/gui/Snapshot.h"
+#include "platform/gui/headless/HeadlessBackend.h"
+
+using namespace z5t8::framework;
+namespace pg = z5t8::platform::gui;
+
+class TDemoForm : public TForm {
+  Z5T8_CLASS(TDemoForm, TForm)
+public:
+  explicit TDemoForm(TComponent* owner) : TForm(owner) {}
+  TLabel* Label1 = nullptr;
+  TMemo* Memo1 = nullptr;
+  TButton* Button1 = nullptr;
+  TProgressBar* ProgressBar1 = nullptr;
+  TTimer* Timer1 = nullptr;
+  std::string SnapshotPath;
+  bool Saved = false;
+
+  void FormCreate(TObject*) {
+    std::string count = std::to_string(Memo1->Lines()->Count());
+    Memo1->SetText(Memo1->GetText() + u"\u5B8C\u6210 (" + Utf8ToUtf16(count) + u" lines)\r\n");
+  }
+
+  void Timer1Timer(TObject*) {
+    ProgressBar1->StepIt();
+    if (SnapshotPath.empty() || ProgressBar1->Position() < 45 || FShowing) return;
+    FShowing = true;
+    Button1Click(Button1);
+  }
+
+  void Button1Click(TObject*) {
+    std::unique_ptr<TCustomForm> box(CreateMessageForm(u"\u66F4\u65B0\u5B8C\u6210. The update is complete.", Application()->Title()));
+    TTimer shot(nullptr);
+    shot.SetInterval(300);
+    shot.OnTimer = [this, &box, &shot](TObject*) {
+      shot.SetEnabled(false);
+      if (!SnapshotPath.empty()) {
+        Application()->ProcessMessages();
+        Saved = pg::SnapshotScreen(SnapshotPath);
+        box->SetModalResult(mrOk);
+        Application()->Terminate();
+      }
+    };
+    shot.SetEnabled(!SnapshotPath.empty());
+    box->ShowModal();
+  }
+
+private:
+  bool FShowing = false;
+};
+
+Z5T8_IMPLEMENT_CLASS(TDemoForm, TForm) {
+  p.Field("Label1", &TDemoForm::Label1);
+  p.Field("Memo1", &TDemoForm::Memo1);
+  p.Field("Button1", &TDemoForm::Button1);
+  p.Field("ProgressBar1", &TDemoForm::ProgressBar1);
+  p.Field("Timer1", &TDemoForm::Timer1);
+  p.Method("FormCreate", &TDemoForm::FormCreate);
+  p.Method("Timer1Timer", &TDemoForm::Timer1Timer);
+  p.Method("Button1Click", &TDemoForm::Button1Click);
+}
+
+int main(int argc, char** argv) {
+  std::string snapshot;
+  bool headless = false;
+  for (int i = 1; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--headless")) headless = true;
+    else if (!std::strcmp(argv[i], "--snapshot") && i + 1 < argc) snapshot = argv[++i];
+    else {
+      std::fprintf(stderr, "usage: framework-demo [--headless] [--snapshot FILE.png]\n");
+      return 2;
+    }
+  }
+  if (headless) pg::UseHeadlessBackend();
+  try {
+    Application()->Initialize();
+    RegisterClass(TDemoForm::StaticClass());
+    Application()->SetTitle(u"framework-demo");
+    TDemoForm* form = nullptr;
+    Application()->CreateForm(form);
+    form->SnapshotPath = snapshot;
+    Application()->Run();
+    bool saved = form->Saved;
+    Application()->Done();
+    pg::ShutdownWindowSystem();
+    if (!snapshot.empty() && !saved) {
+      std::fprintf(stderr, "framework-demo: could not save %s\n", snapshot.c_str());
+      return 1;
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "framework-demo: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
