@@ -47,19 +47,19 @@ std::vector<uint8_t> Deflate(const std::vector<uint8_t>& body, TCompressionLevel
   return out.Bytes();
 }
 
-void BM_Deflate(benchmark::State& state) {
+void BM_Deflate(benchmark::State& state, TCompressionLevel level) {
   const std::vector<uint8_t> body = StoreBody();
-  const auto level = TCompressionLevel(state.range(0));
   size_t compressed = 0;
   for (auto _ : state) compressed = Deflate(body, level).size();
   state.SetBytesProcessed(int64_t(state.iterations() * body.size()));
   state.counters["compressed"] = double(compressed);
 }
-BENCHMARK(BM_Deflate)->Arg(skin::se3::clFastest)->Arg(skin::se3::clDefault)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Deflate, fastest, skin::se3::clFastest)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Deflate, default, skin::se3::clDefault)->Unit(benchmark::kMillisecond);
 
-void BM_Inflate(benchmark::State& state) {
+void BM_Inflate(benchmark::State& state, TCompressionLevel level) {
   const std::vector<uint8_t> body = StoreBody();
-  const std::vector<uint8_t> z = Deflate(body, TCompressionLevel(state.range(0)));
+  const std::vector<uint8_t> z = Deflate(body, level);
   std::vector<uint8_t> out(body.size());
   for (auto _ : state) {
     framework::TCustomMemoryStream source(z.data(), int64_t(z.size()));
@@ -69,7 +69,8 @@ void BM_Inflate(benchmark::State& state) {
   }
   state.SetBytesProcessed(int64_t(state.iterations() * body.size()));
 }
-BENCHMARK(BM_Inflate)->Arg(skin::se3::clFastest)->Arg(skin::se3::clDefault)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Inflate, fastest, skin::se3::clFastest)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Inflate, default, skin::se3::clDefault)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
