@@ -89,6 +89,12 @@ int DeviceContext::deviceCaps(int index) const {
   }
 }
 
+void DeviceContext::setDeviceOrigin(Point deviceOffset, std::optional<Region> baseClip) {
+  deviceOffset_ = deviceOffset;
+  baseClip_ = std::move(baseClip);
+  updateEffectiveClip();
+}
+
 // ---- mapping ----
 
 Point DeviceContext::setViewportOrg(int32_t x, int32_t y) {

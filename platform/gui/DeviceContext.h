@@ -127,6 +127,10 @@ class DeviceContext {
 
   // Returns the surface selected before.
   Surface* selectSurface(Surface* surface);
+  // Moves the device origin on the surface and replaces the base clip (device
+  // coordinates, as in the constructor); the user clip and the rest of the state
+  // stay. Window contexts held across moves and resizes are re-based this way.
+  void setDeviceOrigin(Point deviceOffset, std::optional<Region> baseClip);
   Surface* surface() const { return surface_; }
   Point deviceOffset() const { return deviceOffset_; }
   const std::optional<Region>& baseClip() const { return baseClip_; }

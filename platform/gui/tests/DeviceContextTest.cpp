@@ -190,6 +190,18 @@ TEST(DeviceContext, ClippingWithOffsetOrigins) {
   EXPECT_FALSE(dc.restoreDC(-1));
   EXPECT_FALSE(dc.clipRgn().has_value());
   EXPECT_EQ(dc.clipBox(), (Rect{0, 1, 5, 4}));
+
+  // Re-basing the context (the window moved) keeps the user clip: logical
+  // (0,1)-(2,4) is device (0,0)-(2,3), cut by the new base clip to one row.
+  dc.intersectClipRect(0, 1, 2, 4);
+  dc.setDeviceOrigin({5, 0}, Region(Rect{0, 0, 3, 1}));
+  s.fill(0x00FFFFFF);
+  dc.fillRect({-10, -10, 20, 20}, Brush::solid(kBlack));
+  EXPECT_EQ(pixelArt(s),
+            ".....##.\n"
+            "........\n"
+            "........\n"
+            "........\n");
 }
 
 TEST(DeviceContext, SaveAndRestoreTheWholeState) {
