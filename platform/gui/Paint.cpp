@@ -201,6 +201,79 @@ int GetUpdateRgn(HWND h, Region& out, BOOL erase) {
   return out.complexity();
 }
 
+int ScrollWindowEx(HWND h, int dx, int dy, const Rect* scroll, const Rect* clip, Region* update, Rect* updateRect,
+                   UINT flags) {
+  WindowManager& m = wm();
+  WindowObject* w = m.find(h);
+  if (!w) return RGN_ERROR;
+  Rect client{0, 0, w->client.width(), w->client.height()};
+  Rect area = intersectRect(scroll ? *scroll : client, clip ? *clip : client);
+  area = intersectRect(area, client);
+  bool caret = m.caret.hwnd == h && HideCaret(h);
+  Point co = m.surfaceOrigin(h);
+  co = {co.x + w->client.left, co.y + w->client.top};
+  // All in client coordinates: what can be seen, what moves, where it lands.
+  Region vis = m.visibleRegion(h, true, !(flags & SW_SCROLLCHILDREN));
+  vis.offset(-co.x, -co.y);
+  Region source = scroll ? Region(*scroll) : Region(client);
+  source.combine(source, vis, RGN_AND);
+  Region dest = source;
+  dest.offset(dx, dy);
+  dest.intersect(area);
+  dest.combine(dest, vis, RGN_AND);
+  Surface& s = *m.find(m.topLevelOf(h))->surface;
+  Rect box = dest.box();
+  if (!box.isEmpty()) {
+    Surface copy(box.width(), box.height());
+    for (int y = 0; y < box.height(); ++y) {
+      int sy = box.top + y - dy + co.y;
+      if (sy < 0 || sy >= s.height()) continue;
+      for (int x = 0; x < box.width(); ++x) copy.setPixel(x, y, s.pixel(box.left + x - dx + co.x, sy));
+    }
+    for (const Rect& r : dest.rects()) {
+      for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) s.setPixel(x + co.x, y + co.y, copy.pixel(x - box.left, y - box.top));
+      }
+    }
+    m.markDirty(m.topLevelOf(h), box.offset(co.x, co.y));
+  }
+  Region uncovered(area);
+  uncovered.combine(uncovered, vis, RGN_AND);
+  uncovered.combine(uncovered, dest, RGN_DIFF);
+  // A pending update moves with the pixels it belongs to.
+  Region pending = Region::combined(w->update, Region(w->client), RGN_AND);
+  pending.offset(-w->client.left, -w->client.top);
+  pending.intersect(area);
+  if (!pending.isEmpty()) {
+    Region moved = pending;
+    moved.offset(dx, dy);
+    moved.intersect(area);
+    Region old = pending;
+    old.offset(w->client.left, w->client.top);
+    w->update.combine(w->update, old, RGN_DIFF);
+    moved.offset(w->client.left, w->client.top);
+    w->update.combine(w->update, moved, RGN_OR);
+  }
+  if (flags & SW_SCROLLCHILDREN) {
+    std::vector<HWND> kids = w->children;
+    for (HWND c : kids) {
+      const WindowObject* cw = m.find(c);
+      if (!cw || !area.contains(cw->rect.topLeft())) continue;
+      SetWindowPos(c, nullptr, cw->rect.left + dx, cw->rect.top + dy, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
+  }
+  if (flags & SW_INVALIDATE) InvalidateRgn(h, &uncovered, (flags & SW_ERASE) ? TRUE : FALSE);
+  if (update) *update = uncovered;
+  if (updateRect) *updateRect = uncovered.box();
+  if (caret) ShowCaret(h);
+  return uncovered.complexity();
+}
+
+BOOL ScrollWindow(HWND h, int dx, int dy, const Rect* scroll, const Rect* clip) {
+  return ScrollWindowEx(h, dx, dy, scroll, clip, nullptr, nullptr, SW_INVALIDATE | SW_ERASE) != RGN_ERROR;
+}
+
 void GdiFlush() { wm().presentAll(); }
 
 }  // namespace z5t8::platform::gui

@@ -64,6 +64,18 @@ BOOL RedrawWindow(HWND hwnd, const Rect* rect, const Region* rgn, UINT flags);
 BOOL UpdateWindow(HWND hwnd);
 BOOL GetUpdateRect(HWND hwnd, Rect* rect, BOOL erase);
 int GetUpdateRgn(HWND hwnd, Region& out, BOOL erase);
+// ScrollWindowEx flags.
+constexpr UINT SW_SCROLLCHILDREN = 0x0001;
+constexpr UINT SW_INVALIDATE = 0x0002;
+constexpr UINT SW_ERASE = 0x0004;
+
+// Moves the client pixels of `scroll` (null: the whole client area) by dx, dy
+// within `clip`, and reports (and with SW_INVALIDATE invalidates) what was
+// uncovered, in client coordinates. Pending updates move with the pixels.
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const Rect* scroll, const Rect* clip, Region* update,
+                   Rect* updateRect, UINT flags);
+BOOL ScrollWindow(HWND hwnd, int dx, int dy, const Rect* scroll, const Rect* clip);
+
 // Presents what was drawn to the screen now instead of when the queue is idle.
 void GdiFlush();
 

@@ -190,14 +190,14 @@ BOOL SetWindowPos(HWND h, HWND insertAfter, int x, int y, int cx, int cy, UINT f
 
   if (!child) {
     if (sized && !(w->style & WS_MINIMIZE)) {
-      auto fresh = std::make_unique<Surface>(newRect.width(), newRect.height());
-      if (w->surface && !w->surface->isEmpty() && !fresh->isEmpty()) {
-        int cw = std::min(fresh->width(), w->surface->width());
-        int ch = std::min(fresh->height(), w->surface->height());
-        for (int row = 0; row < ch; ++row)
-          std::copy_n(w->surface->scanLine(row), cw, fresh->scanLine(row));
+      // Resized in place: contexts handed out keep pointing at this surface.
+      Surface before = std::move(*w->surface);
+      w->surface->resize(newRect.width(), newRect.height());
+      if (!before.isEmpty() && !w->surface->isEmpty()) {
+        int cw = std::min(w->surface->width(), before.width());
+        int ch = std::min(w->surface->height(), before.height());
+        for (int row = 0; row < ch; ++row) std::copy_n(before.scanLine(row), cw, w->surface->scanLine(row));
       }
-      w->surface = std::move(fresh);
     }
     if (sized || moved) m.backend().windowMoved(h, newRect);
     if (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) m.backend().windowShown(h, flags & SWP_SHOWWINDOW);

@@ -159,3 +159,32 @@ TEST_F(WindowPaintIntegration, WindowRegionShapesPaintAndMoveExposesTheParent) {
 
 }  // namespace
 }  // namespace z5t8::platform::gui::testing
+
+namespace z5t8::platform::gui::testing {
+namespace {
+
+class WindowScrollIntegration : public WindowTest {};
+
+TEST_F(WindowScrollIntegration, ScrollMovesPixelsAndInvalidatesWhatIsUncovered) {
+  HWND top = topLevel(0, 0, 100, 100, WS_POPUP | WS_VISIBLE);
+  pump();
+  DeviceContext* dc = GetDC(top);
+  for (int y = 0; y < 100; ++y) dc->fillRect({0, y, 100, y + 1}, Brush::solid(RGB(uint8_t(y), 0, 0)));
+  ReleaseDC(top, dc);
+  Rect pending{0, 50, 10, 60};
+  InvalidateRect(top, &pending, FALSE);
+  Region uncovered;
+  Rect box;
+  int kind = ScrollWindowEx(top, 0, -10, nullptr, nullptr, &uncovered, &box, SW_INVALIDATE);
+  EXPECT_EQ(kind, SIMPLEREGION);
+  EXPECT_EQ(box, (Rect{0, 90, 100, 100}));
+  Surface img = WindowImage(top);
+  EXPECT_EQ(colorFromPixel(img.pixel(5, 20)), RGB(30, 0, 0));
+  EXPECT_EQ(colorFromPixel(img.pixel(5, 89)), RGB(99, 0, 0));
+  Rect update;
+  GetUpdateRect(top, &update, FALSE);
+  EXPECT_EQ(update, (Rect{0, 40, 100, 100})) << "the pending part moved up with its pixels";
+}
+
+}  // namespace
+}  // namespace z5t8::platform::gui::testing
