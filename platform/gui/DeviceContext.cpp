@@ -122,11 +122,13 @@ Point DeviceContext::offsetWindowOrg(int32_t dx, int32_t dy) {
 }
 
 Point DeviceContext::lpToDp(Point p) const {
-  return {p.x - state_.windowOrg.x + state_.viewportOrg.x, p.y - state_.windowOrg.y + state_.viewportOrg.y};
+  return {clampToInt32(int64_t(p.x) - state_.windowOrg.x + state_.viewportOrg.x),
+          clampToInt32(int64_t(p.y) - state_.windowOrg.y + state_.viewportOrg.y)};
 }
 
 Point DeviceContext::dpToLp(Point p) const {
-  return {p.x + state_.windowOrg.x - state_.viewportOrg.x, p.y + state_.windowOrg.y - state_.viewportOrg.y};
+  return {clampToInt32(int64_t(p.x) + state_.windowOrg.x - state_.viewportOrg.x),
+          clampToInt32(int64_t(p.y) + state_.windowOrg.y - state_.viewportOrg.y)};
 }
 
 Rect DeviceContext::toSurface(const Rect& r) const {
@@ -370,15 +372,16 @@ void DeviceContext::drawFocusRect(const Rect& r) {
   ink.rop2 = R2_XORPEN;
   ink.solid = kRgbMask;
   Rect s = toSurface(r);
+  Rect box = effectiveClip_.box();
   // Every other pixel, counted in device coordinates so that a repeat cancels it.
   auto dot = [&](int32_t x, int32_t y) {
-    if (((x - deviceOffset_.x + y - deviceOffset_.y) & 1) == 0) plot(x, y, ink);
+    if (((int64_t(x) - deviceOffset_.x + y - deviceOffset_.y) & 1) == 0) plot(x, y, ink);
   };
-  for (int32_t x = s.left; x < s.right; ++x) {
+  for (int32_t x = std::max(s.left, box.left); x < std::min(s.right, box.right); ++x) {
     dot(x, s.top);
     if (s.bottom - 1 > s.top) dot(x, s.bottom - 1);
   }
-  for (int32_t y = s.top + 1; y < s.bottom - 1; ++y) {
+  for (int32_t y = std::max(s.top + 1, box.top); y < std::min(s.bottom - 1, box.bottom); ++y) {
     dot(s.left, y);
     if (s.right - 1 > s.left) dot(s.right - 1, y);
   }
@@ -548,15 +551,16 @@ void DeviceContext::drawLine(Point from, Point to) {
 void DeviceContext::blit(Rect dst, const DeviceContext& src, Rect srcRect, BlitKind kind,
                          uint32_t arg, BlendFunction blend) {
   if (!surface_) return;
-  int32_t dw = dst.right - dst.left, dh = dst.bottom - dst.top;
-  int32_t sw = srcRect.right - srcRect.left, sh = srcRect.bottom - srcRect.top;
+  int64_t dw = int64_t(dst.right) - dst.left, dh = int64_t(dst.bottom) - dst.top;
+  int64_t sw = int64_t(srcRect.right) - srcRect.left, sh = int64_t(srcRect.bottom) - srcRect.top;
   if (dw == 0 || dh == 0) return;
   bool needsSource = kind != BlitKind::Rop || ropUsesSource(arg);
   if (needsSource && (sw == 0 || sh == 0)) return;
   bool mirrorX = (dw < 0) != (sw < 0), mirrorY = (dh < 0) != (sh < 0);
   Rect d = normalized(dst.left, dst.top, dst.right, dst.bottom);
   Rect s = normalized(srcRect.left, srcRect.top, srcRect.right, srcRect.bottom);
-  int64_t adw = d.width(), adh = d.height(), asw = s.width(), ash = s.height();
+  int64_t adw = int64_t(d.right) - d.left, adh = int64_t(d.bottom) - d.top;
+  int64_t asw = int64_t(s.right) - s.left, ash = int64_t(s.bottom) - s.top;
 
   Rect box = intersectRect(d, effectiveClip_.box());
   if (box.isEmpty()) return;

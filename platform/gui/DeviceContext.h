@@ -276,8 +276,12 @@ class DeviceContext {
   };
 
   // Logical to surface coordinates.
-  int32_t sx(int32_t x) const { return x - state_.windowOrg.x + state_.viewportOrg.x + deviceOffset_.x; }
-  int32_t sy(int32_t y) const { return y - state_.windowOrg.y + state_.viewportOrg.y + deviceOffset_.y; }
+  int32_t sx(int32_t x) const {
+    return clampToInt32(int64_t(x) - state_.windowOrg.x + state_.viewportOrg.x + deviceOffset_.x);
+  }
+  int32_t sy(int32_t y) const {
+    return clampToInt32(int64_t(y) - state_.windowOrg.y + state_.viewportOrg.y + deviceOffset_.y);
+  }
   Rect toSurface(const Rect& logical) const;
   // The whole device area in device coordinates: what "no user clip" means.
   Region deviceArea() const;

@@ -26,16 +26,17 @@ Frame frameFor(int32_t escapement) {
 
 // The surface pixel of text-frame cell (a, b) relative to origin o.
 Point cell(const Frame& f, Point o, int32_t a, int32_t b) {
-  int32_t x = o.x + a * f.along.x + b * f.down.x + ((f.along.x + f.down.x) < 0 ? -1 : 0);
-  int32_t y = o.y + a * f.along.y + b * f.down.y + ((f.along.y + f.down.y) < 0 ? -1 : 0);
-  return {x, y};
+  int64_t x = int64_t(o.x) + int64_t(a) * f.along.x + int64_t(b) * f.down.x + ((f.along.x + f.down.x) < 0 ? -1 : 0);
+  int64_t y = int64_t(o.y) + int64_t(a) * f.along.y + int64_t(b) * f.down.y + ((f.along.y + f.down.y) < 0 ? -1 : 0);
+  return {clampToInt32(x), clampToInt32(y)};
 }
 
 // The surface rectangle covering text-frame cells [a0, a1) x [b0, b1).
 Rect cells(const Frame& f, Point o, int32_t a0, int32_t a1, int32_t b0, int32_t b1) {
   if (a1 <= a0 || b1 <= b0) return {};
   Point p = cell(f, o, a0, b0), q = cell(f, o, a1 - 1, b1 - 1);
-  return {std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x) + 1, std::max(p.y, q.y) + 1};
+  return {std::min(p.x, q.x), std::min(p.y, q.y), clampToInt32(int64_t(std::max(p.x, q.x)) + 1),
+          clampToInt32(int64_t(std::max(p.y, q.y)) + 1)};
 }
 
 }  // namespace
@@ -97,8 +98,9 @@ void DeviceContext::drawRun(int32_t x, int32_t y, std::u32string_view text, cons
     if (!g) continue;
     if (f.along.x == 1 && rects.size() == 1) {
       // Upright text in one clip rectangle: walk only the visible part of the glyph.
-      int32_t gx0 = x + pen + g->left, gy0 = y - g->top;
-      Rect vis = intersectRect(rectFromSize(gx0, gy0, g->width, g->height), box);
+      int64_t gx0 = int64_t(x) + pen + g->left, gy0 = int64_t(y) - g->top;
+      bool outside = gx0 >= box.right || gy0 >= box.bottom || gx0 + g->width <= box.left || gy0 + g->height <= box.top;
+      Rect vis = outside ? Rect{} : intersectRect(rectFromSize(int32_t(gx0), int32_t(gy0), g->width, g->height), box);
       for (int32_t py = vis.top; py < vis.bottom; ++py) {
         const uint8_t* cov = g->coverage.data() + size_t(py - gy0) * size_t(g->width);
         Pixel* row = surface_->scanLine(py);
@@ -186,7 +188,8 @@ void DeviceContext::textOut(int32_t x, int32_t y, std::u16string_view text) {
     b = fm.ascent;
   else if (vertical == TA_BOTTOM)
     b = -fm.descent;
-  Point start{sx(x) + a * f.along.x + b * f.down.x, sy(y) + a * f.along.y + b * f.down.y};
+  Point start{clampToInt32(int64_t(sx(x)) + a * f.along.x + b * f.down.x),
+              clampToInt32(int64_t(sy(y)) + a * f.along.y + b * f.down.y)};
   drawRun(start.x, start.y, chars, {}, nullptr);
 }
 

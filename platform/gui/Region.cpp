@@ -31,10 +31,11 @@ const void* Region::raw() const { return storage_; }
 Region::Region() { pixman_region32_init(px(raw())); }
 
 Region::Region(const Rect& r) {
+  pixman_box32_t b = toBox(r);
   if (r.isEmpty())
     pixman_region32_init(px(raw()));
   else
-    pixman_region32_init_rect(px(raw()), r.left, r.top, uint32_t(r.width()), uint32_t(r.height()));
+    pixman_region32_init_with_extents(px(raw()), &b);
 }
 
 Region::Region(const Region& other) {
@@ -128,8 +129,8 @@ void Region::intersect(const Rect& r) {
     pixman_region32_clear(px(raw()));
     return;
   }
-  pixman_region32_intersect_rect(px(raw()), px(raw()), r.left, r.top, uint32_t(r.width()),
-                                 uint32_t(r.height()));
+  Region other(r);
+  pixman_region32_intersect(px(raw()), px(raw()), px(other.raw()));
 }
 
 void Region::subtract(const Rect& r) {
@@ -140,8 +141,8 @@ void Region::subtract(const Rect& r) {
 
 void Region::unite(const Rect& r) {
   if (r.isEmpty()) return;
-  pixman_region32_union_rect(px(raw()), px(raw()), r.left, r.top, uint32_t(r.width()),
-                             uint32_t(r.height()));
+  Region other(r);
+  pixman_region32_union(px(raw()), px(raw()), px(other.raw()));
 }
 
 bool Region::isEmpty() const { return !pixman_region32_not_empty(const_cast<pixman_region32_t*>(px(raw()))); }

@@ -204,6 +204,26 @@ TEST(DeviceContext, ClippingWithOffsetOrigins) {
             "........\n");
 }
 
+TEST(DeviceContext, WildCoordinatesClipAway) {
+  Surface s = whiteSurface(4, 3);
+  DeviceContext dc(&s, {1, 1}, std::nullopt);
+  dc.setWindowOrg(-2000000000, 0);
+  constexpr int32_t kFar = 2000000000;
+  dc.fillRect({-kFar, -kFar, kFar, kFar}, Brush::solid(kBlack));
+  dc.drawFocusRect({-kFar, -kFar, kFar, kFar});
+  dc.selectPen(Pen::solid(kRed));
+  dc.rectangle(-kFar, -kFar, kFar, kFar);
+  dc.ellipse(-kFar, -kFar, kFar, kFar);
+  Surface big(2, 2);
+  DeviceContext src(&big);
+  dc.stretchBlt(-kFar, -kFar, kFar, kFar, src, 0, 0, 2, 2);
+  dc.textOut(kFar, kFar, u"x");
+  Region r(Rect{-kFar, -kFar, kFar, kFar});
+  r.offset(kFar, kFar);
+  EXPECT_FALSE(r.isEmpty());
+  EXPECT_EQ(Rect({-kFar, 0, kFar, 1}).width(), INT32_MAX);
+}
+
 TEST(DeviceContext, SaveAndRestoreTheWholeState) {
   Surface s(4, 4);
   DeviceContext dc(&s);
