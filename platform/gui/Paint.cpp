@@ -12,10 +12,9 @@ namespace z5t8::platform::gui {
 
 namespace {
 
-DeviceContext* lend(HWND h, std::unique_ptr<DeviceContext> dc, bool screen, const Rect& dirty) {
-  WindowManager& m = wm();
-  DeviceContext* raw = dc.get();
-  m.lentDCs.push_back({h, std::move(dc), screen, dirty});
+DeviceContext* lend(WindowManager::LentDC lent) {
+  DeviceContext* raw = lent.dc.get();
+  wm().lentDCs.push_back(std::move(lent));
   return raw;
 }
 
@@ -24,7 +23,11 @@ DeviceContext* screenDC() {
   Size s = m.backend().screenSize();
   if (!m.screenOverlay || m.screenOverlay->width() != s.cx || m.screenOverlay->height() != s.cy)
     m.screenOverlay = std::make_unique<Surface>(s.cx, s.cy);
-  return lend(nullptr, std::make_unique<DeviceContext>(m.screenOverlay.get()), true, m.screenOverlay->bounds());
+  WindowManager::LentDC lent;
+  lent.dc = std::make_unique<DeviceContext>(m.screenOverlay.get());
+  lent.screen = true;
+  lent.dirty = m.screenOverlay->bounds();
+  return lend(std::move(lent));
 }
 
 void sendNcPaint(HWND h) {
@@ -56,15 +59,18 @@ void paintNow(HWND h, bool children) {
   for (HWND c : kids) paintNow(c, true);
 }
 
-}  // namespace
+// Where a window context lies on its top-level surface and what it may touch
+// (device coordinates).
+struct DCPlace {
+  Point origin;
+  Region clip;
+  Rect reach;
+};
 
-DeviceContext* GetDCEx(HWND h, const Region* clip, DWORD flags) {
+DCPlace placeDC(HWND h, DWORD flags, const std::optional<Region>& clip) {
   WindowManager& m = wm();
-  if (!h) return screenDC();
-  WindowObject* w = m.find(h);
-  if (!w) return nullptr;
-  HWND top = m.topLevelOf(h);
-  WindowObject* t = m.find(top);
+  const WindowObject* w = m.find(h);
+  const WindowObject* t = m.find(m.topLevelOf(h));
   bool window = flags & DCX_WINDOW;
   bool clipChildren = (flags & DCX_CLIPCHILDREN) || (w->style & WS_CLIPCHILDREN);
   Region vis = m.visibleRegion(h, !window, clipChildren);
@@ -75,9 +81,37 @@ DeviceContext* GetDCEx(HWND h, const Region* clip, DWORD flags) {
   }
   Point origin = m.surfaceOrigin(h);
   if (!window) origin = {origin.x + w->client.left, origin.y + w->client.top};
-  Rect dirty = vis.box();
+  Rect reach = vis.box();
   vis.offset(-origin.x, -origin.y);
-  return lend(top, std::make_unique<DeviceContext>(t->surface.get(), origin, std::move(vis)), false, dirty);
+  return {origin, std::move(vis), reach};
+}
+
+}  // namespace
+
+void WindowManager::refreshLentDCs(HWND top) {
+  for (LentDC& l : lentDCs) {
+    if (l.screen || l.top != top || !find(l.window) || !l.dc->surface()) continue;
+    DCPlace p = placeDC(l.window, l.flags, l.clip);
+    l.dc->selectSurface(find(top)->surface.get());
+    l.dc->setDeviceOrigin(p.origin, std::move(p.clip));
+    l.dirty = unionRect(l.dirty, p.reach);
+  }
+}
+
+DeviceContext* GetDCEx(HWND h, const Region* clip, DWORD flags) {
+  WindowManager& m = wm();
+  if (!h) return screenDC();
+  if (!m.find(h)) return nullptr;
+  HWND top = m.topLevelOf(h);
+  WindowManager::LentDC lent;
+  lent.window = h;
+  lent.top = top;
+  lent.flags = flags;
+  if (clip) lent.clip = *clip;
+  DCPlace p = placeDC(h, flags, lent.clip);
+  lent.dc = std::make_unique<DeviceContext>(m.find(top)->surface.get(), p.origin, std::move(p.clip));
+  lent.dirty = p.reach;
+  return lend(std::move(lent));
 }
 
 DeviceContext* GetDC(HWND h) { return GetDCEx(h, nullptr, 0); }
@@ -91,7 +125,7 @@ int ReleaseDC(HWND h, DeviceContext* dc) {
   if (it->screen) {
     m.backend().overlayChanged(*m.screenOverlay, it->dirty);
   } else {
-    m.markDirty(it->hwnd, it->dirty);
+    m.markDirty(it->top, it->dirty);
   }
   m.lentDCs.erase(it);
   return 1;

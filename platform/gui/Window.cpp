@@ -305,6 +305,10 @@ BOOL DestroyWindow(HWND h) {
     q.erase(std::remove_if(q.begin(), q.end(), [&](const MSG& msg) { return msg.hwnd == x; }), q.end());
     auto& in = m.inputReady;
     in.erase(std::remove_if(in.begin(), in.end(), [&](const auto& r) { return r.msg.hwnd == x; }), in.end());
+    // Contexts still held for a window that is gone draw nothing.
+    for (auto& l : m.lentDCs) {
+      if (l.window == x || l.top == x) l.dc->selectSurface(nullptr);
+    }
     if (m.lastMouseWindow == x) m.lastMouseWindow = nullptr;
     if (m.leaveTracking.hwnd == x) m.leaveTracking = {};
     if (m.lastClick.hwnd == x) m.lastClick = {};
@@ -587,6 +591,7 @@ BOOL SetWindowRgn(HWND h, const Region* region, BOOL redraw) {
   Region before = visible ? m.visibleRegion(h, false, false) : Region();
   if (region) w->shape = *region; else w->shape.reset();
   if (!m.isChildStyle(*w)) m.backend().windowShapeChanged(h, w->shape ? &*w->shape : nullptr);
+  m.refreshLentDCs(m.topLevelOf(h));
   if (redraw && visible) {
     RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     if (m.isChildStyle(*w)) {

@@ -164,6 +164,8 @@ class WindowManager {
   void eraseNow(HWND h, bool children);
   HWND findPaintWindow() const;
   void markDirty(HWND top, const Rect& surfaceRect);
+  // Window contexts follow their window when it moves, resizes or is covered.
+  void refreshLentDCs(HWND top);
   void presentAll();
 
   // Top-level z-order, topmost first.
@@ -217,10 +219,13 @@ class WindowManager {
 
   // Output currently handed out by GetDC / BeginPaint.
   struct LentDC {
-    HWND hwnd = nullptr;
+    HWND window = nullptr;
+    HWND top = nullptr;
+    DWORD flags = 0;
+    std::optional<Region> clip;  // screen coordinates
     std::unique_ptr<DeviceContext> dc;
     bool screen = false;
-    Rect dirty;  // what it can reach, surface coordinates
+    Rect dirty;  // what it can have reached, surface coordinates
   };
   std::vector<LentDC> lentDCs;
   std::unique_ptr<Surface> screenOverlay;

@@ -244,6 +244,7 @@ BOOL SetWindowPos(HWND h, HWND insertAfter, int x, int y, int cx, int cy, UINT f
     if (!(w = m.find(h))) return FALSE;
   }
 
+  m.refreshLentDCs(m.topLevelOf(h));
   wp.flags = flags;
   if (!clientSized) wp.flags |= SWP_NOCLIENTSIZE;
   if (!clientMoved) wp.flags |= SWP_NOCLIENTMOVE;

@@ -188,3 +188,32 @@ TEST_F(WindowScrollIntegration, ScrollMovesPixelsAndInvalidatesWhatIsUncovered) 
 
 }  // namespace
 }  // namespace z5t8::platform::gui::testing
+
+namespace z5t8::platform::gui::testing {
+namespace {
+
+class HeldContextIntegration : public WindowTest {};
+
+TEST_F(HeldContextIntegration, AHeldWindowContextFollowsItsWindow) {
+  HWND top = topLevel(0, 0, 100, 100, WS_POPUP | WS_VISIBLE);
+  HWND c = child(top, 10, 10, 20, 20);
+  pump();
+  DeviceContext* dc = GetWindowDC(top);
+  SetWindowPos(top, nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER);
+  pump();
+  dc->fillRect({0, 0, 300, 300}, Brush::solid(RGB(9, 8, 7)));
+  Surface img = WindowImage(top);
+  EXPECT_EQ(colorFromPixel(img.pixel(150, 120)), RGB(9, 8, 7)) << "the grown part is reachable";
+  EXPECT_EQ(colorFromPixel(img.pixel(15, 15)), RGB(9, 8, 7)) << "a window context reaches over children";
+  DeviceContext* childDc = GetDC(c);
+  DestroyWindow(c);
+  childDc->fillRect({0, 0, 50, 50}, Brush::solid(RGB(1, 1, 1)));
+  EXPECT_NE(colorFromPixel(WindowImage(top).pixel(15, 15)), RGB(1, 1, 1));
+  ReleaseDC(c, childDc);
+  DestroyWindow(top);
+  dc->fillRect({0, 0, 50, 50}, Brush::solid(RGB(1, 1, 1)));
+  EXPECT_EQ(ReleaseDC(top, dc), 1);
+}
+
+}  // namespace
+}  // namespace z5t8::platform::gui::testing
