@@ -22,7 +22,6 @@ HWND GetCapture();
 int16_t GetKeyState(int vk);
 int16_t GetAsyncKeyState(int vk);
 
-constexpr DWORD TME_HOVER = 0x00000001;
 constexpr DWORD TME_LEAVE = 0x00000002;
 constexpr DWORD TME_NONCLIENT = 0x00000010;
 constexpr DWORD TME_QUERY = 0x40000000;

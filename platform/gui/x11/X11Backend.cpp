@@ -13,6 +13,7 @@
 #include "platform/gui/Icon.h"
 #include "platform/gui/VirtualKeys.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -236,6 +237,9 @@ class X11Backend : public Backend {
     netWmStateAbove_ = XInternAtom(d, "_NET_WM_STATE_ABOVE", False);
     motifHints_ = XInternAtom(d, "_MOTIF_WM_HINTS", False);
     netWorkArea_ = XInternAtom(d, "_NET_WORKAREA", False);
+    // A held key repeats as presses only, as the window system reports it.
+    Bool detectable = False;
+    XkbSetDetectableAutoRepeat(d, True, &detectable);
     overlayGc_ = XCreateGC(d, root_, 0, nullptr);
     XSetFunction(d, overlayGc_, GXxor);
     XSetSubwindowMode(d, overlayGc_, IncludeInferiors);
