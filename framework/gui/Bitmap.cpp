@@ -158,6 +158,8 @@ void TBitmap::LoadFromStream(TStream& stream) {
 
   int64_t stride = ((int64_t(width) * bitCount + 31) / 32) * 4;
   if (offBits >= 14 && stream.Position() < offBits) stream.SetPosition(offBits);
+  // The rows must all be there before anything is allocated for them.
+  if (stride * rows > stream.Remaining()) throw EInvalidGraphic(SInvalidBitmap);
   pg::Surface surface(width, int32_t(rows));
   std::vector<uint8_t> line(static_cast<size_t>(stride));
   for (int64_t r = 0; r < rows; ++r) {
