@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "framework/Properties.h"
+#include "framework/gui/Bitmap.h"
+#include "framework/gui/Canvas.h"
+#include "framework/gui/Picture.h"
 #include "skin/render/BitmapLink.h"
 #include "skin/render/BlitRoutines.h"
 #include "skin/render/Cpu.h"
@@ -137,12 +140,24 @@ Z5T8_IMPLEMENT_CLASS(TteBitmap, framework::TPersistent) {}
 
 TteBitmap::TteBitmap() = default;
 
-TteBitmap::~TteBitmap() { Forget(this); }
+TteBitmap::~TteBitmap() {
+  Forget(this);
+  if (canvas_) canvas_->SetHandle(nullptr);
+}
+
+framework::TCanvas* TteBitmap::GetCanvas() {
+  if (!canvas_) {
+    canvas_ = std::make_unique<framework::TCanvas>();
+    canvas_->SetHandle(dc_.get());
+  }
+  return canvas_.get();
+}
 
 void TteBitmap::SetSize(int width, int height) {
   int64_t w = std::llabs(int64_t(width)), h = std::llabs(int64_t(height));
   if (w == 0 || h == 0 || (w == width_ && h == height_ && !Empty())) return;
   Forget(this);
+  if (canvas_) canvas_->SetHandle(nullptr);
   dc_.reset();
   bits_ = nullptr;
   width_ = height_ = 0;
@@ -157,6 +172,7 @@ void TteBitmap::SetSize(int width, int height) {
   width_ = int(w);
   height_ = int(h);
   LiveBitmaps().push_back(this);
+  if (canvas_) canvas_->SetHandle(dc_.get());
 }
 
 teColor TteBitmap::GetPixel(int x, int y) const {
@@ -229,10 +245,57 @@ void TteBitmap::Assign(const framework::TPersistent* source) {
     Transparent = other->Transparent;
     return;
   }
-  inherited::Assign(source);
+  auto* picture = dynamic_cast<const framework::TPicture*>(source);
+  const framework::TGraphic* graphic =
+      picture ? picture->Graphic() : dynamic_cast<const framework::TGraphic*>(source);
+  if (!graphic) return inherited::Assign(source);
+  // The framework's graphics draw through non-const canvases.
+  auto* g = const_cast<framework::TGraphic*>(graphic);
+  SetSize(g->Width(), g->Height());
+  if (Empty() || Width() != g->Width() || Height() != g->Height()) return;
+  if (auto* bitmap = dynamic_cast<framework::TBitmap*>(g)) {
+    if (!picture && bitmap->PixelFormat() == framework::pf32bit &&
+        bitmap->HandleType() == framework::bmDIB) {
+      for (int y = 0; y < height_; ++y)
+        std::copy_n(bitmap->ScanLine(y), width_, reinterpret_cast<uint32_t*>(GetScanLine(y)));
+      CheckingAlphaBlend();
+      return;
+    }
+    dc_->bitBlt(0, 0, width_, height_, *bitmap->Canvas()->Handle(), 0, 0, platform::gui::SRCCOPY);
+  } else {
+    DrawGraphic(g, BoundsRect());
+  }
+  SetAlpha(255);
 }
 
-void TteBitmap::AssignTo(framework::TPersistent* dest) const { inherited::AssignTo(dest); }
+void TteBitmap::DrawGraphic(framework::TGraphic* graphic, const Rect& rect) {
+  if (Empty() || !graphic) return;
+  framework::TBitmap scratch;
+  scratch.SetPixelFormat(framework::pf32bit);
+  scratch.SetSize(width_, height_);
+  framework::TCanvas* canvas = scratch.Canvas();
+  canvas->Brush()->SetStyle(framework::bsSolid);
+  canvas->Brush()->SetColor(framework::clFuchsia);
+  canvas->Pen()->SetColor(framework::clFuchsia);
+  canvas->Rectangle(-1, -1, width_ + 1, height_ + 1);
+  canvas->StretchDraw(rect, graphic);
+  for (int y = 0; y < height_; ++y) {
+    const uint32_t* row = scratch.ScanLine(y);
+    for (int x = 0; x < width_; ++x)
+      if ((row[x] & 0x00FFFFFFu) != 0x00FF00FFu) SetPixel(x, y, row[x]);
+  }
+}
+
+void TteBitmap::AssignTo(framework::TPersistent* dest) const {
+  if (auto* picture = dynamic_cast<framework::TPicture*>(dest)) return AssignTo(picture->Bitmap());
+  if (auto* bitmap = dynamic_cast<framework::TBitmap*>(dest)) {
+    bitmap->SetPixelFormat(framework::pf32bit);
+    bitmap->SetSize(width_, height_);
+    Draw(bitmap->Canvas(), 0, 0);
+    return;
+  }
+  inherited::AssignTo(dest);
+}
 
 void TteBitmap::CheckingAlphaBlend() {
   AlphaBlend = false;
@@ -322,6 +385,31 @@ void TteBitmap::Draw(DeviceContext& dc, const Rect& destRect, const Rect& srcRec
     return;
   }
   DCStretch(*this)(dc, destRect, *this, srcRect);
+}
+
+void TteBitmap::Draw(framework::TCanvas* canvas, int x, int y) const {
+  if (canvas && canvas->Handle()) Draw(*canvas->Handle(), x, y);
+}
+
+void TteBitmap::Draw(framework::TCanvas* canvas, int x, int y, const Rect& srcRect) const {
+  if (canvas && canvas->Handle()) Draw(*canvas->Handle(), x, y, srcRect);
+}
+
+void TteBitmap::Draw(framework::TCanvas* canvas, const Rect& destRect) const {
+  if (canvas && canvas->Handle()) Draw(*canvas->Handle(), destRect);
+}
+
+void TteBitmap::Draw(framework::TCanvas* canvas, const Rect& destRect, const Rect& srcRect) const {
+  if (canvas && canvas->Handle()) Draw(*canvas->Handle(), destRect, srcRect);
+}
+
+void TteBitmap::Tile(framework::TCanvas* canvas, const Rect& destRect, const Rect& srcRect) const {
+  if (canvas && canvas->Handle()) Tile(*canvas->Handle(), destRect, srcRect);
+}
+
+void TteBitmap::TileClip(framework::TCanvas* canvas, const Rect& destRect, const Rect& srcRect,
+                         const Rect& clipRect) const {
+  if (canvas && canvas->Handle()) TileClip(*canvas->Handle(), destRect, srcRect, clipRect);
 }
 
 void TteBitmap::Draw(TteBitmap& target, int x, int y) const {

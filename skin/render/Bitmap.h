@@ -12,6 +12,11 @@
 #include "skin/render/PixelView.h"
 #include "skin/render/RectUtils.h"
 
+namespace z5t8::framework {
+class TCanvas;
+class TGraphic;
+}  // namespace z5t8::framework
+
 namespace z5t8::skin::render {
 
 using platform::gui::DeviceContext;
@@ -73,9 +78,16 @@ class TteBitmap : public framework::TPersistent {
   void LoadFromStream(framework::TStream& stream);
   void SaveToStream(framework::TStream& stream) const;
 
-  // From another TteBitmap: size, pixels, name and both flags; an empty
-  // source changes nothing.
+  // From another TteBitmap: size, pixels, name and both flags (an empty
+  // source changes nothing). From a 32-bit framework bitmap: its pixels with
+  // their alpha. From any other bitmap, picture or graphic: its picture,
+  // made opaque.
   void Assign(const framework::TPersistent* source) override;
+  // The graphic stretched into rect; only what it paints is copied.
+  void DrawGraphic(framework::TGraphic* graphic, const Rect& rect);
+
+  // A canvas on the bitmap's device context, made on first use and kept.
+  framework::TCanvas* GetCanvas();
 
   void CheckingAlphaBlend();
   // Pixels within 5 of the key in every channel become 0x007F007F.
@@ -102,6 +114,11 @@ class TteBitmap : public framework::TPersistent {
   void Draw(TteBitmap& target, const Rect& destRect, const Rect& srcRect) const;
   void DrawClipped(TteBitmap& target, const Rect& destRect, const Rect& clipRect,
                    const Rect& srcRect) const;
+  // Onto a canvas's device context.
+  void Draw(framework::TCanvas* canvas, int x, int y) const;
+  void Draw(framework::TCanvas* canvas, int x, int y, const Rect& srcRect) const;
+  void Draw(framework::TCanvas* canvas, const Rect& destRect) const;
+  void Draw(framework::TCanvas* canvas, const Rect& destRect, const Rect& srcRect) const;
 
   // Fills destRect with copies of srcRect from its top-left; the copies at
   // the right and bottom edges are cut.
@@ -111,6 +128,9 @@ class TteBitmap : public framework::TPersistent {
   void TileClip(DeviceContext& dc, const Rect& destRect, const Rect& srcRect,
                 const Rect& clipRect) const;
   void TileClip(TteBitmap& target, const Rect& destRect, const Rect& srcRect,
+                const Rect& clipRect) const;
+  void Tile(framework::TCanvas* canvas, const Rect& destRect, const Rect& srcRect) const;
+  void TileClip(framework::TCanvas* canvas, const Rect& destRect, const Rect& srcRect,
                 const Rect& clipRect) const;
 
   // Draws srcRect of source under this bitmap at (x, y).
@@ -130,6 +150,7 @@ class TteBitmap : public framework::TPersistent {
 
   platform::gui::Surface surface_;
   std::unique_ptr<DeviceContext> dc_;
+  std::unique_ptr<framework::TCanvas> canvas_;
   teColor* bits_ = nullptr;
   int width_ = 0;
   int height_ = 0;
