@@ -255,18 +255,18 @@ void paintClassicFrame(HWND h, DeviceContext& dc, bool active) {
     dc.fillRect({v.left, hz.top, v.right, hz.bottom}, GetSysColorBrush(COLOR_BTNFACE));
 }
 
-namespace {
-
-void redrawFrame(HWND h) {
+void redrawClassicFrame(HWND h) {
   WindowManager& m = wm();
   const WindowObject* w = m.find(h);
-  if (!w || !m.reallyVisible(h)) return;
+  if (!w || !m.reallyVisible(h) || w->frameUpdate) return;
   DeviceContext* dc = GetWindowDC(h);
   if (!dc) return;
   dc->excludeClipRect(w->client.left, w->client.top, w->client.right, w->client.bottom);
   paintClassicFrame(h, *dc, m.isChildStyle(*w) || w->ncActive);
   ReleaseDC(h, dc);
 }
+
+namespace {
 
 class MoveSizeTracker : public SystemTracker {
  public:
@@ -394,7 +394,7 @@ class CaptionButtonTracker : public SystemTracker {
     int want = pressed ? hit_ : 0;
     if (w->pressedCaptionButton == want) return;
     w->pressedCaptionButton = want;
-    redrawFrame(hwnd());
+    redrawClassicFrame(hwnd());
   }
 
   int hit_;

@@ -19,6 +19,9 @@ Rect captionButtonRect(HWND h, int hit);
 int classicHitTest(HWND h, Point windowPt);
 // Paints the whole frame on a window context (clipped to what needs it).
 void paintClassicFrame(HWND h, DeviceContext& dc, bool active);
+// Paints the frame straight away, without WM_NCPAINT, as the platform does for
+// caption changes; nothing while a frame repaint is pending anyway.
+void redrawClassicFrame(HWND h);
 
 // The system's own mouse interactions with the frame.
 // `edge` 0 moves, a WMSZ_ value sizes; `screen` is where the drag starts.

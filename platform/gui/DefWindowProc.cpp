@@ -20,18 +20,6 @@ namespace z5t8::platform::gui {
 
 namespace {
 
-// The platform draws caption changes straight away, without WM_NCPAINT.
-void repaintFrame(HWND h) {
-  WindowManager& m = wm();
-  const WindowObject* w = m.find(h);
-  if (!w || !m.reallyVisible(h) || w->frameUpdate) return;
-  DeviceContext* dc = GetWindowDC(h);
-  if (!dc) return;
-  dc->excludeClipRect(w->client.left, w->client.top, w->client.right, w->client.bottom);
-  paintClassicFrame(h, *dc, m.isChildStyle(*w) || w->ncActive);
-  ReleaseDC(h, dc);
-}
-
 HWND rootOf(HWND h) { return GetAncestor(h, GA_ROOT); }
 
 LRESULT setCursorFor(HWND h, WindowObject& w, int hit) {
@@ -175,7 +163,7 @@ LRESULT DefWindowProcW(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_NCACTIVATE:
       w->ncActive = wp != 0;
-      repaintFrame(h);
+      redrawClassicFrame(h);
       return TRUE;
     case WM_ACTIVATE:
       if (LOWORD(wp) != WA_INACTIVE && !HIWORD(wp)) SetFocus(h);
@@ -259,7 +247,7 @@ LRESULT DefWindowProcW(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETTEXT:
       w->text = lp ? reinterpret_cast<const char16_t*>(lp) : u"";
       if (!child) m.backend().windowTextChanged(h, w->text);
-      if ((w->style & WS_CAPTION) == WS_CAPTION) repaintFrame(h);
+      if ((w->style & WS_CAPTION) == WS_CAPTION) redrawClassicFrame(h);
       return TRUE;
     case WM_GETTEXT: {
       if (wp == 0 || !lp) return 0;
@@ -299,7 +287,7 @@ LRESULT DefWindowProcW(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         w->icon = icon;
         if (!child) m.backend().windowIconChanged(h, icon);
       }
-      repaintFrame(h);
+      redrawClassicFrame(h);
       return reinterpret_cast<LRESULT>(old);
     }
     case WM_GETICON:

@@ -30,20 +30,6 @@ DeviceContext* screenDC() {
   return lend(std::move(lent));
 }
 
-void sendNcPaint(HWND h) {
-  WindowManager& m = wm();
-  WindowObject* w = m.find(h);
-  if (!w || !w->frameUpdate) return;
-  w->frameUpdate = false;
-  Rect whole{0, 0, w->rect.width(), w->rect.height()};
-  Region frame = Region::combined(w->update, Region(w->client), RGN_DIFF);
-  bool wholeFrame = Region::combined(Region(whole), w->update, RGN_DIFF).isEmpty();
-  w->update.intersect(w->client);
-  Point o = m.windowOrigin(h);
-  frame.offset(o.x, o.y);
-  sendMessage(h, WM_NCPAINT, wholeFrame ? NCPAINT_WHOLE_FRAME : reinterpret_cast<WPARAM>(&frame), 0);
-}
-
 void paintNow(HWND h, bool children) {
   WindowManager& m = wm();
   m.eraseNow(h, false);
@@ -135,7 +121,7 @@ DeviceContext* BeginPaint(HWND h, PAINTSTRUCT* ps) {
   WindowManager& m = wm();
   if (!ps || !m.find(h)) return nullptr;
   bool caretHidden = m.caret.hwnd == h && HideCaret(h);
-  sendNcPaint(h);
+  m.paintFrameNow(h);
   WindowObject* w = m.find(h);
   if (!w) return nullptr;
   Region area = Region::combined(w->update, Region(w->client), RGN_AND);

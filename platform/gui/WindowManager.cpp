@@ -217,16 +217,8 @@ void WindowManager::eraseNow(HWND h, bool children) {
   WindowObject* w = find(h);
   if (!w || !reallyVisible(h)) return;
   if (w->frameUpdate) {
-    w->frameUpdate = false;
-    Region frame = Region::combined(w->update, Region(w->client), RGN_DIFF);
-    Rect whole{0, 0, w->rect.width(), w->rect.height()};
-    bool wholeFrame = Region::combined(Region(whole), w->update, RGN_DIFF).isEmpty();
-    w->update.intersect(w->client);
-    Point o = windowOrigin(h);
-    frame.offset(o.x, o.y);
-    sendMessage(h, WM_NCPAINT, wholeFrame ? NCPAINT_WHOLE_FRAME : reinterpret_cast<WPARAM>(&frame), 0);
-    w = find(h);
-    if (!w) return;
+    paintFrameNow(h);
+    if (!(w = find(h))) return;
   }
   if (w->erasePending && !w->update.isEmpty()) {
     w->erasePending = false;
@@ -243,6 +235,19 @@ void WindowManager::eraseNow(HWND h, bool children) {
   if (!children) return;
   std::vector<HWND> kids = w->children;
   for (HWND c : kids) eraseNow(c, true);
+}
+
+void WindowManager::paintFrameNow(HWND h) {
+  WindowObject* w = find(h);
+  if (!w || !w->frameUpdate) return;
+  w->frameUpdate = false;
+  Rect whole{0, 0, w->rect.width(), w->rect.height()};
+  Region frame = Region::combined(w->update, Region(w->client), RGN_DIFF);
+  bool wholeFrame = Region::combined(Region(whole), w->update, RGN_DIFF).isEmpty();
+  w->update.intersect(w->client);
+  Point o = windowOrigin(h);
+  frame.offset(o.x, o.y);
+  sendMessage(h, WM_NCPAINT, wholeFrame ? NCPAINT_WHOLE_FRAME : reinterpret_cast<WPARAM>(&frame), 0);
 }
 
 namespace {

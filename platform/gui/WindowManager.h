@@ -162,6 +162,8 @@ class WindowManager {
   void invalidate(HWND h, const Region* windowCoords, UINT flags);
   void validate(HWND h, const Region* windowCoords);
   void eraseNow(HWND h, bool children);
+  // Sends WM_NCPAINT for a pending frame update, which leaves the client part.
+  void paintFrameNow(HWND h);
   HWND findPaintWindow() const;
   void markDirty(HWND top, const Rect& surfaceRect);
   // Window contexts follow their window when it moves, resizes or is covered.
