@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/gui/Color.h"
+#include "platform/gui/Png.h"
+#include "platform/gui/SystemMetrics.h"
+
+namespace z5t8::framework {
+namespace {
+
+namespace pg = platform::gui;
+
+int Count(const pg::Surface& s, const pg::Rect& r, pg::ColorRef c) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) n += pg::colorFromPixel(s.pixel(x, y)) == c;
+  return n;
+}
+
+// The demo in a real X11 window under a virtual X server: its snapshot must
+// show the form (memo text on white, progress blocks) and the centred box.
+TEST(FrameworkDemoE2e, SnapshotUnderXvfbShowsTheFormAndTheMessageBox) {
+  if (std::system("command -v xvfb-run > /dev/null 2>&1") != 0) GTEST_SKIP() << "xvfb-run is not installed";
+  std::string png = ::testing::TempDir() + "framework-demo.png";
+  std::remove(png.c_str());
+  std::string command = "xvfb-run -a -s '-screen 0 1024x768x24' " + std::string(Z5T8_BIN_DIR) +
+                        "/framework-demo --snapshot " + png;
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  auto shot = pg::readPngFile(png);
+  ASSERT_TRUE(shot);
+  ASSERT_EQ(shot->width(), 1024);
+  ASSERT_EQ(shot->height(), 768);
+  // The form sits at (120, 80); its memo, its progress bar, then the box in the middle.
+  pg::Rect memo{130, 110, 480, 380};
+  EXPECT_GT(Count(*shot, memo, pg::GetSysColor(pg::COLOR_WINDOW)), 10000);
+  EXPECT_GT(Count(*shot, memo, pg::GetSysColor(pg::COLOR_WINDOWTEXT)), 500);
+  pg::Rect bar{124, 440, 494, 470};
+  EXPECT_GT(Count(*shot, bar, pg::GetSysColor(pg::COLOR_HIGHLIGHT)), 300);
+  pg::Rect middle{462, 334, 562, 434};
+  EXPECT_GT(Count(*shot, middle, pg::GetSysColor(pg::COLOR_BTNFACE)), 3000);
+  // The box's caption band covers the desktop and is drawn active (blue, not grey).
+  pg::Rect caption{410, 338, 600, 350};
+  EXPECT_EQ(Count(*shot, caption, pg::GetSysColor(pg::COLOR_DESKTOP)), 0);
+  int blue = 0;
+  for (int y = caption.top; y < caption.bottom; ++y)
+    for (int x = caption.left; x < caption.right; ++x) {
+      pg::ColorRef c = pg::colorFromPixel(shot->pixel(x, y));
+      blue += pg::GetBValue(c) > pg::GetRValue(c) + 50;
+    }
+  EXPECT_GT(blue, 1000);
+}
+
+}  // namespace
+}  // namespace z5t8::framework
