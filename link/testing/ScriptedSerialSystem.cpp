@@ -174,7 +174,6 @@ bool ScriptedSerialSystem::SetCommTimeouts(Handle handle, const COMMTIMEOUTS& ti
     if (timeouts.ReadIntervalTimeout || timeouts.ReadTotalTimeoutMultiplier || timeouts.WriteTotalTimeoutConstant ||
         timeouts.WriteTotalTimeoutMultiplier)
         problems.push_back("time-outs other than the read total");
-    timeout_ = timeouts.ReadTotalTimeoutConstant;
     return open_port(handle) != nullptr;
 }
 

@@ -125,7 +125,6 @@ private:
     std::uint32_t last_error_ = ERROR_SUCCESS;
     std::map<Handle, std::uint16_t> handles_;
     Handle next_handle_ = 100;
-    std::uint32_t timeout_ = 0;
 };
 
 // Hex bytes as the log writes them: "58 A3".

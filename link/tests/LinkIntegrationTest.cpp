@@ -23,7 +23,10 @@ const std::string sim_program = std::string(Z5T8_BIN_DIR) + "/phone-sim";
 
 class LinkIntegration : public ::testing::Test {
 protected:
-    void SetUp() override { out_file = std::filesystem::temp_directory_path() / ("link-it-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name()); }
+    void SetUp() override {
+        out_file = std::filesystem::temp_directory_path() /
+                   ("z5t8-link-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    }
     void TearDown() override {
         unsetenv("Z5T8_SERIAL_MAP");
         std::filesystem::remove(out_file);

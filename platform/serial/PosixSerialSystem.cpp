@@ -1,5 +1,8 @@
 #include "platform/serial/PosixSerialSystem.h"
 
+#include "platform/serial/BaudRates.h"
+#include "platform/serial/Poll.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -26,34 +29,6 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-struct Speed {
-    std::uint32_t rate;
-    speed_t code;
-};
-
-constexpr Speed speeds[] = {
-    {50, B50},         {75, B75},           {110, B110},         {134, B134},         {150, B150},
-    {200, B200},       {300, B300},         {600, B600},         {1200, B1200},       {1800, B1800},
-    {2400, B2400},     {4800, B4800},       {9600, B9600},       {19200, B19200},     {38400, B38400},
-    {57600, B57600},   {115200, B115200},   {230400, B230400},   {460800, B460800},   {500000, B500000},
-    {576000, B576000}, {921600, B921600},   {1000000, B1000000}, {1152000, B1152000}, {1500000, B1500000},
-    {2000000, B2000000}, {2500000, B2500000}, {3000000, B3000000}, {3500000, B3500000}, {4000000, B4000000},
-};
-
-std::optional<speed_t> speed_code(std::uint32_t rate) {
-    for (const Speed& s : speeds)
-        if (s.rate == rate)
-            return s.code;
-    return std::nullopt;
-}
-
-std::uint32_t speed_rate(speed_t code) {
-    for (const Speed& s : speeds)
-        if (s.code == code)
-            return s.rate;
-    return 0;
-}
-
 std::uint32_t open_error(int error) {
     switch (error) {
     case ENOENT:
@@ -70,27 +45,6 @@ std::uint32_t open_error(int error) {
         return ERROR_DEVICE_NOT_CONNECTED;
     default:
         return ERROR_GEN_FAILURE;
-    }
-}
-
-// Waits until fd is ready for events or the deadline passes (none: forever).
-// The poll result bits, 0 at the deadline, -1 on failure.
-int wait_for(int fd, short events, std::optional<Clock::time_point> deadline) {
-    for (;;) {
-        pollfd p{fd, events, 0};
-        timespec ts{};
-        timespec* timeout = nullptr;
-        if (deadline) {
-            auto left = std::max(Clock::duration::zero(), *deadline - Clock::now());
-            auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
-            ts.tv_sec = static_cast<time_t>(ns / 1000000000);
-            ts.tv_nsec = static_cast<long>(ns % 1000000000);
-            timeout = &ts;
-        }
-        int r = ::ppoll(&p, 1, timeout, nullptr);
-        if (r < 0 && errno == EINTR)
-            continue;
-        return r < 0 ? -1 : (r == 0 ? 0 : p.revents);
     }
 }
 
@@ -205,7 +159,7 @@ bool PosixSerialSystem::GetCommState(Handle handle, DCB& dcb) {
     if (::tcgetattr(p->fd, &t) != 0)
         return fail(ERROR_INVALID_PARAMETER);
     dcb = p->kept;
-    dcb.BaudRate = speed_rate(::cfgetospeed(&t));
+    dcb.BaudRate = Speed_Rate(::cfgetospeed(&t));
     dcb.fBinary = 1;
     dcb.fParity = (t.c_iflag & INPCK) ? 1 : 0;
     dcb.fOutxCtsFlow = (t.c_cflag & CRTSCTS) ? 1 : 0;
@@ -236,7 +190,7 @@ bool PosixSerialSystem::SetCommState(Handle handle, const DCB& dcb) {
     Port* p = port(handle);
     if (!p)
         return false;
-    std::optional<speed_t> speed = speed_code(dcb.BaudRate);
+    std::optional<speed_t> speed = Speed_Code(dcb.BaudRate);
     if (!speed || dcb.ByteSize < 5 || dcb.ByteSize > 8 || dcb.Parity > SPACEPARITY ||
         (dcb.StopBits != ONESTOPBIT && dcb.StopBits != TWOSTOPBITS))
         return fail(ERROR_INVALID_PARAMETER);
@@ -346,7 +300,7 @@ bool PosixSerialSystem::ReadFile(Handle handle, void* buffer, std::uint32_t n, s
         std::optional<Clock::time_point> deadline = total;
         if (interval && read > 0 && (!deadline || last_byte + *interval < *deadline))
             deadline = last_byte + *interval;
-        int ready = wait_for(p->fd, POLLIN, deadline);
+        int ready = Poll_Until(p->fd, POLLIN, deadline);
         if (ready == 0)
             break; // time-out: what arrived stays in the buffer
         if (ready < 0)
@@ -376,7 +330,7 @@ bool PosixSerialSystem::WriteFile(Handle handle, const void* buffer, std::uint32
         }
         if (put < 0 && errno != EAGAIN && errno != EINTR)
             return fail(ERROR_DEVICE_NOT_CONNECTED);
-        int ready = wait_for(p->fd, POLLOUT, deadline);
+        int ready = Poll_Until(p->fd, POLLOUT, deadline);
         if (ready == 0)
             return true; // time-out: the count tells how far it got
         if (ready < 0 || (!(ready & POLLOUT) && (ready & (POLLHUP | POLLERR | POLLNVAL))))
@@ -408,7 +362,7 @@ bool PosixSerialSystem::ClearCommError(Handle handle, std::uint32_t& errors, COM
     Port* p = port(handle);
     if (!p)
         return false;
-    int ready = wait_for(p->fd, POLLIN, Clock::now());
+    int ready = Poll_Until(p->fd, POLLIN, Clock::now());
     if (ready < 0 || (!(ready & POLLIN) && (ready & (POLLHUP | POLLERR | POLLNVAL))))
         return fail(ERROR_DEVICE_NOT_CONNECTED);
     int in = 0, out = 0;

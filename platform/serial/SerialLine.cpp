@@ -1,5 +1,8 @@
 #include "platform/serial/SerialLine.h"
 
+#include "platform/serial/BaudRates.h"
+#include "platform/serial/Poll.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -66,11 +69,15 @@ std::unique_ptr<SerialLine> SerialLine::Open_Device(const std::string& path, std
     if (::isatty(fd)) {
         make_raw(fd);
         if (baud != 0) {
+            std::optional<speed_t> speed = Speed_Code(baud);
             termios t{};
-            ::tcgetattr(fd, &t);
-            speed_t speed = baud == 115200 ? B115200 : baud == 57600 ? B57600 : baud == 9600 ? B9600 : B115200;
-            ::cfsetispeed(&t, speed);
-            ::cfsetospeed(&t, speed);
+            if (!speed || ::tcgetattr(fd, &t) != 0) {
+                error = path + ": no baud rate " + std::to_string(baud);
+                ::close(fd);
+                return nullptr;
+            }
+            ::cfsetispeed(&t, *speed);
+            ::cfsetospeed(&t, *speed);
             ::tcsetattr(fd, TCSANOW, &t);
         }
     }
@@ -106,31 +113,17 @@ long SerialLine::Write(const std::uint8_t* buffer, std::size_t n) {
 int SerialLine::Wait(bool want_write, std::optional<Clock::time_point> deadline) {
     if (fd_ < 0)
         return Hung_Up;
-    for (;;) {
-        pollfd p{fd_, static_cast<short>(POLLIN | (want_write ? POLLOUT : 0)), 0};
-        timespec ts{};
-        timespec* timeout = nullptr;
-        if (deadline) {
-            auto left = std::max(Clock::duration::zero(), *deadline - Clock::now());
-            auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
-            ts.tv_sec = static_cast<time_t>(ns / 1000000000);
-            ts.tv_nsec = static_cast<long>(ns % 1000000000);
-            timeout = &ts;
-        }
-        int r = ::ppoll(&p, 1, timeout, nullptr);
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r < 0)
-            return Hung_Up;
-        int ready = 0;
-        if (p.revents & POLLIN)
-            ready |= Readable;
-        if (p.revents & POLLOUT)
-            ready |= Writable;
-        if (p.revents & (POLLHUP | POLLERR | POLLNVAL))
-            ready |= Hung_Up;
-        return ready;
-    }
+    int r = Poll_Until(fd_, static_cast<short>(POLLIN | (want_write ? POLLOUT : 0)), deadline);
+    if (r < 0)
+        return Hung_Up;
+    int ready = 0;
+    if (r & POLLIN)
+        ready |= Readable;
+    if (r & POLLOUT)
+        ready |= Writable;
+    if (r & (POLLHUP | POLLERR | POLLNVAL))
+        ready |= Hung_Up;
+    return ready;
 }
 
 void SerialLine::Close() {
