@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "framework/Properties.h"
+#include "framework/MemoryStream.h"
+#include "framework/Resources.h"
 #include "framework/gui/Bitmap.h"
 #include "framework/gui/Canvas.h"
 #include "framework/gui/Picture.h"
@@ -295,6 +297,21 @@ void TteBitmap::AssignTo(framework::TPersistent* dest) const {
     return;
   }
   inherited::AssignTo(dest);
+}
+
+void TteBitmap::LoadFromResource(const std::string& resourceName) {
+  std::span<const uint8_t> data = framework::FindResource(resourceName);
+  if (data.empty()) return;
+  framework::TCustomMemoryStream stream(data.data(), int64_t(data.size()));
+  framework::TBitmap bitmap;
+  try {
+    bitmap.LoadFromStream(stream);
+  } catch (const framework::EInvalidGraphic&) {
+    return;
+  } catch (const framework::EReadError&) {
+    return;  // too short to be a bitmap file
+  }
+  Assign(&bitmap);
 }
 
 void TteBitmap::CheckingAlphaBlend() {

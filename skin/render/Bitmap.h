@@ -77,6 +77,9 @@ class TteBitmap : public framework::TPersistent {
   // and the pixels.
   void LoadFromStream(framework::TStream& stream);
   void SaveToStream(framework::TStream& stream) const;
+  // A bitmap file among the program's embedded resources (they stand in for
+  // a module's resources here); nothing when there is no bitmap of that name.
+  void LoadFromResource(const std::string& resourceName);
 
   // From another TteBitmap: size, pixels, name and both flags (an empty
   // source changes nothing). From a 32-bit framework bitmap: its pixels with

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "framework/MemoryStream.h"
+#include "framework/Resources.h"
 #include "framework/gui/Bitmap.h"
 #include "framework/gui/Canvas.h"
 #include "framework/gui/ColorMap.h"
@@ -195,6 +197,33 @@ TEST(BitmapDrawingTest, VerticalTextTurnsBothWays) {
     }
   EXPECT_GT(inked, 20);
   EXPECT_GT(bottom - top, 30);  // the word runs down the strip
+}
+
+}  // namespace
+}  // namespace z5t8::skin::render
+
+namespace z5t8::skin::render {
+namespace {
+
+TEST(BitmapResourceTest, LoadsABitmapResourceByName) {
+  framework::TBitmap source;
+  source.SetPixelFormat(framework::pf32bit);
+  source.SetSize(2, 3);
+  source.ScanLine(2)[1] = 0x80FF8040u;
+  static framework::TMemoryStream file;
+  source.SaveToStream(file);
+  framework::RegisterResource("RENDER_TEST_BMP", file.Memory(), size_t(file.Size()));
+  static const uint8_t notABitmap[] = {1, 2, 3};
+  framework::RegisterResource("RENDER_TEST_TEXT", notABitmap, sizeof notABitmap);
+
+  TteBitmap b;
+  b.LoadFromResource("RENDER_TEST_BMP");
+  ASSERT_EQ(b.Width(), 2);
+  ASSERT_EQ(b.Height(), 3);
+  EXPECT_EQ(uint32_t(b.GetPixel(1, 2)), 0x80FF8040u);
+  b.LoadFromResource("RENDER_TEST_TEXT");
+  b.LoadFromResource("RENDER_TEST_MISSING");
+  EXPECT_EQ(uint32_t(b.GetPixel(1, 2)), 0x80FF8040u);
 }
 
 }  // namespace
