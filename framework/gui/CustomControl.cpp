@@ -14,18 +14,17 @@ TCustomControl::~TCustomControl() = default;
 void TCustomControl::PaintWindow(pg::DeviceContext* dc) {
   FCanvas->FreeHandle();
   FCanvas->Lock();
-  pg::DeviceContext* previous = FCanvas->HandleAllocated() ? FCanvas->Handle() : nullptr;
   FCanvas->SetHandle(dc);
   FCanvas->SetFont(*Font());
   FCanvas->Brush()->SetColor(Color());
   try {
     Paint();
   } catch (...) {
-    FCanvas->SetHandle(previous);
+    FCanvas->SetHandle(nullptr);
     FCanvas->Unlock();
     throw;
   }
-  FCanvas->SetHandle(previous);
+  FCanvas->SetHandle(nullptr);
   FCanvas->Unlock();
 }
 

@@ -14,9 +14,11 @@ public:
   explicit TCustomControl(TComponent* owner);
   ~TCustomControl() override;
   TCanvas* Canvas() const { return FCanvas.get(); }
+  // Draws the control on Canvas; callers that paint a parent's background
+  // under a child bind the canvas elsewhere and call it too.
+  virtual void Paint() {}
 
 protected:
-  virtual void Paint() {}
   void PaintWindow(pg::DeviceContext* dc) override;
 
 private:

@@ -105,6 +105,8 @@ public:
   void Hide() { SetVisible(false); }
   void Close();
   virtual bool CloseQuery();
+  // The close procedure: OnClose with the action proposed.
+  virtual void DoClose(TCloseAction& action);
   // Frees the form once the messages now waiting have run.
   void Release();
   virtual int ShowModal();
@@ -133,7 +135,6 @@ protected:
   void CreateWnd() override;
   void PaintWindow(pg::DeviceContext* dc) override;
   virtual void DoCreate();
-  virtual void DoClose(TCloseAction& action);
   void ScaleControls(int multiplier, int divider);
   void PlaceOnScreen();
   void UpdateAutoSize();

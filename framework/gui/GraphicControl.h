@@ -15,9 +15,9 @@ public:
   explicit TGraphicControl(TComponent* owner);
   ~TGraphicControl() override;
   TCanvas* Canvas() const { return FCanvas.get(); }
+  virtual void Paint() {}
 
 protected:
-  virtual void Paint() {}
   void WMPaint(TMessage& message);
 
 private:

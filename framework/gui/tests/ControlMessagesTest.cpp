@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/Properties.h"
+#include "framework/gui/Bitmap.h"
 #include "framework/gui/Button.h"
 #include "framework/gui/Form.h"
 #include "framework/gui/Label.h"
@@ -155,6 +156,40 @@ TEST_F(ControlMessagesIntegration, ButtonClicksOnReleaseInsideOnly) {
   pg::headless::TypeKey(pg::VK_ESCAPE);
   Application()->ProcessMessages();
   EXPECT_EQ(clicks, 2);
+}
+
+}  // namespace
+}  // namespace z5t8::framework
+
+namespace z5t8::framework {
+namespace {
+
+TEST_F(ControlMessagesIntegration, LabelSizesToItsTextAndPaintsThroughItsParent) {
+  auto* l = new TLabel(form.get());
+  l->SetParent(form.get());
+  l->SetLeft(200);
+  l->SetCaption(u"Hello");
+  int width = RealizeFont(*l->Font()).textExtent(u"Hello").cx;
+  EXPECT_EQ(l->Width(), width);
+  // Right-aligned, a longer caption grows to the left.
+  l->SetAlignment(taRightJustify);
+  int right = l->Left() + l->Width();
+  l->SetCaption(u"Hello, world");
+  EXPECT_EQ(l->Left() + l->Width(), right);
+  EXPECT_GT(l->Width(), width);
+  EXPECT_TRUE(l->ControlStyle().Contains(csOpaque));
+  l->SetTransparent(true);
+  EXPECT_FALSE(l->ControlStyle().Contains(csOpaque));
+  // Drawn into the form's window at its place.
+  l->SetTransparent(false);
+  l->SetColor(clYellow);
+  form->Repaint();
+  TBitmap shot;
+  shot.SetSize(form->ClientWidth(), form->ClientHeight());
+  form->PaintTo(shot.DC(), 0, 0);
+  TPoint inside = form->ScreenToClient(l->ClientToScreen({0, 0}));
+  TPoint frame = form->ScreenToClient(form->ClientOrigin());
+  EXPECT_EQ(shot.Canvas()->Pixel(inside.x - frame.x + 1, inside.y - frame.y + 1), clYellow);
 }
 
 }  // namespace

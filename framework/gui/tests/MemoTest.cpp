@@ -8,6 +8,7 @@
 #include "framework/gui/Form.h"
 #include "framework/gui/Memo.h"
 #include "framework/gui/tests/GuiFixture.h"
+#include "platform/gui/Caret.h"
 #include "platform/gui/Input.h"
 #include "platform/gui/ScrollBar.h"
 #include "platform/gui/VirtualKeys.h"
@@ -117,6 +118,11 @@ TEST_F(MemoIntegration, KeyboardAndMouseSelectThenCopy) {
   pg::headless::ReleaseKey(pg::VK_CONTROL);
   Application()->ProcessMessages();
   EXPECT_EQ(Clipboard().AsText(), u"alpha\r\nbeta");
+  // The caret stands after "beta" on the second row.
+  pg::Point caret;
+  ASSERT_TRUE(pg::GetCaretPos(&caret));
+  EXPECT_EQ(caret.y, Edit().LineHeight());
+  EXPECT_EQ(caret.x, Edit().FormatRect().left + RealizeFont(*memo->Font()).textExtent(u"beta").cx);
   // Double click selects a word; a drag from the first row into the third extends.
   TPoint origin = memo->ClientOrigin();
   int lh = Edit().LineHeight();
