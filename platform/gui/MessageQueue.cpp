@@ -120,6 +120,9 @@ BOOL PeekMessageW(MSG* msg, HWND filter, UINT minMsg, UINT maxMsg, UINT removeFl
     }
   }
   if (inRange(WM_TIMER, minMsg, maxMsg) && takeTimerMessage(msg, filter, remove)) return TRUE;
+  // An empty queue is the moment what was drawn goes to the screen, also for
+  // loops that only peek.
+  m.presentAll();
   return FALSE;
 }
 
@@ -127,7 +130,6 @@ BOOL WaitMessage() {
   WindowManager& m = wm();
   MSG probe;
   while (!PeekMessageW(&probe, nullptr, 0, 0, PM_NOREMOVE)) {
-    m.presentAll();
     bool cosmetic = false;
     std::optional<int64_t> delay = nextTimerDelay(cosmetic);
     if (!m.backend().wait(delay ? *delay : -1, cosmetic)) return FALSE;
@@ -138,7 +140,6 @@ BOOL WaitMessage() {
 BOOL GetMessageW(MSG* msg, HWND filter, UINT minMsg, UINT maxMsg) {
   WindowManager& m = wm();
   while (!PeekMessageW(msg, filter, minMsg, maxMsg, PM_REMOVE)) {
-    m.presentAll();
     bool cosmetic = false;
     std::optional<int64_t> delay = nextTimerDelay(cosmetic);
     if (!m.backend().wait(delay ? *delay : -1, cosmetic)) return -1;
@@ -188,7 +189,6 @@ bool PumpPendingMessages() {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-  wm().presentAll();
   return true;
 }
 

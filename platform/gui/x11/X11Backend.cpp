@@ -466,11 +466,13 @@ class X11Backend : public Backend {
                       reinterpret_cast<uint32_t*>(img->data + size_t(y) * size_t(img->bytes_per_line)) + r.left);
         XShmPutImage(display_, n->xid, n->gc, img, r.left, r.top, r.left, r.top, unsigned(r.width()),
                      unsigned(r.height()), False);
+        XFlush(display_);
         return;
       }
       shm_ = false;
     }
     putImage(n->xid, n->gc, s, r);
+    XFlush(display_);
   }
 
   void captureChanged(HWND top) override {
@@ -510,6 +512,7 @@ class X11Backend : public Backend {
       }
     }
     if (any) putImage(root_, overlayGc_, diff, diff.bounds(), r.left, r.top);
+    XFlush(display_);
   }
 
  private:
