@@ -1,5 +1,7 @@
 #include "skin/render/SystemQueries.h"
 
+#include "platform/gui/DeviceContext.h"
+
 namespace z5t8::skin::render {
 
 bool IsWinNT() { return true; }
@@ -12,7 +14,10 @@ bool IsMsImg() { return IsWinNT() && !IsWinNT4(); }
 bool UseThemesSlow() { return false; }
 bool UseThemes() { return UseThemesSlow(); }
 
-// Every surface of the platform is 32 bits per pixel, one plane.
-int ScreenBitsPerPixel() { return 32; }
+int ScreenBitsPerPixel() {
+  platform::gui::DeviceContext screenFormat;
+  return screenFormat.deviceCaps(platform::gui::BITSPIXEL) *
+         screenFormat.deviceCaps(platform::gui::PLANES);
+}
 
 }  // namespace z5t8::skin::render

@@ -14,7 +14,7 @@ bool IsMsImg();
 bool UseThemesSlow();
 bool UseThemes();
 
-// Bits per pixel times planes of the screen.
+// Bits per pixel times planes of the screen's device format.
 int ScreenBitsPerPixel();
 
 }  // namespace z5t8::skin::render

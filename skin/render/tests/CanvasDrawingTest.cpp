@@ -158,6 +158,21 @@ TEST(TextTest, WidthsAndDrawing) {
   EXPECT_GT(colours.size(), 1u);
 }
 
+TEST(IconTest, DrawnAtItsOwnSizeWhereASmallIconCentredStarts) {
+  pg::Icon icon = pg::Icon::standardApplication(32);
+  Sheet with(80, 80), without(80, 80);
+  DrawIcon(with.dc, {10, 10, 50, 40}, &icon);
+  DrawIcon(without.dc, {10, 10, 50, 40}, nullptr);
+  // A 16 x 16 square centred in 40 x 30 starts at (22, 17).
+  Sheet ref(80, 80);
+  ref.dc.drawIconEx(22, 17, icon, 0, 0, pg::DI_NORMAL);
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 80; ++x) {
+      ASSERT_EQ(with.surface.pixel(x, y), ref.surface.pixel(x, y)) << x << "," << y;
+      ASSERT_EQ(without.rgb(x, y), 0xFFFFFFu);
+    }
+}
+
 TEST(MulDivTest, RoundsHalvesAwayFromZero) {
   EXPECT_EQ(MulDiv(3, 1, 2), 2);
   EXPECT_EQ(MulDiv(-3, 1, 2), -2);

@@ -1,5 +1,7 @@
 #include "skin/render/PixelRoutines.h"
 
+#include "skin/render/Cpu.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -99,6 +101,15 @@ TEST(PixelRoutineTableTest, MoveAllowsOverlap) {
   MoveLongwordFunc(v.data(), v.data() + 2, 4);
   EXPECT_EQ(v, (std::vector<teColor>{1, 2, 1, 2, 3, 4}));
 }
+
+#if defined(__x86_64__)
+TEST(PixelRoutineTableTest, ArchitecturalFeaturesAreReported) {
+  // Every x86-64 processor has MMX and SSE2.
+  EXPECT_TRUE(HasMMX());
+  EXPECT_TRUE(HasSSE2());
+  EXPECT_GE(SupportedPixelIsas().size(), 2u);
+}
+#endif
 
 TEST(PixelRoutineTableTest, StartsWithTheWidestSet) {
   EXPECT_EQ(ActivePixelIsa(), SupportedPixelIsas().back());
