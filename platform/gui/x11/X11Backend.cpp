@@ -26,6 +26,16 @@ namespace z5t8::platform::gui {
 
 namespace {
 
+// Protocol errors (a window the server already dropped, shared memory a remote
+// server cannot reach) must not end the program; the code is kept for whoever
+// checks right after a request.
+int lastXError = 0;
+
+int onXError(Display*, XErrorEvent* e) {
+  lastXError = e->error_code;
+  return 0;
+}
+
 uint64_t monotonicMs() {
   timespec ts;
   clock_gettime(CLOCK_MONOTONIC, &ts);
@@ -161,11 +171,20 @@ class ShmImage {
       return;
     }
     info_.readOnly = False;
+    lastXError = 0;
     if (!XShmAttach(d, &info_)) {
       release();
       return;
     }
     XSync(d, False);
+    if (lastXError) {
+      // The server could not map the segment: detaching would fail as well.
+      shmdt(info_.shmaddr);
+      shmctl(info_.shmid, IPC_RMID, nullptr);
+      info_.shmaddr = nullptr;
+      release();
+      return;
+    }
     // Gone as soon as both sides detach.
     shmctl(info_.shmid, IPC_RMID, nullptr);
     attached_ = true;
@@ -658,6 +677,7 @@ class X11Backend : public Backend {
 }  // namespace
 
 std::unique_ptr<Backend> OpenX11Backend(const std::string& displayName, std::string& error) {
+  XSetErrorHandler(onXError);
   Display* d = XOpenDisplay(displayName.empty() ? nullptr : displayName.c_str());
   if (!d) {
     error = "cannot open the X11 display \"" + displayName + "\"";
