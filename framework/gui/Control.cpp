@@ -183,7 +183,6 @@ TPoint TControl::ClientToParent(TPoint p, TWinControl* parent) const {
 
 void TControl::SetVisible(bool value) {
   if (value == FVisible) return;
-  VisibleChanging();
   FVisible = value;
   Perform(CM_VISIBLECHANGED, value, 0);
 }

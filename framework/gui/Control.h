@@ -167,7 +167,6 @@ protected:
   virtual void FontChanged();
   // The control's own text storage while it has no window.
   std::u16string FText;
-  virtual void VisibleChanging() {}
 
   void WMMouseButton(TMessage& message);
   void WMMouseMove(TMessage& message);

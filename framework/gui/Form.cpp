@@ -43,7 +43,6 @@ Z5T8_IMPLEMENT_CLASS(TCustomForm, TWinControl) {
   p.Message(pg::WM_SYSCOMMAND, &TCustomForm::WMSysCommand);
   p.Message(CM_DIALOGKEY, &TCustomForm::CMDialogKey);
   p.Message(CM_RELEASE, &TCustomForm::CMRelease);
-  p.Message(CM_SHOWINGCHANGED, &TCustomForm::CMShowingChanged);
   p.Message(CM_ICONCHANGED, &TCustomForm::CMIconChanged);
 }
 
@@ -147,8 +146,6 @@ TRect TCustomForm::GetClientRect() const {
 }
 
 void TCustomForm::SetClientSize(int width, int height) {
-  FClientWidth = width;
-  FClientHeight = height;
   TRect client = GetClientRect();
   SetBounds(Left(), Top(), Width() + width - client.width(), Height() + height - client.height());
 }
@@ -232,8 +229,6 @@ void TCustomForm::CreateWnd() {
   if (FHandle && !FIcon->Empty()) Perform(CM_ICONCHANGED, 0, 0);
 }
 
-void TCustomForm::PaintWindow(pg::DeviceContext* dc) { TWinControl::PaintWindow(dc); }
-
 void TCustomForm::SetVisible(bool value) {
   if (value == Visible()) return;
   if (value) FFormState.Include(fsVisible);
@@ -251,8 +246,6 @@ void TCustomForm::Show() {
     pg::SetActiveWindow(FHandle);
   }
 }
-
-void TCustomForm::CMShowingChanged(TMessage& message) { TWinControl::CMShowingChanged(message); }
 
 void TCustomForm::CMIconChanged(TMessage&) {
   if (!FHandle) return;

@@ -89,8 +89,6 @@ public:
   // turned into the outer size from the window's frame when it is created.
   TRect GetClientRect() const override;
   void SetClientSize(int width, int height) override;
-  int StoredClientWidth() const { return FClientWidth; }
-  int StoredClientHeight() const { return FClientHeight; }
 
   TWinControl* ActiveControl() const { return FActiveControl; }
   void SetActiveControl(TWinControl* control);
@@ -133,7 +131,6 @@ public:
 protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
-  void PaintWindow(pg::DeviceContext* dc) override;
   virtual void DoCreate();
   void ScaleControls(int multiplier, int divider);
   void PlaceOnScreen();
@@ -145,7 +142,6 @@ protected:
   void WMSysCommand(TMessage& message);
   void CMDialogKey(TMessage& message);
   void CMRelease(TMessage& message);
-  void CMShowingChanged(TMessage& message);
   void CMIconChanged(TMessage& message);
 
 private:
@@ -162,8 +158,6 @@ private:
   bool FAutoSize = false;
   std::unique_ptr<TIcon> FIcon;
   TFormState FFormState;
-  int FClientWidth = 0;
-  int FClientHeight = 0;
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
   bool FActive = false;

@@ -34,7 +34,6 @@ Z5T8_IMPLEMENT_CLASS(TWinControl, TControl) {
   p.Message(pg::WM_PAINT, &TWinControl::WMPaint);
   p.Message(pg::WM_ERASEBKGND, &TWinControl::WMEraseBkgnd);
   p.Message(pg::WM_SETFOCUS, &TWinControl::WMSetFocus);
-  p.Message(pg::WM_KILLFOCUS, &TWinControl::WMKillFocus);
   p.Message(pg::WM_SIZE, &TWinControl::WMSize);
   p.Message(pg::WM_MOVE, &TWinControl::WMMove);
   p.Message(pg::WM_KEYDOWN, &TWinControl::WMKeyDown);
@@ -522,8 +521,6 @@ void TWinControl::WMSetFocus(TMessage& message) {
     form->SetFocusedControl(this);
   DefaultHandler(message);
 }
-
-void TWinControl::WMKillFocus(TMessage& message) { DefaultHandler(message); }
 
 void TWinControl::WMSize(TMessage& message) {
   UpdateBounds();

@@ -125,7 +125,6 @@ protected:
   void WMPaint(TMessage& message);
   void WMEraseBkgnd(TMessage& message);
   void WMSetFocus(TMessage& message);
-  void WMKillFocus(TMessage& message);
   void WMSize(TMessage& message);
   void WMMove(TMessage& message);
   void WMKeyDown(TMessage& message);
