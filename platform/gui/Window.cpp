@@ -170,6 +170,7 @@ HWND CreateWindowExW(DWORD exStyle, const char16_t* className, const char16_t* w
     w->surface = std::make_unique<Surface>(width, height);
     m.backend().windowCreated(h);
     m.backend().windowMoved(h, w->rect);
+    if (cls->icon) m.backend().windowIconChanged(h, cls->icon);
     m.backend().windowOrderChanged(m.topLevels);
   }
 
