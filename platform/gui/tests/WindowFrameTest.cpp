@@ -220,3 +220,76 @@ TEST_F(ScrollBarIntegration, BarHidesWhenNothingScrollsAndInfoSaysSo) {
 
 }  // namespace
 }  // namespace z5t8::platform::gui::testing
+
+namespace z5t8::platform::gui::testing {
+namespace {
+
+class OwnFrameIntegration : public WindowTest {};
+
+// A window that does its frame itself, the way a skinned frame hooks one: its
+// own client insets and hit test, its caption press handled so the system
+// never starts a move, and the move done with the mouse captured.
+TEST_F(OwnFrameIntegration, OwnCaptionMovesTheWindowWithCapture) {
+  HWND h = topLevel(100, 100, 200, 150, WS_POPUP);
+  Point grab{-1, -1};
+  int ncPaints = 0;
+  handlers[h] = [&](HWND w, UINT m, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+    switch (m) {
+      case WM_NCCALCSIZE: {
+        Rect* r = wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0] : reinterpret_cast<Rect*>(lp);
+        r->top += 30;
+        return 0;
+      }
+      case WM_NCHITTEST: {
+        Rect wr;
+        GetWindowRect(w, &wr);
+        return GET_Y_LPARAM(lp) - wr.top < 30 ? HTCAPTION : HTCLIENT;
+      }
+      case WM_NCPAINT:
+        ++ncPaints;
+        return 0;
+      case WM_NCLBUTTONDOWN: {
+        Rect wr;
+        GetWindowRect(w, &wr);
+        grab = {GET_X_LPARAM(lp) - wr.left, GET_Y_LPARAM(lp) - wr.top};
+        SetCapture(w);
+        return 0;
+      }
+      case WM_MOUSEMOVE:
+        if (GetCapture() == w) {
+          Point p = lParamToPoint(lp);
+          ClientToScreen(w, &p);
+          SetWindowPos(w, nullptr, p.x - grab.x, p.y - grab.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        }
+        return 0;
+      case WM_LBUTTONUP:
+        ReleaseCapture();
+        return 0;
+      default:
+        return std::nullopt;
+    }
+  };
+  SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  ShowWindow(h, SW_SHOW);
+  pump();
+  Rect c;
+  GetClientRect(h, &c);
+  EXPECT_EQ(c, (Rect{0, 0, 200, 120}));
+  EXPECT_GT(ncPaints, 0);
+  MoveMouse(150, 110);
+  PressButton();
+  MoveMouse(180, 150);
+  MoveMouse(400, 300);
+  ReleaseButton();
+  pump();
+  Rect r;
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r, (Rect{350, 290, 550, 440}));
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_TRUE(only(WM_ENTERSIZEMOVE).empty()) << "the system's own move never ran";
+  auto ups = only(WM_LBUTTONUP);
+  ASSERT_EQ(ups.size(), 1u) << "the release comes as a client message through the capture";
+}
+
+}  // namespace
+}  // namespace z5t8::platform::gui::testing
