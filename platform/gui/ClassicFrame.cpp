@@ -314,11 +314,18 @@ class MoveSizeTracker : public SystemTracker {
     endTracker();
   }
 
+  // Arrow keys move (or size) by eight pixels, as a keyboard move does.
   void key(int vk) override {
     if (vk == VK_ESCAPE || vk == VK_RETURN) {
       finish(vk == VK_RETURN);
       endTracker();
+      return;
     }
+    int dx = vk == VK_LEFT ? -8 : vk == VK_RIGHT ? 8 : 0;
+    int dy = vk == VK_UP ? -8 : vk == VK_DOWN ? 8 : 0;
+    if (!dx && !dy) return;
+    keyed_ = {keyed_.x + dx, keyed_.y + dy};
+    mouseMove({start_.x + keyed_.x, start_.y + keyed_.y});
   }
 
   void cancel() override { finish(false); }
@@ -352,6 +359,7 @@ class MoveSizeTracker : public SystemTracker {
 
   int edge_;
   Point start_;
+  Point keyed_;
   Rect startRect_;
   Rect current_;
   MINMAXINFO mmi_;

@@ -166,12 +166,13 @@ BOOL TranslateMessage(const MSG* msg) {
 }
 
 LRESULT DispatchMessageW(const MSG* msg) {
-  if (!msg || !msg->hwnd) return 0;
+  if (!msg) return 0;
   if (msg->message == WM_TIMER && msg->lParam) {
     auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
     proc(msg->hwnd, WM_TIMER, msg->wParam, GetTickCount());
     return 0;
   }
+  if (!msg->hwnd) return 0;
   return sendMessage(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/gui/Input.h"
 #include "platform/gui/ScrollBar.h"
+#include "platform/gui/VirtualKeys.h"
 
 #include <algorithm>
 #include "platform/gui/tests/WindowTestSupport.h"
@@ -40,6 +41,25 @@ TEST_F(WindowFrameIntegration, CaptionDragMovesAndBorderDragSizesWithinTheMinimu
   ReleaseButton();
   pump();
   EXPECT_EQ(windowRect(h), (Rect{450 - GetSystemMetrics(SM_CXMINTRACK), 130, 450, 330}));
+}
+
+TEST_F(WindowFrameIntegration, KeyboardMoveStepsByArrowsAndEscapeGoesBack) {
+  HWND h = topLevel(100, 100, 300, 200);
+  pump();
+  struct Case {
+    std::vector<int> keys;
+    Rect expected;
+  } cases[] = {
+      {{VK_RIGHT, VK_RIGHT, VK_DOWN, VK_RETURN}, {116, 108, 416, 308}},
+      {{VK_LEFT, VK_ESCAPE}, {116, 108, 416, 308}},
+  };
+  for (const Case& k : cases) {
+    SendMessageW(h, WM_SYSCOMMAND, SC_MOVE, 0);
+    for (int vk : k.keys) TypeKey(vk);
+    pump();
+    EXPECT_EQ(windowRect(h), k.expected);
+    EXPECT_EQ(GetCapture(), nullptr);
+  }
 }
 
 TEST_F(WindowFrameIntegration, CloseButtonActsOnlyWhenReleasedOverIt) {

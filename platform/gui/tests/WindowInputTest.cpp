@@ -341,6 +341,14 @@ TEST_F(WindowInputIntegration, TimersRunOnTheControllableClock) {
   EXPECT_EQ(msg.wParam, 8u);
   EXPECT_EQ(GetTickCount() - start, 250u);
   KillTimer(h, 8);
+  static int calls = 0;
+  calls = 0;
+  uintptr_t id = SetTimer(nullptr, 0, 40, [](HWND, UINT, uintptr_t, DWORD) { ++calls; });
+  EXPECT_NE(id, 0u);
+  AdvanceClock(40);
+  pump();
+  EXPECT_EQ(calls, 1) << "a window-less timer calls its procedure";
+  KillTimer(nullptr, id);
   EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), -1) << "nothing can come any more";
 }
 
