@@ -49,8 +49,8 @@ void Transfer(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-// 256 KiB, and a larger image that shows the figure holds.
-BENCHMARK(Transfer)->Arg(262144)->Arg(1048576)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+// 256 KiB: about 23 seconds of line time.
+BENCHMARK(Transfer)->Arg(262144)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
 
