@@ -337,20 +337,22 @@ void TteBitmap::CheckingTransparent(teColor key) {
 
 namespace {
 
-// Skin images hold few distinct colours, so each is converted once per call.
+// Skin images hold few distinct colours, so each is converted once per call
+// through a small direct-mapped cache.
 template <class Fn>
 void MapOpaqueColours(teColor* bits, ptrdiff_t count, Fn fn) {
-  uint32_t lastIn = 0, lastOut = 0;
-  bool haveLast = false;
+  constexpr size_t kSlots = 4096;
+  constexpr uint32_t kUnused = 0xFFFFFFFFu;
+  std::vector<uint32_t> keys(kSlots, kUnused), values(kSlots);
   for (teColor* p = bits, *end = bits + count; p != end; ++p) {
     if (p->A() == 0) continue;
     uint32_t rgb = p->Rgb();
-    if (!haveLast || rgb != lastIn) {
-      lastIn = rgb;
-      lastOut = fn(teColor(rgb | 0xFF000000u)).Rgb();
-      haveLast = true;
+    size_t slot = (rgb * 2654435761u) >> 20;
+    if (keys[slot] != rgb) {
+      keys[slot] = rgb;
+      values[slot] = fn(teColor(rgb | 0xFF000000u)).Rgb();
     }
-    *p = lastOut | (p->value & 0xFF000000u);
+    *p = values[slot] | (p->value & 0xFF000000u);
   }
 }
 

@@ -34,6 +34,8 @@ const DrawCase kDrawCases[] = {
     {"source above its top", {0, 0, 12, 11}, {0, -1, 12, 10}},
     {"empty source", {0, 0, 12, 10}, {4, 4, 4, 9}},
     {"wholly outside", {40, 40, 52, 50}, {0, 0, 12, 10}},
+    {"huge destination", {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, {0, 0, 12, 10}},
+    {"reversed destination", {10, 10, 2, 2}, {0, 0, 12, 10}},
 };
 
 class BitmapDrawTest : public EveryRoutineSet {};
@@ -124,6 +126,52 @@ TEST_P(BitmapDrawTest, AlphaBlendOntoAClippedPlainDeviceContext) {
   model::Draw(want, {-30, -20, 200, 300}, {0, 0, 9, 8}, src, {0, 0, 12, 10}, Kind::Alpha);
   for (int y = 0; y < base.h; ++y)
     for (int x = 0; x < base.w; ++x) ASSERT_EQ(surface.pixel(x, y), want.at(x, y)) << x << "," << y;
+}
+
+TEST_P(BitmapDrawTest, HugeRectanglesOntoAPlainDeviceContextStayDefined) {
+  Image src = model::Random(12, 10, 91);
+  for (Kind kind : {Kind::Opaque, Kind::Alpha, Kind::Transparent}) {
+    platform::gui::Surface surface(16, 16);
+    DeviceContext dc(&surface);
+    TteBitmap s;
+    model::Fill(s, src);
+    SetKind(s, kind);
+    s.Draw(dc, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
+    s.Tile(dc, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, Rect{0, 0, 12, 10});
+    s.TileClip(dc, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, Rect{0, 0, 12, 10},
+               Rect{0, 0, 3, 3});
+  }
+}
+
+// A memory context with a clip of its own is drawn through the platform,
+// tile by tile, and the clip holds.
+TEST_P(BitmapDrawTest, TileOntoAClippedContextKeepsTheClip) {
+  Image src = model::Random(7, 5, 95), base = model::Random(30, 20, 96);
+  const Rect dest{1, 2, 29, 19}, srcRect{1, 0, 6, 4}, clip{4, 3, 23, 15};
+  for (Kind kind : {Kind::Opaque, Kind::Alpha, Kind::Transparent}) {
+    platform::gui::Surface surface(base.w, base.h);
+    std::copy(base.px.begin(), base.px.end(), surface.bits());
+    DeviceContext dc(&surface);
+    dc.intersectClipRect(clip.left, clip.top, clip.right, clip.bottom);
+    TteBitmap s;
+    model::Fill(s, src);
+    SetKind(s, kind);
+    s.Tile(dc, dest, srcRect);
+    Image want = base;
+    int w = RectWidth(srcRect), h = RectHeight(srcRect);
+    for (int ty = dest.top; ty < dest.bottom; ty += h)
+      for (int tx = dest.left; tx < dest.right; tx += w) {
+        Rect tile{tx, ty, std::min(tx + w, dest.right), std::min(ty + h, dest.bottom)};
+        Rect from{srcRect.left, srcRect.top, srcRect.left + RectWidth(tile), srcRect.top + RectHeight(tile)};
+        model::Draw(want, tile, platform::gui::intersectRect(tile, clip), src, from, kind);
+      }
+    for (int y = 0; y < base.h; ++y)
+      for (int x = 0; x < base.w; ++x) {
+        uint32_t got = surface.pixel(x, y), exp = want.at(x, y);
+        if (kind == Kind::Transparent) got &= 0xFFFFFF, exp &= 0xFFFFFF;
+        ASSERT_EQ(got, exp) << x << "," << y << " kind " << int(kind);
+      }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySet, BitmapDrawTest, testing::ValuesIn(SupportedPixelIsas()),

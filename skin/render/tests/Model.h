@@ -66,8 +66,8 @@ inline void Draw(Image& dst, const Rect& destRect, const Rect& clipRect, const I
         continue;
       if (x < clipRect.left || x >= clipRect.right || y < clipRect.top || y >= clipRect.bottom)
         continue;
-      int sx = Nearest(x - destRect.left, dw, srcRect.left, srcRect.right);
-      int sy = Nearest(y - destRect.top, dh, srcRect.top, srcRect.bottom);
+      int sx = Nearest((long long)x - destRect.left, dw, srcRect.left, srcRect.right);
+      int sy = Nearest((long long)y - destRect.top, dh, srcRect.top, srcRect.bottom);
       dst.at(x, y) = Apply(kind, src.at(sx, sy), dst.at(x, y));
     }
 }
