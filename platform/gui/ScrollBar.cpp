@@ -422,8 +422,8 @@ BOOL GetScrollBarInfo(HWND h, LONG_PTR object, SCROLLBARINFO* info) {
   bool usable = scrollable(s) && (s.disabled & ESB_DISABLE_BOTH) != ESB_DISABLE_BOTH;
   if (!usable) info->rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
   if (!wm().reallyVisible(h)) info->rgstate[0] |= STATE_SYSTEM_OFFSCREEN;
-  static const int slot[] = {0, 1, 2, 3, 4, 5};
-  if (s.pressedPart != SP_NONE) info->rgstate[slot[s.pressedPart]] |= STATE_SYSTEM_PRESSED;
+  // The parts are numbered as the state slots are.
+  if (s.pressedPart != SP_NONE) info->rgstate[s.pressedPart] |= STATE_SYSTEM_PRESSED;
   if (s.tracking) info->rgstate[3] |= STATE_SYSTEM_PRESSED;
   return TRUE;
 }

@@ -169,7 +169,7 @@ TEST_F(WindowInputIntegration, WindowRegionDecidesWhereTheWindowIs) {
 }
 
 TEST_F(WindowInputIntegration, DoubleClicksNeedTheClassStyleTimeAndPlace) {
-  HWND h = topLevel(0, 0, 200, 200, WS_POPUP | WS_VISIBLE);
+  topLevel(0, 0, 200, 200, WS_POPUP | WS_VISIBLE);
   pump();
   struct Case {
     uint32_t gap;
@@ -186,7 +186,6 @@ TEST_F(WindowInputIntegration, DoubleClicksNeedTheClassStyleTimeAndPlace) {
     EXPECT_EQ(only(WM_LBUTTONDBLCLK).size(), k.dbl ? 1u : 0u) << k.gap << " " << k.dx;
     EXPECT_EQ(only(WM_LBUTTONDOWN).size(), k.dbl ? 1u : 2u);
   }
-  (void)h;
 }
 
 TEST_F(WindowInputIntegration, KeysGoToTheFocusAndTranslateToUtf16Characters) {
