@@ -179,7 +179,12 @@ void blits(DeviceContext& dc) {
   dc.readPixels({20, 250, 44, 274}, grab);
   DeviceContext grabDc(&grab);
   dc.bitBlt(480, 250, 24, 24, grabDc, 0, 0, NOTSRCCOPY);
-  label(dc, 20, 296, u"copy   stretch  mirror   key colour (1x, 2x)   per-pixel alpha       constant   read back (inverted)");
+  const struct {
+    int32_t x;
+    const char16_t* text;
+  } labels[] = {{18, u"copy"}, {60, u"stretch"}, {114, u"mirror"}, {180, u"key 1x / 2x"},
+                {290, u"per-pixel alpha"}, {420, u"constant"}, {480, u"read back"}};
+  for (const auto& l : labels) label(dc, l.x, 296, l.text);
 }
 
 void text(DeviceContext& dc) {
@@ -244,9 +249,9 @@ void text(DeviceContext& dc) {
   dc.selectFont(font("MS Sans Serif", -10));
   Rect prefix{10, 480, 120, 500};
   dc.drawText(u"&Download  &&  E&xit", prefix, DT_SINGLELINE);
-  Rect noPrefix{130, 480, 240, 500};
+  Rect noPrefix{130, 480, 250, 500};
   dc.drawText(u"&Download (no prefix)", noPrefix, DT_SINGLELINE | DT_NOPREFIX);
-  Rect rtl{250, 480, 360, 500};
+  Rect rtl{255, 480, 360, 500};
   dc.drawText(u"Reading RTL!", rtl, DT_SINGLELINE | DT_RTLREADING | DT_RIGHT);
   Rect calc{10, 505, 10, 505};
   dc.drawText(u"DT_CALCRECT measured this", calc, DT_CALCRECT | DT_SINGLELINE);

@@ -179,6 +179,18 @@ TEST_F(TextFixture, PrefixUnderlinesAndDoubleAmpersandDrawsOne) {
   EXPECT_EQ(r.right, dc.textExtent(u"A&B").cx);
 }
 
+TEST_F(TextFixture, GlyphsStayInsideTheirCell) {
+  // Descenders and the underscore of small sizes must not be cut off by the cell.
+  for (int32_t height : {-10, -11, -12, -13}) {
+    dc.selectFont(latin(height));
+    Rect cell{0, 10, 150, 10 + dc.textMetrics().tmHeight};  // overhang at the left is not the point
+    draw(u"_gjpqy\u00C9", cell, DT_SINGLELINE);
+    Surface clipped = surface;
+    draw(u"_gjpqy\u00C9", cell, DT_SINGLELINE | DT_NOCLIP);
+    EXPECT_EQ(std::memcmp(clipped.bits(), surface.bits(), surface.byteSize()), 0) << height;
+  }
+}
+
 TEST_F(TextFixture, ClippingAndRightToLeftReading) {
   Rect narrow{10, 10, 20, 40};
   Rect clipped = draw(u"Wide text here", narrow, DT_SINGLELINE);
