@@ -29,9 +29,11 @@ namespace {
 
 using platform::gui::intersectRect;
 
+// Never destroyed, so bitmaps that outlive static destruction can still
+// leave it.
 std::vector<TteBitmap*>& LiveBitmaps() {
-  static std::vector<TteBitmap*> list;
-  return list;
+  static auto* list = new std::vector<TteBitmap*>;
+  return *list;
 }
 
 void Forget(TteBitmap* b) {
