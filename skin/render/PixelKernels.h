@@ -1,7 +1,7 @@
 #pragma once
 
-// The routine sets behind the pixel table; only PixelRoutines.cpp and the
-// tests' reference checks use this header.
+// The routine sets behind the pixel table, shared by the sources that
+// implement them.
 
 #include "skin/render/Color.h"
 
