@@ -88,6 +88,38 @@ void ncButtonDown(HWND h, int hit, LPARAM lp) {
   }
 }
 
+// Renders the window into a given context (window coordinates at its origin).
+void print(HWND h, DeviceContext& dc, LPARAM flags) {
+  WindowManager& m = wm();
+  const WindowObject* w = m.find(h);
+  if (!w || ((flags & PRF_CHECKVISIBLE) && !IsWindowVisible(h))) return;
+  Rect client = w->client;
+  if (flags & PRF_NONCLIENT) {
+    dc.saveDC();
+    dc.excludeClipRect(client.left, client.top, client.right, client.bottom);
+    paintClassicFrame(h, dc, m.isChildStyle(*w) || w->ncActive);
+    dc.restoreDC(-1);
+  }
+  dc.saveDC();
+  dc.intersectClipRect(client.left, client.top, client.right, client.bottom);
+  dc.offsetViewportOrg(client.left, client.top);
+  if (flags & PRF_ERASEBKGND) SendMessageW(h, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
+  if ((flags & PRF_CLIENT) && IsWindow(h)) SendMessageW(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(&dc), flags);
+  if ((flags & PRF_CHILDREN) && (w = m.find(h))) {
+    std::vector<HWND> kids(w->children.rbegin(), w->children.rend());
+    for (HWND c : kids) {
+      const WindowObject* cw = m.find(c);
+      if (!cw || !(cw->style & WS_VISIBLE)) continue;
+      dc.saveDC();
+      dc.intersectClipRect(cw->rect.left, cw->rect.top, cw->rect.right, cw->rect.bottom);
+      dc.offsetViewportOrg(cw->rect.left, cw->rect.top);
+      SendMessageW(c, WM_PRINT, reinterpret_cast<WPARAM>(&dc), flags | PRF_CHECKVISIBLE);
+      dc.restoreDC(-1);
+    }
+  }
+  dc.restoreDC(-1);
+}
+
 void sysCommand(HWND h, WindowObject& w, WPARAM wp, LPARAM lp) {
   WindowManager& m = wm();
   Point at = (wp & 0x000F) ? lParamToPoint(lp) : m.cursorPos;
@@ -294,6 +326,9 @@ LRESULT DefWindowProcW(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       if (wp == ICON_SMALL) return reinterpret_cast<LRESULT>(w->smallIcon);
       if (wp == ICON_BIG) return reinterpret_cast<LRESULT>(w->icon);
       return reinterpret_cast<LRESULT>(w->smallIcon ? w->smallIcon : w->icon);
+    case WM_PRINT:
+      if (wp) print(h, *reinterpret_cast<DeviceContext*>(wp), lp);
+      return 0;
     case WM_SETREDRAW:
       w->redrawOff = wp == 0;
       return 0;

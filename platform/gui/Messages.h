@@ -202,6 +202,13 @@ constexpr int WHEEL_DELTA = 120;
 constexpr WPARAM ICON_SMALL = 0;
 constexpr WPARAM ICON_BIG = 1;
 
+// WM_PRINT and WM_PRINTCLIENT flags.
+constexpr LPARAM PRF_CHECKVISIBLE = 0x0001;
+constexpr LPARAM PRF_NONCLIENT = 0x0002;
+constexpr LPARAM PRF_CLIENT = 0x0004;
+constexpr LPARAM PRF_ERASEBKGND = 0x0008;
+constexpr LPARAM PRF_CHILDREN = 0x0010;
+
 // WM_NCCALCSIZE answers.
 constexpr LRESULT WVR_REDRAW = 0x0300;
 

@@ -217,3 +217,30 @@ TEST_F(HeldContextIntegration, AHeldWindowContextFollowsItsWindow) {
 
 }  // namespace
 }  // namespace z5t8::platform::gui::testing
+
+namespace z5t8::platform::gui::testing {
+namespace {
+
+class WindowPrintIntegration : public WindowTest {};
+
+TEST_F(WindowPrintIntegration, PrintRendersFrameBackgroundAndChildrenIntoAnyContext) {
+  HWND top = topLevel(300, 300, 200, 150);
+  HWND c = child(top, 10, 10, 40, 30);
+  handlers[c] = [](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+    if (m != WM_PRINTCLIENT) return std::nullopt;
+    reinterpret_cast<DeviceContext*>(wp)->fillRect({0, 0, 40, 30}, Brush::solid(RGB(0, 0, 255)));
+    return 0;
+  };
+  Surface out(200, 150);
+  DeviceContext dc(&out);
+  SendMessageW(top, WM_PRINT, reinterpret_cast<WPARAM>(&dc), PRF_NONCLIENT | PRF_ERASEBKGND | PRF_CLIENT | PRF_CHILDREN);
+  EXPECT_EQ(colorFromPixel(out.pixel(0, 0)), GetSysColor(COLOR_3DLIGHT));
+  // Client at (4, 23): the child lies at (14, 33) in the window.
+  EXPECT_EQ(colorFromPixel(out.pixel(8, 27)), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(colorFromPixel(out.pixel(14, 33)), RGB(0, 0, 255));
+  EXPECT_EQ(colorFromPixel(out.pixel(53, 62)), RGB(0, 0, 255));
+  EXPECT_NE(colorFromPixel(out.pixel(54, 63)), RGB(0, 0, 255));
+}
+
+}  // namespace
+}  // namespace z5t8::platform::gui::testing
