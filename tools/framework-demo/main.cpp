@@ -97,6 +97,14 @@ int main(int argc, char** argv) {
     Application()->Initialize();
     RegisterClass(TDemoForm::StaticClass());
     Application()->SetTitle(u"framework-demo");
+    // A snapshot run has nobody to close an error box: report and end instead.
+    int failed = 0;
+    if (!snapshot.empty())
+      Application()->OnException = [&failed](TObject*, const std::exception& e) {
+        std::fprintf(stderr, "framework-demo: %s\n", e.what());
+        failed = 1;
+        Application()->Terminate();
+      };
     TDemoForm* form = nullptr;
     Application()->CreateForm(form);
     form->SnapshotPath = snapshot;
@@ -104,6 +112,7 @@ int main(int argc, char** argv) {
     bool saved = form->Saved;
     Application()->Done();
     pg::ShutdownWindowSystem();
+    if (failed) return 1;
     if (!snapshot.empty() && !saved) {
       std::fprintf(stderr, "framework-demo: could not save %s\n", snapshot.c_str());
       return 1;
