@@ -683,6 +683,14 @@ std::unique_ptr<Backend> OpenX11Backend(const std::string& displayName, std::str
     error = "cannot open the X11 display \"" + displayName + "\"";
     return nullptr;
   }
+  // Surfaces go to the screen as they are: blue, green, red and a pad byte.
+  Visual* v = DefaultVisual(d, DefaultScreen(d));
+  if (DefaultDepth(d, DefaultScreen(d)) < 24 || v->c_class != TrueColor || v->red_mask != 0xFF0000 ||
+      v->green_mask != 0xFF00 || v->blue_mask != 0xFF) {
+    XCloseDisplay(d);
+    error = "the X11 display \"" + displayName + "\" has no 24-bit true-colour visual";
+    return nullptr;
+  }
   return std::make_unique<X11Backend>(d);
 }
 
