@@ -208,5 +208,17 @@ TEST_F(FormIntegration, TabShiftTabEnterAndAcceleratorsMoveFocusAndClick) {
   EXPECT_TRUE(form->Button1->Focused());
 }
 
+TEST_F(FormIntegration, LayoutMadeAtAnotherPixelDensityIsScaledToTheScreen) {
+  std::string layout = Layout;
+  layout.replace(layout.find("PixelsPerInch = 96"), 18, "PixelsPerInch = 120");
+  AddLayout("TLAYOUTFORM", layout);
+  std::unique_ptr<TLayoutForm> form(TCustomForm::CreateForm<TLayoutForm>(nullptr));
+  EXPECT_EQ(form->PixelsPerInch(), 96);
+  EXPECT_EQ(form->ClientWidth(), 240);
+  EXPECT_EQ(form->ClientHeight(), 160);
+  EXPECT_EQ(form->Memo1->BoundsRect(), Bounds(6, 22, 160, 96));
+  EXPECT_EQ(form->Button1->Left(), 173);
+}
+
 }  // namespace
 }  // namespace z5t8::framework

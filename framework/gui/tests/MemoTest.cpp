@@ -104,6 +104,35 @@ TEST_F(MemoIntegration, ScrollMessagesWheelAndScrollBarAgree) {
   EXPECT_FALSE(sbi.rgstate[0] & pg::STATE_SYSTEM_INVISIBLE);
 }
 
+TEST_F(MemoIntegration, WithoutWrapALongLineScrollsSideways) {
+  memo->SetWordWrap(false);
+  memo->SetScrollBars(ssBoth);
+  memo->SetText(std::u16string(200, u'x') + u"\r\nshort");
+  ASSERT_EQ(Edit().Text().RowCount(), 2);
+  auto pos = [&] {
+    pg::SCROLLINFO si;
+    si.fMask = pg::SIF_ALL;
+    EXPECT_TRUE(pg::GetScrollInfo(memo->Handle(), pg::SB_HORZ, &si));
+    return si.nPos;
+  };
+  memo->Perform(pg::WM_HSCROLL, pg::SB_LINERIGHT, 0);
+  int step = pos();
+  EXPECT_GT(step, 0);
+  memo->Perform(pg::WM_HSCROLL, pg::SB_PAGERIGHT, 0);
+  EXPECT_GT(pos(), step + 100);
+  memo->Perform(pg::WM_HSCROLL, pg::SB_RIGHT, 0);
+  int end = pos();
+  memo->Perform(pg::WM_HSCROLL, pg::SB_LINERIGHT, 0);
+  EXPECT_EQ(pos(), end) << "no scrolling past the longest line";
+  memo->Perform(pg::WM_HSCROLL, pg::SB_LEFT, 0);
+  EXPECT_EQ(pos(), 0);
+  // The caret at the end of the long line brings it into view.
+  memo->SetFocus();
+  memo->Perform(EM_SETSEL, 200, 200);
+  memo->Perform(EM_SCROLLCARET, 0, 0);
+  EXPECT_GT(pos(), 0);
+}
+
 TEST_F(MemoIntegration, KeyboardAndMouseSelectThenCopy) {
   memo->SetText(u"alpha\r\nbeta\r\ngamma");
   memo->SetFocus();
