@@ -5,27 +5,27 @@
 namespace z5t8::framework {
 
 void TBrush::SetColor(TColor value) {
-  if (value == color_ && style_ != bsClear) return;
-  color_ = value;
-  if (style_ == bsClear) style_ = bsSolid;
+  if (value == FColor && FStyle != bsClear) return;
+  FColor = value;
+  if (FStyle == bsClear) FStyle = bsSolid;
   Changed();
 }
 
 void TBrush::SetStyle(TBrushStyle value) {
-  if (value == style_) return;
-  style_ = value;
+  if (value == FStyle) return;
+  FStyle = value;
   Changed();
 }
 
 void TBrush::SetBitmap(TBitmap* value) {
-  bitmap_ = value;
+  FBitmap = value;
   Changed();
 }
 
 void TBrush::Assign(const TBrush& source) {
-  color_ = source.color_;
-  style_ = source.style_;
-  bitmap_ = source.bitmap_;
+  FColor = source.FColor;
+  FStyle = source.FStyle;
+  FBitmap = source.FBitmap;
   Changed();
 }
 
@@ -35,16 +35,16 @@ void TBrush::Changed() {
 
 platform::gui::Brush TBrush::Realize() const {
   namespace pg = platform::gui;
-  if (bitmap_ && !bitmap_->Empty()) return pg::Brush::withPattern(BrushPatternOf(*bitmap_));
-  if (style_ == bsClear) return pg::Brush::hollow();
-  pg::ColorRef c = ColorToRGB(color_);
-  if (style_ == bsSolid) return pg::Brush::solid(c);
+  if (FBitmap && !FBitmap->Empty()) return pg::Brush::withPattern(BrushPatternOf(*FBitmap));
+  if (FStyle == bsClear) return pg::Brush::hollow();
+  pg::ColorRef c = ColorToRGB(FColor);
+  if (FStyle == bsSolid) return pg::Brush::solid(c);
   // Hatches: lines in the brush colour on white, one pixel wide, every 8 pixels.
   pg::BrushPattern pattern;
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
       bool on = false;
-      switch (style_) {
+      switch (FStyle) {
         case bsHorizontal: on = y == 7; break;
         case bsVertical: on = x == 7; break;
         case bsFDiagonal: on = x == y; break;

@@ -16,12 +16,12 @@ enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBD
 // replaces the style, as the halftone fills need.
 class TBrush {
 public:
-  TColor Color() const { return color_; }
+  TColor Color() const { return FColor; }
   void SetColor(TColor value);
-  TBrushStyle Style() const { return style_; }
+  TBrushStyle Style() const { return FStyle; }
   void SetStyle(TBrushStyle value);
   // Not owned; none clears it.
-  TBitmap* Bitmap() const { return bitmap_; }
+  TBitmap* Bitmap() const { return FBitmap; }
   void SetBitmap(TBitmap* value);
   void Assign(const TBrush& source);
 
@@ -32,9 +32,9 @@ public:
 private:
   void Changed();
 
-  TColor color_ = clWhite;
-  TBrushStyle style_ = bsSolid;
-  TBitmap* bitmap_ = nullptr;
+  TColor FColor = clWhite;
+  TBrushStyle FStyle = bsSolid;
+  TBitmap* FBitmap = nullptr;
 };
 
 }  // namespace z5t8::framework

@@ -6,34 +6,34 @@ namespace z5t8::framework {
 
 namespace pg = platform::gui;
 
-TCanvas::TCanvas() : font_(std::make_unique<TFont>()) {}
+TCanvas::TCanvas() : FFont(std::make_unique<TFont>()) {}
 
 TCanvas::~TCanvas() = default;
 
 pg::DeviceContext* TCanvas::Handle() {
-  if (!dc_) CreateHandle();
-  return dc_;
+  if (!FDC) CreateHandle();
+  return FDC;
 }
 
-void TCanvas::SetHandle(pg::DeviceContext* dc) { dc_ = dc; }
+void TCanvas::SetHandle(pg::DeviceContext* dc) { FDC = dc; }
 
-void TCanvas::SetFont(const TFont& font) { font_->Assign(&font); }
+void TCanvas::SetFont(const TFont& font) { FFont->Assign(&font); }
 
 pg::DeviceContext* TCanvas::Prepared() {
   pg::DeviceContext* dc = Handle();
   if (!dc) return nullptr;
-  dc->selectPen(pen_.Realize());
-  dc->setROP2(pen_.RasterOp());
-  dc->selectBrush(brush_.Realize());
-  dc->selectFont(RealizeFont(*font_));
-  dc->setTextColor(ColorToRGB(font_->Color()));
+  dc->selectPen(FPen.Realize());
+  dc->setROP2(FPen.RasterOp());
+  dc->selectBrush(FBrush.Realize());
+  dc->selectFont(RealizeFont(*FFont));
+  dc->setTextColor(ColorToRGB(FFont->Color()));
   // Text over a hollow brush lets the background show, as with an opaque one
   // its cells take the brush colour.
-  if (brush_.Style() == bsClear) {
+  if (FBrush.Style() == bsClear) {
     dc->setBkMode(pg::TRANSPARENT);
   } else {
     dc->setBkMode(pg::OPAQUE);
-    dc->setBkColor(ColorToRGB(brush_.Color()));
+    dc->setBkColor(ColorToRGB(FBrush.Color()));
   }
   return dc;
 }
@@ -102,7 +102,7 @@ void TCanvas::TextRect(const TRect& r, int x, int y, std::u16string_view text) {
   if (!dc) return;
   dc->saveDC();
   dc->intersectClipRect(r.left, r.top, r.right, r.bottom);
-  if (brush_.Style() != bsClear) dc->fillRect(r, dc->brush());
+  if (FBrush.Style() != bsClear) dc->fillRect(r, dc->brush());
   dc->setBkMode(pg::TRANSPARENT);
   dc->textOut(x, y, text);
   dc->restoreDC(-1);
@@ -111,10 +111,10 @@ void TCanvas::TextRect(const TRect& r, int x, int y, std::u16string_view text) {
 
 TSize TCanvas::TextExtent(std::u16string_view text) {
   if (auto* dc = Handle()) {
-    dc->selectFont(RealizeFont(*font_));
+    dc->selectFont(RealizeFont(*FFont));
     return dc->textExtent(text);
   }
-  return RealizeFont(*font_).textExtent(text);
+  return RealizeFont(*FFont).textExtent(text);
 }
 
 int TCanvas::DrawText(std::u16string_view text, TRect& r, uint32_t format) {
@@ -143,7 +143,7 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRe
   auto* src = source ? source->Handle() : nullptr;
   if (!dc || !src) return;
   dc->stretchBlt(dest.left, dest.top, dest.width(), dest.height(), *src, sourceRect.left, sourceRect.top,
-                 sourceRect.width(), sourceRect.height(), copyMode_);
+                 sourceRect.width(), sourceRect.height(), FCopyMode);
   Changed();
 }
 

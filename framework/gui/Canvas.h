@@ -36,21 +36,21 @@ public:
   // Asks CreateHandle for a context when none is bound.
   platform::gui::DeviceContext* Handle();
   void SetHandle(platform::gui::DeviceContext* dc);
-  bool HandleAllocated() const { return dc_ != nullptr; }
+  bool HandleAllocated() const { return FDC != nullptr; }
 
   // Nested locks keep the context bound while a paint runs.
-  void Lock() { ++lockCount_; }
-  void Unlock() { if (lockCount_ > 0) --lockCount_; }
-  int LockCount() const { return lockCount_; }
+  void Lock() { ++FLockCount; }
+  void Unlock() { if (FLockCount > 0) --FLockCount; }
+  int LockCount() const { return FLockCount; }
 
-  TFont* Font() { return font_.get(); }
-  TPen* Pen() { return &pen_; }
-  TBrush* Brush() { return &brush_; }
+  TFont* Font() { return FFont.get(); }
+  TPen* Pen() { return &FPen; }
+  TBrush* Brush() { return &FBrush; }
   void SetFont(const TFont& font);
-  void SetPen(const TPen& pen) { pen_.Assign(pen); }
-  void SetBrush(const TBrush& brush) { brush_.Assign(brush); }
-  uint32_t CopyMode() const { return copyMode_; }
-  void SetCopyMode(uint32_t rop) { copyMode_ = rop; }
+  void SetPen(const TPen& pen) { FPen.Assign(pen); }
+  void SetBrush(const TBrush& brush) { FBrush.Assign(brush); }
+  uint32_t CopyMode() const { return FCopyMode; }
+  void SetCopyMode(uint32_t rop) { FCopyMode = rop; }
 
   void FillRect(const TRect& r);
   void FrameRect(const TRect& r);
@@ -91,12 +91,12 @@ protected:
   virtual void Changed() {}
 
 private:
-  platform::gui::DeviceContext* dc_ = nullptr;
-  int lockCount_ = 0;
-  std::unique_ptr<TFont> font_;
-  TPen pen_;
-  TBrush brush_;
-  uint32_t copyMode_ = platform::gui::SRCCOPY;
+  platform::gui::DeviceContext* FDC = nullptr;
+  int FLockCount = 0;
+  std::unique_ptr<TFont> FFont;
+  TPen FPen;
+  TBrush FBrush;
+  uint32_t FCopyMode = platform::gui::SRCCOPY;
 };
 
 }  // namespace z5t8::framework

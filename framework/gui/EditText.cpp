@@ -32,62 +32,62 @@ bool IsWordChar(char16_t c) { return !IsBlank(c) && !IsBreakChar(c); }
 
 }  // namespace
 
-TEditText::TEditText(TTextMeasure* measure) : measure_(measure) { LayoutFrom(0); }
+TEditText::TEditText(TTextMeasure* measure) : FMeasure(measure) { LayoutFrom(0); }
 
 void TEditText::SetMeasure(TTextMeasure* measure) {
-  measure_ = measure;
+  FMeasure = measure;
   LayoutFrom(0);
 }
 
 void TEditText::SetWrapWidth(int width) {
-  if (width == wrapWidth_) return;
-  wrapWidth_ = width;
+  if (width == FWrapWidth) return;
+  FWrapWidth = width;
   LayoutFrom(0);
 }
 
 void TEditText::SetText(std::u16string_view text) {
   size_t common = 0;
-  size_t limit = std::min(text.size(), text_.size());
-  while (common < limit && text_[common] == text[common]) ++common;
+  size_t limit = std::min(text.size(), FText.size());
+  while (common < limit && FText[common] == text[common]) ++common;
   // A line whose break may have changed (CR then LF) is laid out again.
   int restart = LineOfOffset(common > 0 ? static_cast<int>(common) - 1 : 0);
-  text_.assign(text);
+  FText.assign(text);
   LayoutFrom(restart);
-  anchor_ = caret_ = 0;
-  goalX_ = -1;
+  FAnchor = FCaret = 0;
+  FGoalX = -1;
 }
 
 int TEditText::Advance(char32_t c, int x) const {
-  if (!measure_) return 0;
+  if (!FMeasure) return 0;
   if (c == U'\t') {
-    int stop = 8 * measure_->CharWidth(U' ');
+    int stop = 8 * FMeasure->CharWidth(U' ');
     return stop > 0 ? stop - x % stop : 0;
   }
   if (c < 0x20) return 0;
-  return measure_->CharWidth(c);
+  return FMeasure->CharWidth(c);
 }
 
 int TEditText::BreakAt(int offset) const {
-  if (offset >= static_cast<int>(text_.size())) return 0;
-  if (text_[offset] == u'\r') return offset + 1 < static_cast<int>(text_.size()) && text_[offset + 1] == u'\n' ? 2 : 1;
-  return text_[offset] == u'\n' ? 1 : 0;
+  if (offset >= static_cast<int>(FText.size())) return 0;
+  if (FText[offset] == u'\r') return offset + 1 < static_cast<int>(FText.size()) && FText[offset + 1] == u'\n' ? 2 : 1;
+  return FText[offset] == u'\n' ? 1 : 0;
 }
 
 void TEditText::LayoutFrom(int line) {
   line = std::clamp(line, 0, LineCount());
-  int start = line < LineCount() ? lineStarts_[line] : 0;
+  int start = line < LineCount() ? FLineStarts[line] : 0;
   if (line >= LineCount()) line = 0;
-  if (line < LineCount()) rows_.resize(lineFirstRow_[line]);
-  else rows_.clear();
-  lineStarts_.resize(line);
-  lineFirstRow_.resize(line);
-  int size = static_cast<int>(text_.size());
+  if (line < LineCount()) FRows.resize(FLineFirstRow[line]);
+  else FRows.clear();
+  FLineStarts.resize(line);
+  FLineFirstRow.resize(line);
+  int size = static_cast<int>(FText.size());
   for (;;) {
     int end = start;
-    while (end < size && !IsBreakChar(text_[end])) ++end;
+    while (end < size && !IsBreakChar(FText[end])) ++end;
     int breakLength = BreakAt(end);
-    lineStarts_.push_back(start);
-    lineFirstRow_.push_back(static_cast<int>(rows_.size()));
+    FLineStarts.push_back(start);
+    FLineFirstRow.push_back(static_cast<int>(FRows.size()));
     LayoutLine(start, end, breakLength);
     if (breakLength == 0) break;
     start = end + breakLength;
@@ -101,24 +101,24 @@ void TEditText::LayoutLine(int start, int end, int breakLength) {
   int i = start;
   while (i < end) {
     int n;
-    char32_t c = Decode(text_, i, end, n);
+    char32_t c = Decode(FText, i, end, n);
     int w = Advance(c, x);
     bool ideographic = IsIdeographic(c);
-    if (wrapWidth_ > 0 && !IsBlank(text_[i]) && x + w > wrapWidth_ && i > rowStart) {
+    if (FWrapWidth > 0 && !IsBlank(FText[i]) && x + w > FWrapWidth && i > rowStart) {
       int cut = lastBreak > rowStart ? lastBreak : i;
       int width = 0;
       for (int k = rowStart; k < cut;) {
         int m;
-        width += Advance(Decode(text_, k, end, m), width);
+        width += Advance(Decode(FText, k, end, m), width);
         k += m;
       }
-      rows_.push_back({rowStart, cut - rowStart, 0, width});
+      FRows.push_back({rowStart, cut - rowStart, 0, width});
       rowStart = cut;
       lastBreak = -1;
       x = 0;
       for (int k = rowStart; k < i;) {
         int m;
-        x += Advance(Decode(text_, k, end, m), x);
+        x += Advance(Decode(FText, k, end, m), x);
         k += m;
       }
       continue;
@@ -126,40 +126,40 @@ void TEditText::LayoutLine(int start, int end, int breakLength) {
     if (ideographic && i > rowStart) lastBreak = i;
     x += w;
     i += n;
-    if (IsBlank(text_[i - n]) || ideographic) lastBreak = i;
+    if (IsBlank(FText[i - n]) || ideographic) lastBreak = i;
   }
-  rows_.push_back({rowStart, end - rowStart, breakLength, x});
+  FRows.push_back({rowStart, end - rowStart, breakLength, x});
 }
 
 int TEditText::RowOfOffset(int offset) const {
-  auto it = std::upper_bound(rows_.begin(), rows_.end(), offset,
+  auto it = std::upper_bound(FRows.begin(), FRows.end(), offset,
                              [](int value, const TEditRow& row) { return value < row.Start; });
-  return std::max(0, static_cast<int>(it - rows_.begin()) - 1);
+  return std::max(0, static_cast<int>(it - FRows.begin()) - 1);
 }
 
 int TEditText::MaxRowWidth() const {
   int width = 0;
-  for (const TEditRow& row : rows_) width = std::max(width, row.Width);
+  for (const TEditRow& row : FRows) width = std::max(width, row.Width);
   return width;
 }
 
 int TEditText::LineLength(int line) const {
-  int lastRow = (line + 1 < LineCount() ? lineFirstRow_[line + 1] : RowCount()) - 1;
-  return rows_[lastRow].Start + rows_[lastRow].Length - lineStarts_[line];
+  int lastRow = (line + 1 < LineCount() ? FLineFirstRow[line + 1] : RowCount()) - 1;
+  return FRows[lastRow].Start + FRows[lastRow].Length - FLineStarts[line];
 }
 
 int TEditText::LineOfOffset(int offset) const {
-  auto it = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
-  return std::max(0, static_cast<int>(it - lineStarts_.begin()) - 1);
+  auto it = std::upper_bound(FLineStarts.begin(), FLineStarts.end(), offset);
+  return std::max(0, static_cast<int>(it - FLineStarts.begin()) - 1);
 }
 
 int TEditText::XOfOffset(int offset) const {
-  const TEditRow& row = rows_[RowOfOffset(offset)];
+  const TEditRow& row = FRows[RowOfOffset(offset)];
   int end = row.Start + row.Length;
   int x = 0;
   for (int i = row.Start; i < offset && i < end;) {
     int n;
-    x += Advance(Decode(text_, i, end, n), x);
+    x += Advance(Decode(FText, i, end, n), x);
     i += n;
   }
   return x;
@@ -167,14 +167,14 @@ int TEditText::XOfOffset(int offset) const {
 
 int TEditText::OffsetAtX(int rowIndex, int x) const {
   rowIndex = std::clamp(rowIndex, 0, RowCount() - 1);
-  const TEditRow& row = rows_[rowIndex];
+  const TEditRow& row = FRows[rowIndex];
   int end = row.Start + row.Length;
   // A soft-wrapped row's end is the next row's start; keep the caret on this row.
   int last = row.BreakLength == 0 && rowIndex + 1 < RowCount() && end > row.Start ? Snap(end - 1) : end;
   int at = 0;
   for (int i = row.Start; i < last;) {
     int n;
-    int w = Advance(Decode(text_, i, end, n), at);
+    int w = Advance(Decode(FText, i, end, n), at);
     if (x < at + (w + 1) / 2) return i;
     at += w;
     i += n;
@@ -183,80 +183,80 @@ int TEditText::OffsetAtX(int rowIndex, int x) const {
 }
 
 int TEditText::Snap(int offset) const {
-  int size = static_cast<int>(text_.size());
+  int size = static_cast<int>(FText.size());
   offset = std::clamp(offset, 0, size);
   if (offset > 0 && offset < size) {
-    if (text_[offset - 1] == u'\r' && text_[offset] == u'\n') --offset;
-    else if (IsLow(text_[offset]) && IsHigh(text_[offset - 1])) --offset;
+    if (FText[offset - 1] == u'\r' && FText[offset] == u'\n') --offset;
+    else if (IsLow(FText[offset]) && IsHigh(FText[offset - 1])) --offset;
   }
   return offset;
 }
 
-std::u16string TEditText::SelText() const { return text_.substr(SelStart(), SelEnd() - SelStart()); }
+std::u16string TEditText::SelText() const { return FText.substr(SelStart(), SelEnd() - SelStart()); }
 
 void TEditText::SetCaret(int offset, bool extend) {
-  caret_ = Snap(offset);
-  if (!extend) anchor_ = caret_;
-  goalX_ = -1;
+  FCaret = Snap(offset);
+  if (!extend) FAnchor = FCaret;
+  FGoalX = -1;
 }
 
 void TEditText::SetSelection(int anchor, int caret) {
-  anchor_ = Snap(anchor);
-  caret_ = Snap(caret);
-  goalX_ = -1;
+  FAnchor = Snap(anchor);
+  FCaret = Snap(caret);
+  FGoalX = -1;
 }
 
-void TEditText::SelectAll() { SetSelection(0, static_cast<int>(text_.size())); }
+void TEditText::SelectAll() { SetSelection(0, static_cast<int>(FText.size())); }
 
 void TEditText::SelectWordAt(int offset) {
   offset = Snap(offset);
-  int size = static_cast<int>(text_.size());
+  int size = static_cast<int>(FText.size());
   int start = offset;
   int end = offset;
-  if (end < size && IsWordChar(text_[end])) {
-    while (start > 0 && IsWordChar(text_[start - 1])) --start;
-    while (end < size && IsWordChar(text_[end])) ++end;
+  if (end < size && IsWordChar(FText[end])) {
+    while (start > 0 && IsWordChar(FText[start - 1])) --start;
+    while (end < size && IsWordChar(FText[end])) ++end;
   } else {
-    while (end < size && IsBlank(text_[end])) ++end;
+    while (end < size && IsBlank(FText[end])) ++end;
   }
   SetSelection(start, end);
 }
 
 void TEditText::MoveRows(int rows, bool extend) {
-  if (goalX_ < 0) goalX_ = XOfOffset(caret_);
-  int goal = goalX_;
-  int row = std::clamp(RowOfOffset(caret_) + rows, 0, RowCount() - 1);
-  caret_ = OffsetAtX(row, goal);
-  if (!extend) anchor_ = caret_;
-  goalX_ = goal;
+  if (FGoalX < 0) FGoalX = XOfOffset(FCaret);
+  int goal = FGoalX;
+  int row = std::clamp(RowOfOffset(FCaret) + rows, 0, RowCount() - 1);
+  FCaret = OffsetAtX(row, goal);
+  if (!extend) FAnchor = FCaret;
+  FGoalX = goal;
 }
 
 void TEditText::MoveCaret(TCaretMove move, bool extend, int rows) {
-  int size = static_cast<int>(text_.size());
-  int at = caret_;
+  int size = static_cast<int>(FText.size());
+  int at = FCaret;
   switch (move) {
     case TCaretMove::Up: return MoveRows(-rows, extend);
     case TCaretMove::Down: return MoveRows(rows, extend);
     case TCaretMove::Left:
-      if (!extend && anchor_ != caret_) at = SelStart();
+      if (!extend && FAnchor != FCaret) at = SelStart();
       else if (at > 0) at = Snap(at - 1);
       break;
     case TCaretMove::Right:
-      if (!extend && anchor_ != caret_) at = SelEnd();
-      else if (at < size) at = BreakAt(at) == 2 ? at + 2 : (IsHigh(text_[at]) && at + 1 < size && IsLow(text_[at + 1]) ? at + 2 : at + 1);
+      if (!extend && FAnchor != FCaret) at = SelEnd();
+      else if (at < size) at = BreakAt(at) == 2 ? at + 2 : (IsHigh(FText[at]) && at + 1 < size && IsLow(FText[at + 1]) ? at + 2 : at + 1);
       break;
     case TCaretMove::WordLeft:
-      while (at > 0 && !IsWordChar(text_[at - 1])) --at;
-      while (at > 0 && IsWordChar(text_[at - 1])) --at;
+      while (at > 0 && !IsWordChar(FText[at - 1])) --at;
+      while (at > 0 && IsWordChar(FText[at - 1])) --at;
       break;
     case TCaretMove::WordRight:
-      while (at < size && IsWordChar(text_[at])) ++at;
-      while (at < size && !IsWordChar(text_[at])) ++at;
+      while (at < size && IsWordChar(FText[at])) ++at;
+      while (at < size && !IsWordChar(FText[at])) ++at;
       break;
-    case TCaretMove::RowHome: at = rows_[RowOfOffset(at)].Start; break;
+    case TCaretMove::RowHome: at = FRows[RowOfOffset(at)].Start; break;
     case TCaretMove::RowEnd: {
       int row = RowOfOffset(at);
-      at = OffsetAtX(row, rows_[row].Width + 1);
+      at = OffsetAtX(row, FRows[row].Width + 1);
       break;
     }
     case TCaretMove::TextHome: at = 0; break;
@@ -267,23 +267,23 @@ void TEditText::MoveCaret(TCaretMove move, bool extend, int rows) {
 
 void TEditText::ReplaceSelection(std::u16string_view with) {
   int start = SelStart();
-  text_.replace(start, SelEnd() - start, with);
+  FText.replace(start, SelEnd() - start, with);
   LayoutFrom(LineOfOffset(start > 0 ? start - 1 : 0));
-  caret_ = anchor_ = Snap(start + static_cast<int>(with.size()));
-  goalX_ = -1;
+  FCaret = FAnchor = Snap(start + static_cast<int>(with.size()));
+  FGoalX = -1;
 }
 
 void TEditText::DeleteBackward() {
-  if (anchor_ == caret_) {
-    if (caret_ == 0) return;
-    anchor_ = Snap(caret_ - 1);
+  if (FAnchor == FCaret) {
+    if (FCaret == 0) return;
+    FAnchor = Snap(FCaret - 1);
   }
   ReplaceSelection(u"");
 }
 
 void TEditText::DeleteForward() {
-  if (anchor_ == caret_) {
-    if (caret_ >= static_cast<int>(text_.size())) return;
+  if (FAnchor == FCaret) {
+    if (FCaret >= static_cast<int>(FText.size())) return;
     MoveCaret(TCaretMove::Right, true);
   }
   ReplaceSelection(u"");

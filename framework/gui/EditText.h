@@ -34,22 +34,22 @@ public:
   void SetMeasure(TTextMeasure* measure);
   // 0 or less: rows are the hard lines.
   void SetWrapWidth(int width);
-  int WrapWidth() const { return wrapWidth_; }
+  int WrapWidth() const { return FWrapWidth; }
 
   // Replaces the whole text; the layout of an unchanged leading part is
   // kept, so appending to a long text costs only the new part. The
   // selection collapses to the start, as a window text change does.
   void SetText(std::u16string_view text);
-  const std::u16string& Text() const { return text_; }
+  const std::u16string& Text() const { return FText; }
 
-  int RowCount() const { return static_cast<int>(rows_.size()); }
-  const TEditRow& Row(int row) const { return rows_[row]; }
+  int RowCount() const { return static_cast<int>(FRows.size()); }
+  const TEditRow& Row(int row) const { return FRows[row]; }
   // The row the caret at offset is drawn in.
   int RowOfOffset(int offset) const;
   int MaxRowWidth() const;
 
-  int LineCount() const { return static_cast<int>(lineStarts_.size()); }
-  int LineStart(int line) const { return lineStarts_[line]; }
+  int LineCount() const { return static_cast<int>(FLineStarts.size()); }
+  int LineStart(int line) const { return FLineStarts[line]; }
   int LineLength(int line) const;
   int LineOfOffset(int offset) const;
 
@@ -57,10 +57,10 @@ public:
   int XOfOffset(int offset) const;
   int OffsetAtX(int row, int x) const;
 
-  int SelStart() const { return std::min(anchor_, caret_); }
-  int SelEnd() const { return std::max(anchor_, caret_); }
-  int Caret() const { return caret_; }
-  int Anchor() const { return anchor_; }
+  int SelStart() const { return std::min(FAnchor, FCaret); }
+  int SelEnd() const { return std::max(FAnchor, FCaret); }
+  int Caret() const { return FCaret; }
+  int Anchor() const { return FAnchor; }
   std::u16string SelText() const;
   // Caret to offset; extend keeps the anchor (shift held).
   void SetCaret(int offset, bool extend);
@@ -82,15 +82,15 @@ private:
   int Advance(char32_t c, int x) const;
   void MoveRows(int rows, bool extend);
 
-  TTextMeasure* measure_;
-  int wrapWidth_ = 0;
-  std::u16string text_;
-  std::vector<TEditRow> rows_;
-  std::vector<int> lineStarts_;
-  std::vector<int> lineFirstRow_;
-  int anchor_ = 0;
-  int caret_ = 0;
-  int goalX_ = -1;
+  TTextMeasure* FMeasure;
+  int FWrapWidth = 0;
+  std::u16string FText;
+  std::vector<TEditRow> FRows;
+  std::vector<int> FLineStarts;
+  std::vector<int> FLineFirstRow;
+  int FAnchor = 0;
+  int FCaret = 0;
+  int FGoalX = -1;
 };
 
 }  // namespace z5t8::framework

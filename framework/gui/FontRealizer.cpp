@@ -45,8 +45,8 @@ const platform::gui::Font& RealizeFont(const TFont& font) {
 }
 
 int TFontMeasure::CharWidth(char32_t c) {
-  auto it = widths_.find(c);
-  if (it != widths_.end()) return it->second;
+  auto it = FWidths.find(c);
+  if (it != FWidths.end()) return it->second;
   char16_t units[2];
   size_t n = 1;
   if (c >= 0x10000) {
@@ -56,8 +56,8 @@ int TFontMeasure::CharWidth(char32_t c) {
   } else {
     units[0] = char16_t(c);
   }
-  int w = font_.textExtent(std::u16string_view(units, n)).cx;
-  widths_.emplace(c, w);
+  int w = FFont.textExtent(std::u16string_view(units, n)).cx;
+  FWidths.emplace(c, w);
   return w;
 }
 

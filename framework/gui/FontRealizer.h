@@ -20,14 +20,14 @@ const platform::gui::Font& RealizeFont(const TFont& font);
 // Character widths of a realised font, cached per character.
 class TFontMeasure : public TTextMeasure {
 public:
-  explicit TFontMeasure(const platform::gui::Font& font) : font_(font) {}
+  explicit TFontMeasure(const platform::gui::Font& font) : FFont(font) {}
   int CharWidth(char32_t c) override;
-  int LineHeight() const { return font_.metrics().tmHeight; }
-  const platform::gui::Font& Font() const { return font_; }
+  int LineHeight() const { return FFont.metrics().tmHeight; }
+  const platform::gui::Font& Font() const { return FFont; }
 
 private:
-  platform::gui::Font font_;
-  std::unordered_map<char32_t, int> widths_;
+  platform::gui::Font FFont;
+  std::unordered_map<char32_t, int> FWidths;
 };
 
 }  // namespace z5t8::framework

@@ -5,34 +5,34 @@
 namespace z5t8::framework {
 
 void TPen::SetColor(TColor value) {
-  if (value == color_) return;
-  color_ = value;
+  if (value == FColor) return;
+  FColor = value;
   Changed();
 }
 
 void TPen::SetWidth(int value) {
-  if (value < 0 || value == width_) return;
-  width_ = value;
+  if (value < 0 || value == FWidth) return;
+  FWidth = value;
   Changed();
 }
 
 void TPen::SetStyle(TPenStyle value) {
-  if (value == style_) return;
-  style_ = value;
+  if (value == FStyle) return;
+  FStyle = value;
   Changed();
 }
 
 void TPen::SetMode(TPenMode value) {
-  if (value == mode_) return;
-  mode_ = value;
+  if (value == FMode) return;
+  FMode = value;
   Changed();
 }
 
 void TPen::Assign(const TPen& source) {
-  color_ = source.color_;
-  width_ = source.width_;
-  style_ = source.style_;
-  mode_ = source.mode_;
+  FColor = source.FColor;
+  FWidth = source.FWidth;
+  FStyle = source.FStyle;
+  FMode = source.FMode;
   Changed();
 }
 
@@ -42,9 +42,9 @@ void TPen::Changed() {
 
 platform::gui::Pen TPen::Realize() const {
   namespace pg = platform::gui;
-  if (style_ == psClear) return pg::Pen::null();
-  pg::Pen pen = pg::Pen::solid(ColorToRGB(color_), width_ < 1 ? 1 : width_);
-  if (style_ == psInsideFrame) pen.style = pg::PS_INSIDEFRAME;
+  if (FStyle == psClear) return pg::Pen::null();
+  pg::Pen pen = pg::Pen::solid(ColorToRGB(FColor), FWidth < 1 ? 1 : FWidth);
+  if (FStyle == psInsideFrame) pen.style = pg::PS_INSIDEFRAME;
   return pen;
 }
 
@@ -54,7 +54,7 @@ int TPen::RasterOp() const {
                                 pg::R2_COPYPEN,     pg::R2_NOTCOPYPEN, pg::R2_MERGEPENNOT,  pg::R2_MASKPENNOT,
                                 pg::R2_MERGENOTPEN, pg::R2_MASKNOTPEN, pg::R2_MERGEPEN,     pg::R2_NOTMERGEPEN,
                                 pg::R2_MASKPEN,     pg::R2_NOTMASKPEN, pg::R2_XORPEN,       pg::R2_NOTXORPEN};
-  return ops[mode_];
+  return ops[FMode];
 }
 
 }  // namespace z5t8::framework

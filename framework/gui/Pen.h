@@ -14,13 +14,13 @@ enum TPenMode { pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot
 // The canvas's line settings; a change tells the owning canvas.
 class TPen {
 public:
-  TColor Color() const { return color_; }
+  TColor Color() const { return FColor; }
   void SetColor(TColor value);
-  int Width() const { return width_; }
+  int Width() const { return FWidth; }
   void SetWidth(int value);
-  TPenStyle Style() const { return style_; }
+  TPenStyle Style() const { return FStyle; }
   void SetStyle(TPenStyle value);
-  TPenMode Mode() const { return mode_; }
+  TPenMode Mode() const { return FMode; }
   void SetMode(TPenMode value);
   void Assign(const TPen& source);
 
@@ -33,10 +33,10 @@ public:
 private:
   void Changed();
 
-  TColor color_ = clBlack;
-  int width_ = 1;
-  TPenStyle style_ = psSolid;
-  TPenMode mode_ = pmCopy;
+  TColor FColor = clBlack;
+  int FWidth = 1;
+  TPenStyle FStyle = psSolid;
+  TPenMode FMode = pmCopy;
 };
 
 }  // namespace z5t8::framework
