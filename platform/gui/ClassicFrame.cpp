@@ -298,9 +298,10 @@ class MoveSizeTracker : public SystemTracker {
       if (bottom) r.bottom = std::clamp(r.bottom + dy, r.top + minH, r.top + maxH);
     }
     SendMessageW(hwnd(), edge_ ? WM_SIZING : WM_MOVING, WPARAM(edge_), reinterpret_cast<LPARAM>(&r));
-    if (!IsWindow(hwnd())) return;
+    if (!stillRunning(this) || !IsWindow(hwnd())) return;
     if (full_) {
       SetWindowPos(hwnd(), nullptr, r.left, r.top, r.width(), r.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+      if (!stillRunning(this)) return;
     } else {
       outline(current_);
       outline(r);
@@ -415,7 +416,8 @@ void startMoveSize(HWND h, int edge, Point screen) {
   if (!w) return;
   if (edge == 0 && (w->style & WS_MAXIMIZE)) return;
   if (edge != 0 && (!(w->style & WS_THICKFRAME) || (w->style & (WS_MAXIMIZE | WS_MINIMIZE)))) return;
-  startTracker(std::make_unique<MoveSizeTracker>(h, edge, screen));
+  auto tracker = std::make_unique<MoveSizeTracker>(h, edge, screen);
+  if (IsWindow(h)) startTracker(std::move(tracker));
 }
 
 void startCaptionButton(HWND h, int hit) {

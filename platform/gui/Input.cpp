@@ -118,9 +118,11 @@ void routeMouse(const RawInput& raw) {
   m.cursorPos = raw.pt;
   checkLeave(raw.pt);
   if (m.tracker) {
+    TrackerCall call;
     if (m.capture != m.tracker->hwnd() || !IsWindow(m.tracker->hwnd())) {
-      auto t = std::move(m.tracker);
+      SystemTracker* t = m.tracker.get();
       t->cancel();
+      if (stillRunning(t)) dropTracker();
     } else {
       switch (raw.kind) {
         case RawKind::MouseMove:
@@ -229,6 +231,7 @@ void routeKey(const RawInput& raw) {
   bool wasDown = down(m.asyncKeyState, raw.vk);
   setKey(m.asyncKeyState, raw.vk, isDown);
   if (m.tracker) {
+    TrackerCall call;
     if (isDown) m.tracker->key(raw.vk);
     return;
   }
@@ -543,11 +546,28 @@ void startTracker(std::unique_ptr<SystemTracker> tracker) {
   m.tracker = std::move(tracker);
 }
 
+void dropTracker() {
+  WindowManager& m = wm();
+  if (!m.tracker) return;
+  m.endedTrackers.push_back(std::move(m.tracker));
+  if (m.trackerCalls == 0) m.endedTrackers.clear();
+}
+
 void endTracker() {
   WindowManager& m = wm();
   if (!m.tracker) return;
-  auto t = std::move(m.tracker);
-  if (m.capture == t->hwnd()) ReleaseCapture();
+  HWND h = m.tracker->hwnd();
+  dropTracker();
+  if (m.capture == h) ReleaseCapture();
 }
+
+TrackerCall::TrackerCall() { ++wm().trackerCalls; }
+
+TrackerCall::~TrackerCall() {
+  WindowManager& m = wm();
+  if (--m.trackerCalls == 0) m.endedTrackers.clear();
+}
+
+bool stillRunning(const SystemTracker* tracker) { return wm().tracker.get() == tracker; }
 
 }  // namespace z5t8::platform::gui

@@ -181,8 +181,11 @@ class ScrollTracker : public SystemTracker {
     s->pressedPart = part_;
     redrawScrollBar(hwnd(), bar_);
     step();
-    if (!IsWindow(hwnd()) || wm().tracker.get() != this) return;
-    timer_ = startSystemTimer(SCROLL_FIRST_DELAY, [this] { repeat(); }, false);
+    if (!IsWindow(hwnd()) || !stillRunning(this)) return;
+    timer_ = startSystemTimer(SCROLL_FIRST_DELAY, [this] {
+      TrackerCall call;
+      repeat();
+    }, false);
   }
 
   void mouseMove(Point screen) override {
@@ -242,6 +245,7 @@ class ScrollTracker : public SystemTracker {
   }
 
   void repeat() {
+    if (!stillRunning(this)) return;
     WindowObject* w = wm().find(hwnd());
     ScrollBarState* s = stateOf(hwnd(), bar_);
     if (!w || !s) return;
@@ -256,8 +260,11 @@ class ScrollTracker : public SystemTracker {
       redrawScrollBar(hwnd(), bar_);
     }
     if (now == part_) step();
-    if (IsWindow(hwnd()) && wm().tracker.get() == this)
-      timer_ = startSystemTimer(SCROLL_REPEAT_DELAY, [this] { repeat(); }, false);
+    if (IsWindow(hwnd()) && stillRunning(this))
+      timer_ = startSystemTimer(SCROLL_REPEAT_DELAY, [this] {
+        TrackerCall call;
+        repeat();
+      }, false);
   }
 
   void finish(bool commit) {
@@ -304,6 +311,7 @@ void startScrollTracking(HWND h, int bar, Point screen) {
   int grab = part == SP_THUMB ? (l.vertical ? wp.y - l.thumb.top : wp.x - l.thumb.left) : 0;
   auto tracker = std::make_unique<ScrollTracker>(h, bar, part, grab);
   ScrollTracker* t = tracker.get();
+  TrackerCall call;
   startTracker(std::move(tracker));
   t->begin(screen);
 }

@@ -30,5 +30,20 @@ class SystemTracker {
 void startTracker(std::unique_ptr<SystemTracker> tracker);
 // Ends the running tracker (if any) and releases its capture.
 void endTracker();
+// Ends the running tracker without releasing the capture (it went already).
+void dropTracker();
+
+// Held around every call into a tracker: a tracker that ends while one of its
+// own calls runs (its window destroyed from a message it sent) is freed only
+// when the outermost call returns, so it may check `stillRunning()` after any
+// message it sends.
+class TrackerCall {
+ public:
+  TrackerCall();
+  ~TrackerCall();
+  TrackerCall(const TrackerCall&) = delete;
+  TrackerCall& operator=(const TrackerCall&) = delete;
+};
+bool stillRunning(const SystemTracker* tracker);
 
 }  // namespace z5t8::platform::gui

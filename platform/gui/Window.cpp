@@ -258,6 +258,7 @@ BOOL DestroyWindow(HWND h) {
     if (!(w = m.find(h))) return TRUE;
   }
   if (m.active == h) activateOtherWindow(h);
+  if (!(w = m.find(h)) || w->destroying) return TRUE;
   if (m.focus && inSubtree(h, m.focus)) {
     if (child) {
       SetFocus(w->parent);
@@ -266,10 +267,13 @@ BOOL DestroyWindow(HWND h) {
       m.focus = nullptr;
       sendMessage(old, WM_KILLFOCUS, 0, 0);
     }
+    if (!m.find(h)) return TRUE;
   }
   if (m.tracker && inSubtree(h, m.tracker->hwnd())) {
-    auto t = std::move(m.tracker);
+    TrackerCall call;
+    SystemTracker* t = m.tracker.get();
     t->cancel();
+    if (stillRunning(t)) dropTracker();
   }
   if (m.capture && inSubtree(h, m.capture)) ReleaseCapture();
 

@@ -193,6 +193,8 @@ class WindowManager {
   HWND capture = nullptr;
   bool appActive = false;
   std::unique_ptr<SystemTracker> tracker;
+  std::vector<std::unique_ptr<SystemTracker>> endedTrackers;  // freed outside tracker calls
+  int trackerCalls = 0;
 
   // Mouse state.
   Point cursorPos;

@@ -1,5 +1,6 @@
 #include "platform/gui/Input.h"
 #include "platform/gui/Paint.h"
+#include "platform/gui/ScrollBar.h"
 #include "platform/gui/tests/WindowTestSupport.h"
 
 namespace z5t8::platform::gui::testing {
@@ -165,6 +166,84 @@ TEST_F(WindowOrderIntegration, TopmostAndOwnedWindowsKeepTheirPlaceInTheOrder) {
   EXPECT_EQ(order().front(), b) << "a normal window cannot go above a topmost one";
   SetWindowPos(pinned, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   EXPECT_EQ(order().back(), pinned);
+}
+
+}  // namespace
+}  // namespace z5t8::platform::gui::testing
+
+namespace z5t8::platform::gui::testing {
+namespace {
+
+class WindowReentryIntegration : public WindowTest {};
+
+// A window may destroy itself from inside any message the system sends it; the
+// system must never touch it afterwards.
+TEST_F(WindowReentryIntegration, DestroyingItselfFromAnyMessageIsSafe) {
+  const UINT messages[] = {WM_CREATE,         WM_SIZE,           WM_MOVE,          WM_SHOWWINDOW,
+                           WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_ACTIVATE,   WM_NCACTIVATE,
+                           WM_SETFOCUS,       WM_NCPAINT,        WM_ERASEBKGND,    WM_PAINT,
+                           WM_NCHITTEST,      WM_SETCURSOR,      WM_MOUSEACTIVATE, WM_NCLBUTTONDOWN,
+                           WM_ENTERSIZEMOVE,  WM_MOVING,         WM_CAPTURECHANGED, WM_GETMINMAXINFO,
+                           WM_NCCALCSIZE,     WM_LBUTTONDOWN,    WM_KILLFOCUS,     WM_VSCROLL,
+                           WM_EXITSIZEMOVE,   WM_SYSCOMMAND};
+  for (UINT target : messages) {
+    HWND other = topLevel(500, 500, 100, 100);
+    bool fired = false;
+    anyHandler = [&](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+      if (m == target && h != other && !fired) {
+        fired = true;
+        DestroyWindow(h);
+        return 0;
+      }
+      return std::nullopt;
+    };
+    HWND h = topLevel(100, 100, 300, 200, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_VSCROLL);
+    if (IsWindow(h)) SetScrollRange(h, SB_VERT, 0, 100, TRUE);
+    if (IsWindow(h)) {
+      SetActiveWindow(other);
+      headless::Click(200, 200);
+      pump();
+    }
+    if (IsWindow(h)) {
+      headless::AdvanceClock(1000);
+      headless::MoveMouse(200, 110);
+      headless::PressButton();
+      headless::MoveMouse(220, 130);
+      headless::ReleaseButton();
+      pump();
+      headless::Click(200, 200);
+      pump();
+    }
+    // The down arrow of the bar, held for a few repeats, then the close button.
+    if (IsWindow(h)) {
+      Rect r;
+      GetWindowRect(h, &r);
+      headless::AdvanceClock(1000);
+      headless::MoveMouse(r.right - 12, r.bottom - 8);
+      headless::PressButton();
+      pump();
+      headless::AdvanceClock(400);
+      pump();
+      headless::ReleaseButton();
+      pump();
+    }
+    if (IsWindow(h)) {
+      Rect r;
+      GetWindowRect(h, &r);
+      headless::AdvanceClock(1000);
+      headless::Click(r.right - 15, r.top + 12);
+      pump();
+    }
+    if (IsWindow(h)) {
+      SetFocus(other);
+      pump();
+    }
+    EXPECT_TRUE(fired) << target;
+    EXPECT_FALSE(IsWindow(h)) << target;
+    anyHandler = nullptr;
+    DestroyWindow(other);
+    EXPECT_EQ(GetCapture(), nullptr) << target;
+  }
 }
 
 }  // namespace
