@@ -194,3 +194,36 @@ TEST_F(ControlMessagesIntegration, LabelSizesToItsTextAndPaintsThroughItsParent)
 
 }  // namespace
 }  // namespace z5t8::framework
+
+namespace z5t8::framework {
+namespace {
+
+TEST_F(ControlMessagesIntegration, AlignedChildrenShareTheClientAreaInAlignOrder) {
+  std::unique_ptr<TForm> host(new TForm(nullptr));
+  host->SetClientSize(300, 200);
+  auto make = [&](TAlign align, int size) {
+    auto* c = new TLabel(host.get());
+    c->SetAutoSize(false);
+    c->SetParent(host.get());
+    c->SetBounds(0, 0, size, size);
+    c->SetAlign(align);
+    return c;
+  };
+  TLabel* client = make(alClient, 5);
+  TLabel* left = make(alLeft, 40);
+  TLabel* bottom = make(alBottom, 30);
+  TLabel* top = make(alTop, 20);
+  EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 300, 20));
+  EXPECT_EQ(bottom->BoundsRect(), Rect(0, 170, 300, 200));
+  EXPECT_EQ(left->BoundsRect(), Rect(0, 20, 40, 170));
+  EXPECT_EQ(client->BoundsRect(), Rect(40, 20, 300, 170));
+  host->Show();
+  host->SetClientSize(400, 300);
+  EXPECT_EQ(bottom->BoundsRect(), Rect(0, 270, 400, 300));
+  EXPECT_EQ(client->BoundsRect(), Rect(40, 20, 400, 270));
+  top->SetVisible(false);
+  EXPECT_EQ(left->BoundsRect(), Rect(0, 0, 40, 270));
+}
+
+}  // namespace
+}  // namespace z5t8::framework
