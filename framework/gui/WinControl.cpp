@@ -6,7 +6,6 @@
 #include "framework/TextUtils.h"
 #include "framework/gui/Application.h"
 #include "framework/gui/EditControl.h"
-#include "framework/gui/Edges.h"
 #include "framework/gui/Form.h"
 #include "platform/gui/DefWindowProc.h"
 #include "platform/gui/Input.h"
@@ -446,15 +445,18 @@ void TWinControl::PaintTo(pg::DeviceContext* dc, int x, int y) {
   dc->saveDC();
   dc->offsetWindowOrg(-x, -y);
   dc->intersectClipRect(0, 0, Width(), Height());
-  pg::DWORD exStyle = FHandle ? static_cast<pg::DWORD>(pg::GetWindowLongPtrW(FHandle, pg::GWL_EXSTYLE)) : 0;
-  pg::DWORD style = FHandle ? static_cast<pg::DWORD>(pg::GetWindowLongPtrW(FHandle, pg::GWL_STYLE)) : 0;
   TRect r = Rect(0, 0, Width(), Height());
-  if (exStyle & pg::WS_EX_CLIENTEDGE) {
-    DrawSunkenEdge(*dc, r);
-    r = r.inflate(-2, -2);
-  } else if (style & pg::WS_BORDER) {
-    dc->frameRect(r, pg::Brush::solid(ColorToRGB(clWindowFrame)));
-    r = r.inflate(-1, -1);
+  if (FHandle) {
+    // The window system draws the frame with its edges and scroll bars.
+    dc->saveDC();
+    Perform(pg::WM_PRINT, reinterpret_cast<uintptr_t>(dc), pg::PRF_NONCLIENT);
+    dc->restoreDC(-1);
+    pg::Rect window, client;
+    pg::GetWindowRect(FHandle, &window);
+    pg::GetClientRect(FHandle, &client);
+    pg::Point origin{0, 0};
+    pg::ClientToScreen(FHandle, &origin);
+    r = Bounds(origin.x - window.left, origin.y - window.top, client.width(), client.height());
   }
   dc->offsetWindowOrg(-r.left, -r.top);
   dc->intersectClipRect(0, 0, r.width(), r.height());

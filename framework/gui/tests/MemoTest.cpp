@@ -223,6 +223,15 @@ TEST_F(MemoIntegration, AsksForColoursAndPaintsIntoAnotherContext) {
     for (int y = 2; y < 20; ++y)
       if (bitmap.Canvas()->Pixel(x, y) != ColorToRGB(clWindow)) ++dark;
   EXPECT_GT(dark, 20);
+  // The frame comes with the platform's scroll bar at the right.
+  pg::SCROLLBARINFO sbi;
+  ASSERT_TRUE(pg::GetScrollBarInfo(memo->Handle(), pg::OBJID_VSCROLL, &sbi));
+  TPoint bar = memo->ScreenToClient({sbi.rcScrollBar.left, sbi.rcScrollBar.top});
+  TPoint client = memo->ScreenToClient(memo->ClientOrigin());
+  int face = 0;
+  for (int x = bar.x - client.x + 2; x < bar.x - client.x + 2 + sbi.rcScrollBar.width(); ++x)
+    for (int y = 2; y < memo->Height() - 2; ++y) face += bitmap.Canvas()->Pixel(x, y) == ColorToRGB(clBtnFace);
+  EXPECT_GT(face, 100);
   memo->WindowProc = original;
 }
 
