@@ -1,6 +1,7 @@
 #include "platform/gui/Input.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/ScrollBar.h"
+#include "platform/gui/Timer.h"
 #include "platform/gui/tests/WindowTestSupport.h"
 
 namespace z5t8::platform::gui::testing {
@@ -243,6 +244,60 @@ TEST_F(WindowReentryIntegration, DestroyingItselfFromAnyMessageIsSafe) {
     anyHandler = nullptr;
     DestroyWindow(other);
     EXPECT_EQ(GetCapture(), nullptr) << target;
+  }
+}
+
+TEST_F(WindowReentryIntegration, ChildAndParentDestroyingEachOtherMidMessageIsSafe) {
+  const std::vector<UINT> childMessages{WM_PAINT,       WM_ERASEBKGND, WM_NCPAINT, WM_SETFOCUS,
+                                        WM_KILLFOCUS,   WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_TIMER,
+                                        WM_WINDOWPOSCHANGED, WM_SIZE, WM_SHOWWINDOW, WM_SETCURSOR,
+                                        WM_CAPTURECHANGED};
+  // What the parent gets while its child is busy.
+  const std::vector<UINT> parentMessages{WM_PAINT, WM_ERASEBKGND, WM_NCPAINT, WM_SETFOCUS,
+                                         WM_KILLFOCUS, WM_TIMER, WM_SETCURSOR, WM_MOUSEACTIVATE};
+  for (bool childKillsParent : {true, false}) {
+    for (UINT target : childKillsParent ? childMessages : parentMessages) {
+      HWND top = topLevel(100, 100, 300, 200);
+      HWND c = child(top, 20, 20, 100, 80, WS_CHILD | WS_VISIBLE | WS_BORDER);
+      HWND other = child(top, 150, 20, 100, 80);
+      bool fired = false;
+      anyHandler = [&](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        HWND who = childKillsParent ? c : top;
+        if (m == target && h == who && !fired) {
+          fired = true;
+          DestroyWindow(childKillsParent ? top : c);
+          return 0;
+        }
+        if (m == WM_LBUTTONDOWN && h == c) SetCapture(c);
+        if (m == WM_LBUTTONUP && h == c) ReleaseCapture();
+        return std::nullopt;
+      };
+      SetTimer(c, 1, 50, nullptr);
+      SetTimer(top, 1, 50, nullptr);
+      for (int round = 0; round < 2 && IsWindow(top) && IsWindow(c); ++round) {
+        SetActiveWindow(nullptr);
+        headless::AdvanceClock(1000);
+        headless::MoveMouse(140, 160);
+        headless::PressButton();
+        headless::MoveMouse(145, 165);
+        headless::ReleaseButton();
+        pump();
+        if (IsWindow(c)) SetFocus(c);
+        if (IsWindow(top)) SetFocus(top);
+        if (IsWindow(other)) SetFocus(other);
+        if (IsWindow(c)) ShowWindow(c, SW_HIDE);
+        if (IsWindow(c)) ShowWindow(c, SW_SHOW);
+        if (IsWindow(c)) MoveWindow(c, 25, 25, 90 + round, 70, TRUE);
+        if (IsWindow(top)) RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+        headless::AdvanceClock(100);
+        pump();
+      }
+      EXPECT_TRUE(fired) << target << " " << childKillsParent;
+      EXPECT_FALSE(IsWindow(childKillsParent ? top : c)) << target;
+      anyHandler = nullptr;
+      if (IsWindow(top)) DestroyWindow(top);
+      EXPECT_EQ(GetCapture(), nullptr);
+    }
   }
 }
 
