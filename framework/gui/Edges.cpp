@@ -1,6 +1,5 @@
 #include "framework/gui/Edges.h"
 
-#include "platform/gui/SystemMetrics.h"
 
 namespace z5t8::framework {
 
@@ -12,11 +11,6 @@ void DrawEdgeRing(pg::DeviceContext& dc, const pg::Rect& r, pg::ColorRef topLeft
   dc.fillRect({r.left, r.top, r.left + 1, r.bottom - 1}, pg::Brush::solid(topLeft));
   dc.fillRect({r.left, r.bottom - 1, r.right, r.bottom}, pg::Brush::solid(bottomRight));
   dc.fillRect({r.right - 1, r.top, r.right, r.bottom}, pg::Brush::solid(bottomRight));
-}
-
-void DrawSunkenEdge(pg::DeviceContext& dc, const pg::Rect& r) {
-  DrawEdgeRing(dc, r, pg::GetSysColor(pg::COLOR_BTNSHADOW), pg::GetSysColor(pg::COLOR_BTNHIGHLIGHT));
-  DrawEdgeRing(dc, r.inflate(-1, -1), pg::GetSysColor(pg::COLOR_3DDKSHADOW), pg::GetSysColor(pg::COLOR_3DLIGHT));
 }
 
 }  // namespace z5t8::framework

@@ -4,9 +4,6 @@
 
 namespace z5t8::framework {
 
-// The classic two-pixel sunken frame of client edges and progress bars,
-// drawn just inside r.
-void DrawSunkenEdge(platform::gui::DeviceContext& dc, const platform::gui::Rect& r);
 // One ring: top and left lines in topLeft, bottom and right in bottomRight.
 void DrawEdgeRing(platform::gui::DeviceContext& dc, const platform::gui::Rect& r, platform::gui::ColorRef topLeft,
                   platform::gui::ColorRef bottomRight);
