@@ -1,6 +1,5 @@
 #include "framework/gui/Edges.h"
 
-
 namespace z5t8::framework {
 
 namespace pg = platform::gui;
