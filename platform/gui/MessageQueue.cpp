@@ -139,10 +139,12 @@ BOOL WaitMessage() {
 
 BOOL GetMessageW(MSG* msg, HWND filter, UINT minMsg, UINT maxMsg) {
   WindowManager& m = wm();
+  if (!msg || (filter && !m.find(filter))) return -1;
   while (!PeekMessageW(msg, filter, minMsg, maxMsg, PM_REMOVE)) {
     bool cosmetic = false;
     std::optional<int64_t> delay = nextTimerDelay(cosmetic);
     if (!m.backend().wait(delay ? *delay : -1, cosmetic)) return -1;
+    if (filter && !m.find(filter)) return -1;
   }
   return msg->message == WM_QUIT ? 0 : 1;
 }

@@ -18,7 +18,7 @@ void PostQuitMessage(int exitCode);
 // `filter` limits to a window and its children; min/max 0 take everything.
 BOOL PeekMessageW(MSG* msg, HWND filter, UINT minMsg, UINT maxMsg, UINT removeFlags);
 // 0 for WM_QUIT, -1 when nothing can ever arrive (a headless queue with no
-// input, paint or timer left), else 1.
+// input, paint or timer left, or a filter window that is gone), else 1.
 BOOL GetMessageW(MSG* msg, HWND filter, UINT minMsg, UINT maxMsg);
 // Blocks until something is in the queue; FALSE when nothing can ever arrive.
 BOOL WaitMessage();

@@ -349,6 +349,10 @@ TEST_F(WindowInputIntegration, TimersRunOnTheControllableClock) {
   EXPECT_EQ(calls, 1) << "a window-less timer calls its procedure";
   KillTimer(nullptr, id);
   EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), -1) << "nothing can come any more";
+  HWND gone = topLevel(0, 0, 10, 10, WS_POPUP);
+  DestroyWindow(gone);
+  SetTimer(h, 9, 10, nullptr);
+  EXPECT_EQ(GetMessageW(&msg, gone, 0, 0), -1) << "a window that is gone gets nothing";
 }
 
 TEST_F(WindowInputIntegration, CaretBlinksAndHidesDuringPaint) {
