@@ -19,6 +19,22 @@ std::vector<TControlCanvas*>& Holding() {
 
 TControlCanvas::~TControlCanvas() { FreeHandle(); }
 
+void TControlCanvas::PaintOn(platform::gui::DeviceContext* dc, const std::function<void()>& paint) {
+  FreeHandle();
+  Lock();
+  SetHandle(dc);
+  SetFont(*FControl->Font());
+  Brush()->SetColor(FControl->Color());
+  struct Release {
+    TControlCanvas* canvas;
+    ~Release() {
+      canvas->SetHandle(nullptr);
+      canvas->Unlock();
+    }
+  } release{this};
+  paint();
+}
+
 void TControlCanvas::CreateHandle() {
   TWinControl* window = dynamic_cast<TWinControl*>(FControl);
   TPoint offset{0, 0};

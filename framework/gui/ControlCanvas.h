@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "framework/gui/Canvas.h"
 #include "platform/gui/WindowTypes.h"
 
@@ -17,6 +19,9 @@ public:
   TControl* Control() const { return FControl; }
   // Gives back a context taken outside a paint.
   void FreeHandle();
+  // Runs paint with the canvas on dc, set up with the control's font and
+  // colour, and lets go of dc afterwards, also when paint throws.
+  void PaintOn(platform::gui::DeviceContext* dc, const std::function<void()>& paint);
   static void FreeDeviceContexts();
 
 protected:

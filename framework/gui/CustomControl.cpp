@@ -12,20 +12,7 @@ TCustomControl::TCustomControl(TComponent* owner)
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(pg::DeviceContext* dc) {
-  FCanvas->FreeHandle();
-  FCanvas->Lock();
-  FCanvas->SetHandle(dc);
-  FCanvas->SetFont(*Font());
-  FCanvas->Brush()->SetColor(Color());
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
-    throw;
-  }
-  FCanvas->SetHandle(nullptr);
-  FCanvas->Unlock();
+  FCanvas->PaintOn(dc, [this] { Paint(); });
 }
 
 }  // namespace z5t8::framework

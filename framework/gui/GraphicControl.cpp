@@ -16,20 +16,7 @@ TGraphicControl::~TGraphicControl() = default;
 void TGraphicControl::WMPaint(TMessage& message) {
   auto* dc = reinterpret_cast<platform::gui::DeviceContext*>(message.WParam);
   if (!dc) return;
-  FCanvas->FreeHandle();
-  FCanvas->Lock();
-  FCanvas->SetHandle(dc);
-  FCanvas->SetFont(*Font());
-  FCanvas->Brush()->SetColor(Color());
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
-    throw;
-  }
-  FCanvas->SetHandle(nullptr);
-  FCanvas->Unlock();
+  FCanvas->PaintOn(dc, [this] { Paint(); });
 }
 
 }  // namespace z5t8::framework
