@@ -552,16 +552,6 @@ private:
     }
   }
 
-  static void AppendUtf16(std::u16string& out, uint32_t cp) {
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      out += char16_t(0xD800 | cp >> 10);
-      out += char16_t(0xDC00 | (cp & 0x3FF));
-    } else {
-      out += char16_t(cp);
-    }
-  }
-
   void ConvertString(char marker) {
     std::vector<Unit> units = ParseStringExpression();
     bool wide = marker == 'W';

@@ -95,15 +95,19 @@ std::u16string Utf8ToUtf16(std::string_view text) {
   while (i < text.size()) {
     char32_t cp;
     if (!DecodeUtf8(text, i, cp)) cp = 0xFFFD;
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      out += char16_t(0xD800 | cp >> 10);
-      out += char16_t(0xDC00 | (cp & 0x3FF));
-    } else {
-      out += char16_t(cp);
-    }
+    AppendUtf16(out, cp);
   }
   return out;
+}
+
+void AppendUtf16(std::u16string& out, char32_t cp) {
+  if (cp >= 0x10000) {
+    cp -= 0x10000;
+    out += char16_t(0xD800 | cp >> 10);
+    out += char16_t(0xDC00 | (cp & 0x3FF));
+  } else {
+    out += char16_t(cp);
+  }
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {

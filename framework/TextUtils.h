@@ -14,6 +14,8 @@ bool IsValidIdent(std::string_view text);
 // 8-bit strings are UTF-8; drawn texts are UTF-16. Malformed input becomes U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
+// Appends one code point, as a surrogate pair above U+FFFF.
+void AppendUtf16(std::u16string& out, char32_t cp);
 // Decodes the code point at text[i] and moves i past it; false (i moved one byte) when malformed.
 bool DecodeUtf8Char(std::string_view text, size_t& i, char32_t& cp);
 // True when the bytes are well-formed UTF-8 (no surrogates, no overlong forms).
