@@ -6,4 +6,4 @@ download_format Image_File{};
 bool Demo_Phone = false;
 std::uint8_t National_Code = 0;
 
-} // namespace z5t8::app
+}  // namespace z5t8::app

@@ -10,9 +10,9 @@ inline constexpr char Image_File_Name[] = "Z5T8-QUEX-TW-R104-0-V4_4_0.bin";
 inline constexpr std::uint32_t Image_Area_Size = 16777216;
 
 struct download_format {
-    std::string file_name;
-    std::uint8_t data[Image_Area_Size];
-    std::int32_t size;
+  std::string file_name;
+  std::uint8_t data[Image_Area_Size];
+  std::int32_t size;
 };
 
 extern download_format Image_File;
@@ -20,4 +20,4 @@ extern download_format Image_File;
 extern bool Demo_Phone;
 extern std::uint8_t National_Code;
 
-} // namespace z5t8::app
+}  // namespace z5t8::app

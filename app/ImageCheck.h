@@ -10,11 +10,11 @@ namespace z5t8::app {
 inline constexpr std::uint32_t Image_Check_Constant = 0x50C83500;
 
 struct Image_Sums {
-    std::uint32_t unsigned_sum = 0; // wraps modulo 2^32
-    std::uint32_t signed_sum = 0;   // wraps modulo 2^32
+  std::uint32_t unsigned_sum = 0;  // wraps modulo 2^32
+  std::uint32_t signed_sum = 0;    // wraps modulo 2^32
 
-    void Add(const std::uint8_t* bytes, std::size_t n);
-    bool Passes() const { return (unsigned_sum ^ signed_sum) == Image_Check_Constant; }
+  void Add(const std::uint8_t* bytes, std::size_t n);
+  bool Passes() const { return (unsigned_sum ^ signed_sum) == Image_Check_Constant; }
 };
 
-} // namespace z5t8::app
+}  // namespace z5t8::app

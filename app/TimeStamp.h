@@ -10,4 +10,4 @@ namespace z5t8::app {
 std::string Time_Stamp(std::time_t when);
 std::string Time_Stamp();
 
-} // namespace z5t8::app
+}  // namespace z5t8::app

@@ -87,7 +87,8 @@ void TCollection::Clear() {
 }
 
 TCollectionItem* TCollection::Items(int index) const {
-  if (index < 0 || index >= Count()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  if (index < 0 || index >= Count())
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
   return FItems[size_t(index)];
 }
 

@@ -71,7 +71,9 @@ inline constexpr TColor clDefault = 0x20000000;
 
 constexpr bool IsSystemColor(TColor color) { return (color & 0xFF000000u) == clSystemColor; }
 constexpr uint32_t SystemColorIndex(TColor color) { return color & 0xFFu; }
-constexpr TColor RGBColor(uint8_t r, uint8_t g, uint8_t b) { return TColor(r) | TColor(g) << 8 | TColor(b) << 16; }
+constexpr TColor RGBColor(uint8_t r, uint8_t g, uint8_t b) {
+  return TColor(r) | TColor(g) << 8 | TColor(b) << 16;
+}
 
 // The colour identifiers ("clWhite", "clBtnFace" ...), compared without regard to case.
 TIdentMap ColorIdents();

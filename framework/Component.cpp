@@ -54,14 +54,17 @@ void TComponent::SetName(const std::string& name) {
   if (FName == name) return;
   if (!name.empty() && !IsValidIdent(name))
     throw EComponentError("'" + name + "' is not a valid component name");
-  if (FOwner) FOwner->ValidateRename(this, FName, name);
-  else ValidateRename(nullptr, FName, name);
+  if (FOwner)
+    FOwner->ValidateRename(this, FName, name);
+  else
+    ValidateRename(nullptr, FName, name);
   SetReference(false);
   FName = name;
   SetReference(true);
 }
 
-void TComponent::ValidateRename(TComponent* component, const std::string& currentName, const std::string& newName) {
+void TComponent::ValidateRename(TComponent* component, const std::string& currentName,
+                                const std::string& newName) {
   if (component && !SameText(currentName, newName) && component->FOwner == this) {
     TComponent* existing = FindComponent(newName);
     if (existing && existing != component)
@@ -75,8 +78,10 @@ void TComponent::SetReference(bool enable) {
 }
 
 void TComponent::SetDesigning(bool designing) {
-  if (designing) FComponentState.Include(csDesigning);
-  else FComponentState.Exclude(csDesigning);
+  if (designing)
+    FComponentState.Include(csDesigning);
+  else
+    FComponentState.Exclude(csDesigning);
   for (TComponent* c : FComponents) c->SetDesigning(designing);
 }
 

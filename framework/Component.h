@@ -110,7 +110,8 @@ public:
   void DefineProperties(TFiler& filer) override;
 
 protected:
-  virtual void ValidateRename(TComponent* component, const std::string& currentName, const std::string& newName);
+  virtual void ValidateRename(TComponent* component, const std::string& currentName,
+                              const std::string& newName);
 
 private:
   void Insert(TComponent* component);

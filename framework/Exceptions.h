@@ -16,10 +16,10 @@ private:
   std::string FMessage;
 };
 
-#define Z5T8_EXCEPTION(Name, Base)                                                                          \
-  class Name : public Base {                                                                               \
-  public:                                                                                                  \
-    using Base::Base;                                                                                      \
+#define Z5T8_EXCEPTION(Name, Base) \
+  class Name : public Base {       \
+  public:                          \
+    using Base::Base;              \
   }
 
 Z5T8_EXCEPTION(EStreamError, Exception);

@@ -16,8 +16,12 @@ TFileStream::TFileStream(const std::string& fileName, uint16_t mode) : FFileName
   }
   switch (mode & 3) {
     case fmOpenWrite:
-    case fmOpenReadWrite: FFile = std::fopen(fileName.c_str(), "r+b"); break;
-    default: FFile = std::fopen(fileName.c_str(), "rb"); break;
+    case fmOpenReadWrite:
+      FFile = std::fopen(fileName.c_str(), "r+b");
+      break;
+    default:
+      FFile = std::fopen(fileName.c_str(), "rb");
+      break;
   }
   if (!FFile) throw EFOpenError("Cannot open file \"" + fileName + "\"");
 }
@@ -45,7 +49,9 @@ int32_t TFileStream::Write(const void* buffer, int32_t count) {
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
-  int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET : origin == TSeekOrigin::soCurrent ? SEEK_CUR : SEEK_END;
+  int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET
+               : origin == TSeekOrigin::soCurrent ? SEEK_CUR
+                                                  : SEEK_END;
   if (!(origin == TSeekOrigin::soCurrent && offset == 0)) {
     if (std::fseek(FFile, long(offset), whence) != 0) return -1;
     FLast = LastOp::None;

@@ -18,9 +18,15 @@ int32_t TCustomMemoryStream::Read(void* buffer, int32_t count) {
 
 int64_t TCustomMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   switch (origin) {
-    case TSeekOrigin::soBeginning: FPosition = offset; break;
-    case TSeekOrigin::soCurrent: FPosition += offset; break;
-    case TSeekOrigin::soEnd: FPosition = FSize + offset; break;
+    case TSeekOrigin::soBeginning:
+      FPosition = offset;
+      break;
+    case TSeekOrigin::soCurrent:
+      FPosition += offset;
+      break;
+    case TSeekOrigin::soEnd:
+      FPosition = FSize + offset;
+      break;
   }
   return FPosition;
 }

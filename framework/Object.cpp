@@ -85,7 +85,8 @@ TPropInfo& TMetaClass::AddProperty(std::unique_ptr<TPropInfo> info) {
 }
 
 void TMetaClass::AddMethod(std::string name, std::any invoker) {
-  FMethods.push_back(std::make_unique<TPublishedMethod>(TPublishedMethod{std::move(name), std::move(invoker)}));
+  FMethods.push_back(
+      std::make_unique<TPublishedMethod>(TPublishedMethod{std::move(name), std::move(invoker)}));
 }
 
 void TMetaClass::AddMessageHandler(uint32_t msg, TMessageHandler handler) {
@@ -98,15 +99,19 @@ const TMetaClass& TObject::StaticClass() {
 }
 
 void TObject::Dispatch(TMessage& message) {
-  if (const auto* handler = ClassType().FindMessageHandler(message.Msg)) (*handler)(*this, message);
-  else DefaultHandler(message);
+  if (const auto* handler = ClassType().FindMessageHandler(message.Msg))
+    (*handler)(*this, message);
+  else
+    DefaultHandler(message);
 }
 
 void TObject::InheritedMessage(const TMetaClass& handlerClass, TMessage& message) {
   const TMetaClass* parent = handlerClass.ClassParent();
   const auto* handler = parent ? parent->FindMessageHandler(message.Msg) : nullptr;
-  if (handler) (*handler)(*this, message);
-  else DefaultHandler(message);
+  if (handler)
+    (*handler)(*this, message);
+  else
+    DefaultHandler(message);
 }
 
 namespace {

@@ -96,11 +96,11 @@ private:
 
 // Declares the class reference of a class; put it first in the class body, and
 // Z5T8_IMPLEMENT_CLASS(Self, Base) { ...publish... } in the source file.
-#define Z5T8_CLASS(Self, Base)                                                                              \
-public:                                                                                                    \
-  using inherited = Base;                                                                                  \
-  static const ::z5t8::framework::TMetaClass& StaticClass();                                               \
-  const ::z5t8::framework::TMetaClass& ClassType() const override { return StaticClass(); }                \
+#define Z5T8_CLASS(Self, Base)                                                              \
+public:                                                                                     \
+  using inherited = Base;                                                                   \
+  static const ::z5t8::framework::TMetaClass& StaticClass();                                \
+  const ::z5t8::framework::TMetaClass& ClassType() const override { return StaticClass(); } \
   static void Publish(::z5t8::framework::TPublisher<Self>& p);
 
 class TObject {

@@ -11,8 +11,10 @@ Z5T8_IMPLEMENT_CLASS(TPersistent, TObject) {}
 TPersistent::~TPersistent() { TReader::ObjectDestroyed(this); }
 
 void TPersistent::Assign(const TPersistent* source) {
-  if (source) source->AssignTo(this);
-  else AssignError(nullptr);
+  if (source)
+    source->AssignTo(this);
+  else
+    AssignError(nullptr);
 }
 
 void TPersistent::AssignTo(TPersistent* dest) const { dest->AssignError(this); }

@@ -16,7 +16,18 @@
 
 namespace z5t8::framework {
 
-enum class TPropKind { Integer, Int64, Enumeration, Set, Boolean, String, WideString, Object, Component, Method };
+enum class TPropKind {
+  Integer,
+  Int64,
+  Enumeration,
+  Set,
+  Boolean,
+  String,
+  WideString,
+  Object,
+  Component,
+  Method
+};
 
 // One published property: its name, kind and accessors. Ordinal kinds (integers,
 // enumerations, sets, booleans) go through GetOrd/SetOrd; Integer values are the 32-bit
@@ -24,10 +35,10 @@ enum class TPropKind { Integer, Int64, Enumeration, Set, Boolean, String, WideSt
 struct TPropInfo {
   std::string Name;
   TPropKind Kind = TPropKind::Integer;
-  const TEnumInfo* Enum = nullptr;  // Enumeration: value names; Set: element names
-  TIdentMap Idents;                 // Integer: identifiers written instead of numbers
+  const TEnumInfo* Enum = nullptr;                  // Enumeration: value names; Set: element names
+  TIdentMap Idents;                                 // Integer: identifiers written instead of numbers
   const TMetaClass& (*ComponentClass)() = nullptr;  // Component: the class a reference must have
-  std::optional<int64_t> Default;   // ordinal kinds: left out by writers when equal
+  std::optional<int64_t> Default;                   // ordinal kinds: left out by writers when equal
   bool StoredFlag = true;
   std::function<bool(const TObject&)> StoredFn;
 
@@ -49,21 +60,27 @@ struct TPropInfo {
 namespace detail {
 template <class V>
 int64_t ToOrdinal(const V& v) {
-  if constexpr (requires { v.Bits(); }) return int64_t(v.Bits());
-  else return int64_t(v);
+  if constexpr (requires { v.Bits(); })
+    return int64_t(v.Bits());
+  else
+    return int64_t(v);
 }
 template <class V>
 V FromOrdinal(int64_t x) {
-  if constexpr (requires { V::FromBits(0u); }) return V::FromBits(uint32_t(x));
-  else return static_cast<V>(x);
+  if constexpr (requires { V::FromBits(0u); })
+    return V::FromBits(uint32_t(x));
+  else
+    return static_cast<V>(x);
 }
 template <class T, class G>
 using Value = std::remove_cvref_t<std::invoke_result_t<G, const T&>>;
 
 template <class T, class S, class V>
 void Assign(T& o, S set, V&& v) {
-  if constexpr (std::is_member_object_pointer_v<S>) o.*set = std::forward<V>(v);
-  else std::invoke(set, o, std::forward<V>(v));
+  if constexpr (std::is_member_object_pointer_v<S>)
+    o.*set = std::forward<V>(v);
+  else
+    std::invoke(set, o, std::forward<V>(v));
 }
 
 template <class F>
@@ -92,13 +109,16 @@ public:
   }
   template <class F>
   TPropBuilder& Stored(F predicate) {
-    FInfo.StoredFn = [predicate](const TObject& o) { return bool(std::invoke(predicate, static_cast<const T&>(o))); };
+    FInfo.StoredFn = [predicate](const TObject& o) {
+      return bool(std::invoke(predicate, static_cast<const T&>(o)));
+    };
     return *this;
   }
   TPropBuilder& Idents(TIdentMap map) {
     FInfo.Idents = map;
     return *this;
   }
+
 private:
   TPropInfo& FInfo;
 };
@@ -116,7 +136,9 @@ public:
     using V = detail::Value<T, G>;
     auto& p = Add(std::move(name), TPropKind::Integer);
     p.GetOrd = [get](const TObject& o) { return int64_t(int32_t(detail::ToOrdinal(Get(o, get)))); };
-    p.SetOrd = [set](TObject& o, int64_t v) { detail::Assign(static_cast<T&>(o), set, static_cast<V>(int32_t(v))); };
+    p.SetOrd = [set](TObject& o, int64_t v) {
+      detail::Assign(static_cast<T&>(o), set, static_cast<V>(int32_t(v)));
+    };
     return TPropBuilder<T>(p);
   }
   template <class G, class S>
@@ -142,7 +164,9 @@ public:
     auto& p = Add(std::move(name), TPropKind::Set);
     p.Enum = &elements;
     p.GetOrd = [get](const TObject& o) { return detail::ToOrdinal(Get(o, get)); };
-    p.SetOrd = [set](TObject& o, int64_t v) { detail::Assign(static_cast<T&>(o), set, detail::FromOrdinal<V>(v)); };
+    p.SetOrd = [set](TObject& o, int64_t v) {
+      detail::Assign(static_cast<T&>(o), set, detail::FromOrdinal<V>(v));
+    };
     return TPropBuilder<T>(p);
   }
   template <class G, class S>
@@ -181,7 +205,9 @@ public:
     auto& p = Add(std::move(name), TPropKind::Component);
     p.ComponentClass = &V::StaticClass;
     p.GetComp = [get](const TObject& o) -> TComponent* { return Get(o, get); };
-    p.SetComp = [set](TObject& o, TComponent* c) { detail::Assign(static_cast<T&>(o), set, static_cast<V*>(c)); };
+    p.SetComp = [set](TObject& o, TComponent* c) {
+      detail::Assign(static_cast<T&>(o), set, static_cast<V*>(c));
+    };
     return TPropBuilder<T>(p);
   }
   // An event data member (TEvent<...> T::*), bound by method name to the stream's root.
@@ -217,8 +243,10 @@ private:
   }
   template <class P>
   static TPersistent* ToPointer(P&& p) {
-    if constexpr (std::is_pointer_v<std::remove_cvref_t<P>>) return const_cast<TPersistent*>(static_cast<const TPersistent*>(p));
-    else return const_cast<TPersistent*>(static_cast<const TPersistent*>(&p));
+    if constexpr (std::is_pointer_v<std::remove_cvref_t<P>>)
+      return const_cast<TPersistent*>(static_cast<const TPersistent*>(p));
+    else
+      return const_cast<TPersistent*>(static_cast<const TPersistent*>(&p));
   }
   TPropInfo& Add(std::string name, TPropKind kind) {
     auto info = std::make_unique<TPropInfo>();
@@ -250,12 +278,12 @@ TMetaClass MakeMetaClass(const char* name, const TMetaClass* parent) {
 }
 
 // Defines Self::StaticClass and opens the body of Self::Publish (the parameter is p).
-#define Z5T8_IMPLEMENT_CLASS(Self, Base)                                                                    \
-  const ::z5t8::framework::TMetaClass& Self::StaticClass() {                                               \
-    static const ::z5t8::framework::TMetaClass meta =                                                      \
-        ::z5t8::framework::MakeMetaClass<Self>(#Self, &Base::StaticClass());                               \
-    return meta;                                                                                           \
-  }                                                                                                        \
+#define Z5T8_IMPLEMENT_CLASS(Self, Base)                                     \
+  const ::z5t8::framework::TMetaClass& Self::StaticClass() {                 \
+    static const ::z5t8::framework::TMetaClass meta =                        \
+        ::z5t8::framework::MakeMetaClass<Self>(#Self, &Base::StaticClass()); \
+    return meta;                                                             \
+  }                                                                          \
   void Self::Publish([[maybe_unused]] ::z5t8::framework::TPublisher<Self>& p)
 
 }  // namespace z5t8::framework

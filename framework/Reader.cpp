@@ -146,7 +146,8 @@ int32_t TReader::ReadInteger() {
       Read(b, 4);
       return int32_t(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
     }
-    default: PropValueError();
+    default:
+      PropValueError();
   }
 }
 
@@ -162,9 +163,12 @@ int64_t TReader::ReadInt64() {
 
 bool TReader::ReadBoolean() {
   switch (ReadValue()) {
-    case vaTrue: return true;
-    case vaFalse: return false;
-    default: PropValueError();
+    case vaTrue:
+      return true;
+    case vaFalse:
+      return false;
+    default:
+      PropValueError();
   }
 }
 
@@ -176,7 +180,8 @@ uint32_t Le32(const uint8_t* b) {
 
 std::string TReader::ReadString() {
   switch (ReadValue()) {
-    case vaString: return ReadStr();
+    case vaString:
+      return ReadStr();
     case vaLString:
     case vaUTF8String: {
       uint8_t b[4];
@@ -192,7 +197,8 @@ std::string TReader::ReadString() {
         units[i] = char16_t(uint8_t(bytes[2 * i]) | uint8_t(bytes[2 * i + 1]) << 8);
       return Utf16ToUtf8(units);
     }
-    default: PropValueError();
+    default:
+      PropValueError();
   }
 }
 
@@ -210,11 +216,16 @@ std::u16string TReader::ReadWideString() {
 
 std::string TReader::ReadIdent() {
   switch (ReadValue()) {
-    case vaIdent: return ReadStr();
-    case vaFalse: return "False";
-    case vaTrue: return "True";
-    case vaNil: return "nil";
-    default: PropValueError();
+    case vaIdent:
+      return ReadStr();
+    case vaFalse:
+      return "False";
+    case vaTrue:
+      return "True";
+    case vaNil:
+      return "nil";
+    default:
+      PropValueError();
   }
 }
 
@@ -225,21 +236,31 @@ void TReader::SkipValue() {
     case vaNull:
     case vaFalse:
     case vaTrue:
-    case vaNil: return;
+    case vaNil:
+      return;
     case vaList:
       while (!EndOfList()) SkipValue();
       ReadListEnd();
       return;
-    case vaInt8: return SkipBytes(1);
-    case vaInt16: return SkipBytes(2);
-    case vaInt32: return SkipBytes(4);
-    case vaExtended: return SkipBytes(10);
+    case vaInt8:
+      return SkipBytes(1);
+    case vaInt16:
+      return SkipBytes(2);
+    case vaInt32:
+      return SkipBytes(4);
+    case vaExtended:
+      return SkipBytes(10);
     case vaString:
-    case vaIdent: return SkipBytes(ReadByte());
+    case vaIdent:
+      return SkipBytes(ReadByte());
     case vaBinary:
     case vaLString:
-    case vaUTF8String: Read(b, 4); return SkipBytes(Le32(b));
-    case vaWString: Read(b, 4); return SkipBytes(uint64_t(Le32(b)) * 2);
+    case vaUTF8String:
+      Read(b, 4);
+      return SkipBytes(Le32(b));
+    case vaWString:
+      Read(b, 4);
+      return SkipBytes(uint64_t(Le32(b)) * 2);
     case vaSet:
       while (true) {
         uint8_t length = ReadByte();
@@ -259,11 +280,14 @@ void TReader::SkipValue() {
       }
       ReadListEnd();
       return;
-    case vaSingle: return SkipBytes(4);
+    case vaSingle:
+      return SkipBytes(4);
     case vaCurrency:
     case vaDate:
-    case vaInt64: return SkipBytes(8);
-    default: throw EReadError(SInvalidImage);
+    case vaInt64:
+      return SkipBytes(8);
+    default:
+      throw EReadError(SInvalidImage);
   }
 }
 
@@ -388,7 +412,8 @@ void TReader::ReadProperty(TPersistent* instance) {
   size_t start = 0;
   while (true) {
     size_t dot = name.find('.', start);
-    std::string_view segment = std::string_view(name).substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+    std::string_view segment =
+        std::string_view(name).substr(start, dot == std::string::npos ? std::string::npos : dot - start);
     if (dot == std::string::npos) {
       if (const TPropInfo* info = target->ClassType().FindProperty(segment)) {
         ReadPropValue(target, *info);
@@ -422,7 +447,9 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& info) {
         info.SetOrd(*instance, ReadInteger());
       }
       return;
-    case TPropKind::Int64: info.SetOrd(*instance, ReadInt64()); return;
+    case TPropKind::Int64:
+      info.SetOrd(*instance, ReadInt64());
+      return;
     case TPropKind::Enumeration: {
       if (NextValue() != vaIdent) PropValueError();
       int value = info.Enum->ValueOf(ReadIdent());
@@ -434,9 +461,12 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& info) {
       TValueType next = NextValue();
       if (next == vaIdent) {
         std::string ident = ReadIdent();
-        if (SameText(ident, "True")) info.SetOrd(*instance, 1);
-        else if (SameText(ident, "False")) info.SetOrd(*instance, 0);
-        else PropValueError();
+        if (SameText(ident, "True"))
+          info.SetOrd(*instance, 1);
+        else if (SameText(ident, "False"))
+          info.SetOrd(*instance, 0);
+        else
+          PropValueError();
       } else {
         info.SetOrd(*instance, ReadBoolean());
       }
@@ -455,8 +485,12 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& info) {
       info.SetOrd(*instance, bits);
       return;
     }
-    case TPropKind::String: info.SetStr(*instance, ReadString()); return;
-    case TPropKind::WideString: info.SetWStr(*instance, ReadWideString()); return;
+    case TPropKind::String:
+      info.SetStr(*instance, ReadString());
+      return;
+    case TPropKind::WideString:
+      info.SetWStr(*instance, ReadWideString());
+      return;
     case TPropKind::Object: {
       auto* collection = dynamic_cast<TCollection*>(info.GetObj(*instance));
       if (!collection || NextValue() != vaCollection) PropValueError();
@@ -466,9 +500,12 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& info) {
     }
     case TPropKind::Component: {
       TValueType next = ReadValue();
-      if (next == vaNil) info.SetComp(*instance, nullptr);
-      else if (next == vaIdent) FFixups.push_back({instance, &info, ReadStr()});
-      else PropValueError();
+      if (next == vaNil)
+        info.SetComp(*instance, nullptr);
+      else if (next == vaIdent)
+        FFixups.push_back({instance, &info, ReadStr()});
+      else
+        PropValueError();
       return;
     }
     case TPropKind::Method: {
@@ -519,7 +556,8 @@ void TReader::FixupReferences() {
     if (FRoot) found = SameText(head, FRoot->Name()) ? FRoot : FRoot->FindComponent(head);
     while (found && dot != std::string_view::npos) {
       size_t next = name.find('.', dot + 1);
-      found = found->FindComponent(name.substr(dot + 1, next == std::string_view::npos ? next : next - dot - 1));
+      found =
+          found->FindComponent(name.substr(dot + 1, next == std::string_view::npos ? next : next - dot - 1));
       dot = next;
     }
     // A name that no component of this stream has stays unset.

@@ -41,8 +41,8 @@ bool ReadComponentRes(std::string_view name, TComponent* instance) {
 
 bool InitInheritedComponent(TComponent* instance, const TMetaClass& rootAncestor) {
   std::vector<const TMetaClass*> chain;
-  for (const TMetaClass* c = &instance->ClassType(); c && c != &rootAncestor && c != &TComponent::StaticClass();
-       c = c->ClassParent())
+  for (const TMetaClass* c = &instance->ClassType();
+       c && c != &rootAncestor && c != &TComponent::StaticClass(); c = c->ClassParent())
     chain.push_back(c);
   bool found = false;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it)

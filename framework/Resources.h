@@ -21,7 +21,9 @@ std::span<const uint8_t> FindResource(std::string_view name);
 
 // What the generated resource sources instantiate, one per embedded file.
 struct TResourceRegistrar {
-  TResourceRegistrar(const char* name, const uint8_t* data, size_t size) { RegisterResource(name, data, size); }
+  TResourceRegistrar(const char* name, const uint8_t* data, size_t size) {
+    RegisterResource(name, data, size);
+  }
 };
 
 // A read-only stream over an embedded resource; EResNotFound "Resource %s not found".

@@ -107,7 +107,8 @@ void TStrings::DefineProperties(TFiler& filer) {
 }
 
 void TStringList::CheckIndex(int index, int limit) const {
-  if (index < 0 || index > limit) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  if (index < 0 || index > limit)
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
 std::string TStringList::Get(int index) const {
@@ -152,8 +153,10 @@ void TStringList::Changed() {
 }
 
 void TStringList::SetUpdateState(bool updating) {
-  if (updating) Changing();
-  else Changed();
+  if (updating)
+    Changing();
+  else
+    Changed();
 }
 
 }  // namespace z5t8::framework

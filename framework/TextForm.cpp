@@ -61,8 +61,10 @@ std::string ExactDecimal(F value, int maxDigits, F (*parse)(const char*, char**)
   if (!std::isfinite(value)) return {};
   char text[64];
   for (int digits = 1; digits <= maxDigits; ++digits) {
-    if constexpr (std::is_same_v<F, long double>) std::snprintf(text, sizeof text, "%.*Lg", digits, value);
-    else std::snprintf(text, sizeof text, "%.*g", digits, double(value));
+    if constexpr (std::is_same_v<F, long double>)
+      std::snprintf(text, sizeof text, "%.*Lg", digits, value);
+    else
+      std::snprintf(text, sizeof text, "%.*g", digits, double(value));
     F back = parse(text, nullptr);
     if (std::memcmp(&back, &value, sizeof(F) == 16 ? 10 : sizeof(F)) == 0) {
       std::string s = text;
@@ -162,8 +164,10 @@ private:
       if (u >= 32 && u < 127) {
         if (!quoted) Put("'");
         quoted = true;
-        if (u == '\'') Put("''");
-        else FText += char(u);
+        if (u == '\'')
+          Put("''");
+        else
+          FText += char(u);
       } else {
         if (quoted) Put("'");
         quoted = false;
@@ -196,8 +200,12 @@ private:
         return;
       case vaInt8:
       case vaInt16:
-      case vaInt32: Put(std::to_string(FReader.ReadInteger())); return;
-      case vaInt64: Put(std::to_string(FReader.ReadInt64())); return;
+      case vaInt32:
+        Put(std::to_string(FReader.ReadInteger()));
+        return;
+      case vaInt64:
+        Put(std::to_string(FReader.ReadInt64()));
+        return;
       case vaExtended: {
         FReader.ReadValue();
         std::string bytes = FReader.ReadBytes(10);
@@ -236,7 +244,9 @@ private:
         return;
       }
       case vaString:
-      case vaLString: PutUnits(ByteUnits(FReader.ReadString()), indent + 2); return;
+      case vaLString:
+        PutUnits(ByteUnits(FReader.ReadString()), indent + 2);
+        return;
       case vaUTF8String: {
         FReader.ReadValue();
         std::string length = FReader.ReadBytes(4);
@@ -260,9 +270,18 @@ private:
         Put(ident);
         return;
       }
-      case vaFalse: FReader.ReadValue(); Put("False"); return;
-      case vaTrue: FReader.ReadValue(); Put("True"); return;
-      case vaNil: FReader.ReadValue(); Put("nil"); return;
+      case vaFalse:
+        FReader.ReadValue();
+        Put("False");
+        return;
+      case vaTrue:
+        FReader.ReadValue();
+        Put("True");
+        return;
+      case vaNil:
+        FReader.ReadValue();
+        Put("nil");
+        return;
       case vaBinary: {
         FReader.ReadValue();
         std::string bytes = FReader.ReadBytes(LoadLe(FReader.ReadBytes(4)));
@@ -311,7 +330,8 @@ private:
         Put(">");
         return;
       }
-      default: throw EReadError(SInvalidImage);
+      default:
+        throw EReadError(SInvalidImage);
     }
   }
 
@@ -356,7 +376,8 @@ private:
   char At(size_t i) const { return i < FText.size() ? FText[i] : '\0'; }
 
   void Next() {
-    while (FPos < FText.size() && (FText[FPos] == ' ' || FText[FPos] == '\t' || FText[FPos] == '\r' || FText[FPos] == '\n')) {
+    while (FPos < FText.size() &&
+           (FText[FPos] == ' ' || FText[FPos] == '\t' || FText[FPos] == '\r' || FText[FPos] == '\n')) {
       if (FText[FPos] == '\n') ++FLine;
       ++FPos;
     }
@@ -373,7 +394,8 @@ private:
       FValue = std::string(FText.substr(start, FPos - start));
       char n = At(FPos);
       FTok = (n == '\'' || n == '#' || n == '{') ? Tok::Typed : Tok::Ident;
-    } else if (Digit(c) || c == '$' || ((c == '-' || c == '+') && (Digit(At(FPos + 1)) || At(FPos + 1) == '$'))) {
+    } else if (Digit(c) || c == '$' ||
+               ((c == '-' || c == '+') && (Digit(At(FPos + 1)) || At(FPos + 1) == '$'))) {
       if (c == '-' || c == '+') ++FPos;
       if (At(FPos) == '$') {
         ++FPos;
@@ -410,7 +432,8 @@ private:
   }
   bool IsKeyword(std::string_view word) const { return FTok == Tok::Ident && SameText(FValue, word); }
   std::string ExpectIdent(bool dotted) {
-    if (FTok != Tok::Ident || (!dotted && FValue.find('.') != std::string::npos)) Error("Identifier expected");
+    if (FTok != Tok::Ident || (!dotted && FValue.find('.') != std::string::npos))
+      Error("Identifier expected");
     std::string ident = FValue;
     if (ident.size() > 255) Error("Identifier too long");
     Next();
@@ -431,12 +454,16 @@ private:
     uint64_t acc = 0;
     for (; i < text.size(); ++i) {
       char c = text[i];
-      int d = Digit(c) ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : 99;
+      int d = Digit(c)                 ? c - '0'
+              : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+              : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                       : 99;
       if (d >= base) Error("Invalid integer " + text);
       if (acc > (UINT64_MAX - uint64_t(d)) / uint64_t(base)) Error("Integer out of range " + text);
       acc = acc * uint64_t(base) + uint64_t(d);
     }
-    if (negative ? acc > uint64_t(INT64_MAX) + 1 : acc > uint64_t(INT64_MAX)) Error("Integer out of range " + text);
+    if (negative ? acc > uint64_t(INT64_MAX) + 1 : acc > uint64_t(INT64_MAX))
+      Error("Integer out of range " + text);
     return negative ? int64_t(uint64_t(0) - acc) : int64_t(acc);
   }
 
@@ -490,7 +517,8 @@ private:
     int64_t scaled;
     if (__builtin_mul_overflow(units, int64_t(10000), &scaled)) Error("Currency out of range " + text);
     int64_t part = std::stoll(fraction);
-    if (__builtin_add_overflow(scaled, negative ? -part : part, &scaled)) Error("Currency out of range " + text);
+    if (__builtin_add_overflow(scaled, negative ? -part : part, &scaled))
+      Error("Currency out of range " + text);
     FWriter.WriteValue(vaCurrency);
     uint8_t b[8];
     for (int i = 0; i < 8; ++i) b[i] = uint8_t(uint64_t(scaled) >> (8 * i));
@@ -512,7 +540,8 @@ private:
         if (FText[FPos] == '\'') {
           ++FPos;
           while (true) {
-            if (FPos >= FText.size() || FText[FPos] == '\n' || FText[FPos] == '\r') Error("Unterminated string");
+            if (FPos >= FText.size() || FText[FPos] == '\n' || FText[FPos] == '\r')
+              Error("Unterminated string");
             if (FText[FPos] == '\'') {
               if (At(FPos + 1) != '\'') break;
               ++FPos;
@@ -561,8 +590,10 @@ private:
       std::u16string text;
       for (const Unit& u : units) {
         if (!u.Literal && u.Value > 0xFFFF) Error("Character value out of range");
-        if (u.Literal) AppendUtf16(text, u.Value);
-        else text += char16_t(u.Value);
+        if (u.Literal)
+          AppendUtf16(text, u.Value);
+        else
+          text += char16_t(u.Value);
       }
       if (text.size() > UINT32_MAX) Error("String too long");
       return FWriter.WriteWideString(text);
@@ -626,25 +657,34 @@ private:
     }
     if (n != '{') Error("Invalid value " + type);
     std::string bytes = ParseHexBlock();
-    if (SameText(type, "Extended") && bytes.size() == 10) FWriter.WriteValue(vaExtended);
-    else if (SameText(type, "Single") && bytes.size() == 4) FWriter.WriteValue(vaSingle);
-    else if (SameText(type, "Date") && bytes.size() == 8) FWriter.WriteValue(vaDate);
-    else Error("Invalid value " + type);
+    if (SameText(type, "Extended") && bytes.size() == 10)
+      FWriter.WriteValue(vaExtended);
+    else if (SameText(type, "Single") && bytes.size() == 4)
+      FWriter.WriteValue(vaSingle);
+    else if (SameText(type, "Date") && bytes.size() == 8)
+      FWriter.WriteValue(vaDate);
+    else
+      Error("Invalid value " + type);
     WriteRaw(bytes.data(), bytes.size());
   }
 
   void ConvertValue() {
     Depth depth(FDepth, *this);
     switch (FTok) {
-      case Tok::Number: return ConvertNumber();
-      case Tok::String: return ConvertString(0);
-      case Tok::Typed: return ConvertTyped();
+      case Tok::Number:
+        return ConvertNumber();
+      case Tok::String:
+        return ConvertString(0);
+      case Tok::Typed:
+        return ConvertTyped();
       case Tok::Ident: {
         std::string ident = ExpectIdent(true);
         return FWriter.WriteIdent(ident);
       }
-      case Tok::End: Error("Value expected");
-      case Tok::Symbol: break;
+      case Tok::End:
+        Error("Value expected");
+      case Tok::Symbol:
+        break;
     }
     char c = FValue[0];
     if (c == '[') {
@@ -716,9 +756,12 @@ private:
   void ConvertObject() {
     Depth depth(FDepth, *this);
     uint8_t flags = 0;
-    if (IsKeyword("inherited")) flags = ffInherited;
-    else if (IsKeyword("inline")) flags = ffInline;
-    else if (!IsKeyword("object")) Error("'object' expected");
+    if (IsKeyword("inherited"))
+      flags = ffInherited;
+    else if (IsKeyword("inline"))
+      flags = ffInline;
+    else if (!IsKeyword("object"))
+      Error("'object' expected");
     Next();
     std::string name;
     std::string className = ExpectIdent(false);
@@ -778,7 +821,8 @@ void ObjectTextToBinary(TStream& input, TStream& output) {
   TMemoryStream text;
   int64_t count = input.Size() - input.Position();
   if (count > 0) text.CopyFrom(input, count);
-  TextToBinary(std::string_view(reinterpret_cast<const char*>(text.Memory()), size_t(text.Size())), output).Run();
+  TextToBinary(std::string_view(reinterpret_cast<const char*>(text.Memory()), size_t(text.Size())), output)
+      .Run();
 }
 
 std::string ObjectTextToBinary(std::string_view text) { return ObjectTextToBinary(text, TBinaryIncludes()); }

@@ -20,7 +20,8 @@ void TWriter::WriteSignature() { WriteBytes(FilerSignature, 4); }
 void TWriter::WriteValue(TValueType value) { FStream.WriteByte(value); }
 
 void TWriter::WriteStr(std::string_view text) {
-  if (text.size() > 255) throw EWriteError("Short string longer than 255 characters: " + std::string(text.substr(0, 32)));
+  if (text.size() > 255)
+    throw EWriteError("Short string longer than 255 characters: " + std::string(text.substr(0, 32)));
   FStream.WriteByte(uint8_t(text.size()));
   WriteBytes(text.data(), text.size());
 }

@@ -47,56 +47,57 @@ inline constexpr std::uint32_t Baudrate_Settle_Pause = 100;
 
 class CComport {
 public:
-    explicit CComport(SerialSystem& system = platform::serial::Default_Serial_System());
-    // Closes nothing: the owner closes the port before it ends.
-    ~CComport() = default;
-    CComport(const CComport&) = delete;
-    CComport& operator=(const CComport&) = delete;
+  explicit CComport(SerialSystem& system = platform::serial::Default_Serial_System());
+  // Closes nothing: the owner closes the port before it ends.
+  ~CComport() = default;
+  CComport(const CComport&) = delete;
+  CComport& operator=(const CComport&) = delete;
 
-    // The port ("\\.\COM<n>"): closes the previous one, opens exclusively and
-    // sets it up. A failure after the open leaves the port open.
-    bool Open_Port(const std::string& path);
-    void Close_Port();
-    bool Set_Baudrate(std::uint32_t rate);
-    // True only when exactly n bytes arrived within timeout ms for the whole
-    // call (0: keep the port's time-outs).
-    bool Read_Data(void* buffer, std::uint32_t n, std::uint32_t timeout);
-    bool Write_Data(const void* buffer, std::uint32_t n);
-    std::uint32_t Get_InQueue_Count();
-    bool Purge_Port();
-    void Delay(std::uint32_t milliseconds);
+  // The port ("\\.\COM<n>"): closes the previous one, opens exclusively and
+  // sets it up. A failure after the open leaves the port open.
+  bool Open_Port(const std::string& path);
+  void Close_Port();
+  bool Set_Baudrate(std::uint32_t rate);
+  // True only when exactly n bytes arrived within timeout ms for the whole
+  // call (0: keep the port's time-outs).
+  bool Read_Data(void* buffer, std::uint32_t n, std::uint32_t timeout);
+  bool Write_Data(const void* buffer, std::uint32_t n);
+  std::uint32_t Get_InQueue_Count();
+  bool Purge_Port();
+  void Delay(std::uint32_t milliseconds);
 
-    bool Set_ProgressBar(ProgressBar* bar);
-    bool Init_Progress(std::uint32_t max);
-    bool Step_Progress(std::uint32_t increment);
+  bool Set_ProgressBar(ProgressBar* bar);
+  bool Init_Progress(std::uint32_t max);
+  bool Step_Progress(std::uint32_t increment);
 
-    // The boot-ROM protocol.
-    bool Brom_Ack(std::uint8_t command);
-    bool Wait_Byte(std::uint8_t expected, std::uint32_t timeout);
-    bool Brom_Sync();
-    // Searches every listed port, pass after pass, until a boot ROM answers
-    // (true, port open) or the port list cannot be had (false, after a message).
-    bool Find_Brom_Port(std::uint16_t& port);
-    bool Brom_Erase(std::uint32_t size);
-    bool Brom_Download(std::uint32_t size, const std::uint8_t* data, std::uint32_t block, std::uint8_t checksum);
-    bool Brom_Read_Byte(std::uint8_t& value);
-    // Reads a record into dest; bytes past capacity are read from the line and
-    // dropped, and dest keeps what lies beyond the record.
-    bool Brom_Read_String(char* dest, std::uint32_t capacity);
-    bool Brom_Write_Byte(std::uint8_t value);
-    // Appends a comma to text, then sends it as a record.
-    bool Brom_Write_String(std::string& text);
-    bool Brom_Finish();
+  // The boot-ROM protocol.
+  bool Brom_Ack(std::uint8_t command);
+  bool Wait_Byte(std::uint8_t expected, std::uint32_t timeout);
+  bool Brom_Sync();
+  // Searches every listed port, pass after pass, until a boot ROM answers
+  // (true, port open) or the port list cannot be had (false, after a message).
+  bool Find_Brom_Port(std::uint16_t& port);
+  bool Brom_Erase(std::uint32_t size);
+  bool Brom_Download(std::uint32_t size, const std::uint8_t* data, std::uint32_t block,
+                     std::uint8_t checksum);
+  bool Brom_Read_Byte(std::uint8_t& value);
+  // Reads a record into dest; bytes past capacity are read from the line and
+  // dropped, and dest keeps what lies beyond the record.
+  bool Brom_Read_String(char* dest, std::uint32_t capacity);
+  bool Brom_Write_Byte(std::uint8_t value);
+  // Appends a comma to text, then sends it as a record.
+  bool Brom_Write_String(std::string& text);
+  bool Brom_Finish();
 
-    Handle handle = platform::serial::INVALID_HANDLE_VALUE;
-    ProgressBar* progress_bar = nullptr;
+  Handle handle = platform::serial::INVALID_HANDLE_VALUE;
+  ProgressBar* progress_bar = nullptr;
 
 private:
-    bool Write_Byte(std::uint8_t value) { return Write_Data(&value, 1); }
-    bool Read_Byte(std::uint8_t& value, std::uint32_t timeout) { return Read_Data(&value, 1, timeout); }
-    bool Write_Size(std::uint32_t size);
+  bool Write_Byte(std::uint8_t value) { return Write_Data(&value, 1); }
+  bool Read_Byte(std::uint8_t& value, std::uint32_t timeout) { return Read_Data(&value, 1, timeout); }
+  bool Write_Size(std::uint32_t size);
 
-    SerialSystem& system_;
+  SerialSystem& system_;
 };
 
-} // namespace z5t8::link
+}  // namespace z5t8::link

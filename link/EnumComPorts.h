@@ -31,4 +31,4 @@ bool Enum_From_DosDevices(std::vector<std::uint16_t>& list, SerialSystem& system
 bool Is_Com_Name(const std::string& text);
 bool Is_Port_Present(std::uint16_t number, std::uint32_t subtype, SerialSystem& system);
 
-} // namespace z5t8::link
+}  // namespace z5t8::link

@@ -19,4 +19,4 @@ void Set_Message_Box(Message_Box box);
 void Process_Messages();
 void Show_Message(const std::string& text);
 
-} // namespace z5t8::link
+}  // namespace z5t8::link

@@ -72,7 +72,8 @@ void BM_WriteComponentTree(benchmark::State& state) {
 BENCHMARK(BM_WriteComponentTree)->Arg(400);
 
 void BM_LayoutBinaryToText(benchmark::State& state) {
-  std::ifstream in(std::string(Z5T8_SOURCE_DIR) + "/framework/fuzz/binary-corpus/TFORM1.bin", std::ios::binary);
+  std::ifstream in(std::string(Z5T8_SOURCE_DIR) + "/framework/fuzz/binary-corpus/TFORM1.bin",
+                   std::ios::binary);
   std::ostringstream data;
   data << in.rdbuf();
   std::string bytes = data.str();
@@ -93,9 +94,13 @@ BENCHMARK(BM_LayoutTextToBinary);
 
 // The theme data inside the layout is one large binary value.
 void BM_ReadLargeBinaryValue(benchmark::State& state) {
-  std::string bytes = "TPF0" + std::string("\x09TFuzzRoot\x01R\x05Items\x0E\x01\x04" "Blob\x0A", 26);
+  std::string bytes = "TPF0" + std::string(
+                                   "\x09TFuzzRoot\x01R\x05Items\x0E\x01\x04"
+                                   "Blob\x0A",
+                                   26);
   uint32_t size = 58189;
-  bytes += std::string(reinterpret_cast<const char*>(&size), 4) + std::string(size, '\x5A') + std::string(4, '\0');
+  bytes +=
+      std::string(reinterpret_cast<const char*>(&size), 4) + std::string(size, '\x5A') + std::string(4, '\0');
   for (auto _ : state) {
     TCustomMemoryStream stream(bytes.data(), int64_t(bytes.size()));
     TComponent* root = ReadComponent(stream, nullptr);

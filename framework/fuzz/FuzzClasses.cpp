@@ -18,7 +18,9 @@ Z5T8_IMPLEMENT_CLASS(TFuzzThing, TComponent) {
   p.String("Text", &TFuzzThing::Text, &TFuzzThing::Text);
   p.WideString("Caption", &TFuzzThing::Caption, &TFuzzThing::Caption);
   p.Integer("Color", &TFuzzThing::Color, &TFuzzThing::Color).Idents(ColorIdents()).Default(clWindow);
-  p.Integer("Charset", &TFuzzThing::Charset, &TFuzzThing::Charset).Idents(CharsetIdents()).Default(DEFAULT_CHARSET);
+  p.Integer("Charset", &TFuzzThing::Charset, &TFuzzThing::Charset)
+      .Idents(CharsetIdents())
+      .Default(DEFAULT_CHARSET);
   p.Object("Font", &TFuzzThing::Font);
   p.Object("Items", &TFuzzThing::Items);
   p.Object("Lines", &TFuzzThing::Lines);

@@ -113,8 +113,10 @@ void TApplication::ShowException(const std::exception& e) {
 }
 
 void TApplication::HandleException(TObject*, const std::exception& e) {
-  if (OnException) OnException(this, e);
-  else ShowException(e);
+  if (OnException)
+    OnException(this, e);
+  else
+    ShowException(e);
 }
 
 void TApplication::Minimize() {
@@ -149,7 +151,8 @@ bool TApplication::MouseEntered(TControl* control) {
 
 void TApplication::MouseLeft(TWinControl* window) {
   if (!FMouseControl) return;
-  if (FMouseControl == window || (FMouseControl->Parent() == window && !dynamic_cast<TWinControl*>(FMouseControl))) {
+  if (FMouseControl == window ||
+      (FMouseControl->Parent() == window && !dynamic_cast<TWinControl*>(FMouseControl))) {
     TControl* old = FMouseControl;
     FMouseControl = nullptr;
     old->Perform(CM_MOUSELEAVE, 0, 0);

@@ -17,7 +17,9 @@ constexpr const char* SInvalidBitmap = "Bitmap image is not valid";
 constexpr int64_t MaxPixels = 64 * 1024 * 1024;
 
 uint16_t U16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-uint32_t U32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+uint32_t U32(const uint8_t* p) {
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
 
 // Expands a channel given by a bit mask to 8 bits.
 uint8_t Channel(uint32_t value, uint32_t mask) {
@@ -67,8 +69,10 @@ void TBitmap::SetPixelFormat(TPixelFormat value) {
 }
 
 void TBitmap::SetHandleType(TBitmapHandleType value) {
-  if (value == bmDDB) SetPixelFormat(pfDevice);
-  else if (FPixelFormat == pfDevice) SetPixelFormat(pf24bit);
+  if (value == bmDDB)
+    SetPixelFormat(pfDevice);
+  else if (FPixelFormat == pfDevice)
+    SetPixelFormat(pf24bit);
 }
 
 TCanvas* TBitmap::Canvas() {
@@ -153,7 +157,8 @@ void TBitmap::LoadFromStream(TStream& stream) {
     stream.ReadBuffer(raw.data(), int64_t(raw.size()));
     palette.assign(1u << bitCount, 0);
     for (uint32_t i = 0; i < count; ++i)
-      palette[i] = pg::Pixel(raw[i * entry]) | pg::Pixel(raw[i * entry + 1]) << 8 | pg::Pixel(raw[i * entry + 2]) << 16;
+      palette[i] = pg::Pixel(raw[i * entry]) | pg::Pixel(raw[i * entry + 1]) << 8 |
+                   pg::Pixel(raw[i * entry + 2]) << 16;
   }
 
   int64_t stride = ((int64_t(width) * bitCount + 31) / 32) * 4;
@@ -168,15 +173,24 @@ void TBitmap::LoadFromStream(TStream& stream) {
     for (int32_t x = 0; x < width; ++x) {
       pg::Pixel p = 0;
       switch (bitCount) {
-        case 1: p = palette[(line[x / 8] >> (7 - x % 8)) & 1]; break;
-        case 4: p = palette[(line[x / 2] >> (x % 2 ? 0 : 4)) & 0xF]; break;
-        case 8: p = palette[line[x]]; break;
+        case 1:
+          p = palette[(line[x / 8] >> (7 - x % 8)) & 1];
+          break;
+        case 4:
+          p = palette[(line[x / 2] >> (x % 2 ? 0 : 4)) & 0xF];
+          break;
+        case 8:
+          p = palette[line[x]];
+          break;
         case 16: {
           uint32_t v = U16(&line[size_t(x) * 2]);
-          p = pg::Pixel(Channel(v, masks[2])) | pg::Pixel(Channel(v, masks[1])) << 8 | pg::Pixel(Channel(v, masks[0])) << 16;
+          p = pg::Pixel(Channel(v, masks[2])) | pg::Pixel(Channel(v, masks[1])) << 8 |
+              pg::Pixel(Channel(v, masks[0])) << 16;
           break;
         }
-        case 24: p = pg::Pixel(line[x * 3]) | pg::Pixel(line[x * 3 + 1]) << 8 | pg::Pixel(line[x * 3 + 2]) << 16; break;
+        case 24:
+          p = pg::Pixel(line[x * 3]) | pg::Pixel(line[x * 3 + 1]) << 8 | pg::Pixel(line[x * 3 + 2]) << 16;
+          break;
         case 32: {
           uint32_t v = U32(&line[size_t(x) * 4]);
           if (compression == BI_BITFIELDS)
@@ -193,8 +207,12 @@ void TBitmap::LoadFromStream(TStream& stream) {
   FSurface = std::move(surface);
   FDC.selectSurface(&FSurface);
   static constexpr TPixelFormat formats[] = {pf1bit, pf4bit, pf8bit};
-  FPixelFormat = bitCount == 1 ? formats[0] : bitCount == 4 ? formats[1] : bitCount == 8 ? formats[2]
-               : bitCount == 16 ? pf16bit : bitCount == 24 ? pf24bit : pf32bit;
+  FPixelFormat = bitCount == 1    ? formats[0]
+                 : bitCount == 4  ? formats[1]
+                 : bitCount == 8  ? formats[2]
+                 : bitCount == 16 ? pf16bit
+                 : bitCount == 24 ? pf24bit
+                                  : pf32bit;
   Changed();
 }
 
@@ -239,7 +257,8 @@ pg::BrushPattern BrushPatternOf(TBitmap& bitmap) {
   if (bitmap.Empty()) return pattern;
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
-      pattern[y * 8 + x] = pg::colorFromPixel(bitmap.Surface().pixel(x % bitmap.Width(), y % bitmap.Height()));
+      pattern[y * 8 + x] =
+          pg::colorFromPixel(bitmap.Surface().pixel(x % bitmap.Width(), y % bitmap.Height()));
   return pattern;
 }
 

@@ -45,13 +45,26 @@ platform::gui::Brush TBrush::Realize() const {
     for (int x = 0; x < 8; ++x) {
       bool on = false;
       switch (FStyle) {
-        case bsHorizontal: on = y == 7; break;
-        case bsVertical: on = x == 7; break;
-        case bsFDiagonal: on = x == y; break;
-        case bsBDiagonal: on = x + y == 7; break;
-        case bsCross: on = x == 7 || y == 7; break;
-        case bsDiagCross: on = x == y || x + y == 7; break;
-        default: break;
+        case bsHorizontal:
+          on = y == 7;
+          break;
+        case bsVertical:
+          on = x == 7;
+          break;
+        case bsFDiagonal:
+          on = x == y;
+          break;
+        case bsBDiagonal:
+          on = x + y == 7;
+          break;
+        case bsCross:
+          on = x == 7 || y == 7;
+          break;
+        case bsDiagCross:
+          on = x == y || x + y == 7;
+          break;
+        default:
+          break;
       }
       pattern[y * 8 + x] = on ? c : 0x00FFFFFF;
     }

@@ -10,7 +10,16 @@ namespace z5t8::framework {
 
 class TBitmap;
 
-enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+enum TBrushStyle {
+  bsSolid,
+  bsClear,
+  bsHorizontal,
+  bsVertical,
+  bsFDiagonal,
+  bsBDiagonal,
+  bsCross,
+  bsDiagCross
+};
 
 // The canvas's fill settings. A brush bitmap (the top-left 8 by 8 pixels)
 // replaces the style, as the halftone fills need.

@@ -53,7 +53,8 @@ void TButton::SetDefault(bool value) {
 }
 
 void TButton::Click() {
-  if (TCustomForm* form = GetParentForm(this); form && FModalResult != mrNone) form->SetModalResult(FModalResult);
+  if (TCustomForm* form = GetParentForm(this); form && FModalResult != mrNone)
+    form->SetModalResult(FModalResult);
   TCustomControl::Click();
 }
 
@@ -169,8 +170,10 @@ void TButton::CMFocusChanged(TMessage& message) {
 
 void TButton::CMEnterExit(TMessage& message) {
   Invalidate();
-  if (message.Msg == CM_ENTER) TCustomControl::CMEnter(message);
-  else TCustomControl::CMExit(message);
+  if (message.Msg == CM_ENTER)
+    TCustomControl::CMEnter(message);
+  else
+    TCustomControl::CMExit(message);
 }
 
 void TButton::CMTextChanged(TMessage&) { Invalidate(); }

@@ -20,7 +20,9 @@ using TPoint = platform::gui::Point;
 using TSize = platform::gui::Size;
 
 inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+inline TRect Bounds(int left, int top, int width, int height) {
+  return {left, top, left + width, top + height};
+}
 inline TPoint Point(int x, int y) { return {x, y}; }
 
 // Drawing with a pen, a brush and a font on a device context. The canvas
@@ -40,7 +42,9 @@ public:
 
   // Nested locks keep the context bound while a paint runs.
   void Lock() { ++FLockCount; }
-  void Unlock() { if (FLockCount > 0) --FLockCount; }
+  void Unlock() {
+    if (FLockCount > 0) --FLockCount;
+  }
   int LockCount() const { return FLockCount; }
 
   TFont* Font() { return FFont.get(); }

@@ -17,7 +17,8 @@ namespace pg = platform::gui;
 
 namespace {
 
-const std::string_view AlignNames[] = {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"};
+const std::string_view AlignNames[] = {"alNone",  "alTop",    "alBottom", "alLeft",
+                                       "alRight", "alClient", "alCustom"};
 const TEnumInfo AlignInfo{"TAlign", AlignNames};
 const std::string_view AnchorNames[] = {"akLeft", "akTop", "akRight", "akBottom"};
 const TEnumInfo AnchorInfo{"TAnchorKind", AnchorNames};
@@ -49,20 +50,25 @@ Z5T8_IMPLEMENT_CLASS(TControl, TComponent) {
   p.Integer("Width", &TControl::Width, &TControl::SetWidth);
   p.Integer("Height", &TControl::Height, &TControl::SetHeight);
   p.Enum("Align", AlignInfo, &TControl::Align, &TControl::SetAlign).Default(alNone);
-  p.Set("Anchors", AnchorInfo, &TControl::Anchors, &TControl::SetAnchors).Default(TAnchors{akLeft, akTop}.Bits());
+  p.Set("Anchors", AnchorInfo, &TControl::Anchors, &TControl::SetAnchors)
+      .Default(TAnchors{akLeft, akTop}.Bits());
   p.Object("Constraints", &TControl::Constraints);
-  p.WideString("Caption", [](const TControl& c) { return const_cast<TControl&>(c).GetText(); },
-               [](TControl& c, const std::u16string& v) { c.SetText(v); })
+  p.WideString(
+       "Caption", [](const TControl& c) { return const_cast<TControl&>(c).GetText(); },
+       [](TControl& c, const std::u16string& v) { c.SetText(v); })
       .Stored([](const TControl& c) { return c.ControlStyle().Contains(csSetCaption); });
   p.Boolean("Visible", &TControl::Visible, &TControl::SetVisible).Default(1);
   p.Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(1);
-  p.Integer("Color", &TControl::Color, &TControl::SetColor).Idents(ColorIdents())
+  p.Integer("Color", &TControl::Color, &TControl::SetColor)
+      .Idents(ColorIdents())
       .Stored([](const TControl& c) { return !c.ParentColor(); });
   p.Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(1);
   p.Object("Font", &TControl::Font).Stored([](const TControl& c) { return !c.ParentFont(); });
   p.Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(1);
   p.WideString("Hint", &TControl::Hint, &TControl::SetHint);
-  p.Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Stored([](const TControl& c) { return !c.ParentShowHint(); });
+  p.Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Stored([](const TControl& c) {
+    return !c.ParentShowHint();
+  });
   p.Boolean("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(1);
   p.Event("OnClick", &TControl::OnClick);
   p.Event("OnDblClick", &TControl::OnDblClick);
@@ -70,8 +76,9 @@ Z5T8_IMPLEMENT_CLASS(TControl, TComponent) {
   p.Event("OnMouseMove", &TControl::OnMouseMove);
   p.Event("OnMouseUp", &TControl::OnMouseUp);
   p.Event("OnResize", &TControl::OnResize);
-  for (uint32_t m : {pg::WM_LBUTTONDOWN, pg::WM_LBUTTONUP, pg::WM_LBUTTONDBLCLK, pg::WM_RBUTTONDOWN, pg::WM_RBUTTONUP,
-                     pg::WM_RBUTTONDBLCLK, pg::WM_MBUTTONDOWN, pg::WM_MBUTTONUP, pg::WM_MBUTTONDBLCLK})
+  for (uint32_t m :
+       {pg::WM_LBUTTONDOWN, pg::WM_LBUTTONUP, pg::WM_LBUTTONDBLCLK, pg::WM_RBUTTONDOWN, pg::WM_RBUTTONUP,
+        pg::WM_RBUTTONDBLCLK, pg::WM_MBUTTONDOWN, pg::WM_MBUTTONUP, pg::WM_MBUTTONDBLCLK})
     p.Message(m, &TControl::WMMouseButton);
   p.Message(pg::WM_MOUSEMOVE, &TControl::WMMouseMove);
   p.Message(CM_ENABLEDCHANGED, &TControl::CMEnabledChanged);
@@ -83,7 +90,9 @@ Z5T8_IMPLEMENT_CLASS(TControl, TComponent) {
 }
 
 TControl::TControl(TComponent* owner)
-    : TComponent(owner), FFont(std::make_unique<TFont>()), FConstraints(std::make_unique<TSizeConstraints>()) {
+    : TComponent(owner),
+      FFont(std::make_unique<TFont>()),
+      FConstraints(std::make_unique<TSizeConstraints>()) {
   WindowProc = [this](TMessage& m) { WndProc(m); };
   FControlStyle = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   FFont->OnChange = [this](TObject*) {
@@ -138,12 +147,16 @@ void TControl::ApplyAnchors(int parentWidth, int parentHeight) {
   if (!FAnchorsValid || FAlign != alNone) return;
   int left = FLeft, top = FTop, width = FWidth, height = FHeight;
   if (FAnchors.Contains(akRight)) {
-    if (FAnchors.Contains(akLeft)) width = std::max(0, parentWidth - FAnchorRight - left);
-    else left = parentWidth - FAnchorRight - width;
+    if (FAnchors.Contains(akLeft))
+      width = std::max(0, parentWidth - FAnchorRight - left);
+    else
+      left = parentWidth - FAnchorRight - width;
   }
   if (FAnchors.Contains(akBottom)) {
-    if (FAnchors.Contains(akTop)) height = std::max(0, parentHeight - FAnchorBottom - top);
-    else top = parentHeight - FAnchorBottom - height;
+    if (FAnchors.Contains(akTop))
+      height = std::max(0, parentHeight - FAnchorBottom - top);
+    else
+      top = parentHeight - FAnchorBottom - height;
   }
   SetBounds(left, top, width, height);
 }
@@ -189,7 +202,8 @@ void TControl::SetVisible(bool value) {
 
 bool TControl::Showing() const {
   if (!FVisible) return false;
-  if (auto* w = dynamic_cast<const TWinControl*>(this); w && !FParent) return w->HandleAllocated() && pg::IsWindowVisible(w->FHandle);
+  if (auto* w = dynamic_cast<const TWinControl*>(this); w && !FParent)
+    return w->HandleAllocated() && pg::IsWindowVisible(w->FHandle);
   return FParent && FParent->Showing();
 }
 
@@ -251,9 +265,12 @@ intptr_t TControl::Perform(uint32_t msg, uintptr_t wParam, intptr_t lParam) {
 void TControl::WndProc(TMessage& message) {
   // A control without double clicks sees a second press as a plain press.
   if (!FControlStyle.Contains(csDoubleClicks)) {
-    if (message.Msg == pg::WM_LBUTTONDBLCLK) message.Msg = pg::WM_LBUTTONDOWN;
-    else if (message.Msg == pg::WM_RBUTTONDBLCLK) message.Msg = pg::WM_RBUTTONDOWN;
-    else if (message.Msg == pg::WM_MBUTTONDBLCLK) message.Msg = pg::WM_MBUTTONDOWN;
+    if (message.Msg == pg::WM_LBUTTONDBLCLK)
+      message.Msg = pg::WM_LBUTTONDOWN;
+    else if (message.Msg == pg::WM_RBUTTONDBLCLK)
+      message.Msg = pg::WM_RBUTTONDOWN;
+    else if (message.Msg == pg::WM_MBUTTONDBLCLK)
+      message.Msg = pg::WM_MBUTTONDOWN;
   }
   Dispatch(message);
 }
@@ -269,13 +286,16 @@ void TControl::DefaultHandler(TMessage& message) {
       message.Result = static_cast<intptr_t>(n);
       return;
     }
-    case pg::WM_GETTEXTLENGTH: message.Result = static_cast<intptr_t>(FText.size()); return;
+    case pg::WM_GETTEXTLENGTH:
+      message.Result = static_cast<intptr_t>(FText.size());
+      return;
     case pg::WM_SETTEXT:
       FText = message.LParam ? reinterpret_cast<const char16_t*>(message.LParam) : u"";
       if (FParent && !dynamic_cast<TWinControl*>(this)) Invalidate();
       message.Result = 1;
       return;
-    default: return;
+    default:
+      return;
   }
 }
 
@@ -310,7 +330,8 @@ void TControl::SendToBack() {
   list.erase(std::find(list.begin(), list.end(), this));
   list.insert(list.begin(), this);
   if (auto* w = dynamic_cast<TWinControl*>(this); w && w->HandleAllocated())
-    pg::SetWindowPos(w->FHandle, pg::HWND_BOTTOM, 0, 0, 0, 0, pg::SWP_NOMOVE | pg::SWP_NOSIZE | pg::SWP_NOACTIVATE);
+    pg::SetWindowPos(w->FHandle, pg::HWND_BOTTOM, 0, 0, 0, 0,
+                     pg::SWP_NOMOVE | pg::SWP_NOSIZE | pg::SWP_NOACTIVATE);
   Invalidate();
 }
 
@@ -346,9 +367,13 @@ void TControl::Click() { OnClick(this); }
 void TControl::DblClick() { OnDblClick(this); }
 void TControl::Resize() { OnResize(this); }
 
-void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) { OnMouseDown(this, button, shift, x, y); }
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  OnMouseDown(this, button, shift, x, y);
+}
 void TControl::MouseMove(TShiftState shift, int x, int y) { OnMouseMove(this, shift, x, y); }
-void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) { OnMouseUp(this, button, shift, x, y); }
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  OnMouseUp(this, button, shift, x, y);
+}
 
 void TControl::DoMouseDown(TMessage& message, TMouseButton button, TShiftState shift) {
   TPoint p = pg::lParamToPoint(message.LParam);
@@ -364,21 +389,44 @@ void TControl::WMMouseButton(TMessage& message) {
   TMouseButton button = mbLeft;
   bool down = false, dbl = false;
   switch (message.Msg) {
-    case pg::WM_LBUTTONDOWN: down = true; break;
-    case pg::WM_LBUTTONDBLCLK: down = dbl = true; break;
-    case pg::WM_RBUTTONDOWN: button = mbRight; down = true; break;
-    case pg::WM_RBUTTONDBLCLK: button = mbRight; down = dbl = true; break;
-    case pg::WM_MBUTTONDOWN: button = mbMiddle; down = true; break;
-    case pg::WM_MBUTTONDBLCLK: button = mbMiddle; down = dbl = true; break;
-    case pg::WM_RBUTTONUP: button = mbRight; break;
-    case pg::WM_MBUTTONUP: button = mbMiddle; break;
-    default: break;
+    case pg::WM_LBUTTONDOWN:
+      down = true;
+      break;
+    case pg::WM_LBUTTONDBLCLK:
+      down = dbl = true;
+      break;
+    case pg::WM_RBUTTONDOWN:
+      button = mbRight;
+      down = true;
+      break;
+    case pg::WM_RBUTTONDBLCLK:
+      button = mbRight;
+      down = dbl = true;
+      break;
+    case pg::WM_MBUTTONDOWN:
+      button = mbMiddle;
+      down = true;
+      break;
+    case pg::WM_MBUTTONDBLCLK:
+      button = mbMiddle;
+      down = dbl = true;
+      break;
+    case pg::WM_RBUTTONUP:
+      button = mbRight;
+      break;
+    case pg::WM_MBUTTONUP:
+      button = mbMiddle;
+      break;
+    default:
+      break;
   }
   if (down) {
     if (button == mbLeft && FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
     if (button == mbLeft && FControlStyle.Contains(csClickEvents)) {
-      if (dbl) DblClick();
-      else FControlState.Include(csClicked);
+      if (dbl)
+        DblClick();
+      else
+        FControlState.Include(csClicked);
     }
     DefaultHandler(message);
     DoMouseDown(message, button, dbl ? TShiftState{ssDouble} : TShiftState{});
@@ -428,7 +476,9 @@ void TControl::CMParentColorChanged(TMessage&) {
 
 void TControl::ChangeScale(int multiplier, int divider) {
   if (multiplier == divider || divider == 0) return;
-  auto scale = [&](int v) { return static_cast<int>((static_cast<int64_t>(v) * multiplier + divider / 2) / divider); };
+  auto scale = [&](int v) {
+    return static_cast<int>((static_cast<int64_t>(v) * multiplier + divider / 2) / divider);
+  };
   SetBounds(scale(FLeft), scale(FTop), scale(FWidth), scale(FHeight));
   if (!FParentFont) FFont->SetSize(scale(FFont->Size()));
 }

@@ -24,15 +24,40 @@ enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
 
 enum TControlStyleFlag {
-  csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed, csSetCaption, csOpaque,
-  csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable, csNoStdEvents,
-  csDisplayDragImage, csReflector, csActionClient, csMenuEvents, csNeedsBorderPaint, csParentBackground
+  csAcceptsControls,
+  csCaptureMouse,
+  csDesignInteractive,
+  csClickEvents,
+  csFramed,
+  csSetCaption,
+  csOpaque,
+  csDoubleClicks,
+  csFixedWidth,
+  csFixedHeight,
+  csNoDesignVisible,
+  csReplicatable,
+  csNoStdEvents,
+  csDisplayDragImage,
+  csReflector,
+  csActionClient,
+  csMenuEvents,
+  csNeedsBorderPaint,
+  csParentBackground
 };
 using TControlStyle = TSet<TControlStyleFlag>;
 
 enum TControlStateFlag {
-  csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing, csCreating,
-  csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking
+  csLButtonDown,
+  csClicked,
+  csPalette,
+  csReadingState,
+  csAlignmentNeeded,
+  csFocusing,
+  csCreating,
+  csPaintCopy,
+  csCustomPaint,
+  csDestroyingHandle,
+  csDocking
 };
 using TControlState = TSet<TControlStateFlag>;
 
@@ -108,7 +133,10 @@ public:
   bool ParentColor() const { return FParentColor; }
   void SetParentColor(bool value);
   bool ShowHint() const { return FShowHint; }
-  void SetShowHint(bool value) { FShowHint = value; FParentShowHint = false; }
+  void SetShowHint(bool value) {
+    FShowHint = value;
+    FParentShowHint = false;
+  }
   bool ParentShowHint() const { return FParentShowHint; }
   void SetParentShowHint(bool value) { FParentShowHint = value; }
   const std::u16string& Hint() const { return FHint; }

@@ -59,7 +59,8 @@ TCustomForm* CreateMessageForm(std::u16string_view text, std::u16string_view cap
   button->SetModalResult(mrOk);
   button->SetDefault(true);
   button->SetCancel(true);
-  button->SetBounds((clientWidth - buttonWidth) / 2, margin + textRect.height() + 2 * spacing, buttonWidth, buttonHeight);
+  button->SetBounds((clientWidth - buttonWidth) / 2, margin + textRect.height() + 2 * spacing, buttonWidth,
+                    buttonHeight);
   form->SetActiveControl(button);
   return form.release();
 }

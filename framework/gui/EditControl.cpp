@@ -60,14 +60,17 @@ TEditControl::TEditControl(pg::HWND hwnd, pg::DWORD style)
       FMeasure(std::make_unique<TFontMeasure>(pg::Font())),
       FText(FMeasure.get()) {}
 
-TEditControl* TEditControl::Of(pg::HWND hwnd) { return static_cast<TEditControl*>(pg::GetPropW(hwnd, StateProp)); }
+TEditControl* TEditControl::Of(pg::HWND hwnd) {
+  return static_cast<TEditControl*>(pg::GetPropW(hwnd, StateProp));
+}
 
 int TEditControl::LineHeight() const { return std::max(1, FMeasure->LineHeight()); }
 
 pg::Rect TEditControl::FormatRect() const {
   pg::Rect client;
   pg::GetClientRect(FHwnd, &client);
-  return {client.left + Margin, client.top, std::max(client.left + Margin, client.right - Margin), client.bottom};
+  return {client.left + Margin, client.top, std::max(client.left + Margin, client.right - Margin),
+          client.bottom};
 }
 
 int TEditControl::VisibleRows() const { return std::max(1, FormatRect().height() / LineHeight()); }
@@ -118,14 +121,18 @@ void TEditControl::ScrollTo(int row, int x) {
 void TEditControl::ScrollCaretIntoView() {
   int row = FText.RowOfOffset(FText.Caret());
   int top = FTopRow;
-  if (row < top) top = row;
-  else if (row >= top + VisibleRows()) top = row - VisibleRows() + 1;
+  if (row < top)
+    top = row;
+  else if (row >= top + VisibleRows())
+    top = row - VisibleRows() + 1;
   int x = FScrollX;
   if (!WordWrap()) {
     int caretX = FText.XOfOffset(FText.Caret());
     int width = FormatRect().width();
-    if (caretX < x) x = std::max(0, caretX - width / 3);
-    else if (caretX >= x + width) x = caretX - width + width / 3;
+    if (caretX < x)
+      x = std::max(0, caretX - width / 3);
+    else if (caretX >= x + width)
+      x = caretX - width + width / 3;
   }
   ScrollTo(top, x);
 }
@@ -134,7 +141,8 @@ void TEditControl::PlaceCaret() {
   if (!FFocused) return;
   int row = FText.RowOfOffset(FText.Caret());
   pg::Rect fr = FormatRect();
-  pg::SetCaretPos(fr.left + FText.XOfOffset(FText.Caret()) - FScrollX, fr.top + (row - FTopRow) * LineHeight());
+  pg::SetCaretPos(fr.left + FText.XOfOffset(FText.Caret()) - FScrollX,
+                  fr.top + (row - FTopRow) * LineHeight());
 }
 
 void TEditControl::Changed() {
@@ -144,7 +152,8 @@ void TEditControl::Changed() {
   pg::HWND parent = pg::GetParent(FHwnd);
   if (parent) {
     auto id = static_cast<pg::UINT>(pg::GetWindowLongPtrW(FHwnd, pg::GWLP_ID));
-    pg::SendMessageW(parent, pg::WM_COMMAND, pg::MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<pg::LPARAM>(FHwnd));
+    pg::SendMessageW(parent, pg::WM_COMMAND, pg::MAKEWPARAM(id, EN_CHANGE),
+                     reinterpret_cast<pg::LPARAM>(FHwnd));
   }
 }
 
@@ -208,7 +217,8 @@ void TEditControl::Paint(pg::DeviceContext* dc) {
     int y = fr.top + (r - FTopRow) * lh;
     int x = fr.left - FScrollX;
     std::u16string_view rowText(text.data() + row.Start, static_cast<size_t>(row.Length));
-    if (dc->bkMode() == pg::OPAQUE) dc->fillRect({client.left, y, client.right, y + lh}, pg::Brush::solid(dc->bkColor()));
+    if (dc->bkMode() == pg::OPAQUE)
+      dc->fillRect({client.left, y, client.right, y + lh}, pg::Brush::solid(dc->bkColor()));
     int a = std::clamp(selStart, row.Start, row.Start + row.Length);
     int b = std::clamp(selEnd, row.Start, row.Start + row.Length);
     if (!showSelection || a >= b) {
@@ -240,15 +250,30 @@ void TEditControl::Scroll(bool vertical, int code, int thumb) {
     int top = FTopRow;
     int page = VisibleRows();
     switch (code) {
-      case pg::SB_LINEUP: --top; break;
-      case pg::SB_LINEDOWN: ++top; break;
-      case pg::SB_PAGEUP: top -= page; break;
-      case pg::SB_PAGEDOWN: top += page; break;
+      case pg::SB_LINEUP:
+        --top;
+        break;
+      case pg::SB_LINEDOWN:
+        ++top;
+        break;
+      case pg::SB_PAGEUP:
+        top -= page;
+        break;
+      case pg::SB_PAGEDOWN:
+        top += page;
+        break;
       case pg::SB_THUMBTRACK:
-      case pg::SB_THUMBPOSITION: top = thumb; break;
-      case pg::SB_TOP: top = 0; break;
-      case pg::SB_BOTTOM: top = FText.RowCount(); break;
-      default: return;
+      case pg::SB_THUMBPOSITION:
+        top = thumb;
+        break;
+      case pg::SB_TOP:
+        top = 0;
+        break;
+      case pg::SB_BOTTOM:
+        top = FText.RowCount();
+        break;
+      default:
+        return;
     }
     ScrollTo(top, FScrollX);
     return;
@@ -257,15 +282,30 @@ void TEditControl::Scroll(bool vertical, int code, int thumb) {
   int step = std::max(1, FMeasure->CharWidth(U'x'));
   int page = std::max(1, FormatRect().width());
   switch (code) {
-    case pg::SB_LINELEFT: x -= step; break;
-    case pg::SB_LINERIGHT: x += step; break;
-    case pg::SB_PAGELEFT: x -= page; break;
-    case pg::SB_PAGERIGHT: x += page; break;
+    case pg::SB_LINELEFT:
+      x -= step;
+      break;
+    case pg::SB_LINERIGHT:
+      x += step;
+      break;
+    case pg::SB_PAGELEFT:
+      x -= page;
+      break;
+    case pg::SB_PAGERIGHT:
+      x += page;
+      break;
     case pg::SB_THUMBTRACK:
-    case pg::SB_THUMBPOSITION: x = thumb; break;
-    case pg::SB_LEFT: x = 0; break;
-    case pg::SB_RIGHT: x = FText.MaxRowWidth(); break;
-    default: return;
+    case pg::SB_THUMBPOSITION:
+      x = thumb;
+      break;
+    case pg::SB_LEFT:
+      x = 0;
+      break;
+    case pg::SB_RIGHT:
+      x = FText.MaxRowWidth();
+      break;
+    default:
+      return;
   }
   ScrollTo(FTopRow, x);
 }
@@ -275,8 +315,12 @@ void TEditControl::KeyDown(int vk) {
   bool ctrl = KeyDownNow(pg::VK_CONTROL);
   int page = std::max(1, VisibleRows() - 1);
   switch (vk) {
-    case pg::VK_LEFT: FText.MoveCaret(ctrl ? TCaretMove::WordLeft : TCaretMove::Left, shift); break;
-    case pg::VK_RIGHT: FText.MoveCaret(ctrl ? TCaretMove::WordRight : TCaretMove::Right, shift); break;
+    case pg::VK_LEFT:
+      FText.MoveCaret(ctrl ? TCaretMove::WordLeft : TCaretMove::Left, shift);
+      break;
+    case pg::VK_RIGHT:
+      FText.MoveCaret(ctrl ? TCaretMove::WordRight : TCaretMove::Right, shift);
+      break;
     case pg::VK_UP:
       if (ctrl) return Scroll(true, pg::SB_LINEUP, 0);
       FText.MoveCaret(TCaretMove::Up, shift);
@@ -293,8 +337,12 @@ void TEditControl::KeyDown(int vk) {
       FText.MoveCaret(TCaretMove::Down, shift, page);
       ScrollTo(FTopRow + page, FScrollX);
       break;
-    case pg::VK_HOME: FText.MoveCaret(ctrl ? TCaretMove::TextHome : TCaretMove::RowHome, shift); break;
-    case pg::VK_END: FText.MoveCaret(ctrl ? TCaretMove::TextEnd : TCaretMove::RowEnd, shift); break;
+    case pg::VK_HOME:
+      FText.MoveCaret(ctrl ? TCaretMove::TextHome : TCaretMove::RowHome, shift);
+      break;
+    case pg::VK_END:
+      FText.MoveCaret(ctrl ? TCaretMove::TextEnd : TCaretMove::RowEnd, shift);
+      break;
     case pg::VK_DELETE:
       if (ReadOnly()) return;
       if (shift) {
@@ -306,10 +354,13 @@ void TEditControl::KeyDown(int vk) {
       Changed();
       break;
     case pg::VK_INSERT:
-      if (ctrl) Copy();
-      else if (shift && !ReadOnly()) Insert(Clipboard().AsText());
+      if (ctrl)
+        Copy();
+      else if (shift && !ReadOnly())
+        Insert(Clipboard().AsText());
       return;
-    default: return;
+    default:
+      return;
   }
   ScrollCaretIntoView();
   PlaceCaret();
@@ -318,9 +369,16 @@ void TEditControl::KeyDown(int vk) {
 
 void TEditControl::Char(char16_t c) {
   switch (c) {
-    case 1: FText.SelectAll(); pg::InvalidateRect(FHwnd, nullptr, pg::FALSE); return;
-    case 3: Copy(); return;
-    case 22: if (!ReadOnly()) Insert(Clipboard().AsText()); return;
+    case 1:
+      FText.SelectAll();
+      pg::InvalidateRect(FHwnd, nullptr, pg::FALSE);
+      return;
+    case 3:
+      Copy();
+      return;
+    case 22:
+      if (!ReadOnly()) Insert(Clipboard().AsText());
+      return;
     case 24:
       if (ReadOnly()) return;
       Copy();
@@ -348,7 +406,8 @@ pg::LRESULT TEditControl::Process(pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lP
       Relayout();
       return 0;
     case pg::WM_SETTEXT:
-      SetText(lParam ? std::u16string_view(reinterpret_cast<const char16_t*>(lParam)) : std::u16string_view());
+      SetText(lParam ? std::u16string_view(reinterpret_cast<const char16_t*>(lParam))
+                     : std::u16string_view());
       return pg::TRUE;
     case pg::WM_GETTEXT: {
       if (wParam == 0 || !lParam) return 0;
@@ -358,7 +417,8 @@ pg::LRESULT TEditControl::Process(pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lP
       out[n] = 0;
       return static_cast<pg::LRESULT>(n);
     }
-    case pg::WM_GETTEXTLENGTH: return static_cast<pg::LRESULT>(FText.Text().size());
+    case pg::WM_GETTEXTLENGTH:
+      return static_cast<pg::LRESULT>(FText.Text().size());
     case pg::WM_SETFONT:
       if (wParam) {
         FMeasure = std::make_unique<TFontMeasure>(*reinterpret_cast<const pg::Font*>(wParam));
@@ -412,7 +472,8 @@ pg::LRESULT TEditControl::Process(pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lP
       pg::InvalidateRect(FHwnd, nullptr, pg::FALSE);
       return 0;
     case pg::WM_GETDLGCODE:
-      return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL | ((FStyle & ES_MULTILINE) ? DLGC_WANTALLKEYS : 0);
+      return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL |
+             ((FStyle & ES_MULTILINE) ? DLGC_WANTALLKEYS : 0);
     case pg::WM_LBUTTONDOWN: {
       if (pg::GetFocus() != FHwnd) pg::SetFocus(FHwnd);
       FText.SetCaret(OffsetAtPoint(pg::lParamToPoint(lParam)), (wParam & pg::MK_SHIFT) != 0);
@@ -456,9 +517,15 @@ pg::LRESULT TEditControl::Process(pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lP
     case pg::WM_HSCROLL:
       Scroll(msg == pg::WM_VSCROLL, pg::LOWORD(wParam), static_cast<int16_t>(pg::HIWORD(wParam)));
       return 0;
-    case pg::WM_KEYDOWN: KeyDown(static_cast<int>(wParam)); return 0;
-    case pg::WM_CHAR: Char(static_cast<char16_t>(wParam)); return 0;
-    case WM_COPY: Copy(); return 0;
+    case pg::WM_KEYDOWN:
+      KeyDown(static_cast<int>(wParam));
+      return 0;
+    case pg::WM_CHAR:
+      Char(static_cast<char16_t>(wParam));
+      return 0;
+    case WM_COPY:
+      Copy();
+      return 0;
     case WM_CUT:
       if (!ReadOnly()) {
         Copy();
@@ -476,7 +543,8 @@ pg::LRESULT TEditControl::Process(pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lP
       auto end = static_cast<pg::DWORD>(FText.SelEnd());
       if (wParam) *reinterpret_cast<pg::DWORD*>(wParam) = start;
       if (lParam) *reinterpret_cast<pg::DWORD*>(lParam) = end;
-      return static_cast<pg::LRESULT>(pg::MAKELONG(std::min<pg::DWORD>(start, 0xFFFF), std::min<pg::DWORD>(end, 0xFFFF)));
+      return static_cast<pg::LRESULT>(
+          pg::MAKELONG(std::min<pg::DWORD>(start, 0xFFFF), std::min<pg::DWORD>(end, 0xFFFF)));
     }
     case EM_SETSEL: {
       int size = static_cast<int>(FText.Text().size());
@@ -495,11 +563,16 @@ pg::LRESULT TEditControl::Process(pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lP
     case EM_REPLACESEL:
       Insert(lParam ? std::u16string_view(reinterpret_cast<const char16_t*>(lParam)) : std::u16string_view());
       return 0;
-    case EM_SCROLLCARET: ScrollCaretIntoView(); return 0;
+    case EM_SCROLLCARET:
+      ScrollCaretIntoView();
+      return 0;
     case EM_LINESCROLL:
-      ScrollTo(FTopRow + static_cast<int>(lParam), FScrollX + static_cast<int>(static_cast<intptr_t>(wParam)) * std::max(1, FMeasure->CharWidth(U'x')));
+      ScrollTo(FTopRow + static_cast<int>(lParam),
+               FScrollX +
+                   static_cast<int>(static_cast<intptr_t>(wParam)) * std::max(1, FMeasure->CharWidth(U'x')));
       return pg::TRUE;
-    case EM_GETLINECOUNT: return FText.LineCount();
+    case EM_GETLINECOUNT:
+      return FText.LineCount();
     case EM_LINEINDEX: {
       int line = static_cast<int>(static_cast<intptr_t>(wParam));
       if (line < 0) line = FText.LineOfOffset(FText.Caret());
@@ -514,15 +587,22 @@ pg::LRESULT TEditControl::Process(pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lP
       int offset = static_cast<int>(static_cast<intptr_t>(wParam));
       return FText.LineOfOffset(offset < 0 ? FText.Caret() : offset);
     }
-    case EM_GETFIRSTVISIBLELINE: return FTopRow;
-    case EM_GETMODIFY: return FModified;
-    case EM_SETMODIFY: FModified = wParam != 0; return 0;
-    case EM_LIMITTEXT: FLimit = static_cast<int>(wParam); return 0;
+    case EM_GETFIRSTVISIBLELINE:
+      return FTopRow;
+    case EM_GETMODIFY:
+      return FModified;
+    case EM_SETMODIFY:
+      FModified = wParam != 0;
+      return 0;
+    case EM_LIMITTEXT:
+      FLimit = static_cast<int>(wParam);
+      return 0;
     case EM_SETREADONLY:
       FStyle = wParam ? (FStyle | ES_READONLY) : (FStyle & ~ES_READONLY);
       pg::InvalidateRect(FHwnd, nullptr, pg::TRUE);
       return pg::TRUE;
-    default: return pg::DefWindowProcW(FHwnd, msg, wParam, lParam);
+    default:
+      return pg::DefWindowProcW(FHwnd, msg, wParam, lParam);
   }
 }
 

@@ -69,7 +69,8 @@ int TEditText::Advance(char32_t c, int x) const {
 
 int TEditText::BreakAt(int offset) const {
   if (offset >= static_cast<int>(FText.size())) return 0;
-  if (FText[offset] == u'\r') return offset + 1 < static_cast<int>(FText.size()) && FText[offset + 1] == u'\n' ? 2 : 1;
+  if (FText[offset] == u'\r')
+    return offset + 1 < static_cast<int>(FText.size()) && FText[offset + 1] == u'\n' ? 2 : 1;
   return FText[offset] == u'\n' ? 1 : 0;
 }
 
@@ -77,8 +78,10 @@ void TEditText::LayoutFrom(int line) {
   line = std::clamp(line, 0, LineCount());
   int start = line < LineCount() ? FLineStarts[line] : 0;
   if (line >= LineCount()) line = 0;
-  if (line < LineCount()) FRows.resize(FLineFirstRow[line]);
-  else FRows.clear();
+  if (line < LineCount())
+    FRows.resize(FLineFirstRow[line]);
+  else
+    FRows.clear();
   FLineStarts.resize(line);
   FLineFirstRow.resize(line);
   int size = static_cast<int>(FText.size());
@@ -186,8 +189,10 @@ int TEditText::Snap(int offset) const {
   int size = static_cast<int>(FText.size());
   offset = std::clamp(offset, 0, size);
   if (offset > 0 && offset < size) {
-    if (FText[offset - 1] == u'\r' && FText[offset] == u'\n') --offset;
-    else if (IsLow(FText[offset]) && IsHigh(FText[offset - 1])) --offset;
+    if (FText[offset - 1] == u'\r' && FText[offset] == u'\n')
+      --offset;
+    else if (IsLow(FText[offset]) && IsHigh(FText[offset - 1]))
+      --offset;
   }
   return offset;
 }
@@ -235,15 +240,23 @@ void TEditText::MoveCaret(TCaretMove move, bool extend, int rows) {
   int size = static_cast<int>(FText.size());
   int at = FCaret;
   switch (move) {
-    case TCaretMove::Up: return MoveRows(-rows, extend);
-    case TCaretMove::Down: return MoveRows(rows, extend);
+    case TCaretMove::Up:
+      return MoveRows(-rows, extend);
+    case TCaretMove::Down:
+      return MoveRows(rows, extend);
     case TCaretMove::Left:
-      if (!extend && FAnchor != FCaret) at = SelStart();
-      else if (at > 0) at = Snap(at - 1);
+      if (!extend && FAnchor != FCaret)
+        at = SelStart();
+      else if (at > 0)
+        at = Snap(at - 1);
       break;
     case TCaretMove::Right:
-      if (!extend && FAnchor != FCaret) at = SelEnd();
-      else if (at < size) at = BreakAt(at) == 2 ? at + 2 : (IsHigh(FText[at]) && at + 1 < size && IsLow(FText[at + 1]) ? at + 2 : at + 1);
+      if (!extend && FAnchor != FCaret)
+        at = SelEnd();
+      else if (at < size)
+        at = BreakAt(at) == 2
+                 ? at + 2
+                 : (IsHigh(FText[at]) && at + 1 < size && IsLow(FText[at + 1]) ? at + 2 : at + 1);
       break;
     case TCaretMove::WordLeft:
       while (at > 0 && !IsWordChar(FText[at - 1])) --at;
@@ -253,14 +266,20 @@ void TEditText::MoveCaret(TCaretMove move, bool extend, int rows) {
       while (at < size && IsWordChar(FText[at])) ++at;
       while (at < size && !IsWordChar(FText[at])) ++at;
       break;
-    case TCaretMove::RowHome: at = FRows[RowOfOffset(at)].Start; break;
+    case TCaretMove::RowHome:
+      at = FRows[RowOfOffset(at)].Start;
+      break;
     case TCaretMove::RowEnd: {
       int row = RowOfOffset(at);
       at = OffsetAtX(row, FRows[row].Width + 1);
       break;
     }
-    case TCaretMove::TextHome: at = 0; break;
-    case TCaretMove::TextEnd: at = size; break;
+    case TCaretMove::TextHome:
+      at = 0;
+      break;
+    case TCaretMove::TextEnd:
+      at = size;
+      break;
   }
   SetCaret(at, extend);
 }

@@ -14,12 +14,13 @@ namespace z5t8::framework {
 
 namespace {
 
-const std::string_view BorderStyleNames[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
-                                             "bsSizeToolWin"};
+const std::string_view BorderStyleNames[] = {"bsNone",   "bsSingle",     "bsSizeable",
+                                             "bsDialog", "bsToolWindow", "bsSizeToolWin"};
 const std::string_view BorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
 const TEnumInfo BorderIconInfo{"TBorderIcon", BorderIconNames};
-const std::string_view PositionNames[] = {"poDesigned",     "poDefault",       "poDefaultPosOnly", "poDefaultSizeOnly",
-                                          "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"};
+const std::string_view PositionNames[] = {"poDesigned",        "poDefault",        "poDefaultPosOnly",
+                                          "poDefaultSizeOnly", "poScreenCenter",   "poDesktopCenter",
+                                          "poMainFormCenter",  "poOwnerFormCenter"};
 const TEnumInfo PositionInfo{"TPosition", PositionNames};
 const std::string_view WindowStateNames[] = {"wsNormal", "wsMinimized", "wsMaximized"};
 const TEnumInfo WindowStateInfo{"TWindowState", WindowStateNames};
@@ -47,9 +48,13 @@ Z5T8_IMPLEMENT_CLASS(TCustomForm, TWinControl) {
 }
 
 Z5T8_IMPLEMENT_CLASS(TForm, TCustomForm) {
-  p.Integer("ClientWidth", [](const TForm& f) { return f.ClientWidth(); }, [](TForm& f, int v) { f.SetClientWidth(v); })
+  p.Integer(
+       "ClientWidth", [](const TForm& f) { return f.ClientWidth(); },
+       [](TForm& f, int v) { f.SetClientWidth(v); })
       .Stored(false);
-  p.Integer("ClientHeight", [](const TForm& f) { return f.ClientHeight(); }, [](TForm& f, int v) { f.SetClientHeight(v); })
+  p.Integer(
+       "ClientHeight", [](const TForm& f) { return f.ClientHeight(); },
+       [](TForm& f, int v) { f.SetClientHeight(v); })
       .Stored(false);
   p.Enum("BorderStyle", FormBorderStyleInfo, &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable);
   p.Set("BorderIcons", BorderIconInfo, &TForm::BorderIcons, &TForm::SetBorderIcons)
@@ -117,7 +122,9 @@ TWindowState TCustomForm::WindowState() const {
 void TCustomForm::SetWindowState(TWindowState value) {
   FWindowState = value;
   if (!FHandle || !Visible()) return;
-  pg::ShowWindow(FHandle, value == wsMinimized ? pg::SW_MINIMIZE : value == wsMaximized ? pg::SW_MAXIMIZE : pg::SW_RESTORE);
+  pg::ShowWindow(FHandle, value == wsMinimized   ? pg::SW_MINIMIZE
+                          : value == wsMaximized ? pg::SW_MAXIMIZE
+                                                 : pg::SW_RESTORE);
 }
 
 void TCustomForm::SetAutoSize(bool value) {
@@ -175,9 +182,15 @@ void TCustomForm::CreateParams(TCreateParams& params) {
       Application()->MainForm()->HandleAllocated())
     params.WndParent = Application()->MainForm()->Handle();
   switch (FBorderStyle) {
-    case bsNone: params.Style |= pg::WS_POPUP; break;
-    case bsSingle: params.Style |= pg::WS_CAPTION; break;
-    case bsSizeable: params.Style |= pg::WS_CAPTION | pg::WS_THICKFRAME; break;
+    case bsNone:
+      params.Style |= pg::WS_POPUP;
+      break;
+    case bsSingle:
+      params.Style |= pg::WS_CAPTION;
+      break;
+    case bsSizeable:
+      params.Style |= pg::WS_CAPTION | pg::WS_THICKFRAME;
+      break;
     case bsDialog:
       params.Style |= pg::WS_POPUP | pg::WS_CAPTION;
       params.ExStyle |= pg::WS_EX_DLGMODALFRAME | pg::WS_EX_WINDOWEDGE;
@@ -208,19 +221,24 @@ void TCustomForm::PlaceOnScreen() {
     case poScreenCenter:
     case poDesktopCenter: {
       TRect screen = Rect(0, 0, Screen()->Width(), Screen()->Height());
-      TControl::SetBounds(screen.left + (screen.width() - Width()) / 2, screen.top + (screen.height() - Height()) / 2,
-                          Width(), Height());
+      TControl::SetBounds(screen.left + (screen.width() - Width()) / 2,
+                          screen.top + (screen.height() - Height()) / 2, Width(), Height());
       return;
     }
     case poMainFormCenter:
-    case poOwnerFormCenter: center = Application()->MainForm(); break;
+    case poOwnerFormCenter:
+      center = Application()->MainForm();
+      break;
     case poDefault:
-    case poDefaultPosOnly: TControl::SetBounds(area.left + 22, area.top + 22, Width(), Height()); return;
-    default: return;
+    case poDefaultPosOnly:
+      TControl::SetBounds(area.left + 22, area.top + 22, Width(), Height());
+      return;
+    default:
+      return;
   }
   if (!center || center == this) return;
-  TControl::SetBounds(center->Left() + (center->Width() - Width()) / 2, center->Top() + (center->Height() - Height()) / 2,
-                      Width(), Height());
+  TControl::SetBounds(center->Left() + (center->Width() - Width()) / 2,
+                      center->Top() + (center->Height() - Height()) / 2, Width(), Height());
 }
 
 void TCustomForm::CreateWnd() {
@@ -231,11 +249,15 @@ void TCustomForm::CreateWnd() {
 
 void TCustomForm::SetVisible(bool value) {
   if (value == Visible()) return;
-  if (value) FFormState.Include(fsVisible);
-  else FFormState.Exclude(fsVisible);
+  if (value)
+    FFormState.Include(fsVisible);
+  else
+    FFormState.Exclude(fsVisible);
   TControl::SetVisible(value);
-  if (value) OnShow(this);
-  else OnHide(this);
+  if (value)
+    OnShow(this);
+  else
+    OnHide(this);
 }
 
 void TCustomForm::Show() {
@@ -270,8 +292,10 @@ void TCustomForm::FocusControl(TWinControl* control) {
 void TCustomForm::SetFocus() {
   if (!Handle()) return;
   pg::SetActiveWindow(FHandle);
-  if (FActiveControl && FActiveControl->CanFocus()) pg::SetFocus(FActiveControl->Handle());
-  else pg::SetFocus(FHandle);
+  if (FActiveControl && FActiveControl->CanFocus())
+    pg::SetFocus(FActiveControl->Handle());
+  else
+    pg::SetFocus(FHandle);
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* control) {
@@ -315,9 +339,12 @@ void TCustomForm::WMActivate(TMessage& message) {
   }
   FFormState.Include(fsActivated);
   Screen()->SetActiveForm(this);
-  if (!FActiveControl || !FActiveControl->CanFocus()) FActiveControl = FindNextControl(nullptr, true, true, false);
-  if (FActiveControl) pg::SetFocus(FActiveControl->Handle());
-  else pg::SetFocus(FHandle);
+  if (!FActiveControl || !FActiveControl->CanFocus())
+    FActiveControl = FindNextControl(nullptr, true, true, false);
+  if (FActiveControl)
+    pg::SetFocus(FActiveControl->Handle());
+  else
+    pg::SetFocus(FHandle);
   OnActivate(this);
 }
 
@@ -363,7 +390,8 @@ void TCustomForm::CMDialogKey(TMessage& message) {
           return;
         }
         break;
-      default: break;
+      default:
+        break;
     }
   }
   TWinControl::CMDialogKey(message);
@@ -386,15 +414,21 @@ void TCustomForm::Close() {
   TCloseAction action = caHide;
   DoClose(action);
   if (action == caNone) return;
-  if (Application()->MainForm() == this) Application()->Terminate();
-  else if (action == caHide) Hide();
-  else if (action == caMinimize) SetWindowState(wsMinimized);
-  else Release();
+  if (Application()->MainForm() == this)
+    Application()->Terminate();
+  else if (action == caHide)
+    Hide();
+  else if (action == caMinimize)
+    SetWindowState(wsMinimized);
+  else
+    Release();
 }
 
 void TCustomForm::Release() {
-  if (FHandle) pg::PostMessageW(FHandle, CM_RELEASE, 0, 0);
-  else Application()->ReleaseLater(this);
+  if (FHandle)
+    pg::PostMessageW(FHandle, CM_RELEASE, 0, 0);
+  else
+    Application()->ReleaseLater(this);
 }
 
 void TCustomForm::CMRelease(TMessage&) { Application()->ReleaseLater(this); }

@@ -12,7 +12,13 @@ using TBorderStyle = TFormBorderStyle;
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
 enum TPosition {
-  poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter, poMainFormCenter,
+  poDesigned,
+  poDefault,
+  poDefaultPosOnly,
+  poDefaultSizeOnly,
+  poScreenCenter,
+  poDesktopCenter,
+  poMainFormCenter,
   poOwnerFormCenter
 };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
@@ -73,7 +79,9 @@ public:
   bool OldCreateOrder() const { return FOldCreateOrder; }
   void SetOldCreateOrder(bool value) { FOldCreateOrder = value; }
   int PixelsPerInch() const { return FPixelsPerInch; }
-  void SetPixelsPerInch(int value) { if (value > 0) FPixelsPerInch = value; }
+  void SetPixelsPerInch(int value) {
+    if (value > 0) FPixelsPerInch = value;
+  }
   int TextHeight() const { return FTextHeight; }
   void SetTextHeight(int value) { FTextHeight = value; }
   bool Scaled() const { return FScaled; }

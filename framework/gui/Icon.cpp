@@ -57,7 +57,8 @@ void TIcon::Assign(const TPersistent* source) {
 
 void TIcon::DefineProperties(TFiler& filer) {
   filer.DefineBinaryProperty(
-      "Data", [this](TStream& s) { LoadFromStream(s); }, [this](TStream& s) { SaveToStream(s); }, !FData.empty());
+      "Data", [this](TStream& s) { LoadFromStream(s); }, [this](TStream& s) { SaveToStream(s); },
+      !FData.empty());
 }
 
 std::optional<platform::gui::Icon> TIcon::ImageAt(int cx, int cy) const {

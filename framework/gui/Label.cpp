@@ -49,8 +49,10 @@ void TLabel::SetAutoSize(bool value) {
 void TLabel::SetTransparent(bool value) {
   if (value == FTransparent) return;
   FTransparent = value;
-  if (value) ControlStyle().Exclude(csOpaque);
-  else ControlStyle().Include(csOpaque);
+  if (value)
+    ControlStyle().Exclude(csOpaque);
+  else
+    ControlStyle().Include(csOpaque);
   Invalidate();
 }
 
@@ -122,8 +124,10 @@ void TLabel::AdjustBounds() {
   if (!FWordWrap) r.right = r.left + 0x7FFF;
   DoDrawText(dc, r, TextFlags() | pg::DT_CALCRECT);
   int left = Left();
-  if (FAlignment == taRightJustify) left += Width() - r.width();
-  else if (FAlignment == taCenter) left += (Width() - r.width()) / 2;
+  if (FAlignment == taRightJustify)
+    left += Width() - r.width();
+  else if (FAlignment == taCenter)
+    left += (Width() - r.width()) / 2;
   SetBounds(left, Top(), r.width(), r.height());
 }
 

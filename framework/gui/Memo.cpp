@@ -73,7 +73,8 @@ void TMemoStrings::Delete(int index) {
   auto lines = Split(text);
   if (index < 0 || index >= static_cast<int>(lines.size())) IndexError(index);
   size_t start = lines[static_cast<size_t>(index)].first;
-  size_t end = index + 1 < static_cast<int>(lines.size()) ? lines[static_cast<size_t>(index) + 1].first : text.size();
+  size_t end =
+      index + 1 < static_cast<int>(lines.size()) ? lines[static_cast<size_t>(index) + 1].first : text.size();
   text.erase(start, end - start);
   FMemo->SetText(text);
 }
@@ -91,9 +92,12 @@ Z5T8_IMPLEMENT_CLASS(TCustomMemo, TWinControl) {
   p.Object("Lines", &TCustomMemo::Lines);
   p.Boolean("ReadOnly", &TCustomMemo::ReadOnly, &TCustomMemo::SetReadOnly).Default(0);
   p.Boolean("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap).Default(1);
-  p.Enum("ScrollBars", ScrollStyleInfo, &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars).Default(ssNone);
-  p.Enum("Alignment", AlignmentInfo, &TCustomMemo::Alignment, &TCustomMemo::SetAlignment).Default(taLeftJustify);
-  p.Enum("BorderStyle", BorderInfo, &TCustomMemo::BorderStyle, &TCustomMemo::SetBorderStyle).Default(bsSingle);
+  p.Enum("ScrollBars", ScrollStyleInfo, &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars)
+      .Default(ssNone);
+  p.Enum("Alignment", AlignmentInfo, &TCustomMemo::Alignment, &TCustomMemo::SetAlignment)
+      .Default(taLeftJustify);
+  p.Enum("BorderStyle", BorderInfo, &TCustomMemo::BorderStyle, &TCustomMemo::SetBorderStyle)
+      .Default(bsSingle);
   p.Integer("MaxLength", &TCustomMemo::MaxLength, &TCustomMemo::SetMaxLength).Default(0);
   p.Boolean("WantReturns", &TCustomMemo::WantReturns, &TCustomMemo::SetWantReturns).Default(1);
   p.Boolean("WantTabs", &TCustomMemo::WantTabs, &TCustomMemo::SetWantTabs).Default(0);
@@ -104,7 +108,8 @@ Z5T8_IMPLEMENT_CLASS(TCustomMemo, TWinControl) {
 
 Z5T8_IMPLEMENT_CLASS(TMemo, TCustomMemo) {}
 
-TCustomMemo::TCustomMemo(TComponent* owner) : TWinControl(owner), FLines(std::make_unique<TMemoStrings>(this)) {
+TCustomMemo::TCustomMemo(TComponent* owner)
+    : TWinControl(owner), FLines(std::make_unique<TMemoStrings>(this)) {
   ControlStyle() = {csCaptureMouse, csDoubleClicks};
   SetBounds(0, 0, 185, 89);
   SetTabStop(true);
@@ -216,8 +221,10 @@ void TCustomMemo::CNCommand(TMessage& message) {
 
 void TCustomMemo::WMGetDlgCode(TMessage& message) {
   DefaultHandler(message);
-  if (FWantTabs) message.Result |= DLGC_WANTTAB;
-  else message.Result &= ~DLGC_WANTTAB;
+  if (FWantTabs)
+    message.Result |= DLGC_WANTTAB;
+  else
+    message.Result &= ~DLGC_WANTTAB;
   if (!FWantReturns) message.Result &= ~DLGC_WANTALLKEYS;
 }
 

@@ -50,10 +50,10 @@ platform::gui::Pen TPen::Realize() const {
 
 int TPen::RasterOp() const {
   namespace pg = platform::gui;
-  static constexpr int ops[] = {pg::R2_BLACK,       pg::R2_WHITE,      pg::R2_NOP,          pg::R2_NOT,
-                                pg::R2_COPYPEN,     pg::R2_NOTCOPYPEN, pg::R2_MERGEPENNOT,  pg::R2_MASKPENNOT,
-                                pg::R2_MERGENOTPEN, pg::R2_MASKNOTPEN, pg::R2_MERGEPEN,     pg::R2_NOTMERGEPEN,
-                                pg::R2_MASKPEN,     pg::R2_NOTMASKPEN, pg::R2_XORPEN,       pg::R2_NOTXORPEN};
+  static constexpr int ops[] = {pg::R2_BLACK,       pg::R2_WHITE,      pg::R2_NOP,         pg::R2_NOT,
+                                pg::R2_COPYPEN,     pg::R2_NOTCOPYPEN, pg::R2_MERGEPENNOT, pg::R2_MASKPENNOT,
+                                pg::R2_MERGENOTPEN, pg::R2_MASKNOTPEN, pg::R2_MERGEPEN,    pg::R2_NOTMERGEPEN,
+                                pg::R2_MASKPEN,     pg::R2_NOTMASKPEN, pg::R2_XORPEN,      pg::R2_NOTXORPEN};
   return ops[FMode];
 }
 

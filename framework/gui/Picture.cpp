@@ -26,7 +26,10 @@ TPicture::~TPicture() = default;
 
 void TPicture::Take(std::unique_ptr<TGraphic> graphic) {
   FGraphic = std::move(graphic);
-  if (FGraphic) FGraphic->OnChange = [this] { if (OnChange) OnChange(); };
+  if (FGraphic)
+    FGraphic->OnChange = [this] {
+      if (OnChange) OnChange();
+    };
   if (OnChange) OnChange();
 }
 
@@ -54,9 +57,12 @@ void TPicture::LoadFromFile(const std::string& fileName) {
   auto dot = fileName.rfind('.');
   std::string ext = dot == std::string::npos ? std::string() : UpperCase(fileName.substr(dot));
   std::unique_ptr<TGraphic> graphic;
-  if (ext == ".BMP") graphic = std::make_unique<TBitmap>();
-  else if (ext == ".ICO") graphic = std::make_unique<TIcon>();
-  else throw EInvalidGraphic("Unknown picture file extension (" + ext + ")");
+  if (ext == ".BMP")
+    graphic = std::make_unique<TBitmap>();
+  else if (ext == ".ICO")
+    graphic = std::make_unique<TIcon>();
+  else
+    throw EInvalidGraphic("Unknown picture file extension (" + ext + ")");
   graphic->LoadFromFile(fileName);
   Take(std::move(graphic));
 }

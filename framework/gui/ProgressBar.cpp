@@ -18,7 +18,8 @@ Z5T8_IMPLEMENT_CLASS(TProgressBar, TCustomControl) {
   p.Integer("Position", &TProgressBar::Position, &TProgressBar::SetPosition).Default(0);
   p.Integer("Step", &TProgressBar::Step, &TProgressBar::SetStep).Default(10);
   p.Boolean("Smooth", &TProgressBar::Smooth, &TProgressBar::SetSmooth).Default(0);
-  p.Enum("Orientation", OrientationInfo, &TProgressBar::Orientation, &TProgressBar::SetOrientation).Default(pbHorizontal);
+  p.Enum("Orientation", OrientationInfo, &TProgressBar::Orientation, &TProgressBar::SetOrientation)
+      .Default(pbHorizontal);
 }
 
 TProgressBar::TProgressBar(TComponent* owner) : TCustomControl(owner) {
@@ -58,8 +59,10 @@ void TProgressBar::SetOrientation(TProgressBarOrientation value) {
 
 void TProgressBar::StepIt() {
   int next = FPosition + FStep;
-  if (FMax > FMin && next > FMax) next = FMin + (next - FMin) % (FMax - FMin);
-  else if (FMax > FMin && next < FMin) next = FMax - (FMin - next) % (FMax - FMin);
+  if (FMax > FMin && next > FMax)
+    next = FMin + (next - FMin) % (FMax - FMin);
+  else if (FMax > FMin && next < FMin)
+    next = FMax - (FMin - next) % (FMax - FMin);
   SetPosition(next);
 }
 

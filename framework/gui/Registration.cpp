@@ -11,8 +11,8 @@
 namespace z5t8::framework {
 
 void RegisterFrameworkClasses() {
-  RegisterClasses({&TForm::StaticClass(), &TLabel::StaticClass(), &TButton::StaticClass(), &TMemo::StaticClass(),
-                   &TProgressBar::StaticClass(), &TTimer::StaticClass()});
+  RegisterClasses({&TForm::StaticClass(), &TLabel::StaticClass(), &TButton::StaticClass(),
+                   &TMemo::StaticClass(), &TProgressBar::StaticClass(), &TTimer::StaticClass()});
 }
 
 }  // namespace z5t8::framework

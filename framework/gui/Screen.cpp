@@ -15,7 +15,8 @@ int TScreen::Height() const { return platform::gui::GetSystemMetrics(platform::g
 
 TRect TScreen::WorkAreaRect() const {
   TRect r;
-  if (!platform::gui::SystemParametersInfoW(platform::gui::SPI_GETWORKAREA, 0, &r, 0)) r = Rect(0, 0, Width(), Height());
+  if (!platform::gui::SystemParametersInfoW(platform::gui::SPI_GETWORKAREA, 0, &r, 0))
+    r = Rect(0, 0, Width(), Height());
   return r;
 }
 

@@ -131,7 +131,8 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params) {
   if (!params.SubClassOf.empty()) {
     if (params.SubClassOf == EditClassName) RegisterEditClass();
     pg::WNDCLASSEXW wc;
-    if (!pg::GetClassInfoExW(params.SubClassOf.c_str(), &wc)) throw EInvalidOperation("Window class not registered");
+    if (!pg::GetClassInfoExW(params.SubClassOf.c_str(), &wc))
+      throw EInvalidOperation("Window class not registered");
     FDefWndProc = wc.lpfnWndProc;
     className = params.SubClassOf;
   } else {
@@ -147,8 +148,9 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params) {
   }
   TWinControl* outer = CreationControl;
   CreationControl = params.SubClassOf.empty() ? this : nullptr;
-  pg::HWND hwnd = pg::CreateWindowExW(params.ExStyle, className.c_str(), params.Caption.c_str(), params.Style & ~pg::WS_VISIBLE,
-                                      params.X, params.Y, params.Width, params.Height, params.WndParent, 0, nullptr);
+  pg::HWND hwnd = pg::CreateWindowExW(params.ExStyle, className.c_str(), params.Caption.c_str(),
+                                      params.Style & ~pg::WS_VISIBLE, params.X, params.Y, params.Width,
+                                      params.Height, params.WndParent, 0, nullptr);
   CreationControl = outer;
   if (!hwnd) return;
   if (!params.SubClassOf.empty()) {
@@ -282,7 +284,8 @@ void TWinControl::SetTabStop(bool value) {
   FTabStop = value;
   if (FHandle) {
     auto style = pg::GetWindowLongPtrW(FHandle, pg::GWL_STYLE);
-    pg::SetWindowLongPtrW(FHandle, pg::GWL_STYLE, value ? (style | pg::WS_TABSTOP) : (style & ~pg::LONG_PTR(pg::WS_TABSTOP)));
+    pg::SetWindowLongPtrW(FHandle, pg::GWL_STYLE,
+                          value ? (style | pg::WS_TABSTOP) : (style & ~pg::LONG_PTR(pg::WS_TABSTOP)));
   }
   Perform(CM_TABSTOPCHANGED, 0, 0);
 }
@@ -294,7 +297,8 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) {
   }
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) {
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                          bool checkParent) {
   std::vector<TWinControl*> list;
   GetTabOrderList(list);
   if (list.empty()) return nullptr;
@@ -420,7 +424,9 @@ void TWinControl::AlignControls(TControl*, TRect& rect) {
           c->SetBounds(rect.right - c->Width(), rect.top, c->Width(), rect.height());
           rect.right -= c->Width();
           break;
-        default: c->SetBounds(rect.left, rect.top, rect.width(), rect.height()); break;
+        default:
+          c->SetBounds(rect.left, rect.top, rect.width(), rect.height());
+          break;
       }
     }
   }
@@ -586,18 +592,26 @@ void TWinControl::CNKeyDown(TMessage& message) {
   auto key = static_cast<int>(message.WParam);
   intptr_t mask = 0;
   switch (key) {
-    case pg::VK_TAB: mask = DLGC_WANTTAB; break;
+    case pg::VK_TAB:
+      mask = DLGC_WANTTAB;
+      break;
     case pg::VK_LEFT:
     case pg::VK_RIGHT:
     case pg::VK_UP:
-    case pg::VK_DOWN: mask = DLGC_WANTARROWS; break;
+    case pg::VK_DOWN:
+      mask = DLGC_WANTARROWS;
+      break;
     case pg::VK_RETURN:
     case pg::VK_ESCAPE:
-    case pg::VK_CANCEL: mask = DLGC_WANTALLKEYS; break;
-    default: break;
+    case pg::VK_CANCEL:
+      mask = DLGC_WANTALLKEYS;
+      break;
+    default:
+      break;
   }
   if (mask != 0 && (Perform(pg::WM_GETDLGCODE, 0, 0) & mask) == 0) {
-    if (TCustomForm* form = GetParentForm(this); form && form->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0)
+    if (TCustomForm* form = GetParentForm(this);
+        form && form->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0)
       return;
   }
   message.Result = 0;
@@ -607,7 +621,8 @@ void TWinControl::CNChar(TMessage& message) {
   message.Result = 1;
   bool wantsChars = message.Msg == CN_CHAR && (Perform(pg::WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) != 0;
   if (!wantsChars && message.WParam != u' ') {
-    if (TCustomForm* form = GetParentForm(this); form && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+    if (TCustomForm* form = GetParentForm(this);
+        form && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
       return;
   }
   message.Result = 0;
@@ -710,7 +725,8 @@ void TWinControl::WndProc(TMessage& message) {
       if (IsControlMouseMsg(message)) return;
       if (message.Msg == pg::WM_MOUSEMOVE) TrackMouse(this);
       break;
-    default: break;
+    default:
+      break;
   }
   TControl::WndProc(message);
 }
@@ -719,8 +735,10 @@ bool TWinControl::IsControlMouseMsg(TMessage& message) {
   TPoint p = pg::lParamToPoint(message.LParam);
   TControl* target = nullptr;
   TControl* capture = Application()->CaptureControl();
-  if (capture && capture->Parent() == this && !dynamic_cast<TWinControl*>(capture)) target = capture;
-  else if (!capture || capture == this) target = ControlAtPos(p, false);
+  if (capture && capture->Parent() == this && !dynamic_cast<TWinControl*>(capture))
+    target = capture;
+  else if (!capture || capture == this)
+    target = ControlAtPos(p, false);
   if (!target) return false;
   if (message.Msg == pg::WM_MOUSEMOVE) TrackMouse(target);
   TMessage m{message.Msg, message.WParam, pg::MAKELPARAM(p.x - target->Left(), p.y - target->Top()), 0};

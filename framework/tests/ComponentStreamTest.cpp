@@ -59,10 +59,13 @@ std::string ReadError(const std::string& bytes) {
 
 // A header and a root of class TTestRoot named R, then the given property bytes.
 std::string RootWith(const std::string& properties, const std::string& children = "") {
-  return "TPF0" + Bytes({9}) + "TTestRoot" + Bytes({1}) + "R" + properties + Bytes({0}) + children + Bytes({0});
+  return "TPF0" + Bytes({9}) + "TTestRoot" + Bytes({1}) + "R" + properties + Bytes({0}) + children +
+         Bytes({0});
 }
 
-std::string Prop(const std::string& name, const std::string& value) { return char(name.size()) + name + value; }
+std::string Prop(const std::string& name, const std::string& value) {
+  return char(name.size()) + name + value;
+}
 
 class ComponentStream : public ::testing::Test {
 protected:
@@ -178,7 +181,8 @@ TEST_F(ComponentStream, EveryPropertyKindRoundTrips) {
   EXPECT_EQ(Write(&copy), bytes);
   std::string text = ObjectBinaryToText(bytes);
   EXPECT_EQ(ObjectTextToBinary(text), bytes);
-  EXPECT_NE(text.find("Caption = 'QUEX Z5T8  '#36575#39636#26356#26032#31243#24335"), std::string::npos) << text;
+  EXPECT_NE(text.find("Caption = 'QUEX Z5T8  '#36575#39636#26356#26032#31243#24335"), std::string::npos)
+      << text;
   EXPECT_NE(text.find("Color = clBtnFace"), std::string::npos);
   EXPECT_NE(text.find("Charset = CHINESEBIG5_CHARSET"), std::string::npos);
   EXPECT_NE(text.find("OnPing = Ping"), std::string::npos);
@@ -191,11 +195,11 @@ TEST_F(ComponentStream, DefaultsAreLeftOutAndEmptySetIsOneZeroByte) {
   root.SetName("R");
   std::string bytes = Write(&root);
   // Only what has no default: the set, the font's always-written properties, the collection.
-  std::string expected = RootWith(
-      Prop("Kinds", Bytes({11, 0})) + Prop("Font.Charset", Bytes({7, 15}) + "DEFAULT_CHARSET") +
-      Prop("Font.Color", Bytes({7, 12}) + "clWindowText") + Prop("Font.Height", Bytes({2, 0xF5})) +
-      Prop("Font.Name", Bytes({6, 13}) + "MS Sans Serif") + Prop("Font.Style", Bytes({11, 0})) +
-      Prop("Items", Bytes({14, 0})));
+  std::string expected =
+      RootWith(Prop("Kinds", Bytes({11, 0})) + Prop("Font.Charset", Bytes({7, 15}) + "DEFAULT_CHARSET") +
+               Prop("Font.Color", Bytes({7, 12}) + "clWindowText") + Prop("Font.Height", Bytes({2, 0xF5})) +
+               Prop("Font.Name", Bytes({6, 13}) + "MS Sans Serif") + Prop("Font.Style", Bytes({11, 0})) +
+               Prop("Items", Bytes({14, 0})));
   EXPECT_EQ(bytes, expected);
 }
 
@@ -219,7 +223,8 @@ TEST_F(ComponentStream, ReadErrorsFreeWhatWasMade) {
       {RootWith(Prop("OnPing", Bytes({7, 5}) + "Wrong")), "Invalid property value"},
       {RootWith(Prop("OnPing", Bytes({7, 4}) + "Gone")), "Invalid property value"},
       {RootWith("", child + Prop("Number", Bytes({2, 1})) + Bytes({0, 0}) + Bytes({10}) + "TTestThing" +
-                        Bytes({1}) + "D" + Prop("Buddy", Bytes({7, 1}) + "C") + Prop("Zap", Bytes({9})) + Bytes({0, 0})),
+                        Bytes({1}) + "D" + Prop("Buddy", Bytes({7, 1}) + "C") + Prop("Zap", Bytes({9})) +
+                        Bytes({0, 0})),
        "Property Zap does not exist"},
       {RootWith("", Bytes({5}) + "TNope" + Bytes({0, 0, 0})), "Class TNope not found"},
       {RootWith("", child + Bytes({0, 0}) + child + Bytes({0, 0})), "A component named C already exists"},
@@ -241,9 +246,9 @@ TEST_F(ComponentStream, ReferencesAreFixedUpThenLoadedRunsInCreationOrder) {
   auto thing = [](const std::string& name, const std::string& props, const std::string& children = "") {
     return Bytes({10}) + "TTestThing" + char(name.size()) + name + props + Bytes({0}) + children + Bytes({0});
   };
-  std::string stream =
-      RootWith("", thing("A", Prop("Buddy", Bytes({7, 1}) + "b")) +
-                       thing("B", "", thing("C", Prop("Buddy", Bytes({7, 1}) + "R"))) + thing("D", Prop("Buddy", Bytes({13}))));
+  std::string stream = RootWith("", thing("A", Prop("Buddy", Bytes({7, 1}) + "b")) +
+                                        thing("B", "", thing("C", Prop("Buddy", Bytes({7, 1}) + "R"))) +
+                                        thing("D", Prop("Buddy", Bytes({13}))));
   TTestRoot root(nullptr);
   ReadInto(stream, &root);
   EXPECT_EQ(gLoadedLog, (std::vector<std::string>{"R", "A->B", "B", "C->R", "D"}));
@@ -265,10 +270,10 @@ TEST_F(ComponentStream, PrefixFlags) {
   TTestRoot root(nullptr);
   auto* existing = new TTestThing(&root);
   existing->SetName("Old");
-  std::string stream = RootWith(
-      "", Bytes({0xF2, 2, 5, 10}) + "TTestThing" + Bytes({3}) + "New" + Bytes({0, 0}) + Bytes({0xF1, 10}) +
-              "TTestThing" + Bytes({3}) + "Old" + Prop("Number", Bytes({2, 9})) + Bytes({0, 0}) + Bytes({0xF4, 10}) +
-              "TTestThing" + Bytes({3}) + "Frm" + Bytes({0, 0}));
+  std::string stream =
+      RootWith("", Bytes({0xF2, 2, 5, 10}) + "TTestThing" + Bytes({3}) + "New" + Bytes({0, 0}) +
+                       Bytes({0xF1, 10}) + "TTestThing" + Bytes({3}) + "Old" + Prop("Number", Bytes({2, 9})) +
+                       Bytes({0, 0}) + Bytes({0xF4, 10}) + "TTestThing" + Bytes({3}) + "Frm" + Bytes({0, 0}));
   ReadInto(stream, &root);
   ASSERT_EQ(root.ComponentCount(), 3);
   EXPECT_EQ(existing->Number, 9);  // the inherited component was read into, not made again
@@ -283,12 +288,13 @@ TEST_F(ComponentStream, PrefixFlags) {
 
 TEST_F(ComponentStream, SkipsEveryValueKind) {
   std::string values = Bytes({1, 2, 5, 6, 1, 'a', 0}) + Bytes({3, 1, 2}) + Bytes({4, 1, 2, 3, 4}) +
-                       Bytes({5, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}) + Bytes({7, 2, 'i', 'd'}) + Bytes({8, 9, 13}) +
-                       Bytes({10, 2, 0, 0, 0, 0xAA, 0xBB}) + Bytes({11, 1, 'x', 1, 'y', 0}) +
-                       Bytes({12, 1, 0, 0, 0, 'L'}) + Bytes({14, 1, 1, 'N', 2, 1, 0, 2, 4, 1, 0, 0}) +
-                       Bytes({15, 0, 0, 0x80, 0x3F}) + Bytes({16, 1, 2, 3, 4, 5, 6, 7, 8}) +
-                       Bytes({17, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F}) + Bytes({18, 1, 0, 0, 0, 0x4E, 0x8F}) +
-                       Bytes({19, 1, 2, 3, 4, 5, 6, 7, 8}) + Bytes({20, 2, 0, 0, 0, 0xC3, 0xA9});
+                       Bytes({5, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}) + Bytes({7, 2, 'i', 'd'}) +
+                       Bytes({8, 9, 13}) + Bytes({10, 2, 0, 0, 0, 0xAA, 0xBB}) +
+                       Bytes({11, 1, 'x', 1, 'y', 0}) + Bytes({12, 1, 0, 0, 0, 'L'}) +
+                       Bytes({14, 1, 1, 'N', 2, 1, 0, 2, 4, 1, 0, 0}) + Bytes({15, 0, 0, 0x80, 0x3F}) +
+                       Bytes({16, 1, 2, 3, 4, 5, 6, 7, 8}) + Bytes({17, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F}) +
+                       Bytes({18, 1, 0, 0, 0, 0x4E, 0x8F}) + Bytes({19, 1, 2, 3, 4, 5, 6, 7, 8}) +
+                       Bytes({20, 2, 0, 0, 0, 0xC3, 0xA9});
   std::string stream = values + Bytes({0x42});
   TCustomMemoryStream s(stream.data(), int64_t(stream.size()));
   TReader reader(s);

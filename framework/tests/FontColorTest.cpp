@@ -10,8 +10,8 @@ TEST(Color, IdentifiersBothWays) {
   struct Case {
     const char* ident;
     TColor value;
-  } cases[] = {{"clWhite", 0x00FFFFFF}, {"clBtnFace", 0x8000000F}, {"clNone", 0x1FFFFFFF},
-               {"clDefault", 0x20000000}, {"clMenuBar", 0x8000001E}, {"cl3DDkShadow", 0x80000015},
+  } cases[] = {{"clWhite", 0x00FFFFFF},   {"clBtnFace", 0x8000000F},   {"clNone", 0x1FFFFFFF},
+               {"clDefault", 0x20000000}, {"clMenuBar", 0x8000001E},   {"cl3DDkShadow", 0x80000015},
                {"clSkyBlue", 0x00F0CAA6}, {"clWindowText", 0x80000008}};
   for (const auto& c : cases) {
     TColor value = 0;

@@ -43,8 +43,14 @@ TEST(LayoutResource, MainWindowLayoutSurvivesCompileAndDump) {
   std::u16string caption = u"QUEX Z5T8  \u8edf\u9ad4\u66f4\u65b0\u7a0b\u5f0f";
   std::string wide;
   for (char16_t c : caption) wide += {char(c & 0xFF), char(c >> 8)};
-  EXPECT_NE(binary.find("\x07" "Caption\x12\x11" + std::string(3, '\0') + wide), std::string::npos);
-  std::string download = "\x07" "Caption\x12\x04" + std::string(3, '\0');
+  EXPECT_NE(binary.find("\x07"
+                        "Caption\x12\x11" +
+                        std::string(3, '\0') + wide),
+            std::string::npos);
+  std::string download =
+      "\x07"
+      "Caption\x12\x04" +
+      std::string(3, '\0');
   for (char16_t c : std::u16string(u"\u66f4\u65b0\u97cc\u9ad4")) download += {char(c & 0xFF), char(c >> 8)};
   EXPECT_NE(binary.find(download), std::string::npos);
 
@@ -71,9 +77,9 @@ TEST(LayoutResource, MainWindowLayoutSurvivesCompileAndDump) {
     EXPECT_TRUE(reader.EndOfList());
     reader.ReadListEnd();
   }
-  EXPECT_EQ(names, (std::vector<std::string>{"Label1", "Label4", "ProgressBar1", "mReceive", "Button_Download",
-                                             "Button_Exit_System", "TeThemeEngine1", "TeThemeList1", "TeThemeLink1",
-                                             "TeForm1"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"Label1", "Label4", "ProgressBar1", "mReceive",
+                                             "Button_Download", "Button_Exit_System", "TeThemeEngine1",
+                                             "TeThemeList1", "TeThemeLink1", "TeForm1"}));
 }
 
 TEST(Resources, FoundByNameAndReadIntoComponents) {

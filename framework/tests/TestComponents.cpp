@@ -34,7 +34,9 @@ Z5T8_IMPLEMENT_CLASS(TTestThing, TComponent) {
   p.String("Text", &TTestThing::Text, &TTestThing::Text);
   p.WideString("Caption", &TTestThing::Caption, &TTestThing::Caption);
   p.Integer("Color", &TTestThing::Color, &TTestThing::Color).Idents(ColorIdents()).Default(clWindow);
-  p.Integer("Charset", &TTestThing::Charset, &TTestThing::Charset).Idents(CharsetIdents()).Default(DEFAULT_CHARSET);
+  p.Integer("Charset", &TTestThing::Charset, &TTestThing::Charset)
+      .Idents(CharsetIdents())
+      .Default(DEFAULT_CHARSET);
   p.Object("Font", &TTestThing::Font);
   p.Object("Items", &TTestThing::Items);
   p.Object("Lines", &TTestThing::Lines);

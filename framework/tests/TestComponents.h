@@ -64,7 +64,9 @@ public:
   void GetChildren(const TGetChildProc& proc, TComponent* root) override;
   void SetParentComponent(TComponent* parent) override { ParentThing = dynamic_cast<TTestThing*>(parent); }
   bool HasParent() const override { return ParentThing != nullptr; }
-  void SetChildOrder(TComponent* child, int order) override { ChildOrders.emplace_back(child->Name(), order); }
+  void SetChildOrder(TComponent* child, int order) override {
+    ChildOrders.emplace_back(child->Name(), order);
+  }
   void ReadState(TReader& reader) override;
 };
 

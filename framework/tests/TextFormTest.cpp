@@ -81,11 +81,13 @@ TEST(TextForm, EveryValueKindBothWays) {
   EXPECT_TRUE(has(Bytes({5}) + "Latin" + Bytes({18, 4, 0, 0, 0, 'c', 0, 'a', 0, 'f', 0, 0xE9, 0})));
   EXPECT_TRUE(has(Bytes({5}) + "Bytes" + Bytes({6, 5}) + "caf" + Bytes({0xE9, 0})));
   EXPECT_TRUE(has(Bytes({4}) + "Utf8" + Bytes({20, 5, 0, 0, 0}) + "caf" + Bytes({0xC3, 0xA9})));
-  EXPECT_TRUE(has(Bytes({3}) + "Yes" + Bytes({9}) + Bytes({2}) + "No" + Bytes({8}) + Bytes({7}) + "Nothing" + Bytes({13})));
+  EXPECT_TRUE(has(Bytes({3}) + "Yes" + Bytes({9}) + Bytes({2}) + "No" + Bytes({8}) + Bytes({7}) + "Nothing" +
+                  Bytes({13})));
   EXPECT_TRUE(has(Bytes({5}) + "Style" + Bytes({11, 6}) + "fsBold" + Bytes({8}) + "fsItalic" + Bytes({0})));
   EXPECT_TRUE(has(Bytes({7}) + "Anchors" + Bytes({11, 0})));
   EXPECT_TRUE(has(Bytes({6}) + "NoData" + Bytes({10, 0, 0, 0, 0})));
-  EXPECT_TRUE(has(Bytes({14, 1, 10}) + "ThemeStore" + Bytes({6, 4}) + "Aqua" + Bytes({3}) + "Tag" + Bytes({2, 0, 0, 2, 3, 1, 0, 0})));
+  EXPECT_TRUE(has(Bytes({14, 1, 10}) + "ThemeStore" + Bytes({6, 4}) + "Aqua" + Bytes({3}) + "Tag" +
+                  Bytes({2, 0, 0, 2, 3, 1, 0, 0})));
   EXPECT_TRUE(has(Bytes({7}) + "NoItems" + Bytes({14, 0})));
   EXPECT_TRUE(has(Bytes({6}) + "TLabel" + Bytes({6}) + "Label1"));
   EXPECT_TRUE(has(Bytes({8}) + "TUnnamed" + Bytes({0, 0, 0})));
@@ -109,8 +111,8 @@ TEST(TextForm, ValuesWithoutAnExactDecimalKeepTheirBytes) {
   std::string single(4, '\0');
   std::memcpy(single.data(), &inf, 4);
   std::string binary = "TPF0" + Bytes({1}) + "T" + Bytes({0}) + Bytes({1}) + "E" + Bytes({5}) + extended +
-                       Bytes({1}) + "F" + Bytes({15}) + single + Bytes({1}) + "Z" + Bytes({5}) + std::string(9, '\0') +
-                       Bytes({0x80}) + Bytes({0, 0});
+                       Bytes({1}) + "F" + Bytes({15}) + single + Bytes({1}) + "Z" + Bytes({5}) +
+                       std::string(9, '\0') + Bytes({0x80}) + Bytes({0, 0});
   std::string text = ObjectBinaryToText(binary);
   EXPECT_NE(text.find("E = Extended{"), std::string::npos) << text;
   EXPECT_NE(text.find("F = Single{0000807F}"), std::string::npos) << text;
@@ -128,7 +130,8 @@ TEST(TextForm, MalformedTextNamesTheLine) {
       {"object X: T\n  A 5\nend\n", "'=' expected on line 2"},
       {"object X: T\n  A = 'open\nend\n", "Unterminated string on line 2"},
       {"object X: T\n  A = {0A1}\nend\n", "Invalid binary value on line 2"},
-      {"object X: T\n  A = 99999999999999999999\nend\n", "Integer out of range 99999999999999999999 on line 2"},
+      {"object X: T\n  A = 99999999999999999999\nend\n",
+       "Integer out of range 99999999999999999999 on line 2"},
       {"object X: T\n  A = 1e99999\nend\n", "Invalid floating point number 1e99999 on line 2"},
       {"object X: T\n  A = [a b]\nend\n", "',' expected on line 2"},
       {"object X: T\n  A = <\n  thing\n  end>\nend\n", "'item' expected on line 3"},

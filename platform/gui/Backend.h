@@ -17,7 +17,7 @@ class Icon;
 // What the window system needs from a display: a screen, a clock, one native
 // window per top-level window, and input. Child windows never reach it.
 class Backend {
- public:
+public:
   virtual ~Backend() = default;
 
   virtual Size screenSize() const = 0;

@@ -94,8 +94,10 @@ Rect classicClientRect(HWND h, int width, int height) {
   if (w->style & WS_MINIMIZE) return {in.left, in.top, in.left, in.top};
   c.right = std::max(c.right, c.left);
   c.bottom = std::max(c.bottom, c.top);
-  if ((w->style & WS_VSCROLL) && c.width() >= GetSystemMetrics(SM_CXVSCROLL)) c.right -= GetSystemMetrics(SM_CXVSCROLL);
-  if ((w->style & WS_HSCROLL) && c.height() >= GetSystemMetrics(SM_CYHSCROLL)) c.bottom -= GetSystemMetrics(SM_CYHSCROLL);
+  if ((w->style & WS_VSCROLL) && c.width() >= GetSystemMetrics(SM_CXVSCROLL))
+    c.right -= GetSystemMetrics(SM_CXVSCROLL);
+  if ((w->style & WS_HSCROLL) && c.height() >= GetSystemMetrics(SM_CYHSCROLL))
+    c.bottom -= GetSystemMetrics(SM_CYHSCROLL);
   return c;
 }
 
@@ -236,8 +238,8 @@ void paintClassicFrame(HWND h, DeviceContext& dc, bool active) {
     for (const Button& bt : buttons) {
       Rect br = captionButtonRect(h, bt.hit);
       if (br.isEmpty()) continue;
-      UINT state = bt.kind | (bt.inactive ? DFCS_INACTIVE : 0) |
-                   (w->pressedCaptionButton == bt.hit ? DFCS_PUSHED : 0);
+      UINT state =
+          bt.kind | (bt.inactive ? DFCS_INACTIVE : 0) | (w->pressedCaptionButton == bt.hit ? DFCS_PUSHED : 0);
       DrawFrameControl(dc, &br, DFC_CAPTION, state);
     }
   }
@@ -269,7 +271,7 @@ void redrawClassicFrame(HWND h) {
 namespace {
 
 class MoveSizeTracker : public SystemTracker {
- public:
+public:
   MoveSizeTracker(HWND h, int edge, Point start) : SystemTracker(h), edge_(edge), start_(start) {
     const WindowObject* w = wm().find(h);
     startRect_ = w->rect;
@@ -287,7 +289,8 @@ class MoveSizeTracker : public SystemTracker {
       r = r.offset(dx, dy);
     } else {
       int minW = mmi_.ptMinTrackSize.x, minH = mmi_.ptMinTrackSize.y;
-      int maxW = std::max(minW, int(mmi_.ptMaxTrackSize.x)), maxH = std::max(minH, int(mmi_.ptMaxTrackSize.y));
+      int maxW = std::max(minW, int(mmi_.ptMaxTrackSize.x)),
+          maxH = std::max(minH, int(mmi_.ptMaxTrackSize.y));
       bool left = edge_ == WMSZ_LEFT || edge_ == WMSZ_TOPLEFT || edge_ == WMSZ_BOTTOMLEFT;
       bool right = edge_ == WMSZ_RIGHT || edge_ == WMSZ_TOPRIGHT || edge_ == WMSZ_BOTTOMRIGHT;
       bool top = edge_ == WMSZ_TOP || edge_ == WMSZ_TOPLEFT || edge_ == WMSZ_TOPRIGHT;
@@ -331,7 +334,7 @@ class MoveSizeTracker : public SystemTracker {
 
   void cancel() override { finish(false); }
 
- private:
+private:
   void outline(const Rect& r) {
     DeviceContext* dc = GetDC(nullptr);
     Point o = wm().isChildStyle(*wm().find(hwnd())) ? wm().clientOrigin(wm().find(hwnd())->parent) : Point{};
@@ -354,7 +357,8 @@ class MoveSizeTracker : public SystemTracker {
       outline(startRect_);
     }
     Rect r = commit ? current_ : startRect_;
-    if (!full_ || !commit) SetWindowPos(h, nullptr, r.left, r.top, r.width(), r.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!full_ || !commit)
+      SetWindowPos(h, nullptr, r.left, r.top, r.width(), r.height(), SWP_NOZORDER | SWP_NOACTIVATE);
     if (IsWindow(h)) SendMessageW(h, WM_EXITSIZEMOVE, 0, 0);
   }
 
@@ -369,7 +373,7 @@ class MoveSizeTracker : public SystemTracker {
 };
 
 class CaptionButtonTracker : public SystemTracker {
- public:
+public:
   CaptionButtonTracker(HWND h, int hit) : SystemTracker(h), hit_(hit) { show(true); }
 
   void mouseMove(Point p) override { show(over(p)); }
@@ -390,7 +394,7 @@ class CaptionButtonTracker : public SystemTracker {
 
   void cancel() override { show(false); }
 
- private:
+private:
   bool over(Point screen) const {
     Rect wr;
     GetWindowRect(hwnd(), &wr);

@@ -20,12 +20,9 @@ constexpr uint8_t GetBValue(ColorRef c) { return uint8_t(c >> 16); }
 // Drawing operations leave the alpha byte 0, as the classic drawing calls do on a
 // 32-bit surface; blits carry the source's alpha unchanged.
 constexpr Pixel pixelFromColor(ColorRef c, uint8_t alpha = 0) {
-  return (Pixel(alpha) << 24) | (Pixel(GetRValue(c)) << 16) | (Pixel(GetGValue(c)) << 8) |
-         GetBValue(c);
+  return (Pixel(alpha) << 24) | (Pixel(GetRValue(c)) << 16) | (Pixel(GetGValue(c)) << 8) | GetBValue(c);
 }
-constexpr ColorRef colorFromPixel(Pixel p) {
-  return RGB(uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p));
-}
+constexpr ColorRef colorFromPixel(Pixel p) { return RGB(uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)); }
 
 constexpr ColorRef CLR_INVALID = 0xFFFFFFFF;
 

@@ -8,9 +8,9 @@
 namespace z5t8::platform::gui {
 
 namespace {
-constexpr int kCursors[] = {IDC_ARROW,   IDC_IBEAM,   IDC_WAIT,   IDC_CROSS,  IDC_UPARROW,
-                            IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZEWE, IDC_SIZENS, IDC_SIZEALL,
-                            IDC_NO,      IDC_HAND,    IDC_APPSTARTING, IDC_HELP};
+constexpr int kCursors[] = {IDC_ARROW,    IDC_IBEAM,    IDC_WAIT,        IDC_CROSS,  IDC_UPARROW,
+                            IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZEWE,      IDC_SIZENS, IDC_SIZEALL,
+                            IDC_NO,       IDC_HAND,     IDC_APPSTARTING, IDC_HELP};
 }  // namespace
 
 HCURSOR LoadCursorW(int id) {

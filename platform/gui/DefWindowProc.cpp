@@ -104,7 +104,8 @@ void print(HWND h, DeviceContext& dc, LPARAM flags) {
   dc.intersectClipRect(client.left, client.top, client.right, client.bottom);
   dc.offsetViewportOrg(client.left, client.top);
   if (flags & PRF_ERASEBKGND) SendMessageW(h, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
-  if ((flags & PRF_CLIENT) && IsWindow(h)) SendMessageW(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(&dc), flags);
+  if ((flags & PRF_CLIENT) && IsWindow(h))
+    SendMessageW(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(&dc), flags);
   if ((flags & PRF_CHILDREN) && (w = m.find(h))) {
     std::vector<HWND> kids(w->children.rbegin(), w->children.rend());
     for (HWND c : kids) {
@@ -184,9 +185,10 @@ LRESULT DefWindowProcW(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       return classicHitTest(h, {p.x - o.x, p.y - o.y});
     }
     case WM_NCPAINT: {
-      DeviceContext* dc = (wp == NCPAINT_WHOLE_FRAME || wp == 0)
-                              ? GetWindowDC(h)
-                              : GetDCEx(h, reinterpret_cast<const Region*>(wp), DCX_WINDOW | DCX_INTERSECTRGN);
+      DeviceContext* dc =
+          (wp == NCPAINT_WHOLE_FRAME || wp == 0)
+              ? GetWindowDC(h)
+              : GetDCEx(h, reinterpret_cast<const Region*>(wp), DCX_WINDOW | DCX_INTERSECTRGN);
       if (!dc) return 0;
       dc->excludeClipRect(w->client.left, w->client.top, w->client.right, w->client.bottom);
       paintClassicFrame(h, *dc, child ? true : w->ncActive);
@@ -216,7 +218,8 @@ LRESULT DefWindowProcW(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       switch (int(wp)) {
         case HTCAPTION:
           if (w->style & WS_MAXIMIZEBOX)
-            SendMessageW(h, WM_SYSCOMMAND, (w->style & (WS_MAXIMIZE | WS_MINIMIZE)) ? SC_RESTORE : SC_MAXIMIZE, lp);
+            SendMessageW(h, WM_SYSCOMMAND,
+                         (w->style & (WS_MAXIMIZE | WS_MINIMIZE)) ? SC_RESTORE : SC_MAXIMIZE, lp);
           break;
         case HTSYSMENU:
           SendMessageW(h, WM_SYSCOMMAND, SC_CLOSE, lp);
@@ -299,7 +302,9 @@ LRESULT DefWindowProcW(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         if (!(w = m.find(h))) return 0;
       }
       if (!(p->flags & SWP_NOCLIENTSIZE)) {
-        WPARAM kind = (w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : (w->style & WS_MINIMIZE) ? SIZE_MINIMIZED : SIZE_RESTORED;
+        WPARAM kind = (w->style & WS_MAXIMIZE)   ? SIZE_MAXIMIZED
+                      : (w->style & WS_MINIMIZE) ? SIZE_MINIMIZED
+                                                 : SIZE_RESTORED;
         SendMessageW(h, WM_SIZE, kind, MAKELPARAM(w->client.width(), w->client.height()));
       }
       return 0;

@@ -32,16 +32,26 @@ Pixel applyRop2(int code, Pixel p, Pixel d) {
 Pixel applyRop3(uint32_t rop, Pixel p, Pixel s, Pixel d) {
   unsigned t = (rop >> 16) & 0xFF;
   switch (t) {
-    case 0xCC: return s;
-    case 0xF0: return p;
-    case 0x00: return 0;
-    case 0xFF: return kRgbMask;
-    case 0x55: return d ^ kRgbMask;
-    case 0x5A: return p ^ d;
-    case 0x66: return s ^ d;
-    case 0x88: return s & d;
-    case 0xEE: return s | d;
-    default: break;
+    case 0xCC:
+      return s;
+    case 0xF0:
+      return p;
+    case 0x00:
+      return 0;
+    case 0xFF:
+      return kRgbMask;
+    case 0x55:
+      return d ^ kRgbMask;
+    case 0x5A:
+      return p ^ d;
+    case 0x66:
+      return s ^ d;
+    case 0x88:
+      return s & d;
+    case 0xEE:
+      return s | d;
+    default:
+      break;
   }
   Pixel r = 0;
   for (unsigned i = 0; i < 8; ++i) {
@@ -78,14 +88,21 @@ Surface* DeviceContext::selectSurface(Surface* surface) {
 
 int DeviceContext::deviceCaps(int index) const {
   switch (index) {
-    case HORZRES: return surface_ ? surface_->width() : 0;
-    case VERTRES: return surface_ ? surface_->height() : 0;
-    case BITSPIXEL: return 32;
-    case PLANES: return 1;
-    case NUMCOLORS: return -1;
+    case HORZRES:
+      return surface_ ? surface_->width() : 0;
+    case VERTRES:
+      return surface_ ? surface_->height() : 0;
+    case BITSPIXEL:
+      return 32;
+    case PLANES:
+      return 1;
+    case NUMCOLORS:
+      return -1;
     case LOGPIXELSX:
-    case LOGPIXELSY: return 96;
-    default: return 0;
+    case LOGPIXELSY:
+      return 96;
+    default:
+      return 0;
   }
 }
 
@@ -399,9 +416,10 @@ void DeviceContext::patBlt(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t 
     for (int32_t py = c.top; py < c.bottom; ++py) {
       Pixel* row = surface_->scanLine(py);
       for (int32_t px = c.left; px < c.right; ++px) {
-        Pixel p = ink.pattern ? pixelFromColor((*ink.pattern)[size_t(((py - ink.origin.y) & 7) * 8 +
-                                                                     ((px - ink.origin.x) & 7))])
-                              : ink.solid;
+        Pixel p = ink.pattern
+                      ? pixelFromColor(
+                            (*ink.pattern)[size_t(((py - ink.origin.y) & 7) * 8 + ((px - ink.origin.x) & 7))])
+                      : ink.solid;
         row[px] = applyRop3(rop, p, 0, row[px]);
       }
     }
@@ -444,8 +462,8 @@ void DeviceContext::ellipse(int32_t left, int32_t top, int32_t right, int32_t bo
   drawShape(raster::ellipse(r));
 }
 
-void DeviceContext::roundRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
-                              int32_t cornerWidth, int32_t cornerHeight) {
+void DeviceContext::roundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t cornerWidth,
+                              int32_t cornerHeight) {
   Rect r = toSurface(normalized(left, top, right, bottom));
   if (state_.pen.isNull()) r = {r.left, r.top, r.right - 1, r.bottom - 1};
   drawShape(raster::roundRect(r, std::abs(cornerWidth), std::abs(cornerHeight)));
@@ -548,8 +566,8 @@ void DeviceContext::drawLine(Point from, Point to) {
 
 // ---- blits ----
 
-void DeviceContext::blit(Rect dst, const DeviceContext& src, Rect srcRect, BlitKind kind,
-                         uint32_t arg, BlendFunction blend) {
+void DeviceContext::blit(Rect dst, const DeviceContext& src, Rect srcRect, BlitKind kind, uint32_t arg,
+                         BlendFunction blend) {
   if (!surface_) return;
   int64_t dw = int64_t(dst.right) - dst.left, dh = int64_t(dst.bottom) - dst.top;
   int64_t sw = int64_t(srcRect.right) - srcRect.left, sh = int64_t(srcRect.bottom) - srcRect.top;
@@ -641,9 +659,11 @@ void DeviceContext::blit(Rect dst, const DeviceContext& src, Rect srcRect, BlitK
           }
           for (int32_t k = 0; k < n; ++k) {
             int32_t x = c.left + k;
-            Pixel p = ink.pattern ? pixelFromColor((*ink.pattern)[size_t(((y - ink.origin.y) & 7) * 8 +
-                                                                       ((x - ink.origin.x) & 7))])
-                                  : ink.solid;
+            Pixel p =
+                ink.pattern
+                    ? pixelFromColor(
+                          (*ink.pattern)[size_t(((y - ink.origin.y) & 7) * 8 + ((x - ink.origin.x) & 7))])
+                    : ink.solid;
             row[k] = applyRop3(arg, p, sp[k], row[k]);
           }
           break;
@@ -674,31 +694,32 @@ void DeviceContext::blit(Rect dst, const DeviceContext& src, Rect srcRect, BlitK
   }
 }
 
-void DeviceContext::bitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src,
-                           int32_t srcX, int32_t srcY, uint32_t rop) {
+void DeviceContext::bitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src, int32_t srcX,
+                           int32_t srcY, uint32_t rop) {
   blit(toSurface({x, y, x + w, y + h}), src, {src.sx(srcX), src.sy(srcY), src.sx(srcX) + w, src.sy(srcY) + h},
        BlitKind::Rop, rop, {});
 }
 
 void DeviceContext::stretchBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src,
                                int32_t srcX, int32_t srcY, int32_t sw, int32_t sh, uint32_t rop) {
-  blit(toSurface({x, y, x + w, y + h}), src, {src.sx(srcX), src.sy(srcY), src.sx(srcX) + sw, src.sy(srcY) + sh},
-       BlitKind::Rop, rop, {});
+  blit(toSurface({x, y, x + w, y + h}), src,
+       {src.sx(srcX), src.sy(srcY), src.sx(srcX) + sw, src.sy(srcY) + sh}, BlitKind::Rop, rop, {});
 }
 
 void DeviceContext::transparentBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src,
                                    int32_t srcX, int32_t srcY, int32_t sw, int32_t sh, ColorRef key) {
-  blit(toSurface({x, y, x + w, y + h}), src, {src.sx(srcX), src.sy(srcY), src.sx(srcX) + sw, src.sy(srcY) + sh},
-       BlitKind::Transparent, key, {});
+  blit(toSurface({x, y, x + w, y + h}), src,
+       {src.sx(srcX), src.sy(srcY), src.sx(srcX) + sw, src.sy(srcY) + sh}, BlitKind::Transparent, key, {});
 }
 
 void DeviceContext::alphaBlend(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src,
                                int32_t srcX, int32_t srcY, int32_t sw, int32_t sh, BlendFunction blend) {
-  blit(toSurface({x, y, x + w, y + h}), src, {src.sx(srcX), src.sy(srcY), src.sx(srcX) + sw, src.sy(srcY) + sh},
-       BlitKind::Alpha, 0, blend);
+  blit(toSurface({x, y, x + w, y + h}), src,
+       {src.sx(srcX), src.sy(srcY), src.sx(srcX) + sw, src.sy(srcY) + sh}, BlitKind::Alpha, 0, blend);
 }
 
-void DeviceContext::drawIconEx(int32_t x, int32_t y, const Icon& icon, int32_t cx, int32_t cy, uint32_t flags) {
+void DeviceContext::drawIconEx(int32_t x, int32_t y, const Icon& icon, int32_t cx, int32_t cy,
+                               uint32_t flags) {
   if (!surface_ || icon.width() <= 0 || icon.height() <= 0 || !(flags & DI_NORMAL)) return;
   if (cx <= 0) cx = icon.width();
   if (cy <= 0) cy = icon.height();

@@ -117,7 +117,7 @@ struct BlendFunction {
 // can only narrow. Coordinates given to drawing calls are logical:
 // device = logical - window origin + viewport origin.
 class DeviceContext {
- public:
+public:
   // A memory context with no surface: it draws nothing until one is selected.
   DeviceContext() = default;
   explicit DeviceContext(Surface* surface);
@@ -224,15 +224,15 @@ class DeviceContext {
 
   // Blits. The source's clip does not apply; source pixels outside its surface read
   // as 0. stretchBlt scales to the nearest pixel; negative sizes mirror.
-  void bitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src, int32_t sx,
-              int32_t sy, uint32_t rop = SRCCOPY);
-  void stretchBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src,
-                  int32_t sx, int32_t sy, int32_t sw, int32_t sh, uint32_t rop = SRCCOPY);
+  void bitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src, int32_t sx, int32_t sy,
+              uint32_t rop = SRCCOPY);
+  void stretchBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src, int32_t sx,
+                  int32_t sy, int32_t sw, int32_t sh, uint32_t rop = SRCCOPY);
   // Leaves out source pixels whose colour equals the key (alpha ignored).
-  void transparentBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src,
-                      int32_t sx, int32_t sy, int32_t sw, int32_t sh, ColorRef key);
-  void alphaBlend(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src,
-                  int32_t sx, int32_t sy, int32_t sw, int32_t sh, BlendFunction blend);
+  void transparentBlt(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src, int32_t sx,
+                      int32_t sy, int32_t sw, int32_t sh, ColorRef key);
+  void alphaBlend(int32_t x, int32_t y, int32_t w, int32_t h, const DeviceContext& src, int32_t sx,
+                  int32_t sy, int32_t sw, int32_t sh, BlendFunction blend);
   // Reads a logical rectangle of this context into `out` (resized to fit), ignoring
   // the clip; pixels outside the surface read as 0.
   void readPixels(const Rect& r, Surface& out) const;
@@ -257,7 +257,7 @@ class DeviceContext {
   void drawIconEx(int32_t x, int32_t y, const Icon& icon, int32_t cx = 0, int32_t cy = 0,
                   uint32_t flags = DI_NORMAL);
 
- private:
+private:
   struct State {
     Point viewportOrg;
     Point windowOrg;

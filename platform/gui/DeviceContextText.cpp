@@ -17,17 +17,23 @@ struct Frame {
 Frame frameFor(int32_t escapement) {
   int32_t quadrant = ((escapement % 3600 + 3600) % 3600 + 450) / 900 % 4;
   switch (quadrant) {
-    case 1: return {{0, -1}, {1, 0}};
-    case 2: return {{-1, 0}, {0, -1}};
-    case 3: return {{0, 1}, {-1, 0}};
-    default: return {{1, 0}, {0, 1}};
+    case 1:
+      return {{0, -1}, {1, 0}};
+    case 2:
+      return {{-1, 0}, {0, -1}};
+    case 3:
+      return {{0, 1}, {-1, 0}};
+    default:
+      return {{1, 0}, {0, 1}};
   }
 }
 
 // The surface pixel of text-frame cell (a, b) relative to origin o.
 Point cell(const Frame& f, Point o, int32_t a, int32_t b) {
-  int64_t x = int64_t(o.x) + int64_t(a) * f.along.x + int64_t(b) * f.down.x + ((f.along.x + f.down.x) < 0 ? -1 : 0);
-  int64_t y = int64_t(o.y) + int64_t(a) * f.along.y + int64_t(b) * f.down.y + ((f.along.y + f.down.y) < 0 ? -1 : 0);
+  int64_t x =
+      int64_t(o.x) + int64_t(a) * f.along.x + int64_t(b) * f.down.x + ((f.along.x + f.down.x) < 0 ? -1 : 0);
+  int64_t y =
+      int64_t(o.y) + int64_t(a) * f.along.y + int64_t(b) * f.down.y + ((f.along.y + f.down.y) < 0 ? -1 : 0);
   return {clampToInt32(x), clampToInt32(y)};
 }
 
@@ -45,8 +51,8 @@ Size DeviceContext::textExtent(std::u16string_view text) const { return state_.f
 
 TextMetric DeviceContext::textMetrics() const { return state_.font.metrics(); }
 
-void DeviceContext::drawRun(int32_t x, int32_t y, std::u32string_view text, const std::vector<bool>& underlined,
-                            const Rect* clip) {
+void DeviceContext::drawRun(int32_t x, int32_t y, std::u32string_view text,
+                            const std::vector<bool>& underlined, const Rect* clip) {
   if (!surface_ || text.empty()) return;
   FontEngine& font = state_.font.engine();
   const FaceMetrics& fm = font.faceMetrics();
@@ -99,8 +105,10 @@ void DeviceContext::drawRun(int32_t x, int32_t y, std::u32string_view text, cons
     if (f.along.x == 1 && rects.size() == 1) {
       // Upright text in one clip rectangle: walk only the visible part of the glyph.
       int64_t gx0 = int64_t(x) + pen + g->left, gy0 = int64_t(y) - g->top;
-      bool outside = gx0 >= box.right || gy0 >= box.bottom || gx0 + g->width <= box.left || gy0 + g->height <= box.top;
-      Rect vis = outside ? Rect{} : intersectRect(rectFromSize(int32_t(gx0), int32_t(gy0), g->width, g->height), box);
+      bool outside =
+          gx0 >= box.right || gy0 >= box.bottom || gx0 + g->width <= box.left || gy0 + g->height <= box.top;
+      Rect vis = outside ? Rect{}
+                         : intersectRect(rectFromSize(int32_t(gx0), int32_t(gy0), g->width, g->height), box);
       for (int32_t py = vis.top; py < vis.bottom; ++py) {
         const uint8_t* cov = g->coverage.data() + size_t(py - gy0) * size_t(g->width);
         Pixel* row = surface_->scanLine(py);
@@ -126,7 +134,8 @@ void DeviceContext::drawRun(int32_t x, int32_t y, std::u32string_view text, cons
         }
     }
     if (i < underlined.size() && underlined[i])
-      fillCells(pen, pen + g->advance, fm.underlinePosition, fm.underlinePosition + fm.underlineThickness, ink);
+      fillCells(pen, pen + g->advance, fm.underlinePosition, fm.underlinePosition + fm.underlineThickness,
+                ink);
     pen += g->advance;
   }
   if (lf.underline)
@@ -159,7 +168,8 @@ int DeviceContext::textExtentEx(std::u16string_view text, int32_t maxExtent,
   return fit;
 }
 
-void DeviceContext::extTextOut(int32_t x, int32_t y, uint32_t options, const Rect* r, std::u16string_view text) {
+void DeviceContext::extTextOut(int32_t x, int32_t y, uint32_t options, const Rect* r,
+                               std::u16string_view text) {
   if (r && (options & ETO_OPAQUE)) fillRect(*r, Brush::solid(state_.bkColor));
   if (!r || !(options & ETO_CLIPPED)) {
     textOut(x, y, text);

@@ -132,11 +132,13 @@ std::shared_ptr<FontEngine> sharedEngine(const LogFont& lf) {
   using Key = std::tuple<int32_t, int32_t, int32_t, int32_t, bool, bool, bool, uint8_t, std::string>;
   static std::map<Key, std::shared_ptr<FontEngine>> engines;
   constexpr size_t kKept = 64;
-  Key key{lf.height, lf.width, lf.escapement, lf.weight, lf.italic, lf.underline, lf.strikeOut, lf.charSet, lf.faceName};
+  Key key{lf.height,    lf.width,     lf.escapement, lf.weight,  lf.italic,
+          lf.underline, lf.strikeOut, lf.charSet,    lf.faceName};
   auto it = engines.find(key);
   if (it != engines.end()) return it->second;
   if (engines.size() >= kKept) {
-    for (auto e = engines.begin(); e != engines.end();) e = e->second.use_count() == 1 ? engines.erase(e) : std::next(e);
+    for (auto e = engines.begin(); e != engines.end();)
+      e = e->second.use_count() == 1 ? engines.erase(e) : std::next(e);
   }
   auto engine = std::make_shared<FontEngine>(lf, std::string(), 0);
   if (engines.size() < kKept) engines.emplace(key, engine);

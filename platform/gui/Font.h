@@ -65,7 +65,7 @@ class FontEngine;
 // A realised font: the logical font matched to an installed face, with glyph
 // fallback for characters the face lacks. Copies share the face and glyph cache.
 class Font {
- public:
+public:
   // The default font ("MS Sans Serif", character height 11).
   Font();
   explicit Font(const LogFont& lf);
@@ -86,7 +86,7 @@ class Font {
   FontEngine& engine() const;
   friend bool operator==(const Font& a, const Font& b) { return &a.engine() == &b.engine(); }
 
- private:
+private:
   explicit Font(std::shared_ptr<FontEngine> engine) : engine_(std::move(engine)) {}
   std::shared_ptr<FontEngine> engine_;
 };

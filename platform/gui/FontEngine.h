@@ -20,7 +20,7 @@ std::u32string decodeUtf16(std::u16string_view text);
 // What a Font shares between its copies: the primary face, the fallback faces of
 // the same size and style, and a per-character glyph cache.
 class FontEngine {
- public:
+public:
   FontEngine(const LogFont& lf, const std::string& pinnedFile, int pinnedIndex);
 
   const LogFont& logFont() const { return logFont_; }
@@ -38,7 +38,7 @@ class FontEngine {
   }
   int32_t textWidth(std::u32string_view text);
 
- private:
+private:
   LogFont logFont_;
   FontFace::Style style_;
   std::unique_ptr<FontFace> primary_;

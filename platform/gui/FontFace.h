@@ -35,7 +35,7 @@ struct FaceMetrics {
 
 // A FreeType face opened at one pixel size and style, with its glyph cache.
 class FontFace {
- public:
+public:
   struct Style {
     int32_t emPixels = 12;
     bool embolden = false;
@@ -59,7 +59,7 @@ class FontFace {
   // Scales a height given as the cell height (ascent + descent) to the em size.
   static int32_t emForCellHeight(const std::string& file, int index, int32_t cellHeight);
 
- private:
+private:
   struct Impl;
   std::unique_ptr<Impl> impl_;
   std::string file_;

@@ -63,8 +63,7 @@ bool inList(const std::string& name, const char* const* list, size_t n) {
 }
 
 bool simplified(const LogFont& lf) {
-  return lf.charSet == GB2312_CHARSET ||
-         inList(lf.faceName, kSimplifiedNames, std::size(kSimplifiedNames));
+  return lf.charSet == GB2312_CHARSET || inList(lf.faceName, kSimplifiedNames, std::size(kSimplifiedNames));
 }
 
 void addChinese(FcPattern* p, bool simplifiedChinese) {
@@ -156,7 +155,8 @@ std::optional<FontMatch> fallback(char32_t c, const LogFont& lf) {
   std::optional<FontMatch> found;
   for (int i = 0; set && i < set->nfont && !found; ++i) {
     FcCharSet* cs = nullptr;
-    if (FcPatternGetCharSet(set->fonts[i], FC_CHARSET, 0, &cs) != FcResultMatch || !FcCharSetHasChar(cs, FcChar32(c)))
+    if (FcPatternGetCharSet(set->fonts[i], FC_CHARSET, 0, &cs) != FcResultMatch ||
+        !FcCharSetHasChar(cs, FcChar32(c)))
       continue;
     found = fromPattern(set->fonts[i], lf);
   }

@@ -112,17 +112,23 @@ BOOL DrawEdge(DeviceContext& dc, Rect* rect, UINT edge, UINT flags) {
   ColorRef shadow = GetSysColor(COLOR_BTNSHADOW), dark = GetSysColor(COLOR_3DDKSHADOW);
   ColorRef face = GetSysColor(COLOR_BTNFACE);
   if (flags & BF_MONO) {
-    if (edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER)) ring(dc, r, flags, GetSysColor(COLOR_WINDOWFRAME), GetSysColor(COLOR_WINDOWFRAME));
-    if (edge & (BDR_RAISEDINNER | BDR_SUNKENINNER)) ring(dc, r, flags, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOW));
+    if (edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER))
+      ring(dc, r, flags, GetSysColor(COLOR_WINDOWFRAME), GetSysColor(COLOR_WINDOWFRAME));
+    if (edge & (BDR_RAISEDINNER | BDR_SUNKENINNER))
+      ring(dc, r, flags, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOW));
   } else if (flags & BF_FLAT) {
     if (edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER)) ring(dc, r, flags, shadow, shadow);
     if (edge & (BDR_RAISEDINNER | BDR_SUNKENINNER)) ring(dc, r, flags, face, face);
   } else {
     bool soft = flags & BF_SOFT;
-    if (edge & BDR_RAISEDOUTER) ring(dc, r, flags, soft ? hi : light, dark);
-    else if (edge & BDR_SUNKENOUTER) ring(dc, r, flags, soft ? dark : shadow, hi);
-    if (edge & BDR_RAISEDINNER) ring(dc, r, flags, soft ? light : hi, shadow);
-    else if (edge & BDR_SUNKENINNER) ring(dc, r, flags, soft ? shadow : dark, light);
+    if (edge & BDR_RAISEDOUTER)
+      ring(dc, r, flags, soft ? hi : light, dark);
+    else if (edge & BDR_SUNKENOUTER)
+      ring(dc, r, flags, soft ? dark : shadow, hi);
+    if (edge & BDR_RAISEDINNER)
+      ring(dc, r, flags, soft ? light : hi, shadow);
+    else if (edge & BDR_SUNKENINNER)
+      ring(dc, r, flags, soft ? shadow : dark, light);
   }
   if (flags & BF_MIDDLE) fillColor(dc, r, (flags & BF_MONO) ? GetSysColor(COLOR_WINDOW) : face);
   if (flags & BF_ADJUST) *rect = r;
@@ -149,7 +155,8 @@ BOOL DrawFrameControl(DeviceContext& dc, Rect* rect, UINT type, UINT state) {
     fill(dc, f, COLOR_BTNFACE);
   } else {
     Rect f = r;
-    DrawEdge(dc, &f, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_SOFT * (type != DFC_SCROLL && type != DFC_CAPTION));
+    DrawEdge(dc, &f, EDGE_RAISED,
+             BF_RECT | BF_MIDDLE | BF_SOFT * (type != DFC_SCROLL && type != DFC_CAPTION));
   }
   if (type == DFC_BUTTON) return TRUE;
   Rect face = r;

@@ -33,17 +33,15 @@ struct Rect {
   constexpr int32_t width() const { return clampToInt32(int64_t(right) - left); }
   constexpr int32_t height() const { return clampToInt32(int64_t(bottom) - top); }
   constexpr bool isEmpty() const { return right <= left || bottom <= top; }
-  constexpr bool contains(Point p) const {
-    return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-  }
+  constexpr bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
   constexpr Point topLeft() const { return {left, top}; }
   constexpr Rect offset(int32_t dx, int32_t dy) const {
-    return {clampToInt32(int64_t(left) + dx), clampToInt32(int64_t(top) + dy), clampToInt32(int64_t(right) + dx),
-            clampToInt32(int64_t(bottom) + dy)};
+    return {clampToInt32(int64_t(left) + dx), clampToInt32(int64_t(top) + dy),
+            clampToInt32(int64_t(right) + dx), clampToInt32(int64_t(bottom) + dy)};
   }
   constexpr Rect inflate(int32_t dx, int32_t dy) const {
-    return {clampToInt32(int64_t(left) - dx), clampToInt32(int64_t(top) - dy), clampToInt32(int64_t(right) + dx),
-            clampToInt32(int64_t(bottom) + dy)};
+    return {clampToInt32(int64_t(left) - dx), clampToInt32(int64_t(top) - dy),
+            clampToInt32(int64_t(right) + dx), clampToInt32(int64_t(bottom) + dy)};
   }
   friend bool operator==(const Rect&, const Rect&) = default;
 };

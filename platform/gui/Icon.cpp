@@ -15,7 +15,8 @@ constexpr int32_t kMaxIconSide = 1024;
 
 uint16_t u16(std::span<const uint8_t> d, size_t at) { return uint16_t(d[at] | (d[at + 1] << 8)); }
 uint32_t u32(std::span<const uint8_t> d, size_t at) {
-  return uint32_t(d[at]) | (uint32_t(d[at + 1]) << 8) | (uint32_t(d[at + 2]) << 16) | (uint32_t(d[at + 3]) << 24);
+  return uint32_t(d[at]) | (uint32_t(d[at + 1]) << 8) | (uint32_t(d[at + 2]) << 16) |
+         (uint32_t(d[at + 3]) << 24);
 }
 
 struct Entry {
@@ -38,7 +39,8 @@ std::optional<Icon> decodeDib(std::span<const uint8_t> d, int32_t& bitsOut) {
   uint32_t compression = u32(d, 16);
   uint32_t used = u32(d, 32);
   if (headerSize < 40 || headerSize > d.size() || compression != 0) return std::nullopt;
-  if (width <= 0 || width > kMaxIconSide || doubledHeight <= 0 || doubledHeight > 2 * kMaxIconSide) return std::nullopt;
+  if (width <= 0 || width > kMaxIconSide || doubledHeight <= 0 || doubledHeight > 2 * kMaxIconSide)
+    return std::nullopt;
   if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return std::nullopt;
   int32_t height = doubledHeight / 2;
   if (height == 0) return std::nullopt;
@@ -67,8 +69,9 @@ std::optional<Icon> decodeDib(std::span<const uint8_t> d, int32_t& bitsOut) {
       } else if (bits == 24) {
         p = Pixel(src[x * 3]) | (Pixel(src[x * 3 + 1]) << 8) | (Pixel(src[x * 3 + 2]) << 16);
       } else {
-        unsigned index = bits == 8 ? src[x] : bits == 4 ? (src[x / 2] >> ((x & 1) ? 0 : 4)) & 15
-                                                        : (src[x / 8] >> (7 - (x & 7))) & 1;
+        unsigned index = bits == 8   ? src[x]
+                         : bits == 4 ? (src[x / 2] >> ((x & 1) ? 0 : 4)) & 15
+                                     : (src[x / 8] >> (7 - (x & 7))) & 1;
         if (index < paletteCount) {
           const uint8_t* q = d.data() + paletteAt + size_t(index) * 4;
           p = Pixel(q[0]) | (Pixel(q[1]) << 8) | (Pixel(q[2]) << 16);
@@ -78,7 +81,8 @@ std::optional<Icon> decodeDib(std::span<const uint8_t> d, int32_t& bitsOut) {
     }
     if (haveMask) {
       const uint8_t* m = d.data() + maskAt + maskStride * size_t(row);
-      for (int32_t x = 0; x < width; ++x) mask[size_t(y) * size_t(width) + size_t(x)] = (m[x / 8] >> (7 - (x & 7))) & 1;
+      for (int32_t x = 0; x < width; ++x)
+        mask[size_t(y) * size_t(width) + size_t(x)] = (m[x / 8] >> (7 - (x & 7))) & 1;
     }
   }
   bitsOut = bits;
@@ -96,7 +100,8 @@ Icon Icon::fromSurface(Surface colorWithAlpha) {
   icon.mask_.assign(size_t(icon.color_.width()) * size_t(icon.color_.height()), 0);
   for (int32_t y = 0; y < icon.color_.height(); ++y)
     for (int32_t x = 0; x < icon.color_.width(); ++x)
-      icon.mask_[size_t(y) * size_t(icon.color_.width()) + size_t(x)] = (icon.color_.scanLine(y)[x] >> 24) == 0;
+      icon.mask_[size_t(y) * size_t(icon.color_.width()) + size_t(x)] =
+          (icon.color_.scanLine(y)[x] >> 24) == 0;
   return icon;
 }
 
@@ -169,10 +174,12 @@ Icon Icon::standardApplication(int32_t size) {
   dc.selectPen(Pen::solid(RGB(0, 0, 0), unit));
   dc.selectBrush(Brush::solid(RGB(255, 255, 255)));
   dc.rectangle(window.left, window.top, window.right, window.bottom);
-  Rect caption{window.left + unit, window.top + unit, window.right - unit, window.top + unit + std::max(2, size / 5)};
+  Rect caption{window.left + unit, window.top + unit, window.right - unit,
+               window.top + unit + std::max(2, size / 5)};
   dc.fillRect(caption, Brush::solid(RGB(0, 0, 128)));
   int32_t box = std::max(1, caption.height() - 2 * unit);
-  dc.fillRect(rectFromSize(caption.right - unit - box, caption.top + unit, box, box), Brush::solid(RGB(192, 192, 192)));
+  dc.fillRect(rectFromSize(caption.right - unit - box, caption.top + unit, box, box),
+              Brush::solid(RGB(192, 192, 192)));
   // Everything drawn is opaque; the rest stays transparent.
   for (int32_t y = window.top; y < window.bottom; ++y)
     for (int32_t x = window.left; x < window.right; ++x) s.scanLine(y)[x] |= 0xFF000000u;

@@ -12,7 +12,7 @@ namespace z5t8::platform::gui {
 // An icon picture: a colour image and a mask (1 where the background shows
 // through), or, for icons with an alpha channel, colours with straight alpha.
 class Icon {
- public:
+public:
   // From ICO data: the image closest to cx by cy (0 takes the first size found,
   // largest first), the deepest colour among equals. Images of 1, 4, 8, 24 and 32
   // bits per pixel and PNG images are read; malformed data gives nothing.
@@ -34,7 +34,7 @@ class Icon {
   // The colour depth of the image the icon was read from.
   int32_t bitsPerPixel() const { return bitsPerPixel_; }
 
- private:
+private:
   Surface color_;
   std::vector<uint8_t> mask_;
   bool hasAlpha_ = false;

@@ -50,8 +50,7 @@ UINT buttonMessage(int button, bool isDown, bool dbl, bool nc) {
   return nc ? m - (WM_LBUTTONDOWN - WM_NCLBUTTONDOWN) : m;
 }
 
-void queueRouted(HWND h, UINT message, WPARAM wp, LPARAM lp, const RawInput& raw,
-                 std::u16string chars = {}) {
+void queueRouted(HWND h, UINT message, WPARAM wp, LPARAM lp, const RawInput& raw, std::u16string chars = {}) {
   MSG m;
   m.hwnd = h;
   m.message = message;
@@ -79,7 +78,8 @@ bool overTrackedArea(HWND h, DWORD flags, Point screen) {
   if (under != h) return false;
   const WindowObject* w = m.find(h);
   Point co = m.clientOrigin(h);
-  bool inClient = Rect{0, 0, w->client.width(), w->client.height()}.contains({screen.x - co.x, screen.y - co.y});
+  bool inClient =
+      Rect{0, 0, w->client.width(), w->client.height()}.contains({screen.x - co.x, screen.y - co.y});
   return (flags & TME_NONCLIENT) ? !inClient : inClient;
 }
 
@@ -140,7 +140,8 @@ void routeMouse(const RawInput& raw) {
   if (raw.kind == RawKind::Wheel) {
     HWND target = m.focus ? m.focus : m.active;
     if (target) {
-      queueRouted(target, WM_MOUSEWHEEL, MAKEWPARAM(uint32_t(mouseKeys(m.asyncKeyState)), uint32_t(raw.wheel)),
+      queueRouted(target, WM_MOUSEWHEEL,
+                  MAKEWPARAM(uint32_t(mouseKeys(m.asyncKeyState)), uint32_t(raw.wheel)),
                   pointToLParam(raw.pt), raw);
     }
     return;
@@ -155,8 +156,9 @@ void routeMouse(const RawInput& raw) {
     std::tie(target, hit) = hitTest(raw.pt);
   }
   if (!target) return;
-  UINT mouseMsg = raw.kind == RawKind::MouseMove ? WM_MOUSEMOVE
-                                                  : buttonMessage(raw.button, raw.kind == RawKind::ButtonDown, false, false);
+  UINT mouseMsg = raw.kind == RawKind::MouseMove
+                      ? WM_MOUSEMOVE
+                      : buttonMessage(raw.button, raw.kind == RawKind::ButtonDown, false, false);
 
   if (hit == HTERROR) {
     sendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(HTERROR, mouseMsg));
@@ -170,7 +172,8 @@ void routeMouse(const RawInput& raw) {
   if (raw.kind == RawKind::ButtonDown && !m.capture) {
     HWND top = GetAncestor(target, GA_ROOT);
     if (top && top != m.active) {
-      LRESULT r = sendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top), MAKELPARAM(hit, mouseMsg));
+      LRESULT r =
+          sendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top), MAKELPARAM(hit, mouseMsg));
       if (r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT) {
         if (IsWindow(top)) activateWindow(top, WA_CLICKACTIVE);
       }
@@ -382,7 +385,8 @@ void activateWindow(HWND h, int how) {
   HWND old = m.active;
   if (old) {
     sendMessage(old, WM_NCACTIVATE, FALSE, 0);
-    sendMessage(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, IsIconic(old) ? 1 : 0), reinterpret_cast<LPARAM>(h));
+    sendMessage(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, IsIconic(old) ? 1 : 0),
+                reinterpret_cast<LPARAM>(h));
   }
   m.active = h;
   if (!h) {

@@ -88,9 +88,8 @@ BOOL PeekMessageW(MSG* msg, HWND filter, UINT minMsg, UINT maxMsg, UINT removeFl
       return TRUE;
     }
     for (;;) {
-      auto it = std::find_if(m.inputReady.begin(), m.inputReady.end(), [&](const auto& x) {
-        return messageMatches(x.msg, filter, minMsg, maxMsg);
-      });
+      auto it = std::find_if(m.inputReady.begin(), m.inputReady.end(),
+                             [&](const auto& x) { return messageMatches(x.msg, filter, minMsg, maxMsg); });
       if (it != m.inputReady.end()) {
         *msg = it->msg;
         if (remove) {

@@ -164,8 +164,10 @@ BOOL RedrawWindow(HWND h, const Rect* rect, const Region* rgn, UINT flags) {
   WindowObject* w = m.find(h);
   if (!w) return FALSE;
   std::optional<Region> area;
-  if (rgn) area = *rgn;
-  else if (rect) area = Region(*rect);
+  if (rgn)
+    area = *rgn;
+  else if (rect)
+    area = Region(*rect);
   if (area) area->offset(w->client.left, w->client.top);
   if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT))
     m.invalidate(h, area ? &*area : nullptr, flags);
@@ -221,8 +223,8 @@ int GetUpdateRgn(HWND h, Region& out, BOOL erase) {
   return out.complexity();
 }
 
-int ScrollWindowEx(HWND h, int dx, int dy, const Rect* scroll, const Rect* clip, Region* update, Rect* updateRect,
-                   UINT flags) {
+int ScrollWindowEx(HWND h, int dx, int dy, const Rect* scroll, const Rect* clip, Region* update,
+                   Rect* updateRect, UINT flags) {
   WindowManager& m = wm();
   WindowObject* w = m.find(h);
   if (!w) return RGN_ERROR;
@@ -252,7 +254,8 @@ int ScrollWindowEx(HWND h, int dx, int dy, const Rect* scroll, const Rect* clip,
     }
     for (const Rect& r : dest.rects()) {
       for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x) s.setPixel(x + co.x, y + co.y, copy.pixel(x - box.left, y - box.top));
+        for (int x = r.left; x < r.right; ++x)
+          s.setPixel(x + co.x, y + co.y, copy.pixel(x - box.left, y - box.top));
       }
     }
     m.markDirty(m.topLevelOf(h), box.offset(co.x, co.y));

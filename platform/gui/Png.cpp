@@ -47,9 +47,7 @@ struct DecodeState {
 
 }  // namespace
 
-bool isPng(std::span<const uint8_t> data) {
-  return data.size() >= 8 && png_sig_cmp(data.data(), 0, 8) == 0;
-}
+bool isPng(std::span<const uint8_t> data) { return data.size() >= 8 && png_sig_cmp(data.data(), 0, 8) == 0; }
 
 std::optional<Surface> readPng(std::span<const uint8_t> data) {
   if (!isPng(data)) return std::nullopt;
@@ -85,7 +83,8 @@ std::optional<Surface> readPng(std::span<const uint8_t> data) {
   if (png_get_rowbytes(png, info) != size_t(w) * 4) png_error(png, "unexpected layout");
   state->surface.resize(int32_t(w), int32_t(h));
   state->rows.resize(h);
-  for (png_uint_32 y = 0; y < h; ++y) state->rows[y] = reinterpret_cast<png_bytep>(state->surface.scanLine(int32_t(y)));
+  for (png_uint_32 y = 0; y < h; ++y)
+    state->rows[y] = reinterpret_cast<png_bytep>(state->surface.scanLine(int32_t(y)));
   png_read_image(png, state->rows.data());
   png_read_end(png, nullptr);
   png_destroy_read_struct(&png, &info, nullptr);

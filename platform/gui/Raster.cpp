@@ -105,7 +105,8 @@ std::vector<Span> roundRect(const Rect& r, int32_t cornerWidth, int32_t cornerHe
   int32_t w = std::clamp(cornerWidth, 0, r.width());
   int32_t h = std::clamp(cornerHeight, 0, r.height());
   if (w < 2 || h < 2) {
-    for (int64_t y = firstRow(r.top); y < endRow(r.bottom); ++y) spans.push_back({int32_t(y), r.left, r.right});
+    for (int64_t y = firstRow(r.top); y < endRow(r.bottom); ++y)
+      spans.push_back({int32_t(y), r.left, r.right});
     return spans;
   }
   Rect topLeft{r.left, r.top, r.left + w, r.top + h};

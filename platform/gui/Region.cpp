@@ -67,8 +67,7 @@ Region Region::fromRects(std::span<const Rect> rects) {
     if (!r.isEmpty()) boxes.push_back(toBox(r));
   Region result;
   pixman_region32_fini(px(result.raw()));
-  if (!pixman_region32_init_rects(px(result.raw()), boxes.data(), int(boxes.size())))
-    throw std::bad_alloc();
+  if (!pixman_region32_init_rects(px(result.raw()), boxes.data(), int(boxes.size()))) throw std::bad_alloc();
   return result;
 }
 
@@ -89,10 +88,18 @@ int Region::combine(const Region& a, const Region& b, int mode) {
   pixman_region32_init(&out);
   bool ok = true;
   switch (mode) {
-    case RGN_AND: ok = pixman_region32_intersect(&out, pa, pb); break;
-    case RGN_OR: ok = pixman_region32_union(&out, pa, pb); break;
-    case RGN_DIFF: ok = pixman_region32_subtract(&out, pa, pb); break;
-    case RGN_COPY: ok = pixman_region32_copy(&out, pa); break;
+    case RGN_AND:
+      ok = pixman_region32_intersect(&out, pa, pb);
+      break;
+    case RGN_OR:
+      ok = pixman_region32_union(&out, pa, pb);
+      break;
+    case RGN_DIFF:
+      ok = pixman_region32_subtract(&out, pa, pb);
+      break;
+    case RGN_COPY:
+      ok = pixman_region32_copy(&out, pa);
+      break;
     case RGN_XOR: {
       pixman_region32_t ab, ba;
       pixman_region32_init(&ab);

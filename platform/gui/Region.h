@@ -26,7 +26,7 @@ constexpr int WINDING = 2;
 
 // A set of pixels made of rectangles (pixman underneath); a value type.
 class Region {
- public:
+public:
   Region();
   explicit Region(const Rect& r);
   Region(const Region& other);
@@ -74,7 +74,7 @@ class Region {
   };
   RectView rectView() const;
 
- private:
+private:
   alignas(8) unsigned char storage_[24];
   void* raw();
   const void* raw() const;

@@ -85,7 +85,8 @@ ScrollBarLayout scrollBarLayout(const WindowObject& w, int bar, int pos) {
   l.thumbLength = thumb;
   if (l.thumbShown) {
     int span = maxPos(s) - s.min;
-    int offset = span > 0 ? mulDivRound(trackLen - thumb, std::clamp(pos, s.min, maxPos(s)) - s.min, span) : 0;
+    int offset =
+        span > 0 ? mulDivRound(trackLen - thumb, std::clamp(pos, s.min, maxPos(s)) - s.min, span) : 0;
     int ts = start + arrow + offset;
     l.thumb = along(ts, ts + thumb);
   }
@@ -162,7 +163,7 @@ void redrawScrollBar(HWND h, int bar) {
 namespace {
 
 class ScrollTracker : public SystemTracker {
- public:
+public:
   ScrollTracker(HWND h, int bar, ScrollPart part, int grab)
       : SystemTracker(h), bar_(bar), part_(part), grab_(grab) {}
   ~ScrollTracker() override {
@@ -182,10 +183,13 @@ class ScrollTracker : public SystemTracker {
     redrawScrollBar(hwnd(), bar_);
     step();
     if (!IsWindow(hwnd()) || !stillRunning(this)) return;
-    timer_ = startSystemTimer(SCROLL_FIRST_DELAY, [this] {
-      TrackerCall call;
-      repeat();
-    }, false);
+    timer_ = startSystemTimer(
+        SCROLL_FIRST_DELAY,
+        [this] {
+          TrackerCall call;
+          repeat();
+        },
+        false);
   }
 
   void mouseMove(Point screen) override {
@@ -227,7 +231,7 @@ class ScrollTracker : public SystemTracker {
 
   void cancel() override { finish(false); }
 
- private:
+private:
   Point toWindow(Point screen) const {
     Rect r;
     GetWindowRect(hwnd(), &r);
@@ -261,10 +265,13 @@ class ScrollTracker : public SystemTracker {
     }
     if (now == part_) step();
     if (IsWindow(hwnd()) && stillRunning(this))
-      timer_ = startSystemTimer(SCROLL_REPEAT_DELAY, [this] {
-        TrackerCall call;
-        repeat();
-      }, false);
+      timer_ = startSystemTimer(
+          SCROLL_REPEAT_DELAY,
+          [this] {
+            TrackerCall call;
+            repeat();
+          },
+          false);
   }
 
   void finish(bool commit) {

@@ -48,7 +48,7 @@ struct SCROLLBARINFO {
   DWORD cbSize = sizeof(SCROLLBARINFO);
   Rect rcScrollBar;  // screen coordinates
   int dxyLineButton = 0;
-  int xyThumbTop = 0;     // from the bar's top (left) edge
+  int xyThumbTop = 0;  // from the bar's top (left) edge
   int xyThumbBottom = 0;
   int reserved = 0;
   // The bar, the top (left) arrow, the page-up part, the thumb, the page-down

@@ -30,7 +30,8 @@ Surface ScreenImage() {
       }
     }
   }
-  if (m.screenOverlay && m.screenOverlay->width() == out.width() && m.screenOverlay->height() == out.height()) {
+  if (m.screenOverlay && m.screenOverlay->width() == out.width() &&
+      m.screenOverlay->height() == out.height()) {
     for (int y = 0; y < out.height(); ++y) {
       const Pixel* o = m.screenOverlay->scanLine(y);
       Pixel* d = out.scanLine(y);

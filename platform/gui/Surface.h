@@ -12,7 +12,7 @@ namespace z5t8::platform::gui {
 // A 32-bit top-down pixel surface in exactly the DIB layout: blue, green, red,
 // alpha per pixel, rows top first, no padding. The memory is reachable directly.
 class Surface {
- public:
+public:
   Surface() = default;
   // Negative sizes count as their absolute values; pixels start as 0. Sizes past
   // 32767 a side or 64 Mi pixels throw std::bad_alloc.
@@ -46,7 +46,7 @@ class Surface {
   // Clipped to the surface.
   void fillRect(const Rect& r, Pixel p);
 
- private:
+private:
   int32_t width_ = 0;
   int32_t height_ = 0;
   std::unique_ptr<Pixel[]> pixels_;

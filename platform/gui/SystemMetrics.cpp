@@ -14,19 +14,19 @@ struct Metric {
 
 // The classic desktop at 96 pixels per inch.
 constexpr Metric kMetrics[] = {
-    {SM_CXVSCROLL, 16},     {SM_CYHSCROLL, 16},      {SM_CYCAPTION, 19},     {SM_CXBORDER, 1},
-    {SM_CYBORDER, 1},       {SM_CXDLGFRAME, 3},      {SM_CYDLGFRAME, 3},     {SM_CYVTHUMB, 16},
-    {SM_CXHTHUMB, 16},      {SM_CXICON, 32},         {SM_CYICON, 32},        {SM_CXCURSOR, 32},
-    {SM_CYCURSOR, 32},      {SM_CYMENU, 19},         {SM_CYKANJIWINDOW, 0},  {SM_MOUSEPRESENT, 1},
-    {SM_CYVSCROLL, 16},     {SM_CXHSCROLL, 16},      {SM_DEBUG, 0},          {SM_SWAPBUTTON, 0},
-    {SM_CXMIN, 112},        {SM_CYMIN, 27},          {SM_CXSIZE, 18},        {SM_CYSIZE, 18},
-    {SM_CXFRAME, 4},        {SM_CYFRAME, 4},         {SM_CXMINTRACK, 112},   {SM_CYMINTRACK, 27},
-    {SM_CXDOUBLECLK, 4},    {SM_CYDOUBLECLK, 4},     {SM_CXICONSPACING, 75}, {SM_CYICONSPACING, 75},
-    {SM_MENUDROPALIGNMENT, 0}, {SM_CMOUSEBUTTONS, 3}, {SM_CXEDGE, 2},        {SM_CYEDGE, 2},
-    {SM_CXSMICON, 16},      {SM_CYSMICON, 16},       {SM_CYSMCAPTION, 15},   {SM_CXSMSIZE, 12},
-    {SM_CYSMSIZE, 14},      {SM_CXMENUSIZE, 18},     {SM_CYMENUSIZE, 18},    {SM_CXMINIMIZED, 160},
-    {SM_CYMINIMIZED, 24},   {SM_CXDRAG, 4},          {SM_CYDRAG, 4},         {SM_MOUSEWHEELPRESENT, 1},
-    {SM_XVIRTUALSCREEN, 0}, {SM_YVIRTUALSCREEN, 0},  {SM_CMONITORS, 1},
+    {SM_CXVSCROLL, 16},        {SM_CYHSCROLL, 16},     {SM_CYCAPTION, 19},     {SM_CXBORDER, 1},
+    {SM_CYBORDER, 1},          {SM_CXDLGFRAME, 3},     {SM_CYDLGFRAME, 3},     {SM_CYVTHUMB, 16},
+    {SM_CXHTHUMB, 16},         {SM_CXICON, 32},        {SM_CYICON, 32},        {SM_CXCURSOR, 32},
+    {SM_CYCURSOR, 32},         {SM_CYMENU, 19},        {SM_CYKANJIWINDOW, 0},  {SM_MOUSEPRESENT, 1},
+    {SM_CYVSCROLL, 16},        {SM_CXHSCROLL, 16},     {SM_DEBUG, 0},          {SM_SWAPBUTTON, 0},
+    {SM_CXMIN, 112},           {SM_CYMIN, 27},         {SM_CXSIZE, 18},        {SM_CYSIZE, 18},
+    {SM_CXFRAME, 4},           {SM_CYFRAME, 4},        {SM_CXMINTRACK, 112},   {SM_CYMINTRACK, 27},
+    {SM_CXDOUBLECLK, 4},       {SM_CYDOUBLECLK, 4},    {SM_CXICONSPACING, 75}, {SM_CYICONSPACING, 75},
+    {SM_MENUDROPALIGNMENT, 0}, {SM_CMOUSEBUTTONS, 3},  {SM_CXEDGE, 2},         {SM_CYEDGE, 2},
+    {SM_CXSMICON, 16},         {SM_CYSMICON, 16},      {SM_CYSMCAPTION, 15},   {SM_CXSMSIZE, 12},
+    {SM_CYSMSIZE, 14},         {SM_CXMENUSIZE, 18},    {SM_CYMENUSIZE, 18},    {SM_CXMINIMIZED, 160},
+    {SM_CYMINIMIZED, 24},      {SM_CXDRAG, 4},         {SM_CYDRAG, 4},         {SM_MOUSEWHEELPRESENT, 1},
+    {SM_XVIRTUALSCREEN, 0},    {SM_YVIRTUALSCREEN, 0}, {SM_CMONITORS, 1},
 };
 
 // RGB values of the classic scheme.

@@ -11,7 +11,7 @@ namespace z5t8::platform::gui {
 // caption button, holding a scroll bar). While one runs it holds the capture and
 // takes the mouse input of its window before any window procedure sees it.
 class SystemTracker {
- public:
+public:
   explicit SystemTracker(HWND hwnd) : hwnd_(hwnd) {}
   virtual ~SystemTracker() = default;
   HWND hwnd() const { return hwnd_; }
@@ -22,7 +22,7 @@ class SystemTracker {
   // The capture went elsewhere or the window is going.
   virtual void cancel() {}
 
- private:
+private:
   HWND hwnd_;
 };
 
@@ -38,7 +38,7 @@ void dropTracker();
 // when the outermost call returns, so it may check `stillRunning()` after any
 // message it sends.
 class TrackerCall {
- public:
+public:
   TrackerCall();
   ~TrackerCall();
   TrackerCall(const TrackerCall&) = delete;

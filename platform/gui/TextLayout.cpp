@@ -19,9 +19,27 @@ bool isBlank(char32_t c) { return c == U' ' || c == U'\t' || c == 0x3000; }
 // Closing marks that must not start a line, opening ones that must not end one.
 bool noBreakBefore(char32_t c) {
   switch (c) {
-    case 0x3001: case 0x3002: case 0xFF0C: case 0xFF0E: case 0xFF1A: case 0xFF1B: case 0xFF01:
-    case 0xFF1F: case 0x300D: case 0x300F: case 0xFF09: case 0x3009: case 0x300B: case 0x3011:
-    case U',': case U'.': case U')': case U'!': case U'?': case U':': case U';':
+    case 0x3001:
+    case 0x3002:
+    case 0xFF0C:
+    case 0xFF0E:
+    case 0xFF1A:
+    case 0xFF1B:
+    case 0xFF01:
+    case 0xFF1F:
+    case 0x300D:
+    case 0x300F:
+    case 0xFF09:
+    case 0x3009:
+    case 0x300B:
+    case 0x3011:
+    case U',':
+    case U'.':
+    case U')':
+    case U'!':
+    case U'?':
+    case U':':
+    case U';':
       return true;
     default:
       return false;
@@ -30,7 +48,13 @@ bool noBreakBefore(char32_t c) {
 
 bool noBreakAfter(char32_t c) {
   switch (c) {
-    case 0x300C: case 0x300E: case 0xFF08: case 0x3008: case 0x300A: case 0x3010: case U'(':
+    case 0x300C:
+    case 0x300E:
+    case 0xFF08:
+    case 0x3008:
+    case 0x300A:
+    case 0x3010:
+    case U'(':
       return true;
     default:
       return false;
@@ -95,7 +119,8 @@ void reorder(TextLine& line, bool rtlParagraph) {
 
 }  // namespace
 
-std::vector<TextLine> layoutText(std::u16string_view text, FontEngine& font, const TextLayoutOptions& options) {
+std::vector<TextLine> layoutText(std::u16string_view text, FontEngine& font,
+                                 const TextLayoutOptions& options) {
   std::u32string chars = decodeUtf16(text);
   // Prefix processing first: "&&" is "&", "&x" underlines x, a lone final "&" goes.
   std::u32string shown;

@@ -26,6 +26,7 @@ struct TextLayoutOptions {
   bool rtlReading = false;
   int32_t maxWidth = 0;
 };
-std::vector<TextLine> layoutText(std::u16string_view text, FontEngine& font, const TextLayoutOptions& options);
+std::vector<TextLine> layoutText(std::u16string_view text, FontEngine& font,
+                                 const TextLayoutOptions& options);
 
 }  // namespace z5t8::platform::gui

@@ -116,9 +116,8 @@ int GetClassNameW(HWND h, char16_t* buffer, int maxCount) {
   return n;
 }
 
-HWND CreateWindowExW(DWORD exStyle, const char16_t* className, const char16_t* windowName,
-                     DWORD style, int x, int y, int width, int height, HWND parent,
-                     LONG_PTR menuOrId, void* param) {
+HWND CreateWindowExW(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style, int x,
+                     int y, int width, int height, HWND parent, LONG_PTR menuOrId, void* param) {
   WindowManager& m = wm();
   const WindowClassEntry* cls = findClass(className);
   if (!cls) return nullptr;
@@ -191,8 +190,10 @@ HWND CreateWindowExW(DWORD exStyle, const char16_t* className, const char16_t* w
     MINMAXINFO mmi = defaultMinMaxInfo(h);
     sendMessage(h, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
     if ((w = m.find(h))) {
-      int cx = std::clamp(width, int(mmi.ptMinTrackSize.x), std::max(int(mmi.ptMinTrackSize.x), int(mmi.ptMaxTrackSize.x)));
-      int cy = std::clamp(height, int(mmi.ptMinTrackSize.y), std::max(int(mmi.ptMinTrackSize.y), int(mmi.ptMaxTrackSize.y)));
+      int cx = std::clamp(width, int(mmi.ptMinTrackSize.x),
+                          std::max(int(mmi.ptMinTrackSize.x), int(mmi.ptMaxTrackSize.x)));
+      int cy = std::clamp(height, int(mmi.ptMinTrackSize.y),
+                          std::max(int(mmi.ptMinTrackSize.y), int(mmi.ptMaxTrackSize.y)));
       if (style & WS_THICKFRAME) {
         w->rect = rectFromSize(x, y, cx, cy);
         cs.cx = cx;
@@ -252,9 +253,9 @@ BOOL DestroyWindow(HWND h) {
   }
 
   if (w->style & WS_VISIBLE) {
-    SetWindowPos(h, nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
-                     (m.active == h ? 0 : SWP_NOACTIVATE));
+    SetWindowPos(
+        h, nullptr, 0, 0, 0, 0,
+        SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | (m.active == h ? 0 : SWP_NOACTIVATE));
     if (!(w = m.find(h))) return TRUE;
   }
   if (m.active == h) activateOtherWindow(h);
@@ -373,8 +374,7 @@ HWND GetWindow(HWND h, UINT relation) {
   WindowManager& m = wm();
   const WindowObject* w = m.find(h);
   if (!w) return nullptr;
-  const std::vector<HWND>& siblings =
-      m.isChildStyle(*w) ? m.find(w->parent)->children : m.topLevels;
+  const std::vector<HWND>& siblings = m.isChildStyle(*w) ? m.find(w->parent)->children : m.topLevels;
   auto pos = std::find(siblings.begin(), siblings.end(), h);
   switch (relation) {
     case GW_HWNDFIRST:
@@ -483,7 +483,10 @@ LONG_PTR SetWindowLongPtrW(HWND h, int index, LONG_PTR value) {
       sendMessage(h, WM_STYLECHANGING, kind, reinterpret_cast<LPARAM>(&ss));
       if (!(w = m.find(h))) return old;
       bool topmostBefore = w->exStyle & WS_EX_TOPMOST;
-      if (index == GWL_STYLE) w->style = ss.styleNew; else w->exStyle = (ss.styleNew & ~WS_EX_TOPMOST) | (topmostBefore ? WS_EX_TOPMOST : 0);
+      if (index == GWL_STYLE)
+        w->style = ss.styleNew;
+      else
+        w->exStyle = (ss.styleNew & ~WS_EX_TOPMOST) | (topmostBefore ? WS_EX_TOPMOST : 0);
       sendMessage(h, WM_STYLECHANGED, kind, reinterpret_cast<LPARAM>(&ss));
       break;
     }
@@ -594,7 +597,10 @@ BOOL SetWindowRgn(HWND h, const Region* region, BOOL redraw) {
   if (!w) return FALSE;
   bool visible = m.reallyVisible(h);
   Region before = visible ? m.visibleRegion(h, false, false) : Region();
-  if (region) w->shape = *region; else w->shape.reset();
+  if (region)
+    w->shape = *region;
+  else
+    w->shape.reset();
   if (!m.isChildStyle(*w)) m.backend().windowShapeChanged(h, w->shape ? &*w->shape : nullptr);
   m.refreshLentDCs(m.topLevelOf(h));
   if (redraw && visible) {

@@ -36,9 +36,8 @@ BOOL GetClassInfoExW(const char16_t* name, WNDCLASSEXW* out);
 int GetClassNameW(HWND hwnd, char16_t* buffer, int maxCount);
 
 // `menuOrId` is a child's control id. `param` arrives in CREATESTRUCTW.
-HWND CreateWindowExW(DWORD exStyle, const char16_t* className, const char16_t* windowName,
-                     DWORD style, int x, int y, int width, int height, HWND parent,
-                     LONG_PTR menuOrId, void* param);
+HWND CreateWindowExW(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style, int x,
+                     int y, int width, int height, HWND parent, LONG_PTR menuOrId, void* param);
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
 

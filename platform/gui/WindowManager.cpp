@@ -179,8 +179,7 @@ void WindowManager::invalidate(HWND h, const Region* area, UINT flags) {
     if (w->update.isEmpty() || (flags & RDW_NOFRAME)) w->frameUpdate = false;
     if (flags & RDW_NOINTERNALPAINT) w->internalPaint = false;
   }
-  bool children = (flags & RDW_ALLCHILDREN) ||
-                  (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
+  bool children = (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
   if (!children) return;
   std::vector<HWND> kids = w->children;
   Point co = w->client.topLeft();

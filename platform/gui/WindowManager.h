@@ -41,7 +41,7 @@ struct ScrollBarState {
   int pos = 0;
   int trackPos = 0;
   bool tracking = false;
-  UINT disabled = 0;  // ESB_ arrows
+  UINT disabled = 0;    // ESB_ arrows
   int pressedPart = 0;  // a ScrollPart while the mouse holds it
 };
 
@@ -56,8 +56,8 @@ struct WindowObject {
   LONG_PTR userData = 0;
   LONG_PTR id = 0;
   std::u16string text;
-  HWND parent = nullptr;  // child windows only
-  HWND owner = nullptr;   // top-level windows only
+  HWND parent = nullptr;       // child windows only
+  HWND owner = nullptr;        // top-level windows only
   std::vector<HWND> children;  // z-order, topmost first
   // Window rectangle: in the parent's client coordinates for a child, on the
   // screen for a top-level window.
@@ -79,7 +79,7 @@ struct WindowObject {
   Rect normalRect;  // restored placement while minimized or maximized
   bool restoreToMaximized = false;
   bool caretHiddenByPaint = false;
-  bool ncActive = false;  // the frame is drawn active
+  bool ncActive = false;         // the frame is drawn active
   int pressedCaptionButton = 0;  // hit code while the mouse holds it down
   bool destroying = false;
   bool created = false;
@@ -115,8 +115,8 @@ struct TimerEntry {
   uint64_t due = 0;
   TIMERPROC proc = nullptr;
   std::function<void()> system;  // the window system's own timers
-  bool cosmetic = false;  // only changes the look (caret blinking)
-  bool fired = false;  // a WM_TIMER is waiting to be taken
+  bool cosmetic = false;         // only changes the look (caret blinking)
+  bool fired = false;            // a WM_TIMER is waiting to be taken
 };
 
 struct MouseTracking {
@@ -135,7 +135,7 @@ struct CaretState {
 };
 
 class WindowManager {
- public:
+public:
   static WindowManager& get();
   static bool running();
 
@@ -244,7 +244,7 @@ class WindowManager {
 
   ~WindowManager();
 
- private:
+private:
   WindowManager() = default;
   friend void UseBackend(std::unique_ptr<Backend> backend);
   friend void ShutdownWindowSystem();

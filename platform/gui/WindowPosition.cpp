@@ -137,8 +137,10 @@ BOOL SetWindowPos(HWND h, HWND insertAfter, int x, int y, int cx, int cy, UINT f
     sendMessage(h, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
     if (!(w = m.find(h))) return FALSE;
     if (!(w->style & WS_MAXIMIZE)) {
-      wp.cx = std::clamp(wp.cx, int(mmi.ptMinTrackSize.x), std::max(int(mmi.ptMinTrackSize.x), int(mmi.ptMaxTrackSize.x)));
-      wp.cy = std::clamp(wp.cy, int(mmi.ptMinTrackSize.y), std::max(int(mmi.ptMinTrackSize.y), int(mmi.ptMaxTrackSize.y)));
+      wp.cx = std::clamp(wp.cx, int(mmi.ptMinTrackSize.x),
+                         std::max(int(mmi.ptMinTrackSize.x), int(mmi.ptMaxTrackSize.x)));
+      wp.cy = std::clamp(wp.cy, int(mmi.ptMinTrackSize.y),
+                         std::max(int(mmi.ptMinTrackSize.y), int(mmi.ptMaxTrackSize.y)));
     }
   }
   if (!(flags & SWP_NOSENDCHANGING)) {
@@ -261,9 +263,7 @@ BOOL MoveWindow(HWND h, int x, int y, int width, int height, BOOL repaint) {
                       SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
 }
 
-BOOL BringWindowToTop(HWND h) {
-  return SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
+BOOL BringWindowToTop(HWND h) { return SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
 namespace {
 
@@ -303,8 +303,8 @@ BOOL ShowWindow(HWND h, int command) {
       bool wasMin = w->style & WS_MINIMIZE;
       w->style = (w->style & ~WS_MINIMIZE) | WS_MAXIMIZE;
       if (!child) m.backend().windowStateChanged(h, false, true);
-      SetWindowPos(h, nullptr, mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxSize.x,
-                   mmi.ptMaxSize.y, SWP_SHOWWINDOW | SWP_FRAMECHANGED | (wasMin ? 0 : SWP_NOZORDER));
+      SetWindowPos(h, nullptr, mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxSize.x, mmi.ptMaxSize.y,
+                   SWP_SHOWWINDOW | SWP_FRAMECHANGED | (wasMin ? 0 : SWP_NOZORDER));
       return wasVisible;
     }
     case SW_MINIMIZE:

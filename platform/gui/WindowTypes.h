@@ -44,7 +44,9 @@ constexpr DWORD MAKELONG(uint32_t lo, uint32_t hi) { return (lo & 0xFFFF) | ((hi
 constexpr WPARAM MAKEWPARAM(uint32_t lo, uint32_t hi) { return MAKELONG(lo, hi); }
 // Sign-extended like the platform's: a packed pair of negative coordinates
 // survives a round trip through GET_X_LPARAM / GET_Y_LPARAM.
-constexpr LPARAM MAKELPARAM(int32_t lo, int32_t hi) { return LPARAM(int32_t(MAKELONG(uint32_t(lo), uint32_t(hi)))); }
+constexpr LPARAM MAKELPARAM(int32_t lo, int32_t hi) {
+  return LPARAM(int32_t(MAKELONG(uint32_t(lo), uint32_t(hi))));
+}
 inline LPARAM pointToLParam(Point p) { return MAKELPARAM(p.x, p.y); }
 inline Point lParamToPoint(LPARAM l) { return {GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
 

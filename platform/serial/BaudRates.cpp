@@ -5,8 +5,8 @@ namespace z5t8::platform::serial {
 namespace {
 
 struct Speed {
-    std::uint32_t rate;
-    speed_t code;
+  std::uint32_t rate;
+  speed_t code;
 };
 
 constexpr Speed speeds[] = {
@@ -18,20 +18,18 @@ constexpr Speed speeds[] = {
     {2000000, B2000000}, {2500000, B2500000}, {3000000, B3000000}, {3500000, B3500000}, {4000000, B4000000},
 };
 
-} // namespace
+}  // namespace
 
 std::optional<speed_t> Speed_Code(std::uint32_t rate) {
-    for (const Speed& s : speeds)
-        if (s.rate == rate)
-            return s.code;
-    return std::nullopt;
+  for (const Speed& s : speeds)
+    if (s.rate == rate) return s.code;
+  return std::nullopt;
 }
 
 std::uint32_t Speed_Rate(speed_t code) {
-    for (const Speed& s : speeds)
-        if (s.code == code)
-            return s.rate;
-    return 0;
+  for (const Speed& s : speeds)
+    if (s.code == code) return s.rate;
+  return 0;
 }
 
-} // namespace z5t8::platform::serial
+}  // namespace z5t8::platform::serial

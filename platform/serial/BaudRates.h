@@ -12,4 +12,4 @@ std::optional<speed_t> Speed_Code(std::uint32_t rate);
 // 0 for a code without a rate.
 std::uint32_t Speed_Rate(speed_t code);
 
-} // namespace z5t8::platform::serial
+}  // namespace z5t8::platform::serial

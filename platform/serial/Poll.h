@@ -10,4 +10,4 @@ namespace z5t8::platform::serial {
 // end). The poll result bits, 0 at the deadline, -1 on failure.
 int Poll_Until(int fd, short events, std::optional<std::chrono::steady_clock::time_point> deadline);
 
-} // namespace z5t8::platform::serial
+}  // namespace z5t8::platform::serial

@@ -11,17 +11,17 @@ namespace z5t8::platform::serial {
 
 // One port as the device map shows it.
 struct SerialDevice {
-    std::string value_name; // "\Device\ttyS0": the name of its device-map value
-    std::string com_name;   // "COM1": the data of that value
-    std::string path;       // what opening the COM number opens
-    bool in_device_map = true; // listed by the device map ("registry") source
-    bool in_dev_names = true;  // listed by the device-name source
+  std::string value_name;     // "\Device\ttyS0": the name of its device-map value
+  std::string com_name;       // "COM1": the data of that value
+  std::string path;           // what opening the COM number opens
+  bool in_device_map = true;  // listed by the device map ("registry") source
+  bool in_dev_names = true;   // listed by the device-name source
 };
 
 struct SerialDeviceRoots {
-    std::string sys = "/sys"; // sysfs: class/tty/* and dev/char/*
-    std::string dev = "/dev";
-    const char* map_variable = "Z5T8_SERIAL_MAP";
+  std::string sys = "/sys";  // sysfs: class/tty/* and dev/char/*
+  std::string dev = "/dev";
+  const char* map_variable = "Z5T8_SERIAL_MAP";
 };
 
 // The number n of a name "COM<n>" (any letter case, decimal digits only),
@@ -41,4 +41,4 @@ std::vector<std::uint16_t> Number_Serial_Devices(const std::vector<std::string>&
 // sys/class/tty with a device, in name order. Nothing when sysfs cannot be read.
 std::optional<std::vector<SerialDevice>> List_Serial_Devices(const SerialDeviceRoots& roots);
 
-} // namespace z5t8::platform::serial
+}  // namespace z5t8::platform::serial

@@ -41,9 +41,7 @@ void Forget(TteBitmap* b) {
   list.erase(std::remove(list.begin(), list.end(), b), list.end());
 }
 
-Rect At(int x, int y, int w, int h) {
-  return {x, y, Saturate(int64_t(x) + w), Saturate(int64_t(y) + h)};
-}
+Rect At(int x, int y, int w, int h) { return {x, y, Saturate(int64_t(x) + w), Saturate(int64_t(y) + h)}; }
 
 Rect ToDevice(const DeviceContext& dc, const Rect& r) {
   Point a = dc.lpToDp({r.left, r.top});
@@ -79,9 +77,8 @@ bool SourceFits(const TteBitmap& b, const Rect& srcRect) {
 void StretchToDCOpaque(DeviceContext& dc, const Rect& destRect, const TteBitmap& source,
                        const Rect& srcRect) {
   if (!SourceFits(source, srcRect)) return;
-  dc.stretchBlt(destRect.left, destRect.top, RectWidth(destRect), RectHeight(destRect),
-                *source.DC(), srcRect.left, srcRect.top, RectWidth(srcRect),
-                RectHeight(srcRect), platform::gui::SRCCOPY);
+  dc.stretchBlt(destRect.left, destRect.top, RectWidth(destRect), RectHeight(destRect), *source.DC(),
+                srcRect.left, srcRect.top, RectWidth(srcRect), RectHeight(srcRect), platform::gui::SRCCOPY);
 }
 
 // The visible part of the destination is copied out, drawn on, and put back.
@@ -108,9 +105,8 @@ void StretchToDCTransparent(DeviceContext& dc, const Rect& destRect, const TteBi
                             const Rect& srcRect) {
   if (IsMsImg() && ScreenBitsPerPixel() > 23) {
     if (!SourceFits(source, srcRect)) return;
-    dc.transparentBlt(destRect.left, destRect.top, RectWidth(destRect), RectHeight(destRect),
-                      *source.DC(), srcRect.left, srcRect.top, RectWidth(srcRect),
-                      RectHeight(srcRect), teTransparentRgb);
+    dc.transparentBlt(destRect.left, destRect.top, RectWidth(destRect), RectHeight(destRect), *source.DC(),
+                      srcRect.left, srcRect.top, RectWidth(srcRect), RectHeight(srcRect), teTransparentRgb);
     return;
   }
   StretchThroughBitmap(dc, destRect, source, srcRect, StretchTransparentFunc);
@@ -226,8 +222,7 @@ void TteBitmap::LoadFromStream(framework::TStream& stream) {
   if (std::llabs(int64_t(w)) * rows > stream.Remaining() / 4)
     throw framework::EReadError(framework::SReadError);
   SetSize(w, h);
-  if (!Empty() && Width() == w && Height() == rows)
-    stream.ReadBuffer(bits_, int64_t(width_) * height_ * 4);
+  if (!Empty() && Width() == w && Height() == rows) stream.ReadBuffer(bits_, int64_t(width_) * height_ * 4);
   if (bottomUp) FlipHorz();
 }
 
@@ -258,8 +253,7 @@ void TteBitmap::Assign(const framework::TPersistent* source) {
   SetSize(g->Width(), g->Height());
   if (Empty() || Width() != g->Width() || Height() != g->Height()) return;
   if (auto* bitmap = dynamic_cast<framework::TBitmap*>(g)) {
-    if (!picture && bitmap->PixelFormat() == framework::pf32bit &&
-        bitmap->HandleType() == framework::bmDIB) {
+    if (!picture && bitmap->PixelFormat() == framework::pf32bit && bitmap->HandleType() == framework::bmDIB) {
       for (int y = 0; y < height_; ++y)
         std::copy_n(bitmap->ScanLine(y), width_, reinterpret_cast<uint32_t*>(GetScanLine(y)));
       CheckingAlphaBlend();
@@ -346,7 +340,7 @@ void MapOpaqueColours(teColor* bits, ptrdiff_t count, Fn fn) {
   constexpr size_t kSlots = 4096;
   constexpr uint32_t kUnused = 0xFFFFFFFFu;
   std::vector<uint32_t> keys(kSlots, kUnused), values(kSlots);
-  for (teColor* p = bits, *end = bits + count; p != end; ++p) {
+  for (teColor *p = bits, *end = bits + count; p != end; ++p) {
     if (p->A() == 0) continue;
     uint32_t rgb = p->Rgb();
     size_t slot = (rgb * 2654435761u) >> 20;
@@ -368,14 +362,12 @@ void TteBitmap::ChangeBitmapBrightness(int delta) {
 
 void TteBitmap::ChangeBitmapHue(int delta) {
   if (delta != 0)
-    MapOpaqueColours(bits_, ptrdiff_t(width_) * height_,
-                     [delta](teColor c) { return ChangeHue(c, delta); });
+    MapOpaqueColours(bits_, ptrdiff_t(width_) * height_, [delta](teColor c) { return ChangeHue(c, delta); });
 }
 
 void TteBitmap::ChangeBitmapSat(int delta) {
   if (delta != 0)
-    MapOpaqueColours(bits_, ptrdiff_t(width_) * height_,
-                     [delta](teColor c) { return ChangeSat(c, delta); });
+    MapOpaqueColours(bits_, ptrdiff_t(width_) * height_, [delta](teColor c) { return ChangeSat(c, delta); });
 }
 
 void TteBitmap::SetBitmapHue(int hue) {
@@ -395,9 +387,7 @@ void TteBitmap::Draw(DeviceContext& dc, int x, int y, const Rect& srcRect) const
   Draw(dc, At(x, y, RectWidth(srcRect), RectHeight(srcRect)), srcRect);
 }
 
-void TteBitmap::Draw(DeviceContext& dc, const Rect& destRect) const {
-  Draw(dc, destRect, BoundsRect());
-}
+void TteBitmap::Draw(DeviceContext& dc, const Rect& destRect) const { Draw(dc, destRect, BoundsRect()); }
 
 void TteBitmap::Draw(DeviceContext& dc, const Rect& destRect, const Rect& srcRect) const {
   if (TteBitmap* target = FindBitmapByDC(&dc)) {
@@ -405,7 +395,7 @@ void TteBitmap::Draw(DeviceContext& dc, const Rect& destRect, const Rect& srcRec
     DrawClipped(*target, d, intersectRect(d, DeviceClip(dc)), srcRect);
     return;
   }
-  DCStretch(*this)(dc, destRect, *this, srcRect);
+  DCStretch (*this)(dc, destRect, *this, srcRect);
 }
 
 void TteBitmap::Draw(framework::TCanvas* canvas, int x, int y) const {
@@ -441,9 +431,7 @@ void TteBitmap::Draw(TteBitmap& target, int x, int y, const Rect& srcRect) const
   Draw(target, At(x, y, RectWidth(srcRect), RectHeight(srcRect)), srcRect);
 }
 
-void TteBitmap::Draw(TteBitmap& target, const Rect& destRect) const {
-  Draw(target, destRect, BoundsRect());
-}
+void TteBitmap::Draw(TteBitmap& target, const Rect& destRect) const { Draw(target, destRect, BoundsRect()); }
 
 void TteBitmap::Draw(TteBitmap& target, const Rect& destRect, const Rect& srcRect) const {
   DrawClipped(target, destRect, destRect, srcRect);
@@ -452,14 +440,14 @@ void TteBitmap::Draw(TteBitmap& target, const Rect& destRect, const Rect& srcRec
 void TteBitmap::DrawClipped(TteBitmap& target, const Rect& destRect, const Rect& clipRect,
                             const Rect& srcRect) const {
   if (Empty()) return;
-  BitmapStretch(*this)(target.View(), destRect, clipRect, View(), srcRect);
+  BitmapStretch (*this)(target.View(), destRect, clipRect, View(), srcRect);
 }
 
 // Walks the tiles of destRect that can touch `visible`; tiles wholly outside
 // it would draw nothing, and skipping them keeps huge rectangles cheap.
 template <class Kind>
-void TteBitmap::TileWith(const Rect& destRect, const Rect& srcRect, const Rect& visible,
-                         const Rect& clipRect, Kind drawTile) const {
+void TteBitmap::TileWith(const Rect& destRect, const Rect& srcRect, const Rect& visible, const Rect& clipRect,
+                         Kind drawTile) const {
   int64_t w = RectWidth(srcRect), h = RectHeight(srcRect);
   if (w <= 0 || h <= 0) return;
   Rect area = intersectRect(destRect, visible);
@@ -472,8 +460,7 @@ void TteBitmap::TileWith(const Rect& destRect, const Rect& srcRect, const Rect& 
   for (int64_t c = c0; c < c1; ++c)
     for (int64_t r = r0; r < r1; ++r) {
       Rect tile = intersectRect(
-          At(Saturate(destRect.left + c * w), Saturate(destRect.top + r * h), int(w), int(h)),
-          destRect);
+          At(Saturate(destRect.left + c * w), Saturate(destRect.top + r * h), int(w), int(h)), destRect);
       if (IsRectEmpty(tile)) break;
       if (clipping && IsRectEmpty(intersectRect(tile, clipRect))) continue;
       Rect src = At(srcRect.left, srcRect.top, RectWidth(tile), RectHeight(tile));

@@ -25,7 +25,7 @@ class TteBitmapLink;
 
 // Raised when a bitmap cannot get its pixels.
 class ETeBitmapError : public framework::Exception {
- public:
+public:
   using framework::Exception::Exception;
 };
 
@@ -35,7 +35,7 @@ class ETeBitmapError : public framework::Exception {
 class TteBitmap : public framework::TPersistent {
   Z5T8_CLASS(TteBitmap, framework::TPersistent)
 
- public:
+public:
   TteBitmap();
   ~TteBitmap() override;
   TteBitmap(const TteBitmap&) = delete;
@@ -115,8 +115,7 @@ class TteBitmap : public framework::TPersistent {
   void Draw(TteBitmap& target, int x, int y, const Rect& srcRect) const;
   void Draw(TteBitmap& target, const Rect& destRect) const;
   void Draw(TteBitmap& target, const Rect& destRect, const Rect& srcRect) const;
-  void DrawClipped(TteBitmap& target, const Rect& destRect, const Rect& clipRect,
-                   const Rect& srcRect) const;
+  void DrawClipped(TteBitmap& target, const Rect& destRect, const Rect& clipRect, const Rect& srcRect) const;
   // Onto a canvas's device context.
   void Draw(framework::TCanvas* canvas, int x, int y) const;
   void Draw(framework::TCanvas* canvas, int x, int y, const Rect& srcRect) const;
@@ -128,10 +127,8 @@ class TteBitmap : public framework::TPersistent {
   void Tile(DeviceContext& dc, const Rect& destRect, const Rect& srcRect) const;
   void Tile(TteBitmap& target, const Rect& destRect, const Rect& srcRect) const;
   // The same, drawing only the copies that touch a non-empty clipRect.
-  void TileClip(DeviceContext& dc, const Rect& destRect, const Rect& srcRect,
-                const Rect& clipRect) const;
-  void TileClip(TteBitmap& target, const Rect& destRect, const Rect& srcRect,
-                const Rect& clipRect) const;
+  void TileClip(DeviceContext& dc, const Rect& destRect, const Rect& srcRect, const Rect& clipRect) const;
+  void TileClip(TteBitmap& target, const Rect& destRect, const Rect& srcRect, const Rect& clipRect) const;
   void Tile(framework::TCanvas* canvas, const Rect& destRect, const Rect& srcRect) const;
   void TileClip(framework::TCanvas* canvas, const Rect& destRect, const Rect& srcRect,
                 const Rect& clipRect) const;
@@ -143,13 +140,13 @@ class TteBitmap : public framework::TPersistent {
   std::unique_ptr<TteBitmapLink> GetBitmapLink(const Rect& rect);
   std::unique_ptr<TteBitmapLink> GetBitmapLink(const std::string& rectText);
 
- protected:
+protected:
   void AssignTo(framework::TPersistent* dest) const override;
 
- private:
+private:
   template <class Kind>
-  void TileWith(const Rect& destRect, const Rect& srcRect, const Rect& visible,
-                const Rect& clipRect, Kind drawTile) const;
+  void TileWith(const Rect& destRect, const Rect& srcRect, const Rect& visible, const Rect& clipRect,
+                Kind drawTile) const;
 
   platform::gui::Surface surface_;
   std::unique_ptr<DeviceContext> dc_;

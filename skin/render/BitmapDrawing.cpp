@@ -42,8 +42,8 @@ void DrawGlyphShadow(framework::TCanvas* canvas, int x, int y, const TteBitmap& 
   shadow.Draw(canvas, x, y);
 }
 
-int DrawVerticalText(framework::TCanvas* canvas, std::u16string_view text, const Rect& r,
-                     uint32_t format, bool clockwise) {
+int DrawVerticalText(framework::TCanvas* canvas, std::u16string_view text, const Rect& r, uint32_t format,
+                     bool clockwise) {
   if (!canvas || IsRectEmpty(r)) return 0;
   int w = RectWidth(r), h = RectHeight(r);
   TteBitmap upright, turned;

@@ -20,7 +20,7 @@ void DrawGlyphShadow(framework::TCanvas* canvas, int x, int y, const TteBitmap& 
                      framework::TColor colour);
 // The text turned a quarter clockwise or anticlockwise into r, in the
 // canvas's font; returns the height of the text drawn.
-int DrawVerticalText(framework::TCanvas* canvas, std::u16string_view text, const Rect& r,
-                     uint32_t format, bool clockwise);
+int DrawVerticalText(framework::TCanvas* canvas, std::u16string_view text, const Rect& r, uint32_t format,
+                     bool clockwise);
 
 }  // namespace z5t8::skin::render

@@ -88,10 +88,10 @@ void TteBitmapLink::CheckingMasked(const Rect& m) {
     return;
   }
   int l = m.left, t = m.top, r = SatDiff(W, m.right), b = SatDiff(H, m.bottom);
-  MaskAngles = partMasked({0, 0, l, t}) || partMasked({r, 0, W, t}) ||
-               partMasked({r, b, W, H}) || partMasked({0, b, l, H});
-  MaskBorder = partMasked({l, 0, r, t}) || partMasked({l, b, r, H}) ||
-               partMasked({0, t, l, b}) || partMasked({r, t, W, b});
+  MaskAngles = partMasked({0, 0, l, t}) || partMasked({r, 0, W, t}) || partMasked({r, b, W, H}) ||
+               partMasked({0, b, l, H});
+  MaskBorder = partMasked({l, 0, r, t}) || partMasked({l, b, r, H}) || partMasked({0, t, l, b}) ||
+               partMasked({r, t, W, b});
   MaskClient = partMasked({l, t, r, b});
 }
 

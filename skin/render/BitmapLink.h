@@ -16,7 +16,7 @@ class TteBitmap;
 class TteBitmapLink : public framework::TPersistent {
   Z5T8_CLASS(TteBitmapLink, framework::TPersistent)
 
- public:
+public:
   TteBitmapLink() = default;
 
   TteBitmap* Bitmap = nullptr;

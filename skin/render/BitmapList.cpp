@@ -8,8 +8,7 @@ namespace {
 
 bool SameTextAscii(const std::string& a, const std::string& b) {
   auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
            return lower(static_cast<unsigned char>(x)) == lower(static_cast<unsigned char>(y));
          });
 }
@@ -40,14 +39,12 @@ int TteBitmapList::IndexOf(const TteBitmap* bitmap) const {
   return -1;
 }
 
-std::unique_ptr<TteBitmapLink> TteBitmapList::GetBitmapLink(TteBitmap* bitmap,
-                                                            const Rect& rect) const {
+std::unique_ptr<TteBitmapLink> TteBitmapList::GetBitmapLink(TteBitmap* bitmap, const Rect& rect) const {
   if (!bitmap || IndexOf(bitmap) < 0) return nullptr;
   return bitmap->GetBitmapLink(rect);
 }
 
-std::unique_ptr<TteBitmapLink> TteBitmapList::GetBitmapLink(const std::string& name,
-                                                            const Rect& rect) const {
+std::unique_ptr<TteBitmapLink> TteBitmapList::GetBitmapLink(const std::string& name, const Rect& rect) const {
   TteBitmap* b = GetBitmapByName(name);
   return b ? b->GetBitmapLink(rect) : nullptr;
 }

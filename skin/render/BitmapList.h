@@ -11,7 +11,7 @@ namespace z5t8::skin::render {
 
 // The owning list of a skin's images.
 class TteBitmapList {
- public:
+public:
   TteBitmapList() = default;
   virtual ~TteBitmapList() { Clear(); }
   TteBitmapList(const TteBitmapList&) = delete;
@@ -31,10 +31,9 @@ class TteBitmapList {
   // New links (owned by the caller); none when the bitmap is not in the list.
   std::unique_ptr<TteBitmapLink> GetBitmapLink(TteBitmap* bitmap, const Rect& rect) const;
   std::unique_ptr<TteBitmapLink> GetBitmapLink(const std::string& name, const Rect& rect) const;
-  std::unique_ptr<TteBitmapLink> GetBitmapLink(const std::string& name,
-                                               const std::string& rectText) const;
+  std::unique_ptr<TteBitmapLink> GetBitmapLink(const std::string& name, const std::string& rectText) const;
 
- private:
+private:
   std::vector<std::unique_ptr<TteBitmap>> items_;
 };
 

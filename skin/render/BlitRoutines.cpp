@@ -13,8 +13,7 @@ namespace {
 
 using LineFunc = void (*)(const teColor*, teColor*, int);
 
-void Blt(LineFunc line, const PixelView& target, const Rect& dest, const PixelView& source,
-         Point srcOrigin) {
+void Blt(LineFunc line, const PixelView& target, const Rect& dest, const PixelView& source, Point srcOrigin) {
   int w = RectWidth(dest);
   for (int y = dest.top; y < dest.bottom; ++y)
     line(source.Row(srcOrigin.y + y - dest.top) + srcOrigin.x, target.Row(y) + dest.left, w);
@@ -38,14 +37,12 @@ int MapNearest(int64_t o, int64_t destExtent, int srcFirst, int srcLast) {
   return int(std::nearbyint(q + srcFirst));
 }
 
-void Stretch(LineFunc line, BltFunc blt, const PixelView& target, const Rect& destRect,
-             const Rect& clipRect, const PixelView& source, const Rect& srcRect) {
+void Stretch(LineFunc line, BltFunc blt, const PixelView& target, const Rect& destRect, const Rect& clipRect,
+             const PixelView& source, const Rect& srcRect) {
   if (IsRectEmpty(srcRect) || target.Empty() || source.Empty()) return;
-  if (srcRect.left < 0 || srcRect.top < 0 || srcRect.right > source.width ||
-      srcRect.bottom > source.height)
+  if (srcRect.left < 0 || srcRect.top < 0 || srcRect.right > source.width || srcRect.bottom > source.height)
     return;
-  Rect clip = platform::gui::intersectRect(
-      platform::gui::intersectRect(clipRect, target.Bounds()), destRect);
+  Rect clip = platform::gui::intersectRect(platform::gui::intersectRect(clipRect, target.Bounds()), destRect);
   if (IsRectEmpty(clip)) return;
   int64_t destW = int64_t(destRect.right) - destRect.left;
   int64_t destH = int64_t(destRect.bottom) - destRect.top;
@@ -57,7 +54,8 @@ void Stretch(LineFunc line, BltFunc blt, const PixelView& target, const Rect& de
   int w = RectWidth(clip);
   std::vector<int> columns(static_cast<size_t>(w));
   for (int i = 0; i < w; ++i)
-    columns[size_t(i)] = MapNearest(int64_t(clip.left) + i - destRect.left, destW, srcRect.left, srcRect.right);
+    columns[size_t(i)] =
+        MapNearest(int64_t(clip.left) + i - destRect.left, destW, srcRect.left, srcRect.right);
   std::vector<teColor> gathered(static_cast<size_t>(w));
   int lastRow = -1;
   for (int y = clip.top; y < clip.bottom; ++y) {
@@ -71,16 +69,13 @@ void Stretch(LineFunc line, BltFunc blt, const PixelView& target, const Rect& de
   }
 }
 
-void StretchOpaque(const PixelView& t, const Rect& d, const Rect& c, const PixelView& s,
-                   const Rect& r) {
+void StretchOpaque(const PixelView& t, const Rect& d, const Rect& c, const PixelView& s, const Rect& r) {
   Stretch(MoveLongwordFunc, BltOpaqueFunc, t, d, c, s, r);
 }
-void StretchAlphaBlend(const PixelView& t, const Rect& d, const Rect& c, const PixelView& s,
-                       const Rect& r) {
+void StretchAlphaBlend(const PixelView& t, const Rect& d, const Rect& c, const PixelView& s, const Rect& r) {
   Stretch(LineAlphaBlendFunc, BltAlphaBlendFunc, t, d, c, s, r);
 }
-void StretchTransparent(const PixelView& t, const Rect& d, const Rect& c, const PixelView& s,
-                        const Rect& r) {
+void StretchTransparent(const PixelView& t, const Rect& d, const Rect& c, const PixelView& s, const Rect& r) {
   Stretch(LineTransparentFunc, BltTransparentFunc, t, d, c, s, r);
 }
 

@@ -10,8 +10,7 @@ using platform::gui::Rect;
 
 // Same-size copies of an already clipped area: dest is inside the target and
 // the source area of dest's size at srcOrigin is inside the source.
-using BltFunc = void (*)(const PixelView& target, const Rect& dest, const PixelView& source,
-                         Point srcOrigin);
+using BltFunc = void (*)(const PixelView& target, const Rect& dest, const PixelView& source, Point srcOrigin);
 extern BltFunc BltOpaqueFunc;
 extern BltFunc BltAlphaBlendFunc;
 extern BltFunc BltTransparentFunc;

@@ -64,7 +64,7 @@ void MakeHalftone(framework::TBitmap& pattern, TColor colour1, TColor colour2) {
 
 // Keeps the pattern on the brush for one fill only.
 class HalftoneBrush {
- public:
+public:
   HalftoneBrush(TCanvas* canvas, TColor colour1, TColor colour2) : canvas_(canvas) {
     MakeHalftone(pattern_, colour1, colour2);
     canvas_->Brush()->SetBitmap(&pattern_);
@@ -73,14 +73,14 @@ class HalftoneBrush {
   HalftoneBrush(const HalftoneBrush&) = delete;
   HalftoneBrush& operator=(const HalftoneBrush&) = delete;
 
- private:
+private:
   TCanvas* canvas_;
   framework::TBitmap pattern_;
 };
 
 // The canvas's context clipped to r until destroyed, then as before.
 class ClipScope {
- public:
+public:
   ClipScope(TCanvas* canvas, const Rect& r) : dc_(canvas->Handle()) {
     if (!dc_) return;
     level_ = dc_->saveDC();
@@ -92,7 +92,7 @@ class ClipScope {
   ClipScope(const ClipScope&) = delete;
   ClipScope& operator=(const ClipScope&) = delete;
 
- private:
+private:
   platform::gui::DeviceContext* dc_;
   int level_ = 0;
 };
@@ -217,18 +217,16 @@ void FillGradientRect(TCanvas* canvas, const Rect& r, TColor colour1, TColor col
   uint32_t rgb1 = framework::ColorToRGB(colour1), rgb2 = framework::ColorToRGB(colour2);
   for (int i = 0; i <= n; ++i) {
     int from = MulDiv(i, extent, n), to = MulDiv(i + 1, extent, n);
-    Rect band = vertical ? Rect{r.left, Saturate(int64_t(r.top) + from), r.right,
-                                Saturate(int64_t(r.top) + to)}
-                         : Rect{Saturate(int64_t(r.left) + from), r.top,
-                                Saturate(int64_t(r.left) + to), r.bottom};
+    Rect band = vertical
+                    ? Rect{r.left, Saturate(int64_t(r.top) + from), r.right, Saturate(int64_t(r.top) + to)}
+                    : Rect{Saturate(int64_t(r.left) + from), r.top, Saturate(int64_t(r.left) + to), r.bottom};
     band = platform::gui::intersectRect(band, r);
     if (IsRectEmpty(band)) continue;
     FillRect(canvas, band, StepColour(rgb1, rgb2, i, n));
   }
 }
 
-void FillRadialGradientRect(TCanvas* canvas, const Rect& r, TColor colour1, TColor colour2,
-                            Point centre) {
+void FillRadialGradientRect(TCanvas* canvas, const Rect& r, TColor colour1, TColor colour2, Point centre) {
   if (!canvas || RectWidth(r) <= 0 || RectHeight(r) <= 0) return;
   constexpr int n = 50;
   int w = RectWidth(r), h = RectHeight(r), d = std::max(w, h);
@@ -237,9 +235,8 @@ void FillRadialGradientRect(TCanvas* canvas, const Rect& r, TColor colour1, TCol
   ClipScope clip(canvas, r);
   for (int k = n; k >= 0; --k) {
     int s = MulDiv(k + 1, d, n);
-    FillEllipse(canvas, Saturate(int64_t(cx) - s), Saturate(int64_t(cy) - s),
-                Saturate(int64_t(cx) + s), Saturate(int64_t(cy) + s),
-                StepColour(colour1 & 0xFFFFFF, colour2 & 0xFFFFFF, k, n));
+    FillEllipse(canvas, Saturate(int64_t(cx) - s), Saturate(int64_t(cy) - s), Saturate(int64_t(cx) + s),
+                Saturate(int64_t(cy) + s), StepColour(colour1 & 0xFFFFFF, colour2 & 0xFFFFFF, k, n));
   }
 }
 
@@ -252,8 +249,7 @@ void FillHalftoneRect(TCanvas* canvas, Rect r, TColor colour1, TColor colour2) {
   canvas->FillRect(r);
 }
 
-void FillHalftonePolygon(TCanvas* canvas, std::span<const Point> points, TColor colour1,
-                         TColor colour2) {
+void FillHalftonePolygon(TCanvas* canvas, std::span<const Point> points, TColor colour1, TColor colour2) {
   if (!canvas) return;
   HalftoneBrush brush(canvas, colour1, colour2);
   canvas->Pen()->SetStyle(psClear);
@@ -270,9 +266,7 @@ int TextWidth(TCanvas* canvas, std::u16string_view text, uint32_t flags) {
   return RectWidth(r);
 }
 
-int TextHeight(TCanvas* canvas, std::u16string_view text) {
-  return canvas ? canvas->TextExtent(text).cy : 0;
-}
+int TextHeight(TCanvas* canvas, std::u16string_view text) { return canvas ? canvas->TextExtent(text).cy : 0; }
 
 int DrawText(TCanvas* canvas, std::u16string_view text, Rect& r, uint32_t format) {
   if (!canvas) return 0;

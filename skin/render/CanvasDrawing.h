@@ -46,12 +46,10 @@ bool PointInPolygon(Point p, std::span<const Point> points);
 // Bands from colour1 to colour2 across (or, vertical, down) r; at most 255.
 void FillGradientRect(TCanvas* canvas, const Rect& r, TColor colour1, TColor colour2, bool vertical);
 // Circles from colour2 outside to colour1 at centre, given in percent of r.
-void FillRadialGradientRect(TCanvas* canvas, const Rect& r, TColor colour1, TColor colour2,
-                            Point centre);
+void FillRadialGradientRect(TCanvas* canvas, const Rect& r, TColor colour1, TColor colour2, Point centre);
 // A one-pixel checkerboard of the two colours.
 void FillHalftoneRect(TCanvas* canvas, Rect r, TColor colour1, TColor colour2);
-void FillHalftonePolygon(TCanvas* canvas, std::span<const Point> points, TColor colour1,
-                         TColor colour2);
+void FillHalftonePolygon(TCanvas* canvas, std::span<const Point> points, TColor colour1, TColor colour2);
 
 // With flags 0 the text extent's width; otherwise the width the formatted
 // text drawing computes with those flags.

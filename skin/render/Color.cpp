@@ -59,8 +59,7 @@ framework::TColor StdChangeColor(framework::TColor c, int delta) {
 }
 
 teColor FromRGB(uint32_t colorref) {
-  return 0xFF000000u | (colorref & 0xFFu) << 16 | (colorref & 0xFF00u) |
-         (colorref >> 16 & 0xFFu);
+  return 0xFF000000u | (colorref & 0xFFu) << 16 | (colorref & 0xFF00u) | (colorref >> 16 & 0xFFu);
 }
 
 uint32_t ToRGB(teColor c) { return uint32_t(c.B()) << 16 | uint32_t(c.G()) << 8 | c.R(); }

@@ -16,8 +16,8 @@ struct teColor {
   constexpr teColor(uint32_t raw) : value(raw) {}
   // Each of red, green and blue clamped to 0..255; alpha taken as it is.
   constexpr teColor(int16_t red, int16_t green, int16_t blue, uint8_t alpha)
-      : value(uint32_t(alpha) << 24 | uint32_t(Clamp(red)) << 16 |
-              uint32_t(Clamp(green)) << 8 | uint32_t(Clamp(blue))) {}
+      : value(uint32_t(alpha) << 24 | uint32_t(Clamp(red)) << 16 | uint32_t(Clamp(green)) << 8 |
+              uint32_t(Clamp(blue))) {}
 
   // The framework colour's red, green and blue (a system colour resolved
   // through the platform's colour table) with the given alpha.

@@ -55,12 +55,16 @@ PixelIsa active = PixelIsa::Portable;
 
 bool Supported(PixelIsa isa) {
   switch (isa) {
-    case PixelIsa::Portable: return true;
+    case PixelIsa::Portable:
+      return true;
 #if defined(__x86_64__) || defined(__i386__)
-    case PixelIsa::Sse2: return HasSSE2();
-    case PixelIsa::Avx2: return HasAVX2();
+    case PixelIsa::Sse2:
+      return HasSSE2();
+    case PixelIsa::Avx2:
+      return HasAVX2();
 #else
-    default: return false;
+    default:
+      return false;
 #endif
   }
   return false;
@@ -126,9 +130,12 @@ PixelIsa ActivePixelIsa() { return active; }
 
 const char* PixelIsaName(PixelIsa isa) {
   switch (isa) {
-    case PixelIsa::Portable: return "portable";
-    case PixelIsa::Sse2: return "sse2";
-    case PixelIsa::Avx2: return "avx2";
+    case PixelIsa::Portable:
+      return "portable";
+    case PixelIsa::Sse2:
+      return "sse2";
+    case PixelIsa::Avx2:
+      return "avx2";
   }
   return "?";
 }

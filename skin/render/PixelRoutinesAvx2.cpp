@@ -14,9 +14,7 @@ Z5T8_AVX2 inline __m256i Load(const teColor* p) {
   return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
 }
 
-Z5T8_AVX2 inline void Store(teColor* p, __m256i v) {
-  _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v);
-}
+Z5T8_AVX2 inline void Store(teColor* p, __m256i v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v); }
 
 Z5T8_AVX2 inline __m256i Select(__m256i mask, __m256i yes, __m256i no) {
   return _mm256_or_si256(_mm256_and_si256(mask, yes), _mm256_andnot_si256(mask, no));

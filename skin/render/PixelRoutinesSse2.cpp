@@ -14,9 +14,7 @@ Z5T8_SSE2 inline __m128i Load(const teColor* p) {
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
 }
 
-Z5T8_SSE2 inline void Store(teColor* p, __m128i v) {
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
-}
+Z5T8_SSE2 inline void Store(teColor* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
 
 Z5T8_SSE2 inline __m128i Select(__m128i mask, __m128i yes, __m128i no) {
   return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no));

@@ -19,9 +19,7 @@ struct PixelView {
   teColor* Row(int y) const { return origin + y * pitch; }
   platform::gui::Rect Bounds() const { return {0, 0, width, height}; }
 
-  static PixelView TopDown(teColor* bits, int width, int height) {
-    return {bits, width, width, height};
-  }
+  static PixelView TopDown(teColor* bits, int width, int height) { return {bits, width, width, height}; }
   static PixelView BottomUp(teColor* bits, int width, int height) {
     return {bits + std::ptrdiff_t(height - 1) * width, -std::ptrdiff_t(width), width, height};
   }

@@ -76,15 +76,15 @@ Rect MarginRect(const Rect& r, const Rect& m) {
     out.left = Sat(int64_t(r.left) + m.left);
     out.right = Sat(int64_t(r.right) - m.right);
   } else {
-    out = {Sat(int64_t(r.left) + m.left), Sat(int64_t(r.top) + m.top),
-           Sat(int64_t(r.right) - m.right), Sat(int64_t(r.bottom) - m.bottom)};
+    out = {Sat(int64_t(r.left) + m.left), Sat(int64_t(r.top) + m.top), Sat(int64_t(r.right) - m.right),
+           Sat(int64_t(r.bottom) - m.bottom)};
   }
   return out;
 }
 
 std::string RectToString(const Rect& r) {
-  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+         std::to_string(r.bottom) + ")";
 }
 
 Rect StringToRect(const std::string& text) {

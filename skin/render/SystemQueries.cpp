@@ -16,8 +16,7 @@ bool UseThemes() { return UseThemesSlow(); }
 
 int ScreenBitsPerPixel() {
   platform::gui::DeviceContext screenFormat;
-  return screenFormat.deviceCaps(platform::gui::BITSPIXEL) *
-         screenFormat.deviceCaps(platform::gui::PLANES);
+  return screenFormat.deviceCaps(platform::gui::BITSPIXEL) * screenFormat.deviceCaps(platform::gui::PLANES);
 }
 
 }  // namespace z5t8::skin::render

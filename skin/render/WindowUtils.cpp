@@ -27,22 +27,30 @@ std::string Utf8Of(const char16_t* buffer, int length) {
 
 framework::TPixelFormat PixelFormatOf(int bitsPerPixel) {
   switch (bitsPerPixel) {
-    case 1: return framework::pf1bit;
-    case 4: return framework::pf4bit;
-    case 8: return framework::pf8bit;
-    case 15: return framework::pf15bit;
-    case 16: return framework::pf16bit;
-    case 24: return framework::pf24bit;
-    case 32: return framework::pf32bit;
-    default: return framework::pfCustom;
+    case 1:
+      return framework::pf1bit;
+    case 4:
+      return framework::pf4bit;
+    case 8:
+      return framework::pf8bit;
+    case 15:
+      return framework::pf15bit;
+    case 16:
+      return framework::pf16bit;
+    case 24:
+      return framework::pf24bit;
+    case 32:
+      return framework::pf32bit;
+    default:
+      return framework::pfCustom;
   }
 }
 
 // 0x80..0x9F of Windows-1252; 0 marks the five unassigned bytes.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+constexpr char16_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 std::optional<std::u16string> Decode(unsigned codePage, std::string_view text) {
   switch (codePage) {
@@ -135,13 +143,9 @@ void GetRectOfMonitorContainingRect(const Rect&, bool workArea, Rect& r) {
   GetRectOfPrimaryMonitor(workArea, r);
 }
 
-void GetRectOfMonitorContainingPoint(Point, bool workArea, Rect& r) {
-  GetRectOfPrimaryMonitor(workArea, r);
-}
+void GetRectOfMonitorContainingPoint(Point, bool workArea, Rect& r) { GetRectOfPrimaryMonitor(workArea, r); }
 
-void GetRectOfMonitorContainingWindow(HWND, bool workArea, Rect& r) {
-  GetRectOfPrimaryMonitor(workArea, r);
-}
+void GetRectOfMonitorContainingWindow(HWND, bool workArea, Rect& r) { GetRectOfPrimaryMonitor(workArea, r); }
 
 std::u16string StringToWideString(unsigned codePage, std::string_view text) {
   if (text.empty()) return {};

@@ -33,8 +33,7 @@ int KeyBoardSpeedIntervalFor(int setting);
 framework::TPixelFormat GetPixelFormat();
 
 // The system's scroll bar information.
-bool MyGetScrollBarInfo(HWND window, platform::gui::LONG_PTR object,
-                        platform::gui::SCROLLBARINFO& info);
+bool MyGetScrollBarInfo(HWND window, platform::gui::LONG_PTR object, platform::gui::SCROLLBARINFO& info);
 
 // The primary monitor's work area or whole area.
 void GetRectOfPrimaryMonitor(bool workArea, Rect& r);

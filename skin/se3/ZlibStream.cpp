@@ -11,10 +11,14 @@ void HeapFree(voidpf, voidpf address) { std::free(address); }
 
 int ZlibLevel(TCompressionLevel level) {
   switch (level) {
-    case clNone: return Z_NO_COMPRESSION;
-    case clFastest: return Z_BEST_SPEED;
-    case clDefault: return Z_DEFAULT_COMPRESSION;
-    case clMax: return Z_BEST_COMPRESSION;
+    case clNone:
+      return Z_NO_COMPRESSION;
+    case clFastest:
+      return Z_BEST_SPEED;
+    case clDefault:
+      return Z_DEFAULT_COMPRESSION;
+    case clMax:
+      return Z_BEST_COMPRESSION;
   }
   return Z_DEFAULT_COMPRESSION;
 }

@@ -65,12 +65,14 @@ void TteThemeFonts::SetDefaultFonts() {
   set({ktfCaptionTextInactive}, 10, 0xC0C0C0, {fsBold});
   set({ktfSmCaptionTextNormal}, 8, 0xFFFFFF, {fsBold});
   set({ktfSmCaptionTextInactive}, 8, 0xC0C0C0, {fsBold});
-  set({ktfStaticTextNormal, ktfStaticTextHot, ktfStaticTextFocused, ktfStaticTextDisabled,
-       ktfButtonTextNormal, ktfButtonTextPressed, ktfButtonTextHot, ktfButtonTextFocused,
-       ktfCheckBoxTextNormal, ktfCheckBoxTextPressed, ktfCheckBoxTextHot, ktfCheckBoxTextFocused,
-       ktfCheckBoxTextDisabled, ktfRadioButtonTextNormal, ktfRadioButtonTextPressed, ktfRadioButtonTextHot,
-       ktfRadioButtonTextFocused, ktfRadioButtonTextDisabled, ktfGroupBoxTextNormal, ktfWindowTextNormal,
-       ktfEditBoxTextNormal, ktfEditBoxTextFocused, ktfEditBoxTextHot, ktfHeaderSectionTextHot},
+  set({ktfStaticTextNormal,     ktfStaticTextHot,          ktfStaticTextFocused,
+       ktfStaticTextDisabled,   ktfButtonTextNormal,       ktfButtonTextPressed,
+       ktfButtonTextHot,        ktfButtonTextFocused,      ktfCheckBoxTextNormal,
+       ktfCheckBoxTextPressed,  ktfCheckBoxTextHot,        ktfCheckBoxTextFocused,
+       ktfCheckBoxTextDisabled, ktfRadioButtonTextNormal,  ktfRadioButtonTextPressed,
+       ktfRadioButtonTextHot,   ktfRadioButtonTextFocused, ktfRadioButtonTextDisabled,
+       ktfGroupBoxTextNormal,   ktfWindowTextNormal,       ktfEditBoxTextNormal,
+       ktfEditBoxTextFocused,   ktfEditBoxTextHot,         ktfHeaderSectionTextHot},
       8, clBlack, {});
   set({ktfButtonTextDisabled, ktfGroupBoxTextDisabled, ktfWindowTextDisabled, ktfEditBoxTextDisabled,
        ktfMenuItemTextDisabled, ktfToolItemTextDisabled, ktfPopupMenuItemTextDisabled},
@@ -88,7 +90,8 @@ void TteThemeFonts::LoadFromStream(TStream& stream) {
 
 void TteThemeFonts::SaveToStream(TStream& stream) const {
   stream.WriteByte(uint8_t(FFonts.size() - 1));
-  for (size_t i = 0; i < FFonts.size(); ++i) WriteBlockEntry(stream, ThemeFontNames[i], FontToDescription(FFonts[i]));
+  for (size_t i = 0; i < FFonts.size(); ++i)
+    WriteBlockEntry(stream, ThemeFontNames[i], FontToDescription(FFonts[i]));
 }
 
 }  // namespace z5t8::skin::theme

@@ -11,7 +11,8 @@ namespace z5t8::skin::theme {
 class IteThemeOwner {
 public:
   // Adjusts font, a copy of the theme's font fontId, for the named object.
-  virtual void SetFontForObject(framework::TFont& font, TteThemeFont fontId, const std::string& objectName) = 0;
+  virtual void SetFontForObject(framework::TFont& font, TteThemeFont fontId,
+                                const std::string& objectName) = 0;
 
 protected:
   ~IteThemeOwner() = default;

@@ -49,8 +49,8 @@ TColor ValueTextToColor(const std::string& text) { return framework::StringToCol
 
 std::string FontToDescription(const TFont& font) {
   const TColor color = font.Color();
-  std::string text = font.Name() + ',' + std::to_string(font.Size()) + ',' + std::to_string(font.Charset()) + ',' +
-                     std::to_string(color & 0xFF) + ',' + std::to_string(color >> 8 & 0xFF) + ',' +
+  std::string text = font.Name() + ',' + std::to_string(font.Size()) + ',' + std::to_string(font.Charset()) +
+                     ',' + std::to_string(color & 0xFF) + ',' + std::to_string(color >> 8 & 0xFF) + ',' +
                      std::to_string(color >> 16 & 0xFF);
   for (const TStyleWord& w : kStyleWords)
     if (font.Style().Contains(w.Style)) text += std::string(",") + w.Word;

@@ -50,7 +50,8 @@ public:
   }
 
   void Button1Click(TObject*) {
-    std::unique_ptr<TCustomForm> box(CreateMessageForm(u"\u66F4\u65B0\u5B8C\u6210. The update is complete.", Application()->Title()));
+    std::unique_ptr<TCustomForm> box(
+        CreateMessageForm(u"\u66F4\u65B0\u5B8C\u6210. The update is complete.", Application()->Title()));
     TTimer shot(nullptr);
     shot.SetInterval(300);
     shot.OnTimer = [this, &box, &shot](TObject*) {
@@ -85,8 +86,10 @@ int main(int argc, char** argv) {
   std::string snapshot;
   bool headless = false;
   for (int i = 1; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "--headless")) headless = true;
-    else if (!std::strcmp(argv[i], "--snapshot") && i + 1 < argc) snapshot = argv[++i];
+    if (!std::strcmp(argv[i], "--headless"))
+      headless = true;
+    else if (!std::strcmp(argv[i], "--snapshot") && i + 1 < argc)
+      snapshot = argv[++i];
     else {
       std::fprintf(stderr, "usage: framework-demo [--headless] [--snapshot FILE.png]\n");
       return 2;

@@ -118,7 +118,8 @@ void regions(DeviceContext& dc) {
   std::vector<Point> tri{{580, 195}, {620, 130}, {660, 195}};
   Region pr = Region::polygon(tri, ALTERNATE);
   dc.fillRgn(pr, Brush::solid(kRed));
-  std::vector<Rect> bars{{680, 130, 690, 195}, {695, 150, 705, 195}, {710, 170, 720, 195}, {725, 140, 735, 195}};
+  std::vector<Rect> bars{
+      {680, 130, 690, 195}, {695, 150, 705, 195}, {710, 170, 720, 195}, {725, 140, 735, 195}};
   dc.fillRgn(Region::fromRects(bars), Brush::solid(kNavy));
   label(dc, 470, 202, u"round rect   polygon   rectangles");
 
@@ -182,8 +183,9 @@ void blits(DeviceContext& dc) {
   const struct {
     int32_t x;
     const char16_t* text;
-  } labels[] = {{18, u"copy"}, {60, u"stretch"}, {114, u"mirror"}, {180, u"key 1x / 2x"},
-                {290, u"per-pixel alpha"}, {420, u"constant"}, {480, u"read back"}};
+  } labels[] = {{18, u"copy"},         {60, u"stretch"},          {114, u"mirror"},
+                {180, u"key 1x / 2x"}, {290, u"per-pixel alpha"}, {420, u"constant"},
+                {480, u"read back"}};
   for (const auto& l : labels) label(dc, l.x, 296, l.text);
 }
 

@@ -53,16 +53,20 @@ int main(int argc, char** argv) {
       std::map<std::string, std::string> includes;
       for (int i = 4; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "-I" && i + 1 < argc) arg = argv[++i];
-        else if (arg.rfind("-I", 0) == 0) arg = arg.substr(2);
-        else return Usage();
+        if (arg == "-I" && i + 1 < argc)
+          arg = argv[++i];
+        else if (arg.rfind("-I", 0) == 0)
+          arg = arg.substr(2);
+        else
+          return Usage();
         size_t eq = arg.find('=');
         if (eq == std::string::npos || eq == 0) return Usage();
         includes[arg.substr(0, eq)] = arg.substr(eq + 1);
       }
       std::string binary = ObjectTextToBinary(ReadFile(argv[2]), [&](const std::string& name) {
         auto it = includes.find(name);
-        if (it == includes.end()) throw Exception("no file given for {@" + name + "} (use -I " + name + "=FILE)");
+        if (it == includes.end())
+          throw Exception("no file given for {@" + name + "} (use -I " + name + "=FILE)");
         return ReadFile(it->second);
       });
       WriteFile(argv[3], binary);

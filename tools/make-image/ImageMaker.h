@@ -9,9 +9,9 @@
 namespace z5t8::make_image {
 
 struct Image_Plan {
-    std::uint64_t size;
-    std::uint64_t high_bytes; // H
-    std::uint64_t sum;        // S, before wrapping
+  std::uint64_t size;
+  std::uint64_t high_bytes;  // H
+  std::uint64_t sum;         // S, before wrapping
 };
 
 // A plan for an image of exactly size bytes; nothing when no such image can
@@ -22,4 +22,4 @@ std::uint64_t Smallest_Image_Size();
 // Bytes that follow the plan, varied by the seed.
 std::vector<std::uint8_t> Make_Image(const Image_Plan& plan, std::uint32_t seed);
 
-} // namespace z5t8::make_image
+}  // namespace z5t8::make_image

@@ -93,7 +93,8 @@ LRESULT shapedProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       GetWindowRect(h, &r);
       Point p = lParamToPoint(lp);
       int x = p.x - r.left, y = p.y - r.top;
-      if (y < kCaption) return (x >= r.width() - 30 && x < r.width() - 12 && y >= 6 && y < 20) ? HTCLOSE : HTCAPTION;
+      if (y < kCaption)
+        return (x >= r.width() - 30 && x < r.width() - 12 && y >= 6 && y < 20) ? HTCLOSE : HTCAPTION;
       if (x < kBorder || y >= r.height() - kBorder || x >= r.width() - kBorder) return HTBORDER;
       return HTCLIENT;
     }
@@ -221,13 +222,14 @@ void createWindows() {
   SetWindowRgn(gShaped, &shape, FALSE);
   const char16_t* names[] = {u"One", u"Two", u"Three"};
   for (int i = 0; i < 3; ++i)
-    CreateWindowExW(0, u"DemoChild", names[i], WS_CHILD | WS_VISIBLE, 20 + i * 110, 30, 100, 40, gShaped, i + 1,
-                    nullptr);
-  HWND bar = CreateWindowExW(0, u"DemoChild", u"", WS_CHILD | WS_VISIBLE, 20, 110, 320, 20, gShaped, 100, nullptr);
+    CreateWindowExW(0, u"DemoChild", names[i], WS_CHILD | WS_VISIBLE, 20 + i * 110, 30, 100, 40, gShaped,
+                    i + 1, nullptr);
+  HWND bar =
+      CreateWindowExW(0, u"DemoChild", u"", WS_CHILD | WS_VISIBLE, 20, 110, 320, 20, gShaped, 100, nullptr);
   ShowWindow(gShaped, SW_SHOW);
 
-  gClassic = CreateWindowExW(0, u"DemoClassic", u"Classic frame", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 460, 120, 300,
-                             220, nullptr, 0, nullptr);
+  gClassic = CreateWindowExW(0, u"DemoClassic", u"Classic frame", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 460, 120,
+                             300, 220, nullptr, 0, nullptr);
   SetPropW(gClassic, u"bar", bar);
   SCROLLINFO si;
   si.fMask = SIF_RANGE | SIF_PAGE;

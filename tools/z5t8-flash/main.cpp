@@ -28,110 +28,104 @@ const char usage[] =
 // A text bar on standard error, drawn only on a terminal.
 class Terminal_Bar : public link::ProgressBar {
 public:
-    explicit Terminal_Bar(bool shown) : shown_(shown) {}
+  explicit Terminal_Bar(bool shown) : shown_(shown) {}
 
-    void Set_Min(std::int32_t v) override { min_ = v; }
-    void Set_Max(std::int32_t v) override { max_ = v; }
-    std::int32_t Max() const override { return max_; }
-    void Set_Step(std::int32_t) override {}
-    void Set_Position(std::int32_t v) override {
-        position_ = std::clamp(v, min_, std::max(min_, max_));
-        draw();
-    }
-    std::int32_t Position() const override { return position_; }
+  void Set_Min(std::int32_t v) override { min_ = v; }
+  void Set_Max(std::int32_t v) override { max_ = v; }
+  std::int32_t Max() const override { return max_; }
+  void Set_Step(std::int32_t) override {}
+  void Set_Position(std::int32_t v) override {
+    position_ = std::clamp(v, min_, std::max(min_, max_));
+    draw();
+  }
+  std::int32_t Position() const override { return position_; }
 
-    // Clears the bar's line so that other output starts at its left.
-    void Clear() {
-        if (drawn_)
-            std::fputs("\r\033[K", stderr);
-        drawn_ = false;
-        percent_ = -1;
-    }
+  // Clears the bar's line so that other output starts at its left.
+  void Clear() {
+    if (drawn_) std::fputs("\r\033[K", stderr);
+    drawn_ = false;
+    percent_ = -1;
+  }
 
 private:
-    void draw() {
-        if (!shown_)
-            return;
-        std::int64_t range = std::int64_t(max_) - min_;
-        int percent = range > 0 ? static_cast<int>((std::int64_t(position_) - min_) * 100 / range) : 0;
-        if (percent == percent_)
-            return;
-        percent_ = percent;
-        char bar[41];
-        std::memset(bar, '.', 40);
-        std::memset(bar, '#', static_cast<std::size_t>(percent * 40 / 100));
-        bar[40] = '\0';
-        std::fprintf(stderr, "\r[%s] %3d%%", bar, percent);
-        std::fflush(stderr);
-        drawn_ = true;
-    }
+  void draw() {
+    if (!shown_) return;
+    std::int64_t range = std::int64_t(max_) - min_;
+    int percent = range > 0 ? static_cast<int>((std::int64_t(position_) - min_) * 100 / range) : 0;
+    if (percent == percent_) return;
+    percent_ = percent;
+    char bar[41];
+    std::memset(bar, '.', 40);
+    std::memset(bar, '#', static_cast<std::size_t>(percent * 40 / 100));
+    bar[40] = '\0';
+    std::fprintf(stderr, "\r[%s] %3d%%", bar, percent);
+    std::fflush(stderr);
+    drawn_ = true;
+  }
 
-    bool shown_;
-    bool drawn_ = false;
-    int percent_ = -1;
-    std::int32_t min_ = 0, max_ = 100, position_ = 0;
+  bool shown_;
+  bool drawn_ = false;
+  int percent_ = -1;
+  std::int32_t min_ = 0, max_ = 100, position_ = 0;
 };
 
 class Console_Window : public app::UpdateWindow {
 public:
-    Console_Window() : bar_(::isatty(STDERR_FILENO) == 1) {}
+  Console_Window() : bar_(::isatty(STDERR_FILENO) == 1) {}
 
-    void Clean_Memo() override {}
-    void Print_Str_to_Memo(const std::string& text) override {
-        bar_.Clear();
-        std::fputs((text + "\r\n").c_str(), stdout);
-        std::fflush(stdout);
-    }
-    void Enable_Download_Button(bool) override {}
-    void Show_Message(const std::string& text) override {
-        bar_.Clear();
-        std::fputs(("[message] " + text + "\n").c_str(), stdout);
-        std::fflush(stdout);
-        last_message = text;
-    }
-    link::ProgressBar* Progress_Bar() override { return &bar_; }
-    void Process_Messages() override {}
-    // Every end but the completed update is a failure here.
-    void End_Process(int) override {
-        bar_.Clear();
-        std::fflush(stdout);
-        std::exit(1);
-    }
+  void Clean_Memo() override {}
+  void Print_Str_to_Memo(const std::string& text) override {
+    bar_.Clear();
+    std::fputs((text + "\r\n").c_str(), stdout);
+    std::fflush(stdout);
+  }
+  void Enable_Download_Button(bool) override {}
+  void Show_Message(const std::string& text) override {
+    bar_.Clear();
+    std::fputs(("[message] " + text + "\n").c_str(), stdout);
+    std::fflush(stdout);
+    last_message = text;
+  }
+  link::ProgressBar* Progress_Bar() override { return &bar_; }
+  void Process_Messages() override {}
+  // Every end but the completed update is a failure here.
+  void End_Process(int) override {
+    bar_.Clear();
+    std::fflush(stdout);
+    std::exit(1);
+  }
 
-    std::string last_message;
+  std::string last_message;
 
 private:
-    Terminal_Bar bar_;
+  Terminal_Bar bar_;
 };
 
 link::CComport* interrupted_port = nullptr;
 
 extern "C" void on_interrupt(int) {
-    // Only calls that are safe in a signal handler: close the descriptor, end.
-    if (interrupted_port)
-        interrupted_port->Close_Port();
-    static const char line_break[] = "\n";
-    if (::isatty(STDERR_FILENO) == 1)
-        (void)!::write(STDERR_FILENO, line_break, 1);
-    std::_Exit(1);
+  // Only calls that are safe in a signal handler: close the descriptor, end.
+  if (interrupted_port) interrupted_port->Close_Port();
+  static const char line_break[] = "\n";
+  if (::isatty(STDERR_FILENO) == 1) (void)!::write(STDERR_FILENO, line_break, 1);
+  std::_Exit(1);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1) {
-        bool help = argc == 2 && std::strcmp(argv[1], "--help") == 0;
-        std::fputs(usage, help ? stdout : stderr);
-        return help ? 0 : 1;
-    }
-    Console_Window window;
-    app::UpdateProcedure update(window);
-    interrupted_port = &update.Comport;
-    std::signal(SIGINT, on_interrupt);
-    std::signal(SIGTERM, on_interrupt);
+  if (argc > 1) {
+    bool help = argc == 2 && std::strcmp(argv[1], "--help") == 0;
+    std::fputs(usage, help ? stdout : stderr);
+    return help ? 0 : 1;
+  }
+  Console_Window window;
+  app::UpdateProcedure update(window);
+  interrupted_port = &update.Comport;
+  std::signal(SIGINT, on_interrupt);
+  std::signal(SIGTERM, on_interrupt);
 
-    if (!update.Start_Up())
-        return 1;
-    update.Button_DownloadClick();
-    return window.last_message == app::Text_Update_Complete ? 0 : 1;
+  if (!update.Start_Up()) return 1;
+  update.Button_DownloadClick();
+  return window.last_message == app::Text_Update_Complete ? 0 : 1;
 }

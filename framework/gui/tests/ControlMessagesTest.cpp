@@ -28,8 +28,8 @@ public:
   using Base::Base;
   void Note(TMessage& m) {
     static const std::pair<uint32_t, const char*> names[] = {
-        {CM_MOUSEENTER, "enter"},       {CM_MOUSELEAVE, "leave"},     {CM_ENTER, "CM_ENTER"},
-        {CM_EXIT, "CM_EXIT"},           {CM_FOCUSCHANGED, "focus"},   {CM_VISIBLECHANGED, "visible"},
+        {CM_MOUSEENTER, "enter"},       {CM_MOUSELEAVE, "leave"},   {CM_ENTER, "CM_ENTER"},
+        {CM_EXIT, "CM_EXIT"},           {CM_FOCUSCHANGED, "focus"}, {CM_VISIBLECHANGED, "visible"},
         {CM_ENABLEDCHANGED, "enabled"}, {CM_TEXTCHANGED, "text"}};
     for (auto [msg, name] : names)
       if (m.Msg == msg) gLog.push_back(std::string(name) + " " + this->Name());
@@ -121,8 +121,8 @@ TEST_F(ControlMessagesIntegration, PropertyChangesNotifyAndPerformReturnsTheResu
   b->SetCaption(u"Bee");
   // Disabling the focused control moves the focus on.
   a->SetEnabled(false);
-  EXPECT_EQ(gLog, (std::vector<std::string>{"visible L", "text B", "enabled A", "CM_EXIT A", "CM_ENTER B", "focus L",
-                                            "focus A", "focus B"}));
+  EXPECT_EQ(gLog, (std::vector<std::string>{"visible L", "text B", "enabled A", "CM_EXIT A", "CM_ENTER B",
+                                            "focus L", "focus A", "focus B"}));
   EXPECT_TRUE(b->Focused());
   EXPECT_EQ(b->Perform(pg::WM_GETTEXTLENGTH), 3);
   EXPECT_EQ(b->GetText(), u"Bee");

@@ -98,11 +98,11 @@ TEST(EditText, CaretMovesByCharacterRowAndText) {
     TCaretMove move;
     int expected;
   } steps[] = {
-      {TCaretMove::Right, 1},   {TCaretMove::Down, 5},     {TCaretMove::Down, 11},
-      {TCaretMove::Down, 16},   {TCaretMove::Left, 14},    {TCaretMove::Left, 12},
-      {TCaretMove::Left, 11},   {TCaretMove::Right, 12},   {TCaretMove::Right, 14},
-      {TCaretMove::Right, 16},  {TCaretMove::RowHome, 14}, {TCaretMove::Up, 10},
-      {TCaretMove::Up, 4},      {TCaretMove::RowEnd, 8},   {TCaretMove::RowHome, 4},
+      {TCaretMove::Right, 1},    {TCaretMove::Down, 5},     {TCaretMove::Down, 11},
+      {TCaretMove::Down, 16},    {TCaretMove::Left, 14},    {TCaretMove::Left, 12},
+      {TCaretMove::Left, 11},    {TCaretMove::Right, 12},   {TCaretMove::Right, 14},
+      {TCaretMove::Right, 16},   {TCaretMove::RowHome, 14}, {TCaretMove::Up, 10},
+      {TCaretMove::Up, 4},       {TCaretMove::RowEnd, 8},   {TCaretMove::RowHome, 4},
       {TCaretMove::TextEnd, 17}, {TCaretMove::TextHome, 0}, {TCaretMove::Up, 0},
   };
   for (const Step& s : steps) {

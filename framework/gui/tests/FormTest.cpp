@@ -45,7 +45,8 @@ public:
   std::vector<std::string> Events;
   int Clicks = 0;
   void FormCreate(TObject*) {
-    Events.push_back(std::string("OnCreate ") + (Label1 && Memo1 && Button1 && ProgressBar1 ? "with fields" : "without"));
+    Events.push_back(std::string("OnCreate ") +
+                     (Label1 && Memo1 && Button1 && ProgressBar1 ? "with fields" : "without"));
   }
   void Button1Click(TObject* sender) { Clicks += sender == Button1 ? 1 : 100; }
   void FormClose(TObject*, TCloseAction& action) {

@@ -15,7 +15,9 @@ namespace {
 namespace pg = platform::gui;
 
 void Put16(std::string& s, uint16_t v) { s += char(v & 0xFF), s += char(v >> 8); }
-void Put32(std::string& s, uint32_t v) { for (int i = 0; i < 4; ++i) s += char((v >> (8 * i)) & 0xFF); }
+void Put32(std::string& s, uint32_t v) {
+  for (int i = 0; i < 4; ++i) s += char((v >> (8 * i)) & 0xFF);
+}
 
 // A Windows bitmap file: header, info header, palette, rows as given.
 std::string Bmp(int32_t w, int32_t h, uint16_t bits, uint32_t compression, const std::string& palette,
@@ -48,8 +50,16 @@ void Load(TBitmap& b, const std::string& bytes) {
 TEST(Bitmap, ReadsBottomUpTopDownPalettedAndBitFieldFiles) {
   TBitmap b;
   // 2 x 2 at 24 bits, bottom row first, rows padded to 4 bytes.
-  std::string rows = std::string("\x00\x00\xFF" "\x00\xFF\x00", 6) + std::string(2, '\0') +
-                     std::string("\xFF\x00\x00" "\xFF\xFF\xFF", 6) + std::string(2, '\0');
+  std::string rows = std::string(
+                         "\x00\x00\xFF"
+                         "\x00\xFF\x00",
+                         6) +
+                     std::string(2, '\0') +
+                     std::string(
+                         "\xFF\x00\x00"
+                         "\xFF\xFF\xFF",
+                         6) +
+                     std::string(2, '\0');
   Load(b, Bmp(2, 2, 24, 0, "", rows));
   EXPECT_EQ(b.PixelFormat(), pf24bit);
   EXPECT_EQ(b.Canvas()->Pixel(0, 0), TColor(0xFF0000)) << "top row is the second stored";
@@ -60,7 +70,10 @@ TEST(Bitmap, ReadsBottomUpTopDownPalettedAndBitFieldFiles) {
   Load(b, Bmp(2, -2, 24, 0, "", down));
   EXPECT_EQ(b.Canvas()->Pixel(0, 0), TColor(0xFF0000));
   // 4 bits with a two-colour palette: index 1 then 0.
-  std::string palette = std::string("\x00\x00\x00\x00" "\x00\x80\xFF\x00", 8);
+  std::string palette = std::string(
+      "\x00\x00\x00\x00"
+      "\x00\x80\xFF\x00",
+      8);
   Load(b, Bmp(2, 1, 4, 0, palette, std::string("\x10\x00\x00\x00", 4), 2));
   EXPECT_EQ(b.PixelFormat(), pf4bit);
   EXPECT_EQ(b.Canvas()->Pixel(0, 0), RGBColor(0xFF, 0x80, 0x00));
@@ -84,7 +97,8 @@ TEST(Bitmap, RefusesMalformedFilesWithoutReadingPastThem) {
   std::string badSignature = good;
   badSignature[0] = 'X';
   std::string shortPixels = good.substr(0, good.size() - 3);
-  std::string header12 = good.substr(0, 14) + std::string("\x0C\x00\x00\x00\x02\x00\x02\x00\x01\x00\x08\x00", 12);
+  std::string header12 =
+      good.substr(0, 14) + std::string("\x0C\x00\x00\x00\x02\x00\x02\x00\x01\x00\x08\x00", 12);
   const std::string cases[] = {
       "",
       "BM",

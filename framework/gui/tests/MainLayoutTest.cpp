@@ -42,7 +42,8 @@ std::string FrameworkPartOfMainLayout() {
   bool skipping = false;
   while (std::getline(in, line)) {
     if (line.rfind("  object ", 0) == 0 && line.find(": TTe") != std::string::npos) skipping = true;
-    if (!skipping) out += (line.rfind("object Form1: TForm1", 0) == 0 ? "object Form1: TMainWindow" : line) + "\n";
+    if (!skipping)
+      out += (line.rfind("object Form1: TForm1", 0) == 0 ? "object Form1: TMainWindow" : line) + "\n";
     if (skipping && line == "  end") skipping = false;
   }
   return out;

@@ -46,8 +46,9 @@ protected:
 };
 
 TEST_F(MemoIntegration, WrapsToItsWidthAndKeepsTheText) {
-  std::u16string text = u"The quick brown fox jumps over the lazy dog again and again "
-                        u"\u4E2D\u6587\u5B57\u5143\u6E2C\u8A66\u4E2D\u6587\u5B57\u5143\u6E2C\u8A66\u4E2D\u6587";
+  std::u16string text =
+      u"The quick brown fox jumps over the lazy dog again and again "
+      u"\u4E2D\u6587\u5B57\u5143\u6E2C\u8A66\u4E2D\u6587\u5B57\u5143\u6E2C\u8A66\u4E2D\u6587";
   memo->SetText(text);
   TEditText& t = Edit().Text();
   int width = Edit().FormatRect().width();
@@ -196,7 +197,9 @@ TEST_F(MemoIntegration, AppendingRebuildsTextShowsTopAndNotifiesOnce) {
   memo->SetText(memo->GetText() + u"\u627E\u5230COM5\r\n");
   EXPECT_EQ(changes, 2);
   EXPECT_EQ(memo->Lines()->Count(), 51);
-  EXPECT_EQ(memo->Lines()->Get(50), "\xE6\x89\xBE\xE5\x88\xB0" "COM5");
+  EXPECT_EQ(memo->Lines()->Get(50),
+            "\xE6\x89\xBE\xE5\x88\xB0"
+            "COM5");
   EXPECT_EQ(memo->Perform(EM_GETFIRSTVISIBLELINE), 0) << "a new text is shown from its start";
 }
 
@@ -230,7 +233,8 @@ TEST_F(MemoIntegration, AsksForColoursAndPaintsIntoAnotherContext) {
   TPoint client = memo->ScreenToClient(memo->ClientOrigin());
   int face = 0;
   for (int x = bar.x - client.x + 2; x < bar.x - client.x + 2 + sbi.rcScrollBar.width(); ++x)
-    for (int y = 2; y < memo->Height() - 2; ++y) face += bitmap.Canvas()->Pixel(x, y) == ColorToRGB(clBtnFace);
+    for (int y = 2; y < memo->Height() - 2; ++y)
+      face += bitmap.Canvas()->Pixel(x, y) == ColorToRGB(clBtnFace);
   EXPECT_GT(face, 100);
   memo->WindowProc = original;
 }

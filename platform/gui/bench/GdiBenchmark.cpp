@@ -21,8 +21,7 @@ BENCHMARK(BM_FillRect1024x768);
 void BM_KeyColourBlit64x64(benchmark::State& state) {
   Surface sprite(64, 64);
   for (int32_t y = 0; y < 64; ++y)
-    for (int32_t x = 0; x < 64; ++x)
-      sprite.scanLine(y)[x] = ((x / 8 + y / 8) % 2) ? 0x007F007F : 0xFF3366CC;
+    for (int32_t x = 0; x < 64; ++x) sprite.scanLine(y)[x] = ((x / 8 + y / 8) % 2) ? 0x007F007F : 0xFF3366CC;
   DeviceContext src(&sprite);
   Surface target(1024, 768);
   DeviceContext dc(&target);

@@ -40,11 +40,11 @@ void BM_TopLevelWithTenChildrenToFirstPaint(benchmark::State& state) {
   wc.lpszClassName = u"BenchChild";
   RegisterClassExW(wc);
   for (auto _ : state) {
-    HWND top = CreateWindowExW(0, u"BenchTop", u"Benchmark window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
-                               400, 300, nullptr, 0, nullptr);
+    HWND top = CreateWindowExW(0, u"BenchTop", u"Benchmark window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
+                               100, 400, 300, nullptr, 0, nullptr);
     for (int i = 0; i < 10; ++i)
-      CreateWindowExW(0, u"BenchChild", u"", WS_CHILD | WS_VISIBLE, 10 + (i % 5) * 75, 10 + (i / 5) * 40, 70, 30,
-                      top, i + 1, nullptr);
+      CreateWindowExW(0, u"BenchChild", u"", WS_CHILD | WS_VISIBLE, 10 + (i % 5) * 75, 10 + (i / 5) * 40, 70,
+                      30, top, i + 1, nullptr);
     PumpPendingMessages();
     benchmark::DoNotOptimize(top);
     state.PauseTiming();

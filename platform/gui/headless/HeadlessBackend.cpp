@@ -31,12 +31,13 @@ std::u16string typedBy(int vk, const HeadlessBackend& b) {
     int vk;
     char16_t plain, shifted;
   };
-  static const Oem oem[] = {{VK_SPACE, u' ', u' '},     {VK_OEM_1, u';', u':'},     {VK_OEM_PLUS, u'=', u'+'},
-                            {VK_OEM_COMMA, u',', u'<'}, {VK_OEM_MINUS, u'-', u'_'}, {VK_OEM_PERIOD, u'.', u'>'},
-                            {VK_OEM_2, u'/', u'?'},     {VK_OEM_3, u'`', u'~'},     {VK_OEM_4, u'[', u'{'},
-                            {VK_OEM_5, u'\\', u'|'},    {VK_OEM_6, u']', u'}'},     {VK_OEM_7, u'\'', u'"'},
-                            {VK_RETURN, u'\r', u'\r'},  {VK_BACK, u'\b', u'\b'},    {VK_TAB, u'\t', u'\t'},
-                            {VK_ESCAPE, u'\x1b', u'\x1b'}};
+  static const Oem oem[] = {
+      {VK_SPACE, u' ', u' '},       {VK_OEM_1, u';', u':'},     {VK_OEM_PLUS, u'=', u'+'},
+      {VK_OEM_COMMA, u',', u'<'},   {VK_OEM_MINUS, u'-', u'_'}, {VK_OEM_PERIOD, u'.', u'>'},
+      {VK_OEM_2, u'/', u'?'},       {VK_OEM_3, u'`', u'~'},     {VK_OEM_4, u'[', u'{'},
+      {VK_OEM_5, u'\\', u'|'},      {VK_OEM_6, u']', u'}'},     {VK_OEM_7, u'\'', u'"'},
+      {VK_RETURN, u'\r', u'\r'},    {VK_BACK, u'\b', u'\b'},    {VK_TAB, u'\t', u'\t'},
+      {VK_ESCAPE, u'\x1b', u'\x1b'}};
   for (const Oem& o : oem) {
     if (o.vk == vk) return std::u16string(1, b.shift ? o.shifted : o.plain);
   }

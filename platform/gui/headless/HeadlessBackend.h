@@ -17,7 +17,7 @@ struct HeadlessOptions {
 // by AdvanceClock, by Sleep, and by a message loop waiting for a timer (which
 // jumps to it). A loop waiting for input that can never come is told so.
 class HeadlessBackend : public Backend {
- public:
+public:
   explicit HeadlessBackend(const HeadlessOptions& options);
 
   Size screenSize() const override { return options_.screen; }
@@ -54,7 +54,7 @@ class HeadlessBackend : public Backend {
   bool alt = false;
   bool capsLock = false;
 
- private:
+private:
   HeadlessOptions options_;
   uint64_t clock_;
   int presents_ = 0;

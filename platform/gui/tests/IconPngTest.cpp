@@ -22,7 +22,8 @@ void put32(std::vector<uint8_t>& v, uint32_t x) {
 // One icon image: header, palette, colour rows and mask rows, bottom row first.
 // `pixel(x, y)` gives a palette index or a 0xAARRGGBB colour; `masked(x, y)` the mask.
 template <typename PixelFn, typename MaskFn>
-std::vector<uint8_t> dib(int w, int h, int bits, const std::vector<uint32_t>& palette, PixelFn pixel, MaskFn masked) {
+std::vector<uint8_t> dib(int w, int h, int bits, const std::vector<uint32_t>& palette, PixelFn pixel,
+                         MaskFn masked) {
   std::vector<uint8_t> v;
   put32(v, 40);
   put32(v, uint32_t(w));
@@ -37,11 +38,21 @@ std::vector<uint8_t> dib(int w, int h, int bits, const std::vector<uint32_t>& pa
     for (int x = 0; x < w; ++x) {
       uint32_t p = pixel(x, y);
       switch (bits) {
-        case 1: row[size_t(x / 8)] |= uint8_t((p & 1) << (7 - x % 8)); break;
-        case 4: row[size_t(x / 2)] |= uint8_t((p & 15) << (x % 2 ? 0 : 4)); break;
-        case 8: row[size_t(x)] = uint8_t(p); break;
-        case 24: std::memcpy(&row[size_t(x) * 3], &p, 3); break;
-        case 32: std::memcpy(&row[size_t(x) * 4], &p, 4); break;
+        case 1:
+          row[size_t(x / 8)] |= uint8_t((p & 1) << (7 - x % 8));
+          break;
+        case 4:
+          row[size_t(x / 2)] |= uint8_t((p & 15) << (x % 2 ? 0 : 4));
+          break;
+        case 8:
+          row[size_t(x)] = uint8_t(p);
+          break;
+        case 24:
+          std::memcpy(&row[size_t(x) * 3], &p, 3);
+          break;
+        case 32:
+          std::memcpy(&row[size_t(x) * 4], &p, 4);
+          break;
       }
     }
     v.insert(v.end(), row.begin(), row.end());
@@ -109,7 +120,9 @@ TEST(Icon, EveryDepthDrawsWithItsMaskOrAlpha) {
     uint32_t blue;
   } cases[] = {{1, {0x000000, 0x0000FF}, 1}, {4, palette16, 3}, {8, palette256, 7}, {24, {}, 0x0000FF}};
   for (const Case& c : cases) {
-    auto pixel = [&](int x, int y) { return x < 2 ? c.blue : (x == 3 && y == 0 ? (c.bits == 24 ? 0xFFFFFFu : c.blue) : 0u); };
+    auto pixel = [&](int x, int y) {
+      return x < 2 ? c.blue : (x == 3 && y == 0 ? (c.bits == 24 ? 0xFFFFFFu : c.blue) : 0u);
+    };
     std::optional<Icon> icon = Icon::fromIco(ico({{4, dib(4, 2, c.bits, c.palette, pixel, mask)}}), 4, 4);
     ASSERT_TRUE(icon) << c.bits;
     Surface s(4, 2);
@@ -121,7 +134,8 @@ TEST(Icon, EveryDepthDrawsWithItsMaskOrAlpha) {
   }
   // 32 bits with alpha: straight alpha blends.
   auto alpha = [](int x, int) { return x == 0 ? 0xFF0000FFu : x == 1 ? 0x800000FFu : 0u; };
-  std::optional<Icon> icon = Icon::fromIco(ico({{2, dib(2, 1, 32, {}, alpha, [](int, int) { return false; })}}), 2, 2);
+  std::optional<Icon> icon =
+      Icon::fromIco(ico({{2, dib(2, 1, 32, {}, alpha, [](int, int) { return false; })}}), 2, 2);
   ASSERT_TRUE(icon);
   EXPECT_TRUE(icon->hasAlpha());
   Surface s(4, 2);

@@ -13,12 +13,24 @@ inline std::string pixelArt(const Surface& s) {
   for (int32_t y = 0; y < s.height(); ++y) {
     for (int32_t x = 0; x < s.width(); ++x) {
       switch (s.pixel(x, y) & 0x00FFFFFF) {
-        case 0xFFFFFF: out += '.'; break;
-        case 0x000000: out += '#'; break;
-        case 0xFF0000: out += 'r'; break;
-        case 0x00FF00: out += 'g'; break;
-        case 0x0000FF: out += 'b'; break;
-        default: out += '?'; break;
+        case 0xFFFFFF:
+          out += '.';
+          break;
+        case 0x000000:
+          out += '#';
+          break;
+        case 0xFF0000:
+          out += 'r';
+          break;
+        case 0x00FF00:
+          out += 'g';
+          break;
+        case 0x0000FF:
+          out += 'b';
+          break;
+        default:
+          out += '?';
+          break;
       }
     }
     out += '\n';

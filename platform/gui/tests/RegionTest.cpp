@@ -13,11 +13,8 @@ TEST(Region, CombineModes) {
     int complexity;
     int area;
   } cases[] = {
-      {RGN_AND, SIMPLEREGION, 25},
-      {RGN_OR, COMPLEXREGION, 175},
-      {RGN_XOR, COMPLEXREGION, 150},
-      {RGN_DIFF, COMPLEXREGION, 75},
-      {RGN_COPY, SIMPLEREGION, 100},
+      {RGN_AND, SIMPLEREGION, 25},   {RGN_OR, COMPLEXREGION, 175},  {RGN_XOR, COMPLEXREGION, 150},
+      {RGN_DIFF, COMPLEXREGION, 75}, {RGN_COPY, SIMPLEREGION, 100},
   };
   for (const Case& c : cases) {
     Region r;
@@ -44,7 +41,8 @@ TEST(Region, TestsBoxOffsetAndEquality) {
   EXPECT_TRUE(r.containsRect({0, 0, 10, 3}));
   r.offset(5, -2);
   EXPECT_EQ(r.box(), (Rect{5, -2, 15, 8}));
-  Region same = Region::fromRects(std::vector<Rect>{{5, -2, 15, 1}, {5, 1, 8, 4}, {11, 1, 15, 4}, {5, 4, 15, 8}});
+  Region same =
+      Region::fromRects(std::vector<Rect>{{5, -2, 15, 1}, {5, 1, 8, 4}, {11, 1, 15, 4}, {5, 4, 15, 8}});
   EXPECT_TRUE(r == same);
   same.unite({8, 1, 9, 2});
   EXPECT_FALSE(r == same);

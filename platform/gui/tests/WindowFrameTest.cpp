@@ -11,7 +11,7 @@ namespace {
 using namespace headless;
 
 class WindowFrameIntegration : public WindowTest {
- protected:
+protected:
   Rect windowRect(HWND h) {
     Rect r;
     GetWindowRect(h, &r);
@@ -94,7 +94,7 @@ TEST_F(WindowFrameIntegration, CaptionDoubleClickMaximizesAndRestores) {
 }
 
 class ScrollBarIntegration : public WindowTest {
- protected:
+protected:
   // A bar on the right of a borderless 200 by 200 window: arrows 16 high, a
   // track from 16 to 184, and a program that follows the scroll requests.
   HWND makeScrolling() {
@@ -110,13 +110,24 @@ class ScrollBarIntegration : public WindowTest {
       if (m != WM_VSCROLL) return std::nullopt;
       int pos = GetScrollPos(w, SB_VERT);
       switch (LOWORD(wp)) {
-        case SB_LINEDOWN: pos += 1; break;
-        case SB_LINEUP: pos -= 1; break;
-        case SB_PAGEDOWN: pos += 10; break;
-        case SB_PAGEUP: pos -= 10; break;
+        case SB_LINEDOWN:
+          pos += 1;
+          break;
+        case SB_LINEUP:
+          pos -= 1;
+          break;
+        case SB_PAGEDOWN:
+          pos += 10;
+          break;
+        case SB_PAGEUP:
+          pos -= 10;
+          break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: pos = HIWORD(wp); break;
-        default: break;
+        case SB_THUMBPOSITION:
+          pos = HIWORD(wp);
+          break;
+        default:
+          break;
       }
       SetScrollPos(w, SB_VERT, pos, TRUE);
       return 0;

@@ -11,7 +11,7 @@ namespace {
 using namespace headless;
 
 class WindowInputIntegration : public WindowTest {
- protected:
+protected:
   std::vector<Logged> mouseMessages() const {
     std::vector<Logged> out;
     for (const Logged& l : log) {

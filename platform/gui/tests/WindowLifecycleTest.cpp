@@ -13,10 +13,10 @@ TEST_F(WindowLifecycleIntegration, TopLevelCreateShowPaintDestroyInOrder) {
   HWND h = topLevel(100, 100, 300, 200);
   ASSERT_TRUE(IsWindow(h));
   pump();
-  std::vector<UINT> expected{WM_GETMINMAXINFO, WM_NCCREATE,      WM_NCCALCSIZE,       WM_CREATE,
-                             WM_SIZE,          WM_MOVE,          WM_SHOWWINDOW,       WM_WINDOWPOSCHANGING,
-                             WM_ACTIVATEAPP,   WM_NCACTIVATE,    WM_ACTIVATE,         WM_SETFOCUS,
-                             WM_NCPAINT,       WM_ERASEBKGND,    WM_WINDOWPOSCHANGED, WM_PAINT};
+  std::vector<UINT> expected{WM_GETMINMAXINFO, WM_NCCREATE,   WM_NCCALCSIZE,       WM_CREATE,
+                             WM_SIZE,          WM_MOVE,       WM_SHOWWINDOW,       WM_WINDOWPOSCHANGING,
+                             WM_ACTIVATEAPP,   WM_NCACTIVATE, WM_ACTIVATE,         WM_SETFOCUS,
+                             WM_NCPAINT,       WM_ERASEBKGND, WM_WINDOWPOSCHANGED, WM_PAINT};
   EXPECT_EQ(messagesOf(h), expected);
   EXPECT_EQ(GetActiveWindow(), h);
   EXPECT_EQ(GetFocus(), h);
@@ -35,8 +35,8 @@ TEST_F(WindowLifecycleIntegration, TopLevelCreateShowPaintDestroyInOrder) {
 
   log.clear();
   ASSERT_TRUE(DestroyWindow(h));
-  std::vector<UINT> destroyed{WM_WINDOWPOSCHANGING, WM_NCACTIVATE, WM_ACTIVATE, WM_KILLFOCUS,
-                              WM_ACTIVATEAPP,       WM_WINDOWPOSCHANGED, WM_DESTROY, WM_NCDESTROY};
+  std::vector<UINT> destroyed{WM_WINDOWPOSCHANGING, WM_NCACTIVATE,       WM_ACTIVATE, WM_KILLFOCUS,
+                              WM_ACTIVATEAPP,       WM_WINDOWPOSCHANGED, WM_DESTROY,  WM_NCDESTROY};
   EXPECT_EQ(messagesOf(h), destroyed);
   EXPECT_FALSE(IsWindow(h));
   EXPECT_EQ(GetActiveWindow(), nullptr);
@@ -180,13 +180,13 @@ class WindowReentryIntegration : public WindowTest {};
 // A window may destroy itself from inside any message the system sends it; the
 // system must never touch it afterwards.
 TEST_F(WindowReentryIntegration, DestroyingItselfFromAnyMessageIsSafe) {
-  const UINT messages[] = {WM_CREATE,         WM_SIZE,           WM_MOVE,          WM_SHOWWINDOW,
-                           WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_ACTIVATE,   WM_NCACTIVATE,
-                           WM_SETFOCUS,       WM_NCPAINT,        WM_ERASEBKGND,    WM_PAINT,
-                           WM_NCHITTEST,      WM_SETCURSOR,      WM_MOUSEACTIVATE, WM_NCLBUTTONDOWN,
-                           WM_ENTERSIZEMOVE,  WM_MOVING,         WM_CAPTURECHANGED, WM_GETMINMAXINFO,
-                           WM_NCCALCSIZE,     WM_LBUTTONDOWN,    WM_KILLFOCUS,     WM_VSCROLL,
-                           WM_EXITSIZEMOVE,   WM_SYSCOMMAND};
+  const UINT messages[] = {
+      WM_CREATE,           WM_SIZE,          WM_MOVE,       WM_SHOWWINDOW,     WM_WINDOWPOSCHANGING,
+      WM_WINDOWPOSCHANGED, WM_ACTIVATE,      WM_NCACTIVATE, WM_SETFOCUS,       WM_NCPAINT,
+      WM_ERASEBKGND,       WM_PAINT,         WM_NCHITTEST,  WM_SETCURSOR,      WM_MOUSEACTIVATE,
+      WM_NCLBUTTONDOWN,    WM_ENTERSIZEMOVE, WM_MOVING,     WM_CAPTURECHANGED, WM_GETMINMAXINFO,
+      WM_NCCALCSIZE,       WM_LBUTTONDOWN,   WM_KILLFOCUS,  WM_VSCROLL,        WM_EXITSIZEMOVE,
+      WM_SYSCOMMAND};
   for (UINT target : messages) {
     HWND other = topLevel(500, 500, 100, 100);
     bool fired = false;
@@ -248,13 +248,12 @@ TEST_F(WindowReentryIntegration, DestroyingItselfFromAnyMessageIsSafe) {
 }
 
 TEST_F(WindowReentryIntegration, ChildAndParentDestroyingEachOtherMidMessageIsSafe) {
-  const std::vector<UINT> childMessages{WM_PAINT,       WM_ERASEBKGND, WM_NCPAINT, WM_SETFOCUS,
-                                        WM_KILLFOCUS,   WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_TIMER,
-                                        WM_WINDOWPOSCHANGED, WM_SIZE, WM_SHOWWINDOW, WM_SETCURSOR,
-                                        WM_CAPTURECHANGED};
+  const std::vector<UINT> childMessages{
+      WM_PAINT, WM_ERASEBKGND,       WM_NCPAINT, WM_SETFOCUS,   WM_KILLFOCUS, WM_LBUTTONDOWN,   WM_MOUSEMOVE,
+      WM_TIMER, WM_WINDOWPOSCHANGED, WM_SIZE,    WM_SHOWWINDOW, WM_SETCURSOR, WM_CAPTURECHANGED};
   // What the parent gets while its child is busy.
-  const std::vector<UINT> parentMessages{WM_PAINT, WM_ERASEBKGND, WM_NCPAINT, WM_SETFOCUS,
-                                         WM_KILLFOCUS, WM_TIMER, WM_SETCURSOR, WM_MOUSEACTIVATE};
+  const std::vector<UINT> parentMessages{WM_PAINT,     WM_ERASEBKGND, WM_NCPAINT,   WM_SETFOCUS,
+                                         WM_KILLFOCUS, WM_TIMER,      WM_SETCURSOR, WM_MOUSEACTIVATE};
   for (bool childKillsParent : {true, false}) {
     for (UINT target : childKillsParent ? childMessages : parentMessages) {
       HWND top = topLevel(100, 100, 300, 200);

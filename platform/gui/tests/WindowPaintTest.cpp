@@ -6,7 +6,7 @@ namespace z5t8::platform::gui::testing {
 namespace {
 
 class WindowPaintIntegration : public WindowTest {
- protected:
+protected:
   // Each window paints its whole client area in its own colour.
   void paintsIn(HWND h, ColorRef c) {
     handlers[h] = [c](HWND w, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -123,8 +123,10 @@ TEST_F(WindowPaintIntegration, FrameRepaintSendsNcPaintWithTheRegionOnScreen) {
   bool whole = false;
   handlers[c] = [&](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
     if (m != WM_NCPAINT) return std::nullopt;
-    if (wp == NCPAINT_WHOLE_FRAME) whole = true;
-    else box = reinterpret_cast<const Region*>(wp)->box();
+    if (wp == NCPAINT_WHOLE_FRAME)
+      whole = true;
+    else
+      box = reinterpret_cast<const Region*>(wp)->box();
     return std::nullopt;
   };
   Rect part{-1, -1, 20, 20};
@@ -233,7 +235,8 @@ TEST_F(WindowPrintIntegration, PrintRendersFrameBackgroundAndChildrenIntoAnyCont
   };
   Surface out(200, 150);
   DeviceContext dc(&out);
-  SendMessageW(top, WM_PRINT, reinterpret_cast<WPARAM>(&dc), PRF_NONCLIENT | PRF_ERASEBKGND | PRF_CLIENT | PRF_CHILDREN);
+  SendMessageW(top, WM_PRINT, reinterpret_cast<WPARAM>(&dc),
+               PRF_NONCLIENT | PRF_ERASEBKGND | PRF_CLIENT | PRF_CHILDREN);
   EXPECT_EQ(colorFromPixel(out.pixel(0, 0)), GetSysColor(COLOR_3DLIGHT));
   // Client at (4, 23): the child lies at (14, 33) in the window.
   EXPECT_EQ(colorFromPixel(out.pixel(8, 27)), GetSysColor(COLOR_BTNFACE));

@@ -16,9 +16,9 @@ TEST_F(WindowSystemIntegration, ClassicMetricsAndColours) {
   struct Metric {
     int index;
     int value;
-  } metrics[] = {{SM_CYCAPTION, 19}, {SM_CXFRAME, 4},    {SM_CYVTHUMB, 16}, {SM_CXSMICON, 16},
-                 {SM_CXVSCROLL, 16}, {SM_CXSIZE, 18},    {SM_CXEDGE, 2},    {SM_CXSCREEN, 1024},
-                 {SM_CYSCREEN, 768}, {SM_CMONITORS, 1},  {12345, 0}};
+  } metrics[] = {{SM_CYCAPTION, 19}, {SM_CXFRAME, 4},   {SM_CYVTHUMB, 16}, {SM_CXSMICON, 16},
+                 {SM_CXVSCROLL, 16}, {SM_CXSIZE, 18},   {SM_CXEDGE, 2},    {SM_CXSCREEN, 1024},
+                 {SM_CYSCREEN, 768}, {SM_CMONITORS, 1}, {12345, 0}};
   for (const Metric& m : metrics) EXPECT_EQ(GetSystemMetrics(m.index), m.value) << m.index;
   EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(0xD4, 0xD0, 0xC8));
   EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), RGB(0x80, 0x80, 0x80));

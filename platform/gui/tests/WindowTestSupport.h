@@ -26,7 +26,7 @@ struct Logged {
 // A headless session with one window class whose procedure records every
 // message and lets a test answer any of them before the default procedure.
 class WindowTest : public ::testing::Test {
- public:
+public:
   using Handler = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
 
   static WindowTest*& current() {
@@ -64,8 +64,8 @@ class WindowTest : public ::testing::Test {
     current() = nullptr;
   }
 
-  HWND topLevel(int x, int y, int w, int h, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                DWORD ex = 0, HWND owner = nullptr) {
+  HWND topLevel(int x, int y, int w, int h, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE, DWORD ex = 0,
+                HWND owner = nullptr) {
     return CreateWindowExW(ex, u"TestWindow", u"Test", style, x, y, w, h, owner, 0, nullptr);
   }
 

@@ -44,7 +44,7 @@ bool onPath(const char* tool) {
 
 // A private X server on a display number nobody uses.
 class Xvfb {
- public:
+public:
   bool start() {
     for (int n = 71; n < 120; ++n) {
       struct stat st;
@@ -56,7 +56,8 @@ class Xvfb {
         int devnull = open("/dev/null", O_WRONLY);
         dup2(devnull, 1);
         dup2(devnull, 2);
-        execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset", nullptr);
+        execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset",
+               nullptr);
         _exit(127);
       }
       for (int i = 0; i < 100; ++i) {
@@ -82,7 +83,7 @@ class Xvfb {
   ~Xvfb() { stop(); }
   const std::string& name() const { return name_; }
 
- private:
+private:
   pid_t pid_ = -1;
   std::string name_;
 };
@@ -109,7 +110,7 @@ LRESULT recordingProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 class X11E2e : public ::testing::Test {
- protected:
+protected:
   void SetUp() override {
     if (!onPath("Xvfb") || !onPath("xdotool")) GTEST_SKIP() << "Xvfb and xdotool are needed";
     ASSERT_TRUE(server_.start());

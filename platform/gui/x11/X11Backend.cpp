@@ -49,21 +49,65 @@ struct KeyMap {
 
 // Keys whose virtual key is not their character.
 constexpr KeyMap kKeys[] = {
-    {XK_BackSpace, VK_BACK},   {XK_Tab, VK_TAB},         {XK_ISO_Left_Tab, VK_TAB},  {XK_Return, VK_RETURN},
-    {XK_KP_Enter, VK_RETURN},  {XK_Escape, VK_ESCAPE},   {XK_space, VK_SPACE},       {XK_Prior, VK_PRIOR},
-    {XK_Next, VK_NEXT},        {XK_End, VK_END},         {XK_Home, VK_HOME},         {XK_Left, VK_LEFT},
-    {XK_Up, VK_UP},            {XK_Right, VK_RIGHT},     {XK_Down, VK_DOWN},         {XK_Insert, VK_INSERT},
-    {XK_Delete, VK_DELETE},    {XK_Shift_L, VK_SHIFT},   {XK_Shift_R, VK_SHIFT},     {XK_Control_L, VK_CONTROL},
-    {XK_Control_R, VK_CONTROL}, {XK_Alt_L, VK_MENU},     {XK_Alt_R, VK_MENU},        {XK_Meta_L, VK_MENU},
-    {XK_Caps_Lock, VK_CAPITAL}, {XK_Num_Lock, VK_NUMLOCK}, {XK_Scroll_Lock, VK_SCROLL}, {XK_Pause, VK_PAUSE},
-    {XK_Print, VK_SNAPSHOT},   {XK_Menu, VK_APPS},       {XK_Super_L, VK_LWIN},      {XK_Super_R, VK_RWIN},
-    {XK_KP_Multiply, VK_MULTIPLY}, {XK_KP_Add, VK_ADD},  {XK_KP_Subtract, VK_SUBTRACT}, {XK_KP_Decimal, VK_DECIMAL},
-    {XK_KP_Divide, VK_DIVIDE}, {XK_semicolon, VK_OEM_1}, {XK_colon, VK_OEM_1},       {XK_equal, VK_OEM_PLUS},
-    {XK_plus, VK_OEM_PLUS},    {XK_comma, VK_OEM_COMMA}, {XK_less, VK_OEM_COMMA},    {XK_minus, VK_OEM_MINUS},
-    {XK_underscore, VK_OEM_MINUS}, {XK_period, VK_OEM_PERIOD}, {XK_greater, VK_OEM_PERIOD}, {XK_slash, VK_OEM_2},
-    {XK_question, VK_OEM_2},   {XK_grave, VK_OEM_3},     {XK_asciitilde, VK_OEM_3},  {XK_bracketleft, VK_OEM_4},
-    {XK_braceleft, VK_OEM_4},  {XK_backslash, VK_OEM_5}, {XK_bar, VK_OEM_5},         {XK_bracketright, VK_OEM_6},
-    {XK_braceright, VK_OEM_6}, {XK_apostrophe, VK_OEM_7}, {XK_quotedbl, VK_OEM_7},
+    {XK_BackSpace, VK_BACK},
+    {XK_Tab, VK_TAB},
+    {XK_ISO_Left_Tab, VK_TAB},
+    {XK_Return, VK_RETURN},
+    {XK_KP_Enter, VK_RETURN},
+    {XK_Escape, VK_ESCAPE},
+    {XK_space, VK_SPACE},
+    {XK_Prior, VK_PRIOR},
+    {XK_Next, VK_NEXT},
+    {XK_End, VK_END},
+    {XK_Home, VK_HOME},
+    {XK_Left, VK_LEFT},
+    {XK_Up, VK_UP},
+    {XK_Right, VK_RIGHT},
+    {XK_Down, VK_DOWN},
+    {XK_Insert, VK_INSERT},
+    {XK_Delete, VK_DELETE},
+    {XK_Shift_L, VK_SHIFT},
+    {XK_Shift_R, VK_SHIFT},
+    {XK_Control_L, VK_CONTROL},
+    {XK_Control_R, VK_CONTROL},
+    {XK_Alt_L, VK_MENU},
+    {XK_Alt_R, VK_MENU},
+    {XK_Meta_L, VK_MENU},
+    {XK_Caps_Lock, VK_CAPITAL},
+    {XK_Num_Lock, VK_NUMLOCK},
+    {XK_Scroll_Lock, VK_SCROLL},
+    {XK_Pause, VK_PAUSE},
+    {XK_Print, VK_SNAPSHOT},
+    {XK_Menu, VK_APPS},
+    {XK_Super_L, VK_LWIN},
+    {XK_Super_R, VK_RWIN},
+    {XK_KP_Multiply, VK_MULTIPLY},
+    {XK_KP_Add, VK_ADD},
+    {XK_KP_Subtract, VK_SUBTRACT},
+    {XK_KP_Decimal, VK_DECIMAL},
+    {XK_KP_Divide, VK_DIVIDE},
+    {XK_semicolon, VK_OEM_1},
+    {XK_colon, VK_OEM_1},
+    {XK_equal, VK_OEM_PLUS},
+    {XK_plus, VK_OEM_PLUS},
+    {XK_comma, VK_OEM_COMMA},
+    {XK_less, VK_OEM_COMMA},
+    {XK_minus, VK_OEM_MINUS},
+    {XK_underscore, VK_OEM_MINUS},
+    {XK_period, VK_OEM_PERIOD},
+    {XK_greater, VK_OEM_PERIOD},
+    {XK_slash, VK_OEM_2},
+    {XK_question, VK_OEM_2},
+    {XK_grave, VK_OEM_3},
+    {XK_asciitilde, VK_OEM_3},
+    {XK_bracketleft, VK_OEM_4},
+    {XK_braceleft, VK_OEM_4},
+    {XK_backslash, VK_OEM_5},
+    {XK_bar, VK_OEM_5},
+    {XK_bracketright, VK_OEM_6},
+    {XK_braceright, VK_OEM_6},
+    {XK_apostrophe, VK_OEM_7},
+    {XK_quotedbl, VK_OEM_7},
 };
 
 int virtualKey(KeySym sym) {
@@ -80,8 +124,19 @@ int virtualKey(KeySym sym) {
 
 bool extendedKey(KeySym sym) {
   switch (sym) {
-    case XK_Prior: case XK_Next: case XK_End: case XK_Home: case XK_Left: case XK_Up: case XK_Right:
-    case XK_Down: case XK_Insert: case XK_Delete: case XK_Control_R: case XK_Alt_R: case XK_KP_Enter:
+    case XK_Prior:
+    case XK_Next:
+    case XK_End:
+    case XK_Home:
+    case XK_Left:
+    case XK_Up:
+    case XK_Right:
+    case XK_Down:
+    case XK_Insert:
+    case XK_Delete:
+    case XK_Control_R:
+    case XK_Alt_R:
+    case XK_KP_Enter:
     case XK_KP_Divide:
       return true;
     default:
@@ -92,8 +147,10 @@ bool extendedKey(KeySym sym) {
 // Latin-1 keysyms are their code points; Unicode keysyms carry theirs.
 std::u16string keyText(KeySym sym, const char* latin1, int n) {
   char32_t c = 0;
-  if (sym >= 0x01000100 && sym <= 0x0110FFFF) c = char32_t(sym - 0x01000000);
-  else if (n == 1) c = char32_t(uint8_t(latin1[0]));
+  if (sym >= 0x01000100 && sym <= 0x0110FFFF)
+    c = char32_t(sym - 0x01000000);
+  else if (n == 1)
+    c = char32_t(uint8_t(latin1[0]));
   if (c == 0) return {};
   std::u16string out;
   if (c >= 0x10000) {
@@ -108,20 +165,34 @@ std::u16string keyText(KeySym sym, const char* latin1, int n) {
 
 unsigned int fontCursor(int id) {
   switch (id) {
-    case IDC_IBEAM: return XC_xterm;
-    case IDC_WAIT: return XC_watch;
-    case IDC_CROSS: return XC_crosshair;
-    case IDC_UPARROW: return XC_sb_up_arrow;
-    case IDC_SIZENWSE: return XC_bottom_right_corner;
-    case IDC_SIZENESW: return XC_bottom_left_corner;
-    case IDC_SIZEWE: return XC_sb_h_double_arrow;
-    case IDC_SIZENS: return XC_sb_v_double_arrow;
-    case IDC_SIZEALL: return XC_fleur;
-    case IDC_NO: return XC_X_cursor;
-    case IDC_HAND: return XC_hand2;
-    case IDC_APPSTARTING: return XC_watch;
-    case IDC_HELP: return XC_question_arrow;
-    default: return XC_left_ptr;
+    case IDC_IBEAM:
+      return XC_xterm;
+    case IDC_WAIT:
+      return XC_watch;
+    case IDC_CROSS:
+      return XC_crosshair;
+    case IDC_UPARROW:
+      return XC_sb_up_arrow;
+    case IDC_SIZENWSE:
+      return XC_bottom_right_corner;
+    case IDC_SIZENESW:
+      return XC_bottom_left_corner;
+    case IDC_SIZEWE:
+      return XC_sb_h_double_arrow;
+    case IDC_SIZENS:
+      return XC_sb_v_double_arrow;
+    case IDC_SIZEALL:
+      return XC_fleur;
+    case IDC_NO:
+      return XC_X_cursor;
+    case IDC_HAND:
+      return XC_hand2;
+    case IDC_APPSTARTING:
+      return XC_watch;
+    case IDC_HELP:
+      return XC_question_arrow;
+    default:
+      return XC_left_ptr;
   }
 }
 
@@ -154,7 +225,7 @@ std::string utf8(const std::u16string& s) {
 
 // A shared-memory image; the server reads the segment directly.
 class ShmImage {
- public:
+public:
   ShmImage(Display* d, Visual* v, int depth, int w, int h) : display_(d) {
     image_ = XShmCreateImage(d, v, unsigned(depth), ZPixmap, nullptr, &info_, unsigned(w), unsigned(h));
     if (!image_) return;
@@ -198,7 +269,7 @@ class ShmImage {
   int width() const { return image_ ? image_->width : 0; }
   int height() const { return image_ ? image_->height : 0; }
 
- private:
+private:
   void release() {
     if (attached_) {
       XShmDetach(display_, &info_);
@@ -236,7 +307,7 @@ struct Native {
 };
 
 class X11Backend : public Backend {
- public:
+public:
   explicit X11Backend(Display* d) : display_(d) {
     screen_ = DefaultScreen(d);
     root_ = RootWindow(d, screen_);
@@ -283,7 +354,8 @@ class X11Backend : public Backend {
     unsigned long count, after;
     unsigned char* data = nullptr;
     if (XGetWindowProperty(display_, root_, netWorkArea_, 0, 4, False, XA_CARDINAL, &type, &format, &count,
-                           &after, &data) == Success && data && count >= 4 && format == 32) {
+                           &after, &data) == Success &&
+        data && count >= 4 && format == 32) {
       auto* v = reinterpret_cast<long*>(data);
       Rect r = rectFromSize(int(v[0]), int(v[1]), int(v[2]), int(v[3]));
       XFree(data);
@@ -325,7 +397,8 @@ class X11Backend : public Backend {
     a.background_pixmap = None;
     a.bit_gravity = NorthWestGravity;
     a.event_mask = ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
-                   PointerMotionMask | FocusChangeMask | StructureNotifyMask | EnterWindowMask | LeaveWindowMask;
+                   PointerMotionMask | FocusChangeMask | StructureNotifyMask | EnterWindowMask |
+                   LeaveWindowMask;
     Native n;
     n.xid = XCreateWindow(display_, root_, 0, 0, 1, 1, 0, CopyFromParent, InputOutput, CopyFromParent,
                           CWBackPixmap | CWBitGravity | CWEventMask, &a);
@@ -481,8 +554,9 @@ class X11Backend : public Backend {
       if (n->shm->ok()) {
         XImage* img = n->shm->image();
         for (int y = r.top; y < r.bottom; ++y)
-          std::copy_n(s.scanLine(y) + r.left, r.width(),
-                      reinterpret_cast<uint32_t*>(img->data + size_t(y) * size_t(img->bytes_per_line)) + r.left);
+          std::copy_n(
+              s.scanLine(y) + r.left, r.width(),
+              reinterpret_cast<uint32_t*>(img->data + size_t(y) * size_t(img->bytes_per_line)) + r.left);
         XShmPutImage(display_, n->xid, n->gc, img, r.left, r.top, r.left, r.top, unsigned(r.width()),
                      unsigned(r.height()), False);
         XFlush(display_);
@@ -534,7 +608,7 @@ class X11Backend : public Backend {
     XFlush(display_);
   }
 
- private:
+private:
   Native* native(HWND h) {
     auto it = windows_.find(h);
     return it == windows_.end() ? nullptr : &it->second;
@@ -562,8 +636,8 @@ class X11Backend : public Backend {
                                reinterpret_cast<char*>(const_cast<Pixel*>(s.bits())), unsigned(s.width()),
                                unsigned(s.height()), 32, int(s.stride()));
     if (!img) return;
-    XPutImage(display_, d, gc, img, r.left, r.top, dx < 0 ? r.left : dx, dy < 0 ? r.top : dy, unsigned(r.width()),
-              unsigned(r.height()));
+    XPutImage(display_, d, gc, img, r.left, r.top, dx < 0 ? r.left : dx, dy < 0 ? r.top : dy,
+              unsigned(r.width()), unsigned(r.height()));
     img->data = nullptr;
     XDestroyImage(img);
   }
@@ -636,7 +710,8 @@ class X11Backend : public Backend {
         if (h && e.xany.serial >= focusSerial_) NotifyFocusChanged(h, true);
         break;
       case FocusOut:
-        if (h && e.xany.serial >= focusSerial_ && e.xfocus.mode != NotifyGrab && e.xfocus.mode != NotifyUngrab)
+        if (h && e.xany.serial >= focusSerial_ && e.xfocus.mode != NotifyGrab &&
+            e.xfocus.mode != NotifyUngrab)
           NotifyFocusChanged(h, false);
         break;
       // A window manager iconifies by unmapping and restores by mapping.

@@ -47,8 +47,8 @@ bool Use(benchmark::State& state) {
 }
 
 void Report(benchmark::State& state, double pixelsPerIteration) {
-  state.counters["Mpx/s"] = benchmark::Counter(pixelsPerIteration * double(state.iterations()) / 1e6,
-                                               benchmark::Counter::kIsRate);
+  state.counters["Mpx/s"] =
+      benchmark::Counter(pixelsPerIteration * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
 }
 
 void BM_AlphaBlendDraw(benchmark::State& state) {
@@ -112,8 +112,9 @@ void BM_ChangeBitmapHue(benchmark::State& state) {
   std::mt19937 rng(2);
   for (int y = 0; y < 512; ++y)
     for (int x = 0; x < 512; ++x)
-      original.SetPixel(x, y, state.range(0) ? (rng() | 0xFF000000u)
-                                             : 0xFF000000u | uint32_t(y) << 16 | uint32_t(x / 32) << 4);
+      original.SetPixel(
+          x, y,
+          state.range(0) ? (rng() | 0xFF000000u) : 0xFF000000u | uint32_t(y) << 16 | uint32_t(x / 32) << 4);
   state.SetLabel(state.range(0) ? "noise" : "bands");
   for (auto _ : state) {
     state.PauseTiming();

@@ -138,8 +138,7 @@ TEST_P(BitmapDrawTest, HugeRectanglesOntoAPlainDeviceContextStayDefined) {
     SetKind(s, kind);
     s.Draw(dc, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
     s.Tile(dc, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, Rect{0, 0, 12, 10});
-    s.TileClip(dc, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, Rect{0, 0, 12, 10},
-               Rect{0, 0, 3, 3});
+    s.TileClip(dc, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, Rect{0, 0, 12, 10}, Rect{0, 0, 3, 3});
   }
 }
 
@@ -174,8 +173,7 @@ TEST_P(BitmapDrawTest, TileOntoAClippedContextKeepsTheClip) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySet, BitmapDrawTest, testing::ValuesIn(SupportedPixelIsas()),
-                         IsaName);
+INSTANTIATE_TEST_SUITE_P(EverySet, BitmapDrawTest, testing::ValuesIn(SupportedPixelIsas()), IsaName);
 
 class BitmapTileTest : public EveryRoutineSet {};
 
@@ -257,8 +255,7 @@ TEST_P(BitmapTileTest, HugeDestinationOnlyVisitsVisibleTiles) {
   for (uint32_t p : model::Of(t).px) ASSERT_EQ(p, src.px[0]);
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySet, BitmapTileTest, testing::ValuesIn(SupportedPixelIsas()),
-                         IsaName);
+INSTANTIATE_TEST_SUITE_P(EverySet, BitmapTileTest, testing::ValuesIn(SupportedPixelIsas()), IsaName);
 
 }  // namespace
 }  // namespace z5t8::skin::render

@@ -27,7 +27,10 @@ std::vector<uint8_t> Record(const std::string& name, int32_t w, int32_t h,
 }
 
 struct Reader {
-  explicit Reader(const std::vector<uint8_t>& bytes) { stream.WriteBuffer(bytes.data(), int64_t(bytes.size())); stream.SetPosition(0); }
+  explicit Reader(const std::vector<uint8_t>& bytes) {
+    stream.WriteBuffer(bytes.data(), int64_t(bytes.size()));
+    stream.SetPosition(0);
+  }
   framework::TMemoryStream stream;
 };
 
@@ -202,7 +205,8 @@ TEST(BitmapTest, ColourShiftsSkipTransparentPixelsAndKeepAlpha) {
   EXPECT_EQ(uint32_t(b.GetPixel(0, 0)), 0x00FF0000u);
   EXPECT_EQ(uint32_t(b.GetPixel(2, 0)), uint32_t(ChangeBrightness(ChangeHue(0xFF102030u, 85), 0x10)));
   b.SetBitmapHue(0);
-  EXPECT_EQ(uint32_t(b.GetPixel(1, 0)), (SetHue(ChangeBrightness(ChangeHue(0xFFFF0000u, 85), 0x10), 0).Rgb() | 0x80000000u));
+  EXPECT_EQ(uint32_t(b.GetPixel(1, 0)),
+            (SetHue(ChangeBrightness(ChangeHue(0xFFFF0000u, 85), 0x10), 0).Rgb() | 0x80000000u));
   teColor before = b.GetPixel(2, 0);
   b.ChangeBitmapSat(-100);
   EXPECT_EQ(uint32_t(b.GetPixel(2, 0)), uint32_t(ChangeSat(before, -100)));
@@ -224,8 +228,10 @@ class MergeDrawTest : public EveryRoutineSet {};
 TEST_P(MergeDrawTest, DrawsUnderTheTarget) {
   model::Image src = model::Random(6, 5, 81);
   model::Image base = model::Random(7, 6, 82);
-  for (auto [x, y, r] : {std::tuple{1, 1, Rect{0, 0, 6, 5}}, {0, 0, Rect{-2, -1, 3, 9}},
-                         {-3, 4, Rect{1, 1, 6, 5}}, {2, 2, Rect{3, 3, 2, 2}}}) {
+  for (auto [x, y, r] : {std::tuple{1, 1, Rect{0, 0, 6, 5}},
+                         {0, 0, Rect{-2, -1, 3, 9}},
+                         {-3, 4, Rect{1, 1, 6, 5}},
+                         {2, 2, Rect{3, 3, 2, 2}}}) {
     TteBitmap s, t;
     model::Fill(s, src);
     model::Fill(t, base);
@@ -243,8 +249,10 @@ TEST_P(MergeDrawTest, DrawsUnderTheTarget) {
         if (tx < 0 || ty < 0 || tx >= want.w || ty >= want.h) continue;
         uint32_t& d = want.at(tx, ty);
         uint32_t a = d >> 24;
-        if (a == 0) d = src.at(sx, sy);
-        else if (a < 255) d = model::Blend(d, src.at(sx, sy));
+        if (a == 0)
+          d = src.at(sx, sy);
+        else if (a < 255)
+          d = model::Blend(d, src.at(sx, sy));
       }
     EXPECT_EQ(model::Of(t), want) << x << "," << y << " " << model::Describe(r);
   }
@@ -259,16 +267,11 @@ TEST(BitmapLinkTest, CheckingMaskedByPart) {
     Point masked;  // relative to the link
     bool border, angles, client;
   } cases[] = {
-      {{0, 0, 0, 4}, {5, 5}, true, false, false},
-      {{0, 0, 0, 4}, {5, 3}, false, false, true},
-      {{3, 2, 3, 2}, {0, 0}, false, true, false},
-      {{3, 2, 3, 2}, {9, 7}, false, true, false},
-      {{3, 2, 3, 2}, {7, 0}, false, true, false},
-      {{3, 2, 3, 2}, {6, 0}, true, false, false},
-      {{3, 2, 3, 2}, {0, 2}, true, false, false},
-      {{3, 2, 3, 2}, {9, 5}, true, false, false},
-      {{3, 2, 3, 2}, {3, 2}, false, false, true},
-      {{3, 2, 3, 2}, {6, 5}, false, false, true},
+      {{0, 0, 0, 4}, {5, 5}, true, false, false}, {{0, 0, 0, 4}, {5, 3}, false, false, true},
+      {{3, 2, 3, 2}, {0, 0}, false, true, false}, {{3, 2, 3, 2}, {9, 7}, false, true, false},
+      {{3, 2, 3, 2}, {7, 0}, false, true, false}, {{3, 2, 3, 2}, {6, 0}, true, false, false},
+      {{3, 2, 3, 2}, {0, 2}, true, false, false}, {{3, 2, 3, 2}, {9, 5}, true, false, false},
+      {{3, 2, 3, 2}, {3, 2}, false, false, true}, {{3, 2, 3, 2}, {6, 5}, false, false, true},
       {{0, 0, 0, 0}, {9, 7}, false, false, true},
   };
   for (const Case& c : cases)
@@ -281,8 +284,8 @@ TEST(BitmapLinkTest, CheckingMaskedByPart) {
       link.Bitmap = &b;
       link.SetRect({2, 1, 12, 9});
       link.CheckingMasked(c.margins);
-      std::string where = model::Describe(c.margins) + " at " + std::to_string(c.masked.x) + "," +
-                          std::to_string(c.masked.y);
+      std::string where =
+          model::Describe(c.margins) + " at " + std::to_string(c.masked.x) + "," + std::to_string(c.masked.y);
       EXPECT_EQ(link.MaskBorder, c.border) << where;
       EXPECT_EQ(link.MaskAngles, c.angles) << where;
       EXPECT_EQ(link.MaskClient, c.client) << where;

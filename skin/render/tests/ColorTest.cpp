@@ -38,12 +38,9 @@ TEST(ColorTest, HslOfKnownColours) {
     uint32_t c;
     float h, s, l;
   } cases[] = {
-      {0xFFFF0000u, 0, 1, 0.5f},
-      {0xFF00FF00u, 1 / 3.0f, 1, 0.5f},
-      {0xFF0000FFu, 2 / 3.0f, 1, 0.5f},
-      {0xFFFF00FFu, 5 / 6.0f, 1, 0.5f},
-      {0xFF808080u, 0, 0, 128 / 255.0f},
-      {0xFFC08040u, 1 / 12.0f, 128 / 254.0f, 128 / 255.0f},
+      {0xFFFF0000u, 0, 1, 0.5f},         {0xFF00FF00u, 1 / 3.0f, 1, 0.5f},
+      {0xFF0000FFu, 2 / 3.0f, 1, 0.5f},  {0xFFFF00FFu, 5 / 6.0f, 1, 0.5f},
+      {0xFF808080u, 0, 0, 128 / 255.0f}, {0xFFC08040u, 1 / 12.0f, 128 / 254.0f, 128 / 255.0f},
   };
   for (const Case& k : cases) {
     float h, s, l;

@@ -20,7 +20,7 @@ using framework::TBitmap;
 
 // A graphic that paints only the left half of where it is drawn.
 class HalfGraphic : public framework::TGraphic {
- public:
+public:
   bool Empty() const override { return false; }
   int Width() const override { return 6; }
   int Height() const override { return 4; }
@@ -44,7 +44,8 @@ TEST(FrameworkBitmapTest, AssignFromA32BitBitmapKeepsAlpha) {
   b.Assign(&source);
   ASSERT_EQ(b.Width(), 3);
   for (int y = 0; y < 2; ++y)
-    for (int x = 0; x < 3; ++x) EXPECT_EQ(uint32_t(b.GetPixel(x, y)), 0x10203040u * uint32_t(x + 1) + uint32_t(y));
+    for (int x = 0; x < 3; ++x)
+      EXPECT_EQ(uint32_t(b.GetPixel(x, y)), 0x10203040u * uint32_t(x + 1) + uint32_t(y));
   EXPECT_TRUE(b.AlphaBlend);
 }
 

@@ -31,9 +31,12 @@ inline uint32_t Blend(uint32_t a, uint32_t b) {
 
 inline uint32_t Apply(Kind kind, uint32_t src, uint32_t dst) {
   switch (kind) {
-    case Kind::Opaque: return src;
-    case Kind::Alpha: return Blend(src, dst);
-    case Kind::Transparent: return (src & 0xFFFFFF) == 0x7F007F ? dst : src | 0xFF000000u;
+    case Kind::Opaque:
+      return src;
+    case Kind::Alpha:
+      return Blend(src, dst);
+    case Kind::Transparent:
+      return (src & 0xFFFFFF) == 0x7F007F ? dst : src | 0xFF000000u;
   }
   return dst;
 }
@@ -56,16 +59,13 @@ inline int Nearest(long long o, long long destExtent, int first, int last) {
 inline void Draw(Image& dst, const Rect& destRect, const Rect& clipRect, const Image& src,
                  const Rect& srcRect, Kind kind) {
   if (srcRect.right <= srcRect.left || srcRect.bottom <= srcRect.top) return;
-  if (srcRect.left < 0 || srcRect.top < 0 || srcRect.right > src.w || srcRect.bottom > src.h)
-    return;
+  if (srcRect.left < 0 || srcRect.top < 0 || srcRect.right > src.w || srcRect.bottom > src.h) return;
   long long dw = (long long)destRect.right - destRect.left;
   long long dh = (long long)destRect.bottom - destRect.top;
   for (int y = 0; y < dst.h; ++y)
     for (int x = 0; x < dst.w; ++x) {
-      if (x < destRect.left || x >= destRect.right || y < destRect.top || y >= destRect.bottom)
-        continue;
-      if (x < clipRect.left || x >= clipRect.right || y < clipRect.top || y >= clipRect.bottom)
-        continue;
+      if (x < destRect.left || x >= destRect.right || y < destRect.top || y >= destRect.bottom) continue;
+      if (x < clipRect.left || x >= clipRect.right || y < clipRect.top || y >= clipRect.bottom) continue;
       int sx = Nearest((long long)x - destRect.left, dw, srcRect.left, srcRect.right);
       int sy = Nearest((long long)y - destRect.top, dh, srcRect.top, srcRect.bottom);
       dst.at(x, y) = Apply(kind, src.at(sx, sy), dst.at(x, y));
@@ -79,10 +79,17 @@ inline Image Random(int w, int h, unsigned seed) {
   for (auto& p : img.px) {
     uint32_t x = rng();
     switch (x % 6) {
-      case 0: x &= 0x00FFFFFFu; break;
-      case 1: x |= 0xFF000000u; break;
-      case 2: x = (x & 0xFF000000u) | 0x7F007Fu; break;
-      default: break;
+      case 0:
+        x &= 0x00FFFFFFu;
+        break;
+      case 1:
+        x |= 0xFF000000u;
+        break;
+      case 2:
+        x = (x & 0xFF000000u) | 0x7F007Fu;
+        break;
+      default:
+        break;
     }
     p = x;
   }
@@ -103,8 +110,8 @@ inline void Fill(TteBitmap& b, const Image& img) {
 }
 
 inline std::string Describe(const Rect& r) {
-  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+         std::to_string(r.bottom) + ")";
 }
 
 }  // namespace z5t8::skin::render::model
@@ -113,13 +120,11 @@ namespace z5t8::skin::render {
 
 // Runs each test once per pixel routine set the processor has.
 class EveryRoutineSet : public testing::TestWithParam<PixelIsa> {
- protected:
+protected:
   void SetUp() override { ASSERT_TRUE(SelectPixelRoutines(GetParam())); }
   void TearDown() override { SelectPixelRoutines(SupportedPixelIsas().back()); }
 };
 
-inline std::string IsaName(const testing::TestParamInfo<PixelIsa>& info) {
-  return PixelIsaName(info.param);
-}
+inline std::string IsaName(const testing::TestParamInfo<PixelIsa>& info) { return PixelIsaName(info.param); }
 
 }  // namespace z5t8::skin::render

@@ -29,10 +29,17 @@ std::vector<teColor> Pixels(size_t n, unsigned seed) {
   for (auto& p : v) {
     uint32_t x = rng();
     switch (x % 6) {
-      case 0: x &= 0x00FFFFFFu; break;
-      case 1: x |= 0xFF000000u; break;
-      case 2: x = (x & 0xFF000000u) | teTransparentRgb; break;
-      default: break;
+      case 0:
+        x &= 0x00FFFFFFu;
+        break;
+      case 1:
+        x |= 0xFF000000u;
+        break;
+      case 2:
+        x = (x & 0xFF000000u) | teTransparentRgb;
+        break;
+      default:
+        break;
     }
     p = x;
   }
@@ -40,7 +47,7 @@ std::vector<teColor> Pixels(size_t n, unsigned seed) {
 }
 
 class PixelRoutinesTest : public testing::TestWithParam<PixelIsa> {
- protected:
+protected:
   void SetUp() override { ASSERT_TRUE(SelectPixelRoutines(GetParam())); }
   void TearDown() override { SelectPixelRoutines(SupportedPixelIsas().back()); }
 };
@@ -64,9 +71,8 @@ TEST_P(PixelRoutinesTest, LineAlphaBlendMatchesModel) {
 }
 
 TEST_P(PixelRoutinesTest, LineTransparentMatchesModel) {
-  CheckLines(LineTransparentFunc, [](teColor s, teColor d) {
-    return s.Rgb() == 0x7F007Fu ? d : teColor(s | 0xFF000000u);
-  });
+  CheckLines(LineTransparentFunc,
+             [](teColor s, teColor d) { return s.Rgb() == 0x7F007Fu ? d : teColor(s | 0xFF000000u); });
 }
 
 TEST_P(PixelRoutinesTest, FillAndClearAlphaMatchModel) {

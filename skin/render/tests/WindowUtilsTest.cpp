@@ -46,7 +46,7 @@ TEST(TextConversionTest, StringToWideString) {
 TEST(PixelFormatTest, ScreenIsThirtyTwoBits) { EXPECT_EQ(GetPixelFormat(), framework::pf32bit); }
 
 class WindowUtilsIntegration : public testing::Test {
- protected:
+protected:
   static void SetUpTestSuite() {
     pg::UseHeadlessBackend({});
     pg::WNDCLASSEXW wc;
@@ -55,8 +55,8 @@ class WindowUtilsIntegration : public testing::Test {
     pg::RegisterClassExW(wc);
   }
   HWND Make(const char16_t* text) {
-    HWND w = pg::CreateWindowExW(0, u"RenderTestWindow", text, pg::WS_POPUP | pg::WS_VSCROLL, 0, 0,
-                                 50, 40, nullptr, 0, nullptr);
+    HWND w = pg::CreateWindowExW(0, u"RenderTestWindow", text, pg::WS_POPUP | pg::WS_VSCROLL, 0, 0, 50, 40,
+                                 nullptr, 0, nullptr);
     windows_.push_back(w);
     return w;
   }

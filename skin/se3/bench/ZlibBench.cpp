@@ -34,7 +34,8 @@ std::vector<uint8_t> StoreBody() {
         body.insert(body.end(), px, px + 4);
       }
   }
-  static const char kText[] = "object TSeBitmapObject\r\n  Name = 'Face'\r\n  Align = saClient\r\n  Tile = True\r\nend\r\n";
+  static const char kText[] =
+      "object TSeBitmapObject\r\n  Name = 'Face'\r\n  Align = saClient\r\n  Tile = True\r\nend\r\n";
   while (body.size() < kBodySize) body.push_back(uint8_t(kText[body.size() % (sizeof kText - 1)]));
   return body;
 }

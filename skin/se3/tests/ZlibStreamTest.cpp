@@ -187,14 +187,10 @@ TEST_F(DecompressionStreamTest, SeekRules) {
     TSeekOrigin origin;
     int64_t result;  // -1: EDecompressionError
   } cases[] = {
-      {100, 0, TSeekOrigin::soCurrent, 100},
-      {100, 5000, TSeekOrigin::soCurrent, 5100},
-      {100, 9000, TSeekOrigin::soBeginning, 9000},
-      {100, 0, TSeekOrigin::soBeginning, 0},
-      {100, 100, TSeekOrigin::soBeginning, -1},
-      {100, 50, TSeekOrigin::soBeginning, -1},
-      {100, -1, TSeekOrigin::soCurrent, -1},
-      {100, 0, TSeekOrigin::soEnd, -1},
+      {100, 0, TSeekOrigin::soCurrent, 100},       {100, 5000, TSeekOrigin::soCurrent, 5100},
+      {100, 9000, TSeekOrigin::soBeginning, 9000}, {100, 0, TSeekOrigin::soBeginning, 0},
+      {100, 100, TSeekOrigin::soBeginning, -1},    {100, 50, TSeekOrigin::soBeginning, -1},
+      {100, -1, TSeekOrigin::soCurrent, -1},       {100, 0, TSeekOrigin::soEnd, -1},
   };
   for (const Case& c : cases) {
     source.SetPosition(0);

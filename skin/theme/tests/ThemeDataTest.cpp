@@ -55,8 +55,8 @@ TEST(ThemeValueText, ColorsBothWays) {
   struct Case {
     TColor color;
     const char* text;
-  } cases[] = {{clWhite, "clWhite"},        {0x00E8E8E8, "0x00E8E8E8"}, {clBtnFace, "clBtnFace"},
-               {0x00C8D0D4, "0x00C8D0D4"}, {clNone, "clNone"},          {0x12345678, "0x12345678"}};
+  } cases[] = {{clWhite, "clWhite"},       {0x00E8E8E8, "0x00E8E8E8"}, {clBtnFace, "clBtnFace"},
+               {0x00C8D0D4, "0x00C8D0D4"}, {clNone, "clNone"},         {0x12345678, "0x12345678"}};
   for (const Case& c : cases) {
     EXPECT_EQ(ColorToValueText(c.color), c.text);
     EXPECT_EQ(ValueTextToColor(c.text), c.color) << c.text;
@@ -83,7 +83,10 @@ TEST(ThemeValueText, FontDescriptionsAreRead) {
       {"Arial,8,1,0,0,128,bold", "Arial", 8, 0x800000, {fsBold}},
       {"Tahoma,8,1,8,0,0", "Tahoma", 8, 0x000008, {}},
       {"Arial,9,1,0,0,0,italic", "Arial", 9, 0, {fsItalic}},
-      {"Verdana;Arial,10,0,255,0,0,strikeout,bold,underline", "Verdana", 10, 0x0000FF,
+      {"Verdana;Arial,10,0,255,0,0,strikeout,bold,underline",
+       "Verdana",
+       10,
+       0x0000FF,
        {fsBold, fsUnderline, fsStrikeOut}},
       {"Arial,8,1,0,0,128,heavy,Bold", "Arial", 8, 0x800000, {}},
       {",12,1,1,2,3", "Tahoma", 12, 0x030201, {}},
@@ -139,7 +142,8 @@ TEST(ThemeColors, BlockRoundTrip) {
   back.LoadFromStream(s);
   EXPECT_EQ(s.Position(), s.Size());
   for (int i = 0; i < int(ThemeColorCount); ++i)
-    EXPECT_EQ(back.GetColor(TteThemeColor(i)), colors.GetColor(TteThemeColor(i))) << ThemeColorNames[size_t(i)];
+    EXPECT_EQ(back.GetColor(TteThemeColor(i)), colors.GetColor(TteThemeColor(i)))
+        << ThemeColorNames[size_t(i)];
 }
 
 TEST(ThemeColors, FewerAndMoreEntriesThanTheTable) {
@@ -267,9 +271,12 @@ TEST(ThemeFonts, CreatedAsTahomaWithDefaults) {
     TColor color;
     TFontStyles style;
   } cases[] = {
-      {ktfCaptionTextNormal, 10, 0xFFFFFF, {fsBold}},   {ktfSmCaptionTextInactive, 8, 0xC0C0C0, {fsBold}},
-      {ktfGroupBoxTextNormal, 8, 0, {}},                {ktfHeaderSectionTextHot, 8, 0, {}},
-      {ktfPopupMenuItemTextDisabled, 8, clBtnShadow, {}}, {ktfEditBoxTextSelected, 8, 0xFFFFFF, {}},
+      {ktfCaptionTextNormal, 10, 0xFFFFFF, {fsBold}},
+      {ktfSmCaptionTextInactive, 8, 0xC0C0C0, {fsBold}},
+      {ktfGroupBoxTextNormal, 8, 0, {}},
+      {ktfHeaderSectionTextHot, 8, 0, {}},
+      {ktfPopupMenuItemTextDisabled, 8, clBtnShadow, {}},
+      {ktfEditBoxTextSelected, 8, 0xFFFFFF, {}},
       {ktfTabTextActiveHot, untouched.Size(), untouched.Color(), {}},
   };
   for (const Case& c : cases) {
@@ -330,7 +337,8 @@ TEST(ThemeFonts, BlockRoundTripWithFewerAndMoreEntries) {
   TteThemeFonts back(nullptr);
   back.LoadFromStream(s);
   for (int i = 0; i < int(ThemeFontCount); ++i)
-    EXPECT_EQ(FontToDescription(*back.GetFont(TteThemeFont(i))), FontToDescription(*fonts.GetFont(TteThemeFont(i))))
+    EXPECT_EQ(FontToDescription(*back.GetFont(TteThemeFont(i))),
+              FontToDescription(*fonts.GetFont(TteThemeFont(i))))
         << ThemeFontNames[size_t(i)];
   EXPECT_EQ(back.GetFont(ktfListItemTextHot)->Style(), TFontStyles{fsItalic});
 
