@@ -116,6 +116,16 @@ int SerialLine::Wait(bool want_write, std::optional<Clock::time_point> deadline)
   return ready;
 }
 
+void SerialLine::Wait_For_Host_Close(Clock::time_point deadline) {
+  if (fd_ < 0 || slave_fd_ < 0) return;
+  // With our own copy of the slave gone, the master hangs up once the host's is.
+  ::close(slave_fd_);
+  slave_fd_ = -1;
+  std::uint8_t discard[256];
+  while (!(Wait(false, deadline) & Hung_Up) && Clock::now() < deadline)
+    if (Read(discard, sizeof discard) < 0) return;
+}
+
 void SerialLine::Close() {
   if (slave_fd_ >= 0) ::close(slave_fd_);
   if (fd_ >= 0) ::close(fd_);

@@ -39,6 +39,10 @@ public:
   int Wait(bool want_write, std::optional<Clock::time_point> deadline);
   // Hangs up: the host's next read or write fails.
   void Close();
+  // Waits, until the deadline at the latest, for the host to close its end,
+  // taking whatever it still sends. A pseudo-terminal only: a device gives no
+  // such sign, so this returns at once there.
+  void Wait_For_Host_Close(Clock::time_point deadline);
 
 private:
   SerialLine(int fd, int slave_fd, std::string path);

@@ -221,7 +221,12 @@ int main(int argc, char** argv) {
       }
     }
 
-    if (phone.Finished() && tx.empty()) return finish(phone.Exit_Status());
+    if (phone.Finished() && tx.empty()) {
+      // The host may still be waiting for its finish byte to drain; a line
+      // that vanished under it would turn its write into a failure.
+      line->Wait_For_Host_Close(Clock::now() + std::chrono::seconds(2));
+      return finish(phone.Exit_Status());
+    }
 
     std::optional<Clock::time_point> deadline;
     if (rx_head < rx.size() && byte_time > Clock::duration::zero()) deadline = rx_next_done;

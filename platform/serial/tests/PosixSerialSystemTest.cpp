@@ -181,6 +181,26 @@ TEST_F(SerialPortIntegration, AHungUpLineFailsReadsAndWritesAtOnce) {
   EXPECT_FALSE(system.ClearCommError(handle, errors, status));
 }
 
+// The simulator's side of a finished connection: it must not vanish while
+// the host still drains its last byte, nor wait on once the host has gone.
+TEST_F(SerialPortIntegration, TheLineStaysUntilTheHostHasClosedItsEnd) {
+  Open();
+  std::uint32_t n = 0;
+  bool written = false;
+  std::thread host([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    written = system.WriteFile(handle, "`", 1, n);
+    system.CloseHandle(handle);
+    handle = INVALID_HANDLE_VALUE;
+  });
+  auto start = Clock::now();
+  line->Wait_For_Host_Close(start + std::chrono::seconds(5));
+  host.join();
+  EXPECT_TRUE(written);
+  EXPECT_EQ(n, 1u);
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+}
+
 TEST_F(SerialPortIntegration, TheDeviceMapAndTheNamesComeFromTheMap) {
   RegKey key = 0;
   ASSERT_EQ(system.RegOpenKeyEx(SERIALCOMM_KEY, KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS, key), 0);
