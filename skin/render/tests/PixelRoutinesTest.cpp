@@ -1,6 +1,7 @@
 #include "skin/render/PixelRoutines.h"
 
 #include "skin/render/Cpu.h"
+#include "skin/render/tests/Model.h"
 
 #include <gtest/gtest.h>
 
@@ -8,19 +9,6 @@
 
 namespace z5t8::skin::render {
 namespace {
-
-// The per-pixel model every routine set must match bit for bit.
-uint32_t ModelBlend(uint32_t a, uint32_t b) {
-  uint32_t alpha = a >> 24;
-  if (alpha == 255) return a;
-  if (alpha == 0) return b;
-  uint32_t out = 0xFF000000u;
-  for (int shift : {0, 8, 16}) {
-    uint32_t ca = a >> shift & 0xFF, cb = b >> shift & 0xFF;
-    out |= ((alpha * ca + (255 - alpha) * cb) >> 8) << shift;
-  }
-  return out;
-}
 
 // Pixels that hit every branch: alpha 0, 255 and between, and the key.
 std::vector<teColor> Pixels(size_t n, unsigned seed) {
@@ -66,7 +54,7 @@ void CheckLines(Routine routine, Model model) {
 }
 
 TEST_P(PixelRoutinesTest, LineAlphaBlendMatchesModel) {
-  CheckLines(LineAlphaBlendFunc, [](teColor s, teColor d) { return teColor(ModelBlend(s, d)); });
+  CheckLines(LineAlphaBlendFunc, [](teColor s, teColor d) { return teColor(model::Blend(s, d)); });
   EXPECT_EQ(uint32_t(PixelAlphaBlendFunc(0x80FF0000u, 0xFF0000FFu)), 0xFF7F007Eu);
 }
 
