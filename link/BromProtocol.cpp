@@ -42,13 +42,12 @@ bool CComport::Find_Brom_Port(std::uint16_t& port) {
   for (;;) {
     Delay(Brom_Search_Pause);
     Step_Progress(1);
+    // Once a pass: ports that fail to open make no pumping serial call, and
+    // the window must stay alive until a phone is plugged in.
+    Process_Messages();
     std::uint16_t count = Com_Port_Capacity;
     std::uint8_t result = Enum_Com_Ports(Enum_Source_Registry, ports.data(), &count, system_);
-    if (result == Enum_No_Port) {
-      // Such a pass makes no serial call; the window must stay alive.
-      Process_Messages();
-      continue;
-    }
+    if (result == Enum_No_Port) continue;
     if (result != Enum_Ports_Listed) {
       Show_Message(" Enumerate COM port fail! ");
       return false;
