@@ -4,6 +4,7 @@
 #include "app/TimeStamp.h"
 #include "link/WindowHooks.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -136,7 +137,9 @@ void UpdateProcedure::Save_Data_to_File(const std::string& file_name, const std:
 }
 
 bool UpdateProcedure::Check_Version() {
-  // A failed read leaves the field as it was, and that is what is judged.
+  // Cleared first: a failed read must fail the variant test, never pass on
+  // the record an earlier update read.
+  std::fill(std::begin(Phone_Version), std::end(Phone_Version), '\0');
   if (Comport.Brom_Read_String(Phone_Version, sizeof Phone_Version))
     window_.Print_Str_to_Memo("GetNationalCode");
   else
@@ -164,9 +167,12 @@ void UpdateProcedure::Download_File() {
   bool ok = Comport.Brom_Download(static_cast<std::uint32_t>(Image_File.size), Image_File.data,
                                   link::Brom_Block_Size, 1);
   window_.Print_Str_to_Memo("結束傳送檔案: " + Time_Stamp() + ".");
+  // A demo phone whose record was not written is not updated, whatever the transfer said.
   if (Demo_Phone) {
-    BromVersion();
-    window_.Print_Str_to_Memo("SetNationalCode OK!!!");
+    if (BromVersion())
+      window_.Print_Str_to_Memo("SetNationalCode OK!!!");
+    else
+      ok = false;
   }
   Comport.Delay(1000);
   Comport.Brom_Finish();
@@ -174,12 +180,14 @@ void UpdateProcedure::Download_File() {
   window_.Show_Message(ok ? Text_Update_Complete : Text_Update_Failed);
 }
 
-void UpdateProcedure::BromVersion() {
+bool UpdateProcedure::BromVersion() {
   std::string text = Version_Text;
-  if (Comport.Brom_Write_String(text))
+  if (Comport.Brom_Write_String(text)) {
     window_.Print_Str_to_Memo("SetNationalCode Ok ");
-  else
-    window_.Print_Str_to_Memo("SetNationalCode Error !!!");
+    return true;
+  }
+  window_.Print_Str_to_Memo("SetNationalCode Error !!!");
+  return false;
 }
 
 bool UpdateProcedure::Check_TW_National() {

@@ -42,7 +42,8 @@ public:
   // False when the phone was refused and the process ended.
   bool Check_Version();
   void Download_File();
-  void BromVersion();
+  // False when the record could not be written.
+  bool BromVersion();
   // False when the national code ended the process.
   bool Check_TW_National();
   void BromTW();

@@ -122,17 +122,33 @@ TEST_F(UpdateProcedureTest, AFailedVersionReadJudgesTheOldField) {
   EXPECT_TRUE(window.ended);
 }
 
-TEST_F(UpdateProcedureTest, AFailedVersionReadAfterAGoodOneKeepsTheOldRecord) {
+TEST_F(UpdateProcedureTest, AFailedVersionReadAfterAGoodOneDoesNotPassOnTheOldRecord) {
   Image(Image_Bytes(10));
   std::string old = retail;
   std::copy(old.begin(), old.end(), update.Phone_Version);
   Wire().Sync().Host({0x52}).Handshake(0x52);
-  Erase(Wire(), 10);
-  Transfer(Wire(), image);
-  Finish(Wire());
   update.Button_DownloadClick();
   EXPECT_THAT(window.lines, Contains("GetNationalCode Error !!!"));
-  EXPECT_THAT(window.messages, ElementsAre("更新完成.                    "));
+  EXPECT_EQ(window.lines.back(), "System Error: GetNationalCode TW Error !!!");
+  EXPECT_TRUE(window.ended);
+  EXPECT_EQ(At("write 56"), static_cast<std::ptrdiff_t>(system.log.size()));  // nothing erased
+}
+
+TEST_F(UpdateProcedureTest, ADemoPhoneWhoseRecordIsNotWrittenFailsButStillFinishes) {
+  Image(Image_Bytes(4000));
+  Wire().Sync();
+  Version_Record(Wire(), demo);
+  Erase(Wire(), 4000);
+  Transfer(Wire(), image);
+  Wire().Host({0x54}).Rom({0x13});
+  Finish(Wire());
+  update.Button_DownloadClick();
+  EXPECT_TRUE(system.Finished());
+  EXPECT_EQ(Without_Times(window.lines).back(), "SetNationalCode Error !!!");
+  EXPECT_THAT(window.lines, Not(Contains("SetNationalCode OK!!!")));
+  EXPECT_THAT(window.messages, ElementsAre("更新失敗.                    "));
+  EXPECT_EQ(system.log.back(), "close");
+  EXPECT_TRUE(window.button_enabled);
 }
 
 TEST_F(UpdateProcedureTest, ALongVersionRecordStaysInItsField) {
