@@ -7,6 +7,7 @@
 #include <map>
 #include <tuple>
 #include <memory>
+#include <string_view>
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -49,6 +50,21 @@ const char* const kTraditionalFamilies[] = {"AR PL UMing TW", "AR PL UMing HK", 
                                             "Noto Sans CJK TC", "Noto Serif CJK TC"};
 const char* const kSimplifiedFamilies[] = {"AR PL UMing CN", "AR PL SungtiL GB", "Noto Sans CJK SC",
                                            "Noto Serif CJK SC"};
+
+// Rounded Traditional Chinese faces are asked for by names ending in "圓體"; the
+// heavy ones ("粗", as opposed to "細") are bold whatever weight the caller gave.
+constexpr std::string_view kRoundedSuffix = "圓體";
+constexpr std::string_view kHeavyMark = "粗";
+const char* const kRoundedFamilies[] = {"cwTeXYen"};
+
+bool roundedFace(const LogFont& lf) { return lf.faceName.find(kRoundedSuffix) != std::string::npos; }
+
+LogFont withRoundedWeight(const LogFont& lf) {
+  LogFont out = lf;
+  if (roundedFace(lf) && lf.faceName.find(kHeavyMark) != std::string::npos && out.weight < FW_BOLD)
+    out.weight = FW_BOLD;
+  return out;
+}
 
 std::string lower(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
@@ -119,9 +135,13 @@ bool isChineseRequest(const LogFont& lf) {
          inList(lf.faceName, kSimplifiedNames, std::size(kSimplifiedNames));
 }
 
-std::optional<FontMatch> match(const LogFont& lf, int32_t emPixels) {
+std::optional<FontMatch> match(const LogFont& requested, int32_t emPixels) {
   FcConfig* cfg = config();
+  const LogFont lf = withRoundedWeight(requested);
   Pattern p = basePattern(lf);
+  if (roundedFace(lf))
+    for (const char* f : kRoundedFamilies)
+      FcPatternAddString(p.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(f));
   if (isChineseRequest(lf)) addChinese(p.get(), simplified(lf));
   FcPatternAddDouble(p.get(), FC_PIXEL_SIZE, double(emPixels));
   FcConfigSubstitute(cfg, p.get(), FcMatchPattern);

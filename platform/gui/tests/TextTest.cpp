@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/gui/DeviceContext.h"
+#include "platform/gui/FontMatcher.h"
 #include "platform/gui/tests/PixelArt.h"
 
 namespace z5t8::platform::gui {
@@ -272,6 +273,23 @@ TEST(TextInWindowContexts, FollowsTheDeviceOffsetAndBaseClip) {
   // Inside the clip the pixels are the same as drawn alone, moved by the offset.
   for (int32_t y = 0; y < 25; ++y)
     for (int32_t x = 0; x < 12; ++x) EXPECT_EQ(top.pixel(x + 20, y + 5), alone.pixel(x, y)) << x << "," << y;
+}
+
+TEST(FontMatching, RoundedChineseFacesTakeTheRoundedFamilyAndHeavyNamesAreBold) {
+  struct Case {
+    const char* face;
+    bool bold;
+  } cases[] = {{"華康粗圓體", true}, {"華康細圓體", false}};
+  for (const Case& c : cases) {
+    LogFont lf;
+    lf.height = -12;
+    lf.faceName = c.face;
+    lf.charSet = CHINESEBIG5_CHARSET;
+    std::optional<FontMatch> m = fontmatch::match(lf, 12);
+    ASSERT_TRUE(m) << c.face;
+    EXPECT_NE(m->family.find("cwTeXYen"), std::string::npos) << c.face << " -> " << m->family;
+    EXPECT_EQ(m->embolden, c.bold) << c.face;
+  }
 }
 
 TEST(FontMatching, ChineseFacesAndFallbackDrawRealGlyphs) {
