@@ -15,7 +15,8 @@ endfunction()
 
 # z5t8_tests(NAME LIBS ...): one test executable from tests/*.cpp.
 # Suites named *Integration run under the label integration, *E2e under e2e,
-# everything else under unit.
+# everything else under unit; CTest gets an entry NAME.<label> for each label
+# that has tests in the built executable.
 function(z5t8_tests name)
   if(NOT Z5T8_TEST_BUILD)
     return()
@@ -31,13 +32,15 @@ function(z5t8_tests name)
   set_target_properties(${exe} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_compile_definitions(${exe} PRIVATE
     Z5T8_SOURCE_DIR="${PROJECT_SOURCE_DIR}" Z5T8_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
-  add_test(NAME ${name}.unit COMMAND ${exe} --gtest_filter=-*Integration*:*E2e*)
-  add_test(NAME ${name}.integration COMMAND ${exe} --gtest_filter=*Integration*)
-  add_test(NAME ${name}.e2e COMMAND ${exe} --gtest_filter=*E2e*)
-  foreach(kind unit integration e2e)
-    set_tests_properties(${name}.${kind} PROPERTIES LABELS ${kind} TIMEOUT ${A_TIMEOUT}
-      ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1")
-  endforeach()
+  # The entries are made when CTest reads the tree, from the built executable,
+  # since only it knows every name that the label filters match.
+  set(include_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_tests_entries.cmake)
+  file(GENERATE OUTPUT ${include_file} CONTENT
+"include([==[${PROJECT_SOURCE_DIR}/cmake/Z5T8TestLabels.cmake]==])
+z5t8_label_tests([==[${name}]==] [==[$<TARGET_FILE:${exe}>]==] ${A_TIMEOUT}
+  [==[${CMAKE_CURRENT_BINARY_DIR}/${name}_tests_kinds.txt]==])
+")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include_file})
 endfunction()
 
 # z5t8_fuzzer(NAME SOURCE file LIBS ... CORPUS dir [RUNS n]): a libFuzzer
