@@ -30,8 +30,9 @@ std::string LowerCase(std::string_view text) {
 }  // namespace
 
 TteThemeManager::TteThemeManager(TComponent* owner) : TComponent(owner) {
-  FWindow = std::make_unique<pg::MessageWindow>(
-      [this](pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lParam) { return HookWndProc(msg, wParam, lParam); });
+  FWindow = std::make_unique<pg::MessageWindow>([this](pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lParam) {
+    return HookWndProc(msg, wParam, lParam);
+  });
 }
 
 TteThemeManager::~TteThemeManager() {
@@ -305,8 +306,12 @@ std::string GetDialogFilter() { return ThemeManager()->GetDialogFilter(); }
 std::unique_ptr<TteTheme> LoadThemeFromFile(const std::string& fileName) {
   return ThemeManager()->LoadFromFile(fileName);
 }
-std::unique_ptr<TteTheme> LoadThemeFromStream(TStream& stream) { return ThemeManager()->LoadFromStream(stream); }
-void SaveThemeToFile(TteTheme* theme, const std::string& fileName) { ThemeManager()->SaveToFile(theme, fileName); }
+std::unique_ptr<TteTheme> LoadThemeFromStream(TStream& stream) {
+  return ThemeManager()->LoadFromStream(stream);
+}
+void SaveThemeToFile(TteTheme* theme, const std::string& fileName) {
+  ThemeManager()->SaveToFile(theme, fileName);
+}
 void SaveThemeToStream(TteTheme* theme, TStream& stream) { ThemeManager()->SaveToStream(theme, stream); }
 void ReleaseTheme() { ThemeManager()->ReleaseTheme(); }
 void ResetTheme() { ThemeManager()->ResetTheme(); }
