@@ -239,13 +239,16 @@ std::unique_ptr<TteTheme> TteThemeManager::LoadFromFile(const std::string& fileN
   if (fileName.empty()) return nullptr;
   std::string name = fileName;
   std::error_code ec;
-  if (!fs::exists(name, ec) && name.size() > 1) {
-    if (name[1] == ':') return nullptr;
+  if (!fs::exists(name, ec)) {
+    // Names of one letter or with a drive are not looked for beside the program.
+    if (name.size() < 2 || name[1] == ':') return nullptr;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec) return nullptr;
     name = (exe.parent_path() / fileName).string();
     if (!fs::exists(name, ec)) return nullptr;
   }
+  // A folder or device of that name is no theme file either.
+  if (!fs::is_regular_file(name, ec)) return nullptr;
   if (TteThemeClass c = GetThemeByFileName(name)) {
     std::unique_ptr<TteTheme> theme = c->Create();
     if (!theme->LoadFromFile(name)) return nullptr;

@@ -414,6 +414,8 @@ TEST_F(ThemeManagerTest, LoadingFromFilesByExtensionOrContents) {
   EXPECT_FALSE(manager.LoadFromFile(""));
   EXPECT_FALSE(manager.LoadFromFile((dir / "missing.a").string()));
   EXPECT_FALSE(manager.LoadFromFile("C:missing.a"));
+  EXPECT_FALSE(manager.LoadFromFile("q"));
+  EXPECT_FALSE(manager.LoadFromFile(dir.string()));
 
   // A relative name that is not found here is looked for beside the program.
   fs::path beside =
