@@ -13,6 +13,7 @@
 #include "platform/gui/Brush.h"
 #include "platform/gui/Cursor.h"
 #include "platform/gui/DeviceContext.h"
+#include "platform/gui/NotifyIcon.h"
 #include "platform/gui/Region.h"
 #include "platform/gui/ScrollBar.h"
 #include "platform/gui/Surface.h"
@@ -221,6 +222,9 @@ public:
 
   CaretState caret;
 
+  std::vector<NotifyIconRecord> notifyIcons;
+  int nextNotifyIconKey = 1;
+
   // Output currently handed out by GetDC / BeginPaint.
   struct LentDC {
     HWND window = nullptr;
@@ -255,5 +259,7 @@ private:
 inline WindowManager& wm() { return WindowManager::get(); }
 DWORD currentTime();
 LRESULT sendMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+// A window that goes takes its notification-area icons with it.
+void removeNotifyIconsOf(HWND h);
 
 }  // namespace z5t8::platform::gui
