@@ -726,16 +726,17 @@ private:
     XStoreName(display_, t.xid, s.c_str());
   }
 
-  // The icon scaled to the place the tray gave, centred; pixels the icon leaves
+  // The icon centred in the place the tray gave; pixels the icon leaves
   // clear show the tray behind (the window's background is its parent's).
   void paintTrayIcon(const TrayIcon& t) {
     XClearWindow(display_, t.xid);
     if (!t.icon || t.icon->width() <= 0 || t.icon->height() <= 0) return;
     XWindowAttributes a;
     if (!XGetWindowAttributes(display_, t.xid, &a) || a.width <= 0 || a.height <= 0) return;
-    int side = std::min(a.width, a.height);
     const Icon& icon = *t.icon;
     const Surface& c = icon.color();
+    // Smaller icons keep their pixels; only a larger one is scaled down to fit.
+    int side = std::min({a.width, a.height, std::max(c.width(), c.height())});
     Surface pixels(side, side);
     int bytesPerRow = (side + 7) / 8;
     std::vector<unsigned char> bits(size_t(bytesPerRow) * size_t(side), 0);
