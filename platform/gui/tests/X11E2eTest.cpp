@@ -368,7 +368,18 @@ TEST_F(X11E2e, NotifyIconDocksInTheSystemTrayAndTakesClicks) {
     XSync(probe_, False);
     return !HasNotifyArea() && !viewable(icon_);
   })) << "the icon is not left on the desktop";
+  // A tray that starts again takes the icon back.
+  ASSERT_TRUE(tray.start(server_.name(), {"trayer", "--edge", "top", "--align", "right", "--widthtype",
+                                          "request", "--height", "24", "--SetDockType", "false"}));
+  ASSERT_TRUE(pumpUntil(h, [&] {
+    XSync(probe_, False);
+    return HasNotifyArea() && parentOf(icon_) != DefaultRootWindow(probe_) && viewable(icon_);
+  }));
   EXPECT_TRUE(Shell_NotifyIconW(NIM_DELETE, &d));
+  ASSERT_TRUE(pumpUntil(h, [&] {
+    XSync(probe_, False);
+    return !findAnywhere(DefaultRootWindow(probe_), "Z5T8 tray icon");
+  })) << "a deleted icon leaves the tray";
 }
 
 TEST_F(X11E2e, MenuStyleWindowsBypassTheWindowManager) {
