@@ -264,5 +264,17 @@ TEST_F(PopupMenuIntegration, AMenuFreedWhileItShowsEndsItsLoop) {
   EXPECT_EQ(clicked_, u"");
 }
 
+// From the notification area the menu opens with no window of the program
+// active; the keys still reach it.
+TEST_F(PopupMenuIntegration, KeysReachAMenuOpenedWhileNoWindowIsActive) {
+  form_->Hide();
+  Application()->ProcessMessages();
+  ASSERT_EQ(pg::GetActiveWindow(), nullptr);
+  TypeKey(pg::VK_END);
+  TypeKey(pg::VK_RETURN);
+  menu_->Popup(600, 700);
+  EXPECT_EQ(clicked_, u"&Close");
+}
+
 }  // namespace
 }  // namespace z5t8::framework

@@ -20,7 +20,9 @@
 #include "platform/gui/NotifyIcon.h"
 #include "platform/gui/Icon.h"
 #include "platform/gui/Paint.h"
+#include "platform/gui/Input.h"
 #include "platform/gui/Timer.h"
+#include "platform/gui/VirtualKeys.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/x11/X11Backend.h"
 
@@ -406,6 +408,20 @@ TEST_F(X11E2e, MenuStyleWindowsBypassTheWindowManager) {
   EXPECT_EQ(a.y, 200);
   ASSERT_TRUE(XGetWindowAttributes(probe_, xp, &a));
   EXPECT_FALSE(a.override_redirect);
+
+  // Holding the capture, the menu takes the keyboard as well, though it never
+  // has the focus.
+  DestroyWindow(plain);
+  SetCapture(menu);
+  seen.clear();
+  xdotool("key Escape");
+  ASSERT_TRUE(pumpUntil(menu, [&] {
+    for (const Seen& s : seen) {
+      if (s.msg == WM_KEYDOWN && s.wp == WPARAM(VK_ESCAPE)) return true;
+    }
+    return false;
+  }));
+  ReleaseCapture();
 }
 
 TEST_F(X11E2e, WindowDemoRunsAndSnapshotsItself) {

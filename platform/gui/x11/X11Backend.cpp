@@ -598,13 +598,19 @@ public:
 
   void captureChanged(HWND top) override {
     if (grab_) XUngrabPointer(display_, CurrentTime);
+    if (keyboardGrabbed_) XUngrabKeyboard(display_, CurrentTime);
     grab_ = nullptr;
+    keyboardGrabbed_ = false;
     Native* n = native(top);
     if (!n || !n->mapped) return;
     unsigned mask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
     if (XGrabPointer(display_, n->xid, True, mask, GrabModeAsync, GrabModeAsync, None, None, CurrentTime) ==
         GrabSuccess)
       grab_ = top;
+    // A menu takes the keys too, even when another program has the focus.
+    if (n->menu)
+      keyboardGrabbed_ =
+          XGrabKeyboard(display_, n->xid, True, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
   }
 
   void cursorChanged(int id) override {
@@ -950,6 +956,7 @@ private:
   std::map<Window, HWND> byX_;
   std::map<unsigned, Cursor> cursors_;
   HWND grab_ = nullptr;
+  bool keyboardGrabbed_ = false;
   int cursor_ = IDC_ARROW;
   unsigned long focusSerial_ = 0;
 };
