@@ -170,9 +170,9 @@ const char16_t* const MenuClass = u"z5t8.PopupMenu";
 const char16_t* const MenuProp = u"z5t8.popupmenu";
 
 // The classic menu's measures.
-constexpr int kBorder = 3;      // two edge rings and a pixel of space
-constexpr int kSeparator = 9;   // height of a separator line's item
-constexpr int kTextGap = 6;     // image column to text
+constexpr int kBorder = 3;     // two edge rings and a pixel of space
+constexpr int kSeparator = 9;  // height of a separator line's item
+constexpr int kTextGap = 6;    // image column to text
 constexpr int kShortCutGap = 24;
 constexpr int kRightMargin = 16;
 
@@ -302,7 +302,8 @@ private:
         shortCutWidth = std::max(shortCutWidth, c->TextWidth(s));
     }
     textLeft_ = kBorder + imageWidth_ + 4 + kTextGap;
-    int width = textLeft_ + textWidth + (shortCutWidth ? kShortCutGap + shortCutWidth : 0) + kRightMargin + kBorder;
+    int width =
+        textLeft_ + textWidth + (shortCutWidth ? kShortCutGap + shortCutWidth : 0) + kRightMargin + kBorder;
     int y = kBorder;
     menu_.FItemRects.assign(size_t(root->Count()), TRect{});
     for (int i = 0; i < root->Count(); ++i) {
@@ -335,8 +336,8 @@ private:
       pg::RegisterClassExW(wc);
     }
     const TRect& b = menu_.FBounds;
-    hwnd_ = pg::CreateWindowExW(pg::WS_EX_TOOLWINDOW | pg::WS_EX_TOPMOST, MenuClass, u"", pg::WS_POPUP, b.left,
-                                b.top, b.width(), b.height(), pg::GetActiveWindow(), 0, nullptr);
+    hwnd_ = pg::CreateWindowExW(pg::WS_EX_TOOLWINDOW | pg::WS_EX_TOPMOST, MenuClass, u"", pg::WS_POPUP,
+                                b.left, b.top, b.width(), b.height(), pg::GetActiveWindow(), 0, nullptr);
     if (!hwnd_) return false;
     pg::SetPropW(hwnd_, MenuProp, this);
     pg::ShowWindow(hwnd_, pg::SW_SHOWNOACTIVATE);
@@ -510,7 +511,8 @@ private:
       c.Brush()->SetColor(clHighlight);
       c.FillRect(textBand);
       // The picture stands out as a raised button beside the highlight.
-      if (hasImage && enabled) DrawEdgeRing(dc, imageCell, ColorToRGB(clBtnHighlight), ColorToRGB(clBtnShadow));
+      if (hasImage && enabled)
+        DrawEdgeRing(dc, imageCell, ColorToRGB(clBtnHighlight), ColorToRGB(clBtnShadow));
     }
     if (hasImage) {
       int ix = imageCell.left + 2, iy = r.top + (r.height() - images->Height()) / 2;

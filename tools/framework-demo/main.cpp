@@ -75,8 +75,8 @@ public:
       const char16_t* caption;
       int image;
     };
-    const Entry entries[] = {{u"Mi&nimize", 1}, {u"Ma&ximize", 2}, {u"Ro&llup", 4}, {u"Minimize to &Tray", 5},
-                             {u"-", -1},        {u"&Close", 0}};
+    const Entry entries[] = {{u"Mi&nimize", 1},         {u"Ma&ximize", 2}, {u"Ro&llup", 4},
+                             {u"Minimize to &Tray", 5}, {u"-", -1},        {u"&Close", 0}};
     for (const Entry& e : entries) {
       auto* item = new TMenuItem(this);
       item->SetCaption(e.caption);

@@ -35,8 +35,8 @@ TEST(ShortCutText, NamesModifiersAndKeys) {
 }
 
 TEST(SystemMenuImages, SixPicturesByNameOnTransparentGround) {
-  const char* names[] = {"TE_FORM_CLOSE", "TE_FORM_MINIMIZE", "TE_FORM_MAXIMIZE",
-                         "TE_FORM_RESTORE", "TE_FORM_ROLLUP", "te_form_tray"};
+  const char* names[] = {"TE_FORM_CLOSE",   "TE_FORM_MINIMIZE", "TE_FORM_MAXIMIZE",
+                         "TE_FORM_RESTORE", "TE_FORM_ROLLUP",   "te_form_tray"};
   for (const char* name : names) {
     TBitmap b;
     ASSERT_TRUE(LoadSystemMenuImage(name, b)) << name;
@@ -72,9 +72,8 @@ protected:
       const char16_t* caption;
       int image;
     };
-    const Def defs[] = {{u"&Restore", 3}, {u"Mi&nimize", 1},          {u"Ma&ximize", 2},
-                        {u"Ro&llup", 4},  {u"Minimize to &Tray", 5}, {u"-", -1},
-                        {u"&Close", 0}};
+    const Def defs[] = {{u"&Restore", 3},          {u"Mi&nimize", 1}, {u"Ma&ximize", 2}, {u"Ro&llup", 4},
+                        {u"Minimize to &Tray", 5}, {u"-", -1},        {u"&Close", 0}};
     for (const Def& d : defs) {
       auto* item = new TMenuItem(nullptr);
       item->SetCaption(d.caption);
@@ -208,11 +207,7 @@ TEST_F(PopupMenuIntegration, ChoosingByMouseKeysAndAcceleratorsAndClosingWithout
       {"accelerator in upper case", [&] { TypeText(u"X"); }, u"Ma&ximize"},
       {"Escape", [&] { TypeKey(pg::VK_ESCAPE); }, u""},
       {"Alt", [&] { TypeKey(pg::VK_MENU); }, u""},
-      {"a press outside",
-       [&] {
-         Click(20, 20);
-       },
-       u""},
+      {"a press outside", [&] { Click(20, 20); }, u""},
       {"a disabled item, its accelerator, a line and a key no item has, then Escape",
        [&] {
          Click(itemPoint(3).x, itemPoint(3).y);

@@ -333,7 +333,8 @@ TEST_F(X11E2e, NotifyIconDocksInTheSystemTrayAndTakesClicks) {
   Helper tray;
   ASSERT_TRUE(tray.start(server_.name(), {"trayer", "--edge", "top", "--align", "right", "--widthtype",
                                           "request", "--height", "24", "--SetDockType", "false"}));
-  ASSERT_TRUE(pumpUntil(h, [&] { return HasNotifyArea() != FALSE; })) << "the tray manager owns the selection";
+  ASSERT_TRUE(pumpUntil(h, [&] { return HasNotifyArea() != FALSE; }))
+      << "the tray manager owns the selection";
   ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &d));
   Window icon_ = 0;
   int x = 0, y = 0;
@@ -345,7 +346,8 @@ TEST_F(X11E2e, NotifyIconDocksInTheSystemTrayAndTakesClicks) {
     XWindowAttributes a;
     XGetWindowAttributes(probe_, icon_, &a);
     Window child;
-    XTranslateCoordinates(probe_, icon_, DefaultRootWindow(probe_), a.width / 2, a.height / 2, &x, &y, &child);
+    XTranslateCoordinates(probe_, icon_, DefaultRootWindow(probe_), a.width / 2, a.height / 2, &x, &y,
+                          &child);
     return a.width >= 16 && a.height >= 16 && x > 0 && x < 800 && y > 0 && y < 600;
   })) << "the tray embeds the icon";
 
@@ -389,8 +391,8 @@ TEST_F(X11E2e, MenuStyleWindowsBypassTheWindowManager) {
   wc.lpfnWndProc = recordingProc;
   wc.lpszClassName = u"E2eMenu";
   ASSERT_NE(RegisterClassExW(wc), 0);
-  HWND menu = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, u"E2eMenu", u"E2e menu", WS_POPUP, 300, 200, 120,
-                              80, nullptr, 0, nullptr);
+  HWND menu = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, u"E2eMenu", u"E2e menu", WS_POPUP, 300, 200,
+                              120, 80, nullptr, 0, nullptr);
   HWND plain = CreateWindowExW(0, u"E2eMenu", u"E2e plain", WS_POPUP, 10, 10, 120, 80, nullptr, 0, nullptr);
   ShowWindow(menu, SW_SHOWNOACTIVATE);
   ShowWindow(plain, SW_SHOW);

@@ -409,7 +409,8 @@ public:
   }
 
   void windowCreated(HWND top) override {
-    bool menu = IsMenuStyle(DWORD(GetWindowLongPtrW(top, GWL_STYLE)), DWORD(GetWindowLongPtrW(top, GWL_EXSTYLE)));
+    bool menu =
+        IsMenuStyle(DWORD(GetWindowLongPtrW(top, GWL_STYLE)), DWORD(GetWindowLongPtrW(top, GWL_EXSTYLE)));
     XSetWindowAttributes a{};
     a.background_pixmap = None;
     a.bit_gravity = NorthWestGravity;
@@ -427,8 +428,8 @@ public:
     if (menu) {
       Atom type = XInternAtom(display_, "_NET_WM_WINDOW_TYPE", False);
       Atom popup = XInternAtom(display_, "_NET_WM_WINDOW_TYPE_POPUP_MENU", False);
-      XChangeProperty(display_, n.xid, type, XA_ATOM, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&popup),
-                      1);
+      XChangeProperty(display_, n.xid, type, XA_ATOM, 32, PropModeReplace,
+                      reinterpret_cast<unsigned char*>(&popup), 1);
     } else {
       XSetWMProtocols(display_, n.xid, &wmDelete_, 1);
       // No decorations: the window draws its own frame.
@@ -649,7 +650,8 @@ public:
     if (manager == None) return false;
     XSetWindowAttributes a{};
     a.background_pixmap = ParentRelative;
-    a.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | StructureNotifyMask;
+    a.event_mask =
+        ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | StructureNotifyMask;
     TrayIcon t;
     t.xid = XCreateWindow(display_, root_, 0, 0, kTrayIconSize, kTrayIconSize, 0, CopyFromParent, InputOutput,
                           CopyFromParent, CWBackPixmap | CWEventMask, &a);
