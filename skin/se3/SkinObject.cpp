@@ -258,7 +258,9 @@ void TSeSkinObject::Aligning() {
         }
         break;
       case saBottomLeft:
-        c->FTop = sat(int64_t(c->FTop) + FHeight - FOldHeight);
+        // Like its neighbours, not on the first bounds ever set: stored tops are already
+        // where they belong, and growing them by the whole height would push them out.
+        if (FOldWidth > 0) c->FTop = sat(int64_t(c->FTop) + FHeight - FOldHeight);
         break;
       case saBottomRight:
         // Keeps its distance to the bottom-right corner, as saTopRight keeps it to the
