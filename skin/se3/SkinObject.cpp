@@ -35,20 +35,16 @@ bool Intersects(const Rect& a, const Rect& b) {
 
 // Right-to-left scripts are read from the locale the program runs under.
 bool LocaleIsRightToLeft() {
-  static const bool rtl = [] {
-    const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-    for (const char* name : names) {
-      const char* value = std::getenv(name);
-      if (!value || !*value) continue;
-      std::string_view lang(value);
-      lang = lang.substr(0, lang.find_first_of("_.@"));
-      for (std::string_view l : {"ar", "he", "iw", "fa", "ur", "yi", "ps", "sd", "ug", "dv"})
-        if (lang == l) return true;
-      return false;
-    }
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (!value || !*value) continue;
+    std::string_view lang(value);
+    lang = lang.substr(0, lang.find_first_of("_.@"));
+    for (std::string_view l : {"ar", "he", "iw", "fa", "ur", "yi", "ps", "sd", "ug", "dv"})
+      if (lang == l) return true;
     return false;
-  }();
-  return rtl;
+  }
+  return false;
 }
 
 // saText widths are measured as on the screen: the font alone decides them.
@@ -392,9 +388,9 @@ void TSeSkinObject::DrawObjectText(framework::TCanvas* canvas) {
   if (FText.empty() || !canvas) return;
   const Rect bounds = GetBoundsRect();
   if (FText == u"-") {
-    int y = FTop + FHeight / 2 - 1;
-    render::MoveTo(canvas, bounds.left + 3, y);
-    render::LineTo(canvas, bounds.right - 3, y, GetFont()->Color());
+    int y = render::Saturate(int64_t(FTop) + FHeight / 2 - 1);
+    render::MoveTo(canvas, render::Saturate(int64_t(bounds.left) + 3), y);
+    render::LineTo(canvas, render::Saturate(int64_t(bounds.right) - 3), y, GetFont()->Color());
     return;
   }
   Rect r = bounds;
@@ -423,7 +419,8 @@ void TSeSkinObject::DrawObjectText(framework::TCanvas* canvas) {
   flags = DrawTextBiDiModeFlags(flags) | pg::DT_NOPREFIX;
   if (FTextEffect == teShadow) {
     TColor colour = FFont->Color();
-    Rect shadow{r.left + 1, r.top + 1, r.right + 1, r.bottom + 1};
+    Rect shadow{render::Saturate(int64_t(r.left) + 1), render::Saturate(int64_t(r.top) + 1),
+                render::Saturate(int64_t(r.right) + 1), render::Saturate(int64_t(r.bottom) + 1)};
     canvas->Font()->SetColor(0x808080);
     render::DrawText(canvas, text, shadow, flags);
     canvas->Font()->SetColor(colour);

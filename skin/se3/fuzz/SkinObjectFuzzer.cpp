@@ -97,6 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   skin::render::TteBitmap target;
   target.SetSize(64, 48);
   object->Draw(target.GetCanvas(), {0, 0, 64, 48});
+  object->Draw(target.GetCanvas(), {-1, -1, -1, -1});
   if (Small(object.get())) (void)object->GetRegion();
   object->ChangeHue(30);
   object->ChangeBrightness(-20);

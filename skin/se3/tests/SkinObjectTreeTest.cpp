@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -295,6 +296,34 @@ TEST(SkinObjectState, StatesAndSetsReachTheWholeSubtreeActiveOnlyOnAChange) {
   root.SetActive(false);
   root.SetActive(true);
   EXPECT_TRUE(b->Active());
+}
+
+TEST(SkinObjectState, BidirectionalFlagsFollowTheLocaleAndTheMode) {
+  namespace pg = platform::gui;
+  const char* saved = std::getenv("LC_ALL");
+  std::string keep = saved ? saved : "";
+  TSeSkinObject o(nullptr);
+  const struct {
+    const char* locale;
+    TBiDiMode mode;
+    uint32_t in, out;
+  } cases[] = {
+      {"C.UTF-8", bdRightToLeft, pg::DT_RIGHT, pg::DT_RIGHT},
+      {"ar_EG.UTF-8", bdLeftToRight, pg::DT_RIGHT, pg::DT_RIGHT},
+      {"ar_EG.UTF-8", bdRightToLeft, pg::DT_RIGHT, pg::DT_RTLREADING},
+      {"he_IL.UTF-8", bdRightToLeft, 0, pg::DT_RIGHT | pg::DT_RTLREADING},
+      {"he_IL.UTF-8", bdRightToLeftNoAlign, pg::DT_CENTER, pg::DT_CENTER},
+      {"fa_IR", bdRightToLeftReadingOnly, pg::DT_VCENTER, pg::DT_VCENTER | pg::DT_RIGHT},
+  };
+  for (const auto& c : cases) {
+    setenv("LC_ALL", c.locale, 1);
+    o.SetBiDiMode(c.mode);
+    EXPECT_EQ(o.DrawTextBiDiModeFlags(c.in), c.out) << c.locale << " " << int(c.mode);
+  }
+  if (saved)
+    setenv("LC_ALL", keep.c_str(), 1);
+  else
+    unsetenv("LC_ALL");
 }
 
 TEST(SkinObjectState, SearchesGoDepthFirstWithTheObjectFirst) {
