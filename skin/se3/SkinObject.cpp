@@ -125,21 +125,34 @@ void TSeSkinObject::Remove(TSeSkinObject* child) {
 
 // ---- Streaming
 
+namespace {
+int gSourceForms = 0;
+}  // namespace
+
+TSeSourceForm::TSeSourceForm() { ++gSourceForms; }
+TSeSourceForm::~TSeSourceForm() { --gSourceForms; }
+bool TSeSourceForm::Active() { return gSourceForms > 0; }
+
 void TSeSkinObject::DefineProperties(framework::TFiler& filer) {
   filer.DefineBinaryProperty(
       "Objects", [this](framework::TStream& s) { ReadObjects(s); },
-      [this](framework::TStream& s) { WriteObjects(s); }, GetCount() > 0);
+      [this](framework::TStream& s) { WriteObjects(s); }, GetCount() > 0 && !TSeSourceForm::Active());
+}
+
+void TSeSkinObject::GetChildren(const framework::TGetChildProc& proc, framework::TComponent*) {
+  if (!TSeSourceForm::Active()) return;
+  for (int i = 0; i < GetCount(); ++i) proc(GetObject(i));
 }
 
 void TSeSkinObject::ReadObjects(framework::TStream& stream) { ReadSkinObjects(stream, this); }
 void TSeSkinObject::WriteObjects(framework::TStream& stream) { WriteSkinObjects(stream, this); }
 
-// Children come only through "Objects": a framework child list that is not empty is refused.
+// Nested components must be skin objects: every child is one.
 void TSeSkinObject::ReadState(framework::TReader& reader) {
-  while (!reader.EndOfList()) reader.ReadProperty(this);
-  reader.ReadListEnd();
-  if (!reader.EndOfList()) throw framework::EReadError("Invalid stream format");
-  reader.ReadListEnd();
+  RegisteredSkinObjects();
+  inherited::ReadState(reader);
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (!dynamic_cast<TSeSkinObject*>(Components(i))) throw framework::EReadError("Invalid stream format");
 }
 
 // ---- Bounds and layout

@@ -202,7 +202,7 @@ TEST(SkinObjectStream, UnknownClassesAreSkippedAndTheRestStaysReadable) {
   }
 }
 
-TEST(SkinObjectStream, ChildrenInTextFormAndBrokenRecordsRaiseAndFreeWhatWasMade) {
+TEST(SkinObjectStream, ChildrenInTextFormNestedChildrenAndBrokenRecords) {
   // An "Objects" value whose count word has no flag bits holds text-form records.
   TSeSkinObject child(nullptr);
   child.SetName("Child");
@@ -233,16 +233,30 @@ TEST(SkinObjectStream, ChildrenInTextFormAndBrokenRecordsRaiseAndFreeWhatWasMade
   notAStream.SetPosition(0);
   EXPECT_THROW(LoadSkinObjectBinary(notAStream, &parent), framework::EReadError);
 
-  const char withChild[] =
+  // Nested components are children when they are skin objects and refused otherwise.
+  auto record = [](std::string body) {
+    auto s = std::make_unique<TMemoryStream>();
+    render::WriteString(*s, "TSeSkinObject");
+    s->WriteUInt32(uint32_t(body.size()));
+    s->WriteBuffer(body.data(), int64_t(body.size()));
+    s->SetPosition(0);
+    return s;
+  };
+  const char nestedBytes[] =
       "TPF0\x0dTSeSkinObject\x01"
-      "A\x00\x0dTSeSkinObject\x01"
+      "A\x00\x0dTSeTextObject\x01"
       "B\x00\x00\x00";
-  TMemoryStream framed;
-  render::WriteString(framed, "TSeSkinObject");
-  framed.WriteUInt32(sizeof(withChild) - 1);
-  framed.WriteBuffer(withChild, sizeof(withChild) - 1);
-  framed.SetPosition(0);
-  EXPECT_THROW(LoadSkinObjectBinary(framed, &parent), framework::EReadError);
+  const std::string nested(nestedBytes, sizeof nestedBytes - 1);
+  std::unique_ptr<TSeSkinObject> withChild(LoadSkinObjectBinary(*record(nested), nullptr));
+  ASSERT_TRUE(withChild);
+  ASSERT_EQ(withChild->GetCount(), 1);
+  EXPECT_EQ(withChild->GetObject(0)->ClassName(), "TSeTextObject");
+  const char foreignBytes[] =
+      "TPF0\x0dTSeSkinObject\x01"
+      "A\x00\x0aTComponent\x01"
+      "B\x00\x00\x00";
+  const std::string foreign(foreignBytes, sizeof foreignBytes - 1);
+  EXPECT_THROW(LoadSkinObjectBinary(*record(foreign), &parent), framework::Exception);
   EXPECT_EQ(parent.GetCount(), 1);
 }
 
@@ -257,6 +271,30 @@ TEST(SkinObjectStream, LoadingSetsTheDefaultCharacterSet) {
   ASSERT_TRUE(loaded);
   EXPECT_EQ(loaded->Font()->Charset(), framework::DEFAULT_CHARSET);
   EXPECT_EQ(static_cast<TSeActiveObject*>(loaded.get())->ActiveFont()->Charset(), framework::DEFAULT_CHARSET);
+}
+
+TEST(SkinObjectStream, SourceFormNestsChildrenAndReadsBackTheSameTree) {
+  std::unique_ptr<TSeSkinObject> tree = EveryClassTree();
+  std::string text = SaveSkinObjectSource(tree.get());
+  EXPECT_EQ(text.find("Objects"), std::string::npos);
+  EXPECT_NE(text.find("    object Inner: TSeSystemButton"), std::string::npos);
+  std::unique_ptr<TSeSkinObject> loaded(LoadSkinObjectSource(text, nullptr));
+  ASSERT_TRUE(loaded);
+  ExpectSameTree(*tree, *loaded);
+  EXPECT_EQ(SaveSkinObjectSource(loaded.get()), text);
+  // Written as a record, the nested children go into "Objects" again.
+  TMemoryStream a, b;
+  SaveSkinObjectBinary(a, tree.get());
+  SaveSkinObjectBinary(b, loaded.get());
+  EXPECT_EQ(Bytes(a), Bytes(b));
+
+  // Nested components of other classes are refused; unknown skin classes give none.
+  EXPECT_THROW(LoadSkinObjectSource("object A: TSeSkinObject\n  object B: TComponent\n  end\nend\n", nullptr),
+               framework::Exception);
+  EXPECT_EQ(LoadSkinObjectSource("object A: TQqUnknown\nend\n", nullptr), nullptr);
+  std::unique_ptr<TSeSkinObject> fallBack(LoadSkinObjectSource("object A: TXxTextObject\nend\n", nullptr));
+  ASSERT_TRUE(fallBack);
+  EXPECT_EQ(fallBack->ClassName(), "TSeTextObject");
 }
 
 TEST(SkinObjectRegistry, SeventeenClassesInOrderAndTheNameFallBacks) {
