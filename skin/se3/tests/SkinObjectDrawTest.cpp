@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -131,6 +132,81 @@ TEST(SkinObjectDraw, SimpleFormsPlaceThePictureByTileStyle) {
   skin.Draw(target.Canvas(), NoClip);
   for (int y = 0; y < 6; ++y)
     for (int x = 0; x < 10; ++x) ASSERT_EQ(target.At(x, y), 0xFF000000u);
+}
+
+TEST(SkinObjectDraw, StretchedAndCentredFramesMatchThePicturesOwnDrawing) {
+  render::TteBitmapList pictures;
+  render::TteBitmap* p = AddPicture(pictures, "p", 12, 12, Probe);
+  const Rect S{0, 0, 12, 12};
+  using Ref = std::function<void(render::TteBitmap&)>;
+  const struct {
+    const char* name;
+    bool box;
+    bool margins;
+    TscTileStyle style;
+    Ref expected;  // drawn into a 20 x 30 target, the object at (0, 0)
+  } cases[] = {
+      {"simple stretch", false, false, tsStretch,
+       [&](auto& t) {
+         p->Draw(t, Rect{0, 0, 20, 30}, S);
+       }},
+      {"simple vertical stretch", false, false, tsVertCenterStretch,
+       [&](auto& t) {
+         p->Draw(t, Rect{4, 0, 16, 30}, S);
+       }},
+      {"simple horizontal stretch", false, false, tsHorzCenterStretch,
+       [&](auto& t) {
+         p->Draw(t, Rect{0, 9, 20, 21}, S);
+       }},
+      {"nine-slice centred", false, true, tsCenter, [&](auto& t) { p->Draw(t, 4, 9, S); }},
+      {"box stretch", true, false, tsStretch,
+       [&](auto& t) {
+         p->Draw(t, Rect{0, 0, 20, 30}, S);
+       }},
+      {"box centred", true, false, tsCenter, [&](auto& t) { p->Draw(t, 4, 9, S); }},
+      // The box draws no centre for the centred tiles; edges and corners tile as usual.
+      {"box nine-slice, no centre", true, true, tsVertCenterTile,
+       [&](auto& t) {
+         render::TteBitmap& b = t;
+         p->Tile(b, Rect{3, 0, 17, 3}, Rect{3, 0, 9, 3});
+         p->Tile(b, Rect{3, 27, 17, 30}, Rect{3, 9, 9, 12});
+         p->Tile(b, Rect{0, 3, 3, 27}, Rect{0, 3, 3, 9});
+         p->Tile(b, Rect{17, 3, 20, 27}, Rect{9, 3, 12, 9});
+         p->Draw(b, 0, 0, Rect{0, 0, 3, 3});
+         p->Draw(b, 17, 0, Rect{9, 0, 12, 3});
+         p->Draw(b, 0, 27, Rect{0, 9, 3, 12});
+         p->Draw(b, 17, 27, Rect{9, 9, 12, 12});
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<TSeSkinObject> object;
+    if (c.box) {
+      auto* b = new TSeBitmapBoxObject(nullptr);
+      Link(*b->Bitmap(), "p", S);
+      b->SetTileStyle(c.style);
+      object.reset(b);
+    } else {
+      auto* o = new TSeBitmapObject(nullptr);
+      Link(*o->Bitmap(), "p", S);
+      o->SetTileStyle(c.style);
+      object.reset(o);
+    }
+    if (c.margins) {
+      object->SetMarginLeft(3);
+      object->SetMarginTop(3);
+      object->SetMarginRight(3);
+      object->SetMarginBottom(3);
+    }
+    object->SetBitmaps(&pictures);
+    object->AfterLoad();
+    object->SetBoundsRect({0, 0, 20, 30});
+    Target got(20, 30), want(20, 30);
+    object->Draw(got.Canvas(), NoClip);
+    c.expected(want.bitmap);
+    for (int y = 0; y < 30; ++y)
+      for (int x = 0; x < 20; ++x) ASSERT_EQ(got.At(x, y), want.At(x, y)) << x << "," << y;
+  }
 }
 
 TEST(SkinObjectDraw, MaskedPiecesLeaveKeyPixelsOutAndPutTheSwitchBack) {
