@@ -9,7 +9,12 @@
 #include "platform/gui/VirtualKeys.h"
 #include "skin/render/CanvasDrawing.h"
 #include "skin/render/Color.h"
+#include "skin/controls/ControlTheme.h"
+#include "skin/theme/ControlBackground.h"
+#include "skin/theme/CustomThemeLink.h"
 #include "skin/theme/Theme.h"
+#include "skin/theme/ThemeManager.h"
+#include "skin/theme/ThemeServices.h"
 #include "skin/theme/ThemeInfo.h"
 
 namespace z5t8::skin::controls {
@@ -68,6 +73,9 @@ Z5T8_IMPLEMENT_CLASS(TTeButton, TTeControl) {
   p.Message(CM_DIALOGCHAR, &TTeButton::CMDialogChar);
   p.Message(CM_FOCUSCHANGED, &TTeButton::CMFocusChanged);
   p.Message(CM_TEXTCHANGED, &TTeButton::CMTextChanged);
+  p.Message(TM_THEMENOTIFY, &TTeButton::TMThemeNotify);
+  p.Message(TM_THEMELINKCHANGED, &TTeButton::TMThemeLinkChanged);
+  p.Component("ThemeLink", &TTeButton::ThemeLink, &TTeButton::SetThemeLink);
 }
 
 TTeButton::TTeButton(TComponent* owner)
@@ -84,9 +92,11 @@ TTeButton::TTeButton(TComponent* owner)
   FFontOptions->OnChange = [this] {
     if (InState(csDesigning)) Invalidate();
   };
+  AddThemeNotification(this);
 }
 
 TTeButton::~TTeButton() {
+  RemoveThemeNotification(this);
   Destroying();
   DestroyHandle();
 }
@@ -188,20 +198,55 @@ void TTeButton::SetWordWrap(bool value) {
 void TTeButton::SetThemeObject(const std::string& value) {
   if (value == FThemeObject) return;
   FThemeObject = value;
+  UpdateThemeLink(this, FThemeLink, FThemeObject, true);
 }
 
 void TTeButton::SetThemeLink(TteCustomThemeLink* value) {
   if (value == FThemeLink) return;
+  if (FThemeLink) FThemeLink->RemoveFreeNotification(this);
   FThemeLink = value;
+  if (FThemeLink) FThemeLink->FreeNotification(this);
+  UpdateThemeLink(this, FThemeLink, FThemeObject, true);
 }
 
-TteTheme* TTeButton::Theme() const { return nullptr; }
+TteTheme* TTeButton::Theme() const {
+  return IsObjectDefined(kbscButton, FThemeObject, FThemeLink) ? GetThemeLink(FThemeLink) : nullptr;
+}
 
-void TTeButton::Loaded() { TTeControl::Loaded(); }
+void TTeButton::TMThemeNotify(TMessage& message) {
+  switch (message.WParam) {
+    case tncChanged:
+    case tncApplied:
+      Invalidate();
+      if (TteTheme* theme = GetThemeLink(FThemeLink)) {
+        TRect bounds = theme->GetBounds(FThemeObject);
+        if (!bounds.isEmpty()) SetBoundsRect(bounds);
+      }
+      break;
+    case tncReleased:
+    case tncRepaint:
+      Invalidate();
+      break;
+    default:
+      break;
+  }
+}
+
+void TTeButton::TMThemeLinkChanged(TMessage& message) {
+  if (reinterpret_cast<TteCustomThemeLink*>(message.WParam) == FThemeLink)
+    UpdateThemeLink(this, FThemeLink, FThemeObject, true);
+}
+
+void TTeButton::Loaded() {
+  TTeControl::Loaded();
+  UpdateThemeLink(this, FThemeLink, FThemeObject, false);
+}
 
 void TTeButton::Notification(TComponent* component, TOperation operation) {
   TTeControl::Notification(component, operation);
-  if (operation == opRemove && component == FImages) FImages = nullptr;
+  if (operation != opRemove) return;
+  if (component == FImages) FImages = nullptr;
+  if (component == FThemeLink) SetThemeLink(nullptr);
 }
 
 // States
@@ -329,7 +374,11 @@ TRect TTeButton::GetGlyphRect() {
 // Painting
 
 void TTeButton::PaintBuffer() {
-  TTeControl::PaintBuffer();
+  TteTheme* theme = Theme();
+  if (theme ? theme->IsButtonTransparent(kbscButton, FThemeObject) : FTransparent)
+    DrawControlBackground(this, Canvas());
+  else if (!theme)
+    TTeControl::PaintBuffer();
   PaintFace();
   PaintText();
   PaintGlyph();

@@ -105,6 +105,8 @@ protected:
   void CMDialogChar(TMessage& message);
   void CMFocusChanged(TMessage& message);
   void CMTextChanged(TMessage& message);
+  void TMThemeNotify(TMessage& message);
+  void TMThemeLinkChanged(TMessage& message);
 
 private:
   // The theme drawing this button, or null for the own look.

@@ -7,6 +7,7 @@
 #include "platform/gui/SystemMetrics.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/WindowStyles.h"
+#include "skin/controls/ControlTheme.h"
 #include "skin/controls/ScrollBar.h"
 #include "skin/controls/SharedBuffer.h"
 #include "skin/render/CanvasDrawing.h"
@@ -70,6 +71,7 @@ Z5T8_IMPLEMENT_CLASS(TTeControl, TCustomControl) {
 
 TTeControl::TTeControl(TComponent* owner)
     : TCustomControl(owner), FPaintFont(std::make_unique<TFont>()) {
+  RegisterControlBackgrounds();
   ControlStyle().Include(csOpaque);
   SetParentColor(false);
   SetColor(clBtnFace);

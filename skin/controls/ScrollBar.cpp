@@ -8,10 +8,16 @@
 #include "platform/gui/SystemMetrics.h"
 #include "skin/render/CanvasDrawing.h"
 #include "skin/render/WindowUtils.h"
+#include "skin/theme/ControlBackground.h"
+#include "skin/theme/CustomThemeLink.h"
+#include "skin/theme/Theme.h"
+#include "skin/theme/ThemeManager.h"
+#include "skin/theme/ThemeServices.h"
 
 namespace z5t8::skin::controls {
 
 using namespace framework;
+using namespace theme;
 namespace pg = platform::gui;
 
 namespace {
@@ -40,15 +46,32 @@ Z5T8_IMPLEMENT_CLASS(TTeScrollBar, TTeGraphicControl) {
   p.Event("OnScroll", &TTeScrollBar::OnScroll);
   p.Message(CM_ENABLEDCHANGED, &TTeScrollBar::CMEnabledChanged);
   p.Message(pg::WM_GETDLGCODE, &TTeScrollBar::WMGetDlgCode);
+  p.Message(TM_THEMENOTIFY, &TTeScrollBar::TMThemeNotify);
+  p.Component("ThemeLink", &TTeScrollBar::ThemeLink, &TTeScrollBar::SetThemeLink);
 }
 
 TTeScrollBar::TTeScrollBar(TComponent* owner) : TTeGraphicControl(owner) {
   ControlStyle().Include(csCaptureMouse);
   SetPerformance(zqpDoubleBuffer);
   SetBounds(Left(), Top(), 121, ThumbMetric() + 2 * FBorderWidth);
+  AddThemeNotification(this);
 }
 
-TTeScrollBar::~TTeScrollBar() = default;
+TTeScrollBar::~TTeScrollBar() {
+  RemoveThemeNotification(this);
+  StopRepeat();
+}
+
+void TTeScrollBar::Notification(TComponent* component, TOperation operation) {
+  TTeGraphicControl::Notification(component, operation);
+  if (operation == opRemove && component == FThemeLink) SetThemeLink(nullptr);
+}
+
+void TTeScrollBar::TMThemeNotify(TMessage& message) {
+  // A bar standing on its own follows theme changes; one inside a memo is
+  // repainted with the memo anyway.
+  if (message.WParam != tncBeforeChange && message.WParam != tncAfterChange) Invalidate();
+}
 
 // Setters
 
@@ -108,9 +131,11 @@ void TTeScrollBar::SetThemeObject(const std::string& value) {
   if (value != "default") Changed();
 }
 
-void TTeScrollBar::SetThemeLink(theme::TteCustomThemeLink* value) {
+void TTeScrollBar::SetThemeLink(TteCustomThemeLink* value) {
   if (value == FThemeLink) return;
+  if (FThemeLink) FThemeLink->RemoveFreeNotification(this);
   FThemeLink = value;
+  if (FThemeLink) FThemeLink->FreeNotification(this);
   Changed();
 }
 
@@ -454,30 +479,37 @@ void TTeScrollBar::WMGetDlgCode(TMessage& message) { message.Result = 1; }
 
 // Painting
 
-bool TTeScrollBar::Themed() const { return false; }
+TteTheme* TTeScrollBar::Theme() const {
+  return IsObjectDefined(zqscScrollBar, FThemeObject, FThemeLink) ? GetThemeLink(FThemeLink) : nullptr;
+}
+
+TteScrollButtonDrawState TTeScrollBar::ButtonState(bool pressed, bool hot) const {
+  if (!Enabled()) return zqbdsDisabled;
+  if (pressed) return zqbdsPressed;
+  if (hot) return zqbdsHot;
+  return zqbdsNormal;
+}
 
 void TTeScrollBar::PaintBuffer() {
+  TteTheme* theme = Theme();
+  if (theme && theme->IsScrollTransparent(zqscScrollBar, FThemeObject)) DrawControlBackground(this, Canvas());
   DrawBorder();
   DrawBackground();
   if (FShowButtons) {
     DrawLeftTopBtn();
     DrawRightBottomBtn();
   }
-  if (SliderVisible()) {
-    if (Themed()) DrawTrack();
-    DrawSlider();
-  } else if (Themed()) {
-    DrawTrack();
-  }
+  if (theme) DrawTrack();
+  if (SliderVisible()) DrawSlider();
 }
 
 void TTeScrollBar::DrawBorder() {
-  if (Themed() || FBorderWidth <= 0) return;
+  if (Theme() || FBorderWidth <= 0) return;
   render::DrawEdge(Canvas(), Rect(0, 0, Width(), Height()), clBtnShadow, clBtnHighlight);
 }
 
 void TTeScrollBar::DrawBackground() {
-  if (Themed()) return;
+  if (Theme()) return;
   render::FillHalftoneRect(Canvas(), GetBackgroundRect(), clScrollBar, clBtnHighlight);
 }
 
@@ -485,8 +517,10 @@ namespace {
 
 void DrawClassicArrow(TCanvas* canvas, TRect r, pg::UINT arrow, bool pressed, bool disabled) {
   pg::UINT state = arrow;
-  if (pressed) state |= pg::DFCS_PUSHED | pg::DFCS_FLAT;
-  if (disabled) state |= pg::DFCS_INACTIVE;
+  if (disabled)
+    state |= pg::DFCS_INACTIVE;
+  else if (pressed)
+    state |= pg::DFCS_PUSHED | pg::DFCS_FLAT;
   pg::DrawFrameControl(*canvas->Prepared(), &r, pg::DFC_SCROLL, state);
 }
 
@@ -494,20 +528,45 @@ void DrawClassicArrow(TCanvas* canvas, TRect r, pg::UINT arrow, bool pressed, bo
 
 void TTeScrollBar::DrawLeftTopBtn() {
   bool pressed = FLeftTopBtnPressed && FLeftTopBtnHot;
-  DrawClassicArrow(Canvas(), GetLeftTopBtnRect(), Vertical() ? pg::DFCS_SCROLLUP : pg::DFCS_SCROLLLEFT,
-                   pressed && Enabled(), !Enabled());
+  TRect r = GetLeftTopBtnRect();
+  if (TteTheme* theme = Theme()) {
+    theme->ScrollDrawButton(
+        zqscScrollBar, Canvas(),
+        ScrollButtonInfo(r, ButtonState(pressed, FLeftTopBtnHot), Vertical() ? zqbcUp : zqbcLeft), FThemeObject);
+    return;
+  }
+  DrawClassicArrow(Canvas(), r, Vertical() ? pg::DFCS_SCROLLUP : pg::DFCS_SCROLLLEFT, pressed, !Enabled());
 }
 
 void TTeScrollBar::DrawRightBottomBtn() {
   bool pressed = FRightBottomBtnPressed && FRightBottomBtnHot;
-  DrawClassicArrow(Canvas(), GetRightBottomBtnRect(),
-                   Vertical() ? pg::DFCS_SCROLLDOWN : pg::DFCS_SCROLLRIGHT, pressed && Enabled(), !Enabled());
+  TRect r = GetRightBottomBtnRect();
+  if (TteTheme* theme = Theme()) {
+    theme->ScrollDrawButton(zqscScrollBar, Canvas(),
+                            ScrollButtonInfo(r, ButtonState(pressed, FRightBottomBtnHot),
+                                             Vertical() ? zqbcDown : zqbcRight),
+                            FThemeObject);
+    return;
+  }
+  DrawClassicArrow(Canvas(), r, Vertical() ? pg::DFCS_SCROLLDOWN : pg::DFCS_SCROLLRIGHT, pressed, !Enabled());
 }
 
-void TTeScrollBar::DrawTrack() {}
+void TTeScrollBar::DrawTrack() {
+  if (TteTheme* theme = Theme())
+    theme->ScrollDrawArea(zqscScrollBar, Canvas(),
+                          ScrollAreaInfo(GetBackgroundRect(), zqadsNormal, Vertical() ? zqacVertical : zqacHorizontal),
+                          FThemeObject);
+}
 
 void TTeScrollBar::DrawSlider() {
   TRect r = GetSliderRect();
+  if (TteTheme* theme = Theme()) {
+    theme->ScrollDrawButton(zqscScrollBar, Canvas(),
+                            ScrollButtonInfo(r, ButtonState(FGrabOffset >= 0, FSliderHot),
+                                             Vertical() ? zqbcVertSlider : zqbcHorzSlider),
+                            FThemeObject);
+    return;
+  }
   pg::UINT state = pg::DFCS_BUTTONPUSH;
   if (FGrabOffset >= 0) state |= pg::DFCS_PUSHED;
   pg::DrawFrameControl(*Canvas()->Prepared(), &r, pg::DFC_BUTTON, state);

@@ -7,9 +7,12 @@
 #include "framework/gui/Timer.h"
 #include "skin/controls/Control.h"
 
+#include "skin/theme/ThemeTypes.h"
+
 namespace z5t8::skin::theme {
 class TteCustomThemeLink;
-}
+class TteTheme;
+}  // namespace z5t8::skin::theme
 
 namespace z5t8::skin::controls {
 
@@ -82,6 +85,7 @@ public:
   bool RepeatRunning() const;
 
   void PaintBuffer() override;
+  void Notification(TComponent* component, framework::TOperation operation) override;
 
   TNotifyEvent OnChange;
   TTeScrollEvent OnScroll;
@@ -102,11 +106,14 @@ protected:
   void MouseLeave() override;
   void CMEnabledChanged(TMessage& message);
   void WMGetDlgCode(TMessage& message);
+  void TMThemeNotify(TMessage& message);
 
 private:
   static int ClampChange(int value) { return value < 1 ? 1 : value > 32767 ? 32767 : value; }
   bool Vertical() const { return FOrientation == zqoVertical; }
-  bool Themed() const;
+  // The theme drawing this bar, or null for the classic look.
+  theme::TteTheme* Theme() const;
+  theme::TteScrollButtonDrawState ButtonState(bool pressed, bool hot) const;
   // Track start and length along the bar.
   int TrackStart() const;
   int TrackLength() const;
