@@ -2,6 +2,7 @@
 
 #include "framework/gui/Form.h"
 #include "skin/controls/Control.h"
+#include "skin/controls/InplaceScrollBar.h"
 #include "skin/render/CanvasDrawing.h"
 #include "skin/theme/ControlBackground.h"
 #include "skin/theme/Theme.h"
@@ -78,6 +79,8 @@ void RegisterControlBackgrounds() {
   done = true;
   theme::RegisterDrawControlBackground(TTeControl::StaticClass(), DrawTeControlBackground);
   theme::RegisterDrawControlBackground(TCustomForm::StaticClass(), DrawFormBackground);
+  theme::RegisterDrawControlBackground(TTeInplaceScrollBar::StaticClass(),
+                                       [](TCanvas*, const theme::TteBackground&) { return true; });
 }
 
 }  // namespace z5t8::skin::controls
