@@ -72,15 +72,18 @@ void TTeInplaceScrollBar::UpdateFromControl() {
     SetVisible(false);
     return;
   }
-  SetVisible(true);
   TRect r = info.rcScrollBar;
   if (Parent()) {
     TPoint topLeft = Parent()->ScreenToClient({r.left, r.top});
     r = Bounds(topLeft.x, topLeft.y, r.width(), r.height());
   }
+  bool placed = Visible() && r == BoundsRect();
+  SetVisible(true);
   FBoundsAllowed = true;
   SetBoundsRect(r);
   FBoundsAllowed = false;
+  // A bar whose window was made before the control's would lie under it.
+  if (!placed) BringToFront();
   pg::SCROLLINFO si;
   si.fMask = pg::SIF_ALL;
   if (!pg::GetScrollInfo(control, Vertical() ? pg::SB_VERT : pg::SB_HORZ, &si)) return;

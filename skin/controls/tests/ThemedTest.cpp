@@ -220,8 +220,15 @@ TEST_F(ThemedIntegration, MemoTextLiesOnTheThemedBackground) {
   auto* memo = new TTeMemo(form.get());
   memo->SetParent(form.get());
   memo->SetBounds(10, 60, 200, 120);
-  memo->SetText(u"ABC\r\nsecond line");
+  memo->SetScrollBars(framework::ssVertical);
+  std::u16string text = u"ABC\r\nsecond line\r\n";
+  for (int i = 0; i < 30; ++i) text += u"more\r\n";
+  memo->SetText(text);
   Show();
+  TTeInplaceScrollBar* bar = memo->SubScrollBar()->VertScrollBar();
+  ASSERT_TRUE(bar->Visible());
+  EXPECT_EQ(PixelAt(bar, 8, 4), Rgb(TFlatTheme::ScrollColour(zqbdsNormal))) << "the skinned bar lies on top";
+  EXPECT_EQ(PixelAt(bar, 8, bar->Height() - 4), Rgb(TFlatTheme::ScrollColour(zqbdsNormal)));
   TRect client = memo->ClientRect();
   EXPECT_EQ(PixelAt(memo, client.right - 4, client.bottom - 4), Rgb(TFlatTheme::kMemo));
   int themed = 0, other = 0;
