@@ -232,8 +232,9 @@ TEST_F(ThemedIntegration, MemoTextLiesOnTheThemedBackground) {
   TRect client = memo->ClientRect();
   EXPECT_EQ(PixelAt(memo, client.right - 4, client.bottom - 4), Rgb(TFlatTheme::kMemo));
   int themed = 0, other = 0;
+  pg::Surface image = pg::WindowImage(form->Handle());
   for (int x = 0; x < 30; ++x) {
-    uint32_t p = PixelAt(memo, x, 6);
+    uint32_t p = PixelIn(image, memo, x, 6);
     (p == Rgb(TFlatTheme::kMemo) ? themed : other)++;
   }
   EXPECT_GT(themed, 10) << "between the letters";
