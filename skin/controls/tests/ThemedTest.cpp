@@ -7,6 +7,7 @@
 #include "framework/gui/ColorMap.h"
 #include "framework/gui/FontRealizer.h"
 #include "skin/controls/Button.h"
+#include "skin/controls/ControlTheme.h"
 #include "skin/controls/Memo.h"
 #include "skin/controls/ScrollBar.h"
 #include "skin/controls/tests/ControlsFixture.h"
@@ -239,6 +240,65 @@ TEST_F(ThemedIntegration, MemoTextLiesOnTheThemedBackground) {
   }
   EXPECT_GT(themed, 10) << "between the letters";
   EXPECT_GT(other, 0) << "the letters";
+}
+
+}  // namespace
+}  // namespace z5t8::skin::controls
+
+namespace z5t8::skin::controls {
+
+// Stands in for the skinned form frame: a component of the form that paints
+// the client background in one colour.
+class TFakeFrame : public framework::TComponent {
+public:
+  using framework::TComponent::TComponent;
+  bool Active = true;
+  int Paints = 0;
+};
+
+namespace {
+
+TTeForm* ActiveFakeFrame(framework::TComponent* c) {
+  auto* frame = dynamic_cast<TFakeFrame*>(c);
+  return frame && frame->Active ? reinterpret_cast<TTeForm*>(frame) : nullptr;
+}
+
+void PaintFakeFrame(TTeForm* form, TCanvas* canvas, const TRect& rect) {
+  auto* frame = reinterpret_cast<TFakeFrame*>(form);
+  ++frame->Paints;
+  render::FillRect(canvas, rect, TColor(0x0000AA00));
+}
+
+TEST_F(ThemedIntegration, FormFrameHooksPaintUnderTransparentButtons) {
+  auto* frame = new TFakeFrame(form.get());
+  SetFormFrameHooks({ActiveFakeFrame, PaintFakeFrame});
+  form->SetColor(0x00123456);
+  button->SetThemeObject("Glass");
+  EXPECT_EQ(GetParentZqForm(button), reinterpret_cast<TTeForm*>(frame));
+  Show();
+  EXPECT_GT(frame->Paints, 0);
+  EXPECT_EQ(PixelAt(button, 2, 2), Rgb(0x0000AA00)) << "the frame's client background";
+  frame->Active = false;
+  EXPECT_EQ(GetParentZqForm(button), nullptr);
+  button->Invalidate();
+  Pump();
+  EXPECT_EQ(PixelAt(button, 2, 2), Rgb(0x00123456)) << "without an active frame, the form's colour";
+  SetFormFrameHooks({});
+}
+
+TEST_F(ThemedIntegration, MemoFrameFollowsTheTheme) {
+  auto* memo = new TTeMemo(form.get());
+  memo->SetParent(form.get());
+  memo->SetBounds(10, 60, 200, 120);
+  Show();
+  // The frame lies outside the client area, two pixels wide.
+  EXPECT_EQ(PixelAt(memo, -2, 20), Rgb(TFlatTheme::kMemo));
+  EXPECT_EQ(PixelAt(memo, -1, 20), Rgb(TFlatTheme::kMemo));
+  ReleaseTheme();
+  Pump();
+  EXPECT_EQ(PixelAt(memo, -2, 20), Rgb(framework::clBtnShadow)) << "the classic frame after the release";
+  EXPECT_EQ(PixelAt(memo, -1, 20), Rgb(framework::cl3DDkShadow));
+  EXPECT_EQ(PixelAt(memo, 20, 20), Rgb(framework::clWindow));
 }
 
 }  // namespace
