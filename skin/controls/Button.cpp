@@ -628,10 +628,13 @@ void DrawBitBtnKindGlyph(TBitBtnKind kind, TBitmap& glyph) {
   for (int frame = 0; frame < 2; ++frame) {
     TColor colour = frame == 0 ? colours[kind] : TColor(0x808080);
     int x0 = frame * 18;
+    // Strokes three pixels wide, so the mark reads beside a large caption.
     auto line = [&](int x1, int y1, int x2, int y2) {
-      for (int d = 0; d < 2; ++d) {
+      for (int d = -1; d <= 1; ++d) {
         render::MoveTo(canvas, x0 + x1 + d, y1);
         render::LineTo(canvas, x0 + x2 + d, y2, colour);
+        render::MoveTo(canvas, x0 + x1, y1 + d);
+        render::LineTo(canvas, x0 + x2, y2 + d, colour);
       }
     };
     switch (kind) {
