@@ -18,11 +18,23 @@ class TteTheme;
 
 namespace z5t8::skin::controls {
 
-enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
+enum TBitBtnKind {
+  bkCustom,
+  bkOK,
+  bkCancel,
+  bkHelp,
+  bkYes,
+  bkNo,
+  bkClose,
+  bkAbort,
+  bkRetry,
+  bkIgnore,
+  bkAll
+};
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
-inline constexpr std::string_view BitBtnKindNames[] = {"bkCustom", "bkOK",    "bkCancel", "bkHelp",
-                                                       "bkYes",    "bkNo",    "bkClose",  "bkAbort",
+inline constexpr std::string_view BitBtnKindNames[] = {"bkCustom", "bkOK",     "bkCancel", "bkHelp",
+                                                       "bkYes",    "bkNo",     "bkClose",  "bkAbort",
                                                        "bkRetry",  "bkIgnore", "bkAll"};
 inline constexpr framework::TEnumInfo BitBtnKindInfo{"TBitBtnKind", BitBtnKindNames};
 inline constexpr std::string_view ButtonLayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop",

@@ -16,8 +16,9 @@ Z5T8_IMPLEMENT_CLASS(TTeInplaceScrollBar, TWinControl) {
   p.Message(pg::WM_ERASEBKGND, &TTeInplaceScrollBar::WMEraseBkgnd);
 }
 
-TTeInplaceScrollBar::TTeInplaceScrollBar(TComponent* owner, TWinControl* control, TTeSubScrollBar* subScrollBar,
-                                         TTeScrollOrientation orientation, const TTeScrollBarFactory& factory)
+TTeInplaceScrollBar::TTeInplaceScrollBar(TComponent* owner, TWinControl* control,
+                                         TTeSubScrollBar* subScrollBar, TTeScrollOrientation orientation,
+                                         const TTeScrollBarFactory& factory)
     : TWinControl(owner), FControl(control), FSubScrollBar(subScrollBar), FOrientation(orientation) {
   SetAnchors({});
   FScrollBar = factory ? factory(this) : new TTeScrollBar(this);

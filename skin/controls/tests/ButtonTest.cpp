@@ -47,9 +47,9 @@ TEST_F(ButtonIntegration, MouseTrackingPressesOnlyInsideAndClicksOnReleaseInside
     bool pressed;
     int clicks;
   } steps[] = {
-      {Step::Press, 20, 20, true, 0},   {Step::Move, 200, 20, false, 0},  {Step::Move, 177, 40, true, 0},
-      {Step::Move, 20, 41, false, 0},   {Step::Move, 20, 40, true, 0},    {Step::Release, 20, 40, false, 1},
-      {Step::Press, 5, 5, true, 1},     {Step::Move, 178, 5, false, 1},   {Step::Release, 178, 5, false, 1},
+      {Step::Press, 20, 20, true, 0}, {Step::Move, 200, 20, false, 0}, {Step::Move, 177, 40, true, 0},
+      {Step::Move, 20, 41, false, 0}, {Step::Move, 20, 40, true, 0},   {Step::Release, 20, 40, false, 1},
+      {Step::Press, 5, 5, true, 1},   {Step::Move, 178, 5, false, 1},  {Step::Release, 178, 5, false, 1},
   };
   int i = 0;
   for (const Step& s : steps) {

@@ -34,8 +34,8 @@ protected:
     TTeInplaceScrollBar* bar = Inplace();
     ASSERT_TRUE(bar->Visible());
     pg::Point topLeft = form->ScreenToClient({info.rcScrollBar.left, info.rcScrollBar.top});
-    EXPECT_EQ(bar->BoundsRect(), framework::Bounds(topLeft.x, topLeft.y, info.rcScrollBar.width(),
-                                                   info.rcScrollBar.height()));
+    EXPECT_EQ(bar->BoundsRect(),
+              framework::Bounds(topLeft.x, topLeft.y, info.rcScrollBar.width(), info.rcScrollBar.height()));
     pg::SCROLLINFO si;
     si.fMask = pg::SIF_ALL;
     ASSERT_TRUE(pg::GetScrollInfo(memo->Handle(), pg::SB_VERT, &si));

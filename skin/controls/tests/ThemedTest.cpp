@@ -42,7 +42,8 @@ public:
     return subclass == kbscButton && (name == "default" || name == "Glass");
   }
   bool IsButtonTransparent(TteButtonSubclass, const std::string& name) override { return name == "Glass"; }
-  void ButtonDraw(TteButtonSubclass, TCanvas* canvas, const TteButtonInfo& info, const std::string& name) override {
+  void ButtonDraw(TteButtonSubclass, TCanvas* canvas, const TteButtonInfo& info,
+                  const std::string& name) override {
     TRect r = name == "Glass" ? info.Rect.inflate(-10, -10) : info.Rect;
     render::FillRect(canvas, r, FaceColour(info.DrawState));
   }
@@ -172,7 +173,8 @@ TEST_F(ThemedIntegration, ThemeBoundsPlaceTheButton) {
   EXPECT_EQ(button->BoundsRect(), framework::Rect(10, 10, 150, 90)) << "negative sides keep the control's";
   button->SetBounds(0, 0, 60, 20);
   ChangeTheme(std::make_unique<TFlatTheme>());
-  EXPECT_EQ(button->BoundsRect(), framework::Rect(-1, -1, 150, 90)) << "a theme change takes the rectangle as is";
+  EXPECT_EQ(button->BoundsRect(), framework::Rect(-1, -1, 150, 90))
+      << "a theme change takes the rectangle as is";
 }
 
 TEST_F(ThemedIntegration, LinkedThemeAnswersAloneAndLeavesWithItsLink) {
