@@ -104,6 +104,16 @@ TEST_F(MemoIntegration, HotStateEndsWhenTheMouseLeaves) {
   EXPECT_FALSE(memo->IsHot());
 }
 
+TEST_F(MemoIntegration, FreeingTheMemoTakesItsBarsAlong) {
+  int before = form->ControlCount();
+  delete memo;
+  memo = nullptr;
+  Pump();
+  EXPECT_EQ(form->ControlCount(), before - 3) << "the memo and both in-place bars";
+  form->Invalidate();
+  Pump();
+}
+
 TEST_F(MemoIntegration, HiddenMemoHidesItsBar) {
   memo->Hide();
   Pump();
