@@ -16,6 +16,7 @@
 #include "skin/theme/Theme.h"
 #include "skin/theme/ThemeInfo.h"
 #include "skin/theme/ThemeManager.h"
+#include "skin/theme/ThemeServices.h"
 
 namespace z5t8::skin::controls {
 
@@ -189,6 +190,19 @@ TEST_F(ThemedIntegration, LinkedThemeAnswersAloneAndLeavesWithItsLink) {
   EXPECT_EQ(PixelAt(button, 3, 20), Rgb(TFlatTheme::FaceColour(kbdsNormal)));
   delete link;
   EXPECT_EQ(button->ThemeLink(), nullptr);
+}
+
+TEST_F(ThemedIntegration, LinkChangeMovesOnlyItsButtons) {
+  auto* link = new TTestLink(form.get());
+  auto* other = new TTestLink(form.get());
+  link->Theme = std::make_unique<TFlatTheme>();
+  button->SetThemeLink(link);
+  button->SetThemeObject("Placed");
+  button->SetBounds(0, 0, 60, 20);
+  UpdateLinkedControls(other);
+  EXPECT_EQ(button->BoundsRect(), framework::Rect(0, 0, 60, 20)) << "another link's change";
+  UpdateLinkedControls(link);
+  EXPECT_EQ(button->BoundsRect(), framework::Rect(0, 0, 150, 90));
 }
 
 TEST_F(ThemedIntegration, ReleasingTheThemeBringsBackTheClassicLook) {
