@@ -42,6 +42,8 @@ Z5T8_IMPLEMENT_CLASS(TTeScrollBar, TTeGraphicControl) {
   p.Integer("BorderWidth", &TTeScrollBar::BorderWidth, &TTeScrollBar::SetBorderWidth).Default(0);
   p.String("ThemeObject", &TTeScrollBar::ThemeObject, &TTeScrollBar::SetThemeObject)
       .Stored([](const TTeScrollBar& b) { return b.ThemeObject() != "default"; });
+  p.Enum("Performance", PerformanceInfo, &TTeScrollBar::Performance, &TTeScrollBar::SetPerformance)
+      .Default(zqpDoubleBuffer);
   p.Event("OnChange", &TTeScrollBar::OnChange);
   p.Event("OnScroll", &TTeScrollBar::OnScroll);
   p.Message(CM_ENABLEDCHANGED, &TTeScrollBar::CMEnabledChanged);
