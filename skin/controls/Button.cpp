@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/Properties.h"
+#include "framework/Writer.h"
 #include "framework/gui/Button.h"
 #include "framework/gui/ColorMap.h"
 #include "platform/gui/VirtualKeys.h"
@@ -242,6 +243,15 @@ void TTeButton::TMThemeLinkChanged(TMessage& message) {
 void TTeButton::Loaded() {
   TTeControl::Loaded();
   UpdateThemeLink(this, FThemeLink, FThemeObject, false);
+}
+
+void TTeButton::WriteState(TWriter& writer) {
+  BeforeWriteState(this);
+  struct After {
+    TTeButton* button;
+    ~After() { AfterWriteState(button); }
+  } after{this};
+  TTeControl::WriteState(writer);
 }
 
 void TTeButton::Notification(TComponent* component, TOperation operation) {

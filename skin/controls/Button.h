@@ -102,6 +102,8 @@ public:
   void Click() override;
   void Loaded() override;
   void Notification(TComponent* component, framework::TOperation operation) override;
+  // At design time the button's own values, not the theme's, are what gets written.
+  void WriteState(framework::TWriter& writer) override;
 
 protected:
   void KeyDown(uint16_t& key, framework::TShiftState shift) override;

@@ -2,8 +2,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "framework/MemoryStream.h"
 #include "framework/Properties.h"
+#include "framework/Writer.h"
 #include "framework/gui/ColorMap.h"
 #include "framework/gui/FontRealizer.h"
 #include "skin/controls/Button.h"
@@ -203,6 +206,22 @@ TEST_F(ThemedIntegration, LinkChangeMovesOnlyItsButtons) {
   EXPECT_EQ(button->BoundsRect(), framework::Rect(0, 0, 60, 20)) << "another link's change";
   UpdateLinkedControls(link);
   EXPECT_EQ(button->BoundsRect(), framework::Rect(0, 0, 150, 90));
+}
+
+TEST_F(ThemedIntegration, DesignTimeWritingFramesTheStateWithReleaseAndApply) {
+  std::vector<uintptr_t> codes;
+  auto old = button->WindowProc;
+  button->WindowProc = [&](framework::TMessage& m) {
+    if (m.Msg == TM_THEMENOTIFY) codes.push_back(m.WParam);
+    old(m);
+  };
+  framework::TMemoryStream stream;
+  framework::WriteComponent(stream, button);
+  EXPECT_TRUE(codes.empty()) << "only at design time";
+  button->SetDesigning(true);
+  framework::WriteComponent(stream, button);
+  EXPECT_EQ(codes, (std::vector<uintptr_t>{tncReleased, tncApplied}));
+  button->WindowProc = old;
 }
 
 TEST_F(ThemedIntegration, ReleasingTheThemeBringsBackTheClassicLook) {
