@@ -10,7 +10,6 @@
 #include "platform/gui/Paint.h"
 #include "platform/gui/SystemMetrics.h"
 #include "platform/gui/SystemParameters.h"
-#include "platform/gui/WindowPosition.h"
 #include "skin/render/CanvasDrawing.h"
 #include "skin/render/SystemQueries.h"
 #include "skin/render/WindowUtils.h"
@@ -257,7 +256,9 @@ void TTeDefaultForm::Loaded() {
       fw::TBorderIcons icons = form->BorderIcons();
       icons.Include(fw::biSystemMenu);
       form->SetBorderIcons(icons);
-      // Changing the form's icons may have made a new window.
+      // The form made a new window for its icons: hook that one now rather
+      // than on the next turn of the loop, so it never shows the platform's frame.
+      if (FHook) FHook->Install();
       h = GetHandle();
     }
     if (!InState(fw::csDesigning)) {

@@ -580,11 +580,9 @@ void TTeDefaultForm::Restore() {
     case kwsMinimized:
       if (h && pg::IsIconic(h)) pg::ShowWindow(h, pg::SW_RESTORE);
       if (FPreviousState == kwsMaximized) {
-        FWindowState = kwsNormal;
         Maximize();
         FPreviousState = kwsNormal;
       } else if (FPreviousState == kwsRollup) {
-        FWindowState = kwsNormal;
         Rollup();
         FPreviousState = kwsNormal;
       } else {
@@ -597,7 +595,6 @@ void TTeDefaultForm::Restore() {
     case kwsRollup: {
       TRect maxRect = GetMaximizedRect();
       if (maxRect.width() == FFrameWidth || FPreviousState == kwsMaximized) {
-        FWindowState = kwsNormal;
         Maximize();
         FPreviousState = kwsNormal;
       } else {
@@ -612,12 +609,13 @@ void TTeDefaultForm::Restore() {
         pg::ShowWindow(h, pg::SW_RESTORE);
         pg::SetForegroundWindow(h);
       }
-      if (FPreviousState == kwsMaximized) {
-        FWindowState = kwsNormal;
-        Maximize();
-      } else if (FPreviousState == kwsRollup) {
-        FWindowState = kwsNormal;
-        Rollup();
+      if (FPreviousState == kwsMaximized || FPreviousState == kwsRollup) {
+        TRect normal = FNormalBounds;
+        if (FPreviousState == kwsMaximized)
+          Maximize();
+        else
+          Rollup();
+        FNormalBounds = normal;
       } else {
         toNormal();
       }

@@ -273,7 +273,14 @@ pg::LRESULT THookList::UtilityProc(pg::HWND hwnd, pg::UINT msg, pg::WPARAM wPara
   auto* hook = reinterpret_cast<TControlHook*>(lParam);
   switch (msg) {
     case WM_TEHOOK_REINSTALL:
-      if (list.Contains(hook) && hook->HasClients()) hook->Install();
+      if (list.Contains(hook) && hook->HasClients()) {
+        hook->Install();
+        // The new window was laid out and painted by its own procedure.
+        if (fw::TWinControl* control = hook->Control(); control && control->HandleAllocated())
+          pg::SetWindowPos(control->Handle(), nullptr, 0, 0, 0, 0,
+                           pg::SWP_NOMOVE | pg::SWP_NOSIZE | pg::SWP_NOZORDER | pg::SWP_NOACTIVATE |
+                               pg::SWP_FRAMECHANGED);
+      }
       return 0;
     case WM_TEHOOK_FREE:
       if (list.Contains(hook) && !hook->HasClients()) list.Release(hook);
