@@ -100,7 +100,7 @@ TteWindowButtons WindowButtons(const TTeDefaultForm* frame) {
   return set;
 }
 
-TTeDefaultForm* GetParentZqForm(pg::HWND window) {
+TTeDefaultForm* FrameOfWindow(pg::HWND window) {
   fw::TWinControl* control = fw::TWinControl::FindControl(window);
   if (!control) return nullptr;
   TControlHook* hook = THookList::Instance().Find(control);

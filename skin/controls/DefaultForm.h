@@ -12,7 +12,7 @@
 #include "platform/gui/Icon.h"
 #include "platform/gui/Region.h"
 #include "skin/controls/FormOptions.h"
-#include "skin/controls/FrameWindowFamily.h"
+#include "skin/theme/ThemeTypes.h"
 #include "skin/controls/Hook.h"
 #include "skin/render/Bitmap.h"
 
@@ -64,8 +64,8 @@ class TTeDefaultForm;
 TteWindowSubclass WindowSubclass(const TTeDefaultForm* frame);
 TteWindowDrawStates WindowStates(const TTeDefaultForm* frame);
 TteWindowButtons WindowButtons(const TTeDefaultForm* frame);
-// The frame of an active skinned form window, if any.
-TTeDefaultForm* GetParentZqForm(pg::HWND window);
+// The active frame hooked to a form window, if any.
+TTeDefaultForm* FrameOfWindow(pg::HWND window);
 
 // Gives its form a frame of its own: title bar, borders, caption buttons,
 // window shape, client background, and the moving, sizing and window states

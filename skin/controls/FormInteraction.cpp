@@ -406,7 +406,7 @@ TRect TTeDefaultForm::ApplyGravitation(const TRect& rect) {
   if (g.SnapToForms()) {
     for (fw::TCustomForm* other : fw::Screen()->Forms()) {
       if (!other->Visible() || !other->HandleAllocated() || other->Handle() == self) continue;
-      if (!GetParentZqForm(other->Handle())) continue;
+      if (!FrameOfWindow(other->Handle())) continue;
       TRect o = other->BoundsRect();
       if (g.OwnedForm() && Touches(mine, o)) continue;
       TRect grown{mine.left - s, mine.top - s, mine.right + s, mine.bottom + s};
@@ -449,7 +449,7 @@ TRect TTeDefaultForm::ApplyGravitation(const TRect& rect) {
     if (dx != 0 || dy != 0) {
       for (fw::TCustomForm* other : fw::Screen()->Forms()) {
         if (!other->Visible() || !other->HandleAllocated() || other->Handle() == self) continue;
-        TTeDefaultForm* frame = GetParentZqForm(other->Handle());
+        TTeDefaultForm* frame = FrameOfWindow(other->Handle());
         if (!frame || !frame->Gravitation()->SnapToForms() || !Touches(mine, other->BoundsRect())) continue;
         frame->MoveWindow(dx, dy);
       }
