@@ -6,6 +6,7 @@
 #include "framework/Properties.h"
 #include "framework/gui/Application.h"
 #include "platform/gui/FrameControls.h"
+#include "skin/controls/SharedBuffer.h"
 #include "platform/gui/MessageQueue.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/SystemMetrics.h"
@@ -32,7 +33,7 @@ const std::string_view WindowStateNames[] = {"kwsNormal", "kwsMaximized", "kwsMi
 const fw::TEnumInfo WindowStateInfo{"TTeWindowState", WindowStateNames};
 const std::string_view PerformanceNames[] = {"zqfpNoBuffer", "zqfpSharedBuffer", "zqfpPersistentBuffer",
                                              "zqfpDoubleBuffer"};
-const fw::TEnumInfo PerformanceInfo{"TTeFormPerformance", PerformanceNames};
+const fw::TEnumInfo FormPerformanceInfo{"TTeFormPerformance", PerformanceNames};
 
 constexpr TTeBorderIcons DefaultBorderIcons{kbiClose,    kbiSystemMenu, kbiMinimize,
                                             kbiMaximize, kbiRollup,     kbiTray};
@@ -134,7 +135,7 @@ Z5T8_IMPLEMENT_CLASS(TTeDefaultForm, TTeHook) {
   p.Boolean("MinimizeApplication", &TTeDefaultForm::MinimizeApplication,
             &TTeDefaultForm::SetMinimizeApplication)
       .Default(1);
-  p.Enum("Performance", PerformanceInfo, &TTeDefaultForm::Performance, &TTeDefaultForm::SetPerformance)
+  p.Enum("Performance", FormPerformanceInfo, &TTeDefaultForm::Performance, &TTeDefaultForm::SetPerformance)
       .Default(zqfpNoBuffer);
   p.Object("Shadow", &TTeDefaultForm::Shadow);
   p.Boolean("StayOnTop", &TTeDefaultForm::StayOnTop, &TTeDefaultForm::SetStayOnTop).Default(0);
@@ -606,6 +607,12 @@ void TTeDefaultForm::PaintBuffered(pg::DeviceContext* target, const TRect& bound
       buffer = FPersistentBuffer.get();
       break;
     case zqfpSharedBuffer:
+      if (SharedBuffer().Empty()) InitSharedBuffer();
+      if (SharedBuffer().Width() >= w && SharedBuffer().Height() >= hgt) {
+        buffer = &SharedBuffer();
+        break;
+      }
+      [[fallthrough]];
     case zqfpDoubleBuffer:
       temporary = std::make_unique<render::TteBitmap>();
       temporary->SetSize(std::max(w, 1), std::max(hgt, 1));
@@ -787,6 +794,18 @@ const pg::Icon* TTeDefaultForm::GetIcon() {
   if (!icon) icon = pg::Icon::standardApplication(cx);
   FSmallIcon = std::make_unique<pg::Icon>(std::move(*icon));
   return FSmallIcon.get();
+}
+
+void TTeDefaultForm::PaintChildBackground(fw::TCanvas* canvas, const TRect& rect) {
+  if (!canvas || !canvas->Handle()) return;
+  FRequestedRect = rect;
+  FWorkCanvas->SetHandle(canvas->Handle());
+  if (OnPaint && !Loading())
+    OnPaint(this);
+  else
+    PaintClientArea();
+  FWorkCanvas->SetHandle(nullptr);
+  FRequestedRect.reset();
 }
 
 void TTeDefaultForm::InvalidateNow() {

@@ -146,6 +146,9 @@ public:
   void InvalidateNow();
   void InvalidateRect(const TRect& rect);
   void Update();
+  // Paints the client background under a child, on the child's canvas (set up
+  // for this form's client coordinates); `rect` is the child's rectangle.
+  void PaintChildBackground(fw::TCanvas* canvas, const TRect& rect);
   void DisableDrawing() { FDrawingEnabled = false; }
   void EnableDrawing() { FDrawingEnabled = true; }
   bool DrawingEnabled() const { return FDrawingEnabled; }
@@ -193,7 +196,8 @@ public:
   TPoint WindowOrigin() const;
 
 protected:
-  bool Themed() const { return FThemedHint; }
+  // Whether the frame's look and geometry come from a theme.
+  virtual bool Themed() { return false; }
   bool Loading() const { return InState(fw::csLoading); }
   void RefreshMetrics();
   int CaptionHeight() const;
@@ -263,8 +267,6 @@ protected:
   bool FStretchBackground = false;
   TTeWindowState FWindowState = kwsNormal;
   bool FDisabledNCArea = false;
-  // A themed frame says so while it paints and measures.
-  bool FThemedHint = false;
 
   // Frame state.
   int FFrameWidth = 0;
