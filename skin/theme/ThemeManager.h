@@ -15,6 +15,9 @@ namespace z5t8::skin::theme {
 
 class TteCustomThemeLink;
 
+// The description of the all-patterns entry of GetDialogFilter.
+inline constexpr const char* SAllFilter = "All";
+
 // The theme notification: the first parameter is a TteThemeNotifyCode, the second 0
 // unless a code says otherwise.
 constexpr uint32_t TM_THEMENOTIFY = 2048;
