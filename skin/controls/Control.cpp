@@ -247,15 +247,15 @@ void TTeControl::UpdateScrollBars() {
   TRect r;
   if (Parent()) {
     r = GetBorderRect();
-    int clientWidth = FCachedWidth, clientHeight = FCachedHeight;
+    // What the window's own frame takes, measured on the window as it is: while
+    // the size changes, its client area still has the old size.
     if (HandleAllocated()) {
-      TRect window;
-      pg::GetClientRect(FHandle, &window);
-      clientWidth = window.width();
-      clientHeight = window.height();
+      TRect client, window;
+      pg::GetClientRect(FHandle, &client);
+      pg::GetWindowRect(FHandle, &window);
+      r.right += client.width() - window.width();
+      r.bottom += client.height() - window.height();
     }
-    r.right += clientWidth - FCachedWidth;
-    r.bottom += clientHeight - FCachedHeight;
   } else {
     r = Rect(0, 0, FCachedWidth, FCachedHeight);
   }
