@@ -14,7 +14,6 @@ namespace z5t8::skin::controls {
 namespace {
 
 constexpr const char16_t* HookProp = u"TeControlHook";
-constexpr const char16_t* UtilityClass = u"TTeHookListWindow";
 
 void ReportException(TTeHook* client, const std::exception& e) {
   fw::Application()->HandleException(client, e);
@@ -216,6 +215,9 @@ pg::LRESULT TControlHook::WindowProc(pg::HWND hwnd, pg::UINT msg, pg::WPARAM wPa
 
 // --- THookList ----------------------------------------------------------------
 
+THookList::THookList()
+    : FWindow([this](pg::UINT msg, pg::WPARAM, pg::LPARAM lParam) { return UtilityMessage(msg, lParam); }) {}
+
 THookList& THookList::Instance() {
   static THookList list;
   return list;
@@ -254,26 +256,13 @@ void THookList::Release(TControlHook* hook) {
                FHooks.end());
 }
 
-pg::HWND THookList::UtilityWindow() {
-  if (!pg::HasBackend()) return nullptr;
-  if (FWindow && pg::IsWindow(FWindow)) return FWindow;
-  pg::WNDCLASSEXW existing;
-  if (!pg::GetClassInfoExW(UtilityClass, &existing)) {
-    pg::WNDCLASSEXW wc;
-    wc.lpfnWndProc = &UtilityProc;
-    wc.lpszClassName = UtilityClass;
-    pg::RegisterClassExW(wc);
-  }
-  FWindow = pg::CreateWindowExW(0, UtilityClass, u"", pg::WS_POPUP, 0, 0, 0, 0, nullptr, 0, nullptr);
-  return FWindow;
-}
+pg::HWND THookList::UtilityWindow() { return FWindow.handle(); }
 
-pg::LRESULT THookList::UtilityProc(pg::HWND hwnd, pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lParam) {
-  THookList& list = Instance();
+std::optional<pg::LRESULT> THookList::UtilityMessage(pg::UINT msg, pg::LPARAM lParam) {
   auto* hook = reinterpret_cast<TControlHook*>(lParam);
   switch (msg) {
     case WM_TEHOOK_REINSTALL:
-      if (list.Contains(hook) && hook->HasClients()) {
+      if (Contains(hook) && hook->HasClients()) {
         hook->Install();
         // The new window was laid out and painted by its own procedure.
         if (fw::TWinControl* control = hook->Control(); control && control->HandleAllocated())
@@ -283,10 +272,10 @@ pg::LRESULT THookList::UtilityProc(pg::HWND hwnd, pg::UINT msg, pg::WPARAM wPara
       }
       return 0;
     case WM_TEHOOK_FREE:
-      if (list.Contains(hook) && !hook->HasClients()) list.Release(hook);
+      if (Contains(hook) && !hook->HasClients()) Release(hook);
       return 0;
     default:
-      return pg::DefWindowProcW(hwnd, msg, wParam, lParam);
+      return std::nullopt;
   }
 }
 

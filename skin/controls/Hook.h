@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/Component.h"
 #include "framework/gui/Form.h"
 #include "framework/gui/WinControl.h"
+#include "platform/gui/MessageWindow.h"
 #include "platform/gui/Window.h"
 
 namespace z5t8::skin::controls {
@@ -105,15 +107,15 @@ public:
   TControlHook* Obtain(fw::TWinControl* control);
   // Frees the hook now when nothing runs in it, else once its messages return.
   void Release(TControlHook* hook);
-  // Created on demand; none when no window system is running.
+  // One in every window-system session; none while no window system runs.
   pg::HWND UtilityWindow();
   bool Contains(const TControlHook* hook) const;
 
 private:
-  THookList() = default;
-  static pg::LRESULT UtilityProc(pg::HWND hwnd, pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lParam);
+  THookList();
+  std::optional<pg::LRESULT> UtilityMessage(pg::UINT msg, pg::LPARAM lParam);
   std::vector<std::unique_ptr<TControlHook>> FHooks;
-  pg::HWND FWindow = nullptr;
+  pg::MessageWindow FWindow;
 };
 
 }  // namespace z5t8::skin::controls
