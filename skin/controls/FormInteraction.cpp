@@ -238,25 +238,24 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
     pg::ReleaseCapture();
     if (shift.Contains(fw::ssDouble)) {
       TteWindowHitTest pressed = FPressedPart;
-      FPressedPart = kwhtClient;
-      FDragging_ = false;
-      if (FFrameDrag) {
-        DrawDragFrame({});
-        FFrameDrag = false;
-        EnableDrawing();
-      }
-      if (FBorderIcons.Contains(kbiMaximize) && pressed == kwhtCaption) {
-        if (FWindowState == kwsMinimized)
+      bool onCaption = FBorderIcons.Contains(kbiMaximize) && pressed == kwhtCaption;
+      if (onCaption || pressed == kwhtSysMenu) {
+        FPressedPart = kwhtClient;
+        FDragging_ = false;
+        if (FFrameDrag) {
+          DrawDragFrame({});
+          FFrameDrag = false;
+          EnableDrawing();
+        }
+        if (!onCaption)
+          Close();
+        else if (FWindowState == kwsMinimized)
           Restore();
         else
           Maximize();
         return;
       }
-      if (pressed == kwhtSysMenu) {
-        Close();
-        return;
-      }
-      return;
+      // A double-click on a caption button is a second click on it.
     }
     TteWindowHitTest pressed = FPressedPart;
     bool wasDragging = FDragging_;

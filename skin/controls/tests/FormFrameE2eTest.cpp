@@ -106,6 +106,9 @@ protected:
     probe_ = XOpenDisplay(display_.c_str());
     ASSERT_NE(probe_, nullptr);
     ASSERT_TRUE(WaitFor([&] { return WindowManagerRuns(); }, false)) << "openbox did not start";
+    // Openbox announces itself before it has settled; a window mapped in that
+    // moment is unmapped again when openbox adopts it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     std::string error;
     auto backend = pg::OpenX11Backend(display_, error);
     ASSERT_TRUE(backend) << error;
@@ -126,7 +129,8 @@ protected:
     ASSERT_TRUE(WaitFor([&] {
       xid_ = FindWindow();
       return xid_ != 0 && Viewable();
-    })) << "the window never showed";
+    })) << "the window never showed: " << Shell("DISPLAY=" + display_ + " xdotool search --name 'Frame E2E'")
+        << " viewable " << Viewable();
     // Let the window manager place it; then put it where the test expects it.
     Pump(300);
     form_->SetBounds(100, 100, 382, 406);
@@ -240,8 +244,10 @@ protected:
   // Clicks a window point through the X server.
   void ClickAt(int x, int y, int button = 1) {
     TRect b = XBounds();
-    Xdo("mousemove --sync " + std::to_string(b.left + x) + " " + std::to_string(b.top + y) + " click " +
-        std::to_string(button));
+    // --sync would wait for ever when the pointer is already there.
+    Xdo("mousemove " + std::to_string(b.left + x) + " " + std::to_string(b.top + y));
+    Pump(50);
+    Xdo("click " + std::to_string(button));
   }
   TPoint Centre(TTeBorderIcon icon) {
     TRect r = frame_->GetCaptionButtonRect(icon);
