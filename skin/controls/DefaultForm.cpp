@@ -126,6 +126,8 @@ Z5T8_IMPLEMENT_CLASS(TTeDefaultForm, TTeHook) {
   p.Object("Constraints", &TTeDefaultForm::Constraints);
   p.Object("SystemMenuOptions", &TTeDefaultForm::SystemMenuOptions);
   p.Object("TrayMenuOptions", &TTeDefaultForm::TrayMenuOptions);
+  p.Component("SystemMenuLink", &TTeDefaultForm::SystemMenuLink, &TTeDefaultForm::SetSystemMenuLink);
+  p.Component("TrayMenuLink", &TTeDefaultForm::TrayMenuLink, &TTeDefaultForm::SetTrayMenuLink);
   p.Boolean("SystemMenuLinkMerge", &TTeDefaultForm::SystemMenuLinkMerge,
             &TTeDefaultForm::SetSystemMenuLinkMerge)
       .Default(0);
@@ -216,6 +218,8 @@ TTeDefaultForm::TTeDefaultForm(fw::TComponent* owner)
     form->SetAutoScroll(false);
     if (fw::Application()->MainForm() == form) FMinimizeApplication = true;
   }
+  FTrayWindow = std::make_unique<pg::MessageWindow>(
+      [this](pg::UINT msg, pg::WPARAM, pg::LPARAM lParam) { return TrayMessage(msg, lParam); });
   if (!InState(fw::csDesigning)) {
     FHoverTimer = new fw::TTimer(this);
     FHoverTimer->SetEnabled(false);
@@ -229,6 +233,7 @@ TTeDefaultForm::~TTeDefaultForm() {
   Destroying();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   UnchainApplicationEvents();
+  if (!InState(fw::csDesigning)) RemoveTrayIcon();
   UnhookControl();
   FWorkCanvas->SetHandle(nullptr);
 }

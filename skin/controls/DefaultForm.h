@@ -7,9 +7,12 @@
 
 #include "framework/Event.h"
 #include "framework/gui/Canvas.h"
+#include "framework/gui/ImageList.h"
+#include "framework/gui/Menus.h"
 #include "framework/gui/SizeConstraints.h"
 #include "framework/gui/Timer.h"
 #include "platform/gui/Icon.h"
+#include "platform/gui/MessageWindow.h"
 #include "platform/gui/Region.h"
 #include "skin/controls/FormOptions.h"
 #include "skin/theme/ThemeTypes.h"
@@ -106,6 +109,10 @@ public:
   void SetStretchBackground(bool value) { FStretchBackground = value; }
   TTeWindowState WindowState() const { return FWindowState; }
   void SetWindowState(TTeWindowState value);
+  fw::TPopupMenu* SystemMenuLink() const { return FSystemMenuLink; }
+  void SetSystemMenuLink(fw::TPopupMenu* menu);
+  fw::TPopupMenu* TrayMenuLink() const { return FTrayMenuLink; }
+  void SetTrayMenuLink(fw::TPopupMenu* menu);
   bool DisabledNCArea() const { return FDisabledNCArea; }
   void SetDisabledNCArea(bool value) { FDisabledNCArea = value; }
 
@@ -185,6 +192,13 @@ public:
   std::vector<TTeSysMenuItem> CreateSysMenu() const;
   // Runs the system-menu item of that caption.
   void SysMenuItemClick(const std::u16string& caption);
+  // The menu SysMenu shows, while and after it shows.
+  fw::TPopupMenu* SystemMenu() const { return FSysMenu.get(); }
+  // The tray window's handle and the icon's id there (while in the tray).
+  pg::HWND TrayWindow() const { return FTrayWindow ? FTrayWindow->handle() : nullptr; }
+  pg::UINT TrayIconId() const { return 1; }
+  bool InTray() const { return FTrayIconAdded; }
+  void Notification(fw::TComponent* component, fw::TOperation operation) override;
   // Where the next system menu opens, and what the last one showed.
   TPoint SystemMenuPosition() const { return FSysMenuPos; }
   const std::vector<TTeSysMenuItem>& LastSystemMenu() const { return FLastSysMenu; }
@@ -221,6 +235,10 @@ protected:
   void HoverTimer(fw::TObject* sender);
   void ShowBuiltInSystemMenu(TPoint at);
   bool DoAction(const TTeFormActionEvent& event);
+  void AddTrayIcon(const std::u16string& tip);
+  void RemoveTrayIcon();
+  std::optional<pg::LRESULT> TrayMessage(pg::UINT msg, pg::LPARAM lParam);
+  void PopupMenuAt(fw::TPopupMenu* menu, TPoint at);
   void FinishState();
 
   // Message handlers.
@@ -306,6 +324,13 @@ protected:
   fw::TNotifyEvent FPrevAppMinimize;
   fw::TNotifyEvent FPrevAppRestore;
   std::vector<TTeSysMenuItem> FLastSysMenu;
+  std::unique_ptr<fw::TPopupMenu> FSysMenu;
+  std::unique_ptr<fw::TImageList> FMenuImages;
+  std::unique_ptr<pg::MessageWindow> FTrayWindow;
+  bool FTrayIconAdded = false;
+  bool FMenuChose = false;
+  fw::TPopupMenu* FSystemMenuLink = nullptr;
+  fw::TPopupMenu* FTrayMenuLink = nullptr;
   TPoint FLastSysMenuPoint;
 
   // Unthemed metrics.

@@ -318,6 +318,16 @@ TEST_F(FormFrameE2e, MinimizeIconifiesAndRollupLeavesTheTitleBand) {
   ASSERT_TRUE(WaitFor([&] { return !Iconic() && frame_->WindowState() == kwsNormal; }));
 }
 
+TEST_F(FormFrameE2e, ARightClickOnTheTitleOpensTheSystemMenuAndItsCloseEndsTheProgram) {
+  // The menu runs its own loop once it opens; its key comes from outside meanwhile.
+  Shell("(sleep 1; DISPLAY=" + display_ + " xdotool key c) >/dev/null 2>&1 &");
+  ClickAt(150, 12, 3);
+  ASSERT_TRUE(WaitFor([&] { return fw::Application()->Terminated(); }));
+  ASSERT_TRUE(frame_->SystemMenu());
+  EXPECT_EQ(frame_->SystemMenu()->MenuBounds().left, XBounds().left + 150);
+  EXPECT_EQ(frame_->LastSystemMenu().back().Caption, u"&Close");
+}
+
 TEST_F(FormFrameE2e, TheCloseButtonEndsTheProgram) {
   TPoint close = Centre(kbiClose);
   ClickAt(close.x, close.y);

@@ -6,6 +6,7 @@
 #include "framework/gui/Label.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/SystemMetrics.h"
+#include "platform/gui/VirtualKeys.h"
 #include "skin/controls/tests/FrameFixture.h"
 
 namespace z5t8::skin::controls::testing {
@@ -310,16 +311,70 @@ TEST_F(FormFrameIntegration, SystemMenuItemsFollowTheState) {
   frame->SetBorderIcons({kbiMaximize});
   EXPECT_EQ(captions(), (V{u"Ma&ximize"}));
 
-  // A right click on the title opens it at the cursor.
+  // A right click on the title opens it at the cursor; its keys choose.
   TPoint at = screen(150, 12);
   moveTo(at);
   hl::PressButton(1);
   hl::ReleaseButton(1);
+  hl::TypeKey('X');
   pump();
   EXPECT_EQ(frame->LastSystemMenuPoint(), at);
   EXPECT_EQ(frame->LastSystemMenu().size(), 1u);
-  frame->SysMenuItemClick(u"Ma&ximize");
+  ASSERT_TRUE(frame->SystemMenu());
+  EXPECT_EQ(frame->SystemMenu()->MenuBounds().left, at.x);
   EXPECT_EQ(frame->WindowState(), kwsMaximized);
+
+  frame->SetBorderIcons({kbiClose, kbiMaximize, kbiSystemMenu});
+  moveTo(screen(150, 12));
+  hl::PressButton(1);
+  hl::ReleaseButton(1);
+  hl::TypeKey(pg::VK_ESCAPE);
+  pump();
+  EXPECT_TRUE(form->Visible());
+  EXPECT_EQ(frame->LastSystemMenu().front().Caption, u"&Restore");
+  hl::PressButton(1);
+  hl::ReleaseButton(1);
+  hl::TypeKey('C');
+  pump();
+  EXPECT_FALSE(form->Visible()) << "its Close item closes";
+}
+
+TEST_F(FormFrameIntegration, MinimizingToTheTrayHidesAndTheIconBringsItBack) {
+  Make(100, 100, 378, 397, false, [](TTeDefaultForm* f) { f->SetMinimizeApplication(false); });
+  frame->MinToTray();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsTray);
+  EXPECT_FALSE(pg::IsWindowVisible(hwnd()));
+  ASSERT_EQ(pg::Headless().notifyIcons().size(), 1u);
+  EXPECT_EQ(pg::Headless().notifyIcons()[0].tip, u"Frame");
+
+  // A right click on the icon opens the menu at the cursor.
+  moveTo({700, 700});
+  ASSERT_TRUE(hl::ClickNotifyIcon(frame->TrayWindow(), frame->TrayIconId(), 1));
+  hl::TypeKey(pg::VK_ESCAPE);
+  pump();
+  EXPECT_EQ(frame->LastSystemMenuPoint(), (TPoint{700, 700}));
+  EXPECT_EQ(frame->LastSystemMenu().front().Caption, u"&Restore");
+
+  ASSERT_TRUE(hl::DoubleClickNotifyIcon(frame->TrayWindow(), frame->TrayIconId()));
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_TRUE(pg::IsWindowVisible(hwnd()));
+  EXPECT_TRUE(pg::Headless().notifyIcons().empty());
+  EXPECT_EQ(form->BoundsRect(), (TRect{100, 100, 478, 497}));
+}
+
+TEST_F(FormFrameIntegration, WithoutATrayMinimizingToItMinimizes) {
+  Make();
+  pg::Headless().setNotifyArea(false);
+  frame->MinToTray();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsMinimized);
+  EXPECT_TRUE(pg::IsIconic(hwnd())) << "not hidden where nothing could bring it back";
+  frame->Restore();
+  pump();
+  EXPECT_FALSE(pg::IsIconic(hwnd()));
+  EXPECT_TRUE(pg::IsWindowVisible(hwnd()));
 }
 
 TEST_F(FormFrameIntegration, DeactivationDrawsEveryCaptionButtonInactive) {
