@@ -48,11 +48,11 @@ using TTeFormActionEvent = fw::TEvent<fw::TObject*, bool&>;
 using TTeBackgroundPaintEvent = fw::TEvent<fw::TObject*, pg::DeviceContext*, const TRect&>;
 
 // Messages the frame sends its form's window.
-constexpr pg::UINT WM_TRAYCALLBACK = 1388;          // 0x056C, to the tray window
-constexpr pg::UINT WM_UPDATENONCLIENTAREA = 1389;   // 0x056D
-constexpr pg::UINT WM_TEMAXIMIZE = 1390;            // 0x056E
-constexpr pg::UINT WM_STARTACTION = 1391;           // 0x056F
-constexpr pg::UINT WM_MINTOTRAYQUERY = 17684;       // 0x4514
+constexpr pg::UINT WM_TRAYCALLBACK = 1388;         // 0x056C, to the tray window
+constexpr pg::UINT WM_UPDATENONCLIENTAREA = 1389;  // 0x056D
+constexpr pg::UINT WM_TEMAXIMIZE = 1390;           // 0x056E
+constexpr pg::UINT WM_STARTACTION = 1391;          // 0x056F
+constexpr pg::UINT WM_MINTOTRAYQUERY = 17684;      // 0x4514
 constexpr pg::UINT CM_PAINTTOBITMAP = 0xB1C8;
 
 // One entry of the built-in system menu.

@@ -31,7 +31,9 @@ bool IsBorderPart(TteWindowHitTest part) { return part >= kwhtCaption && part <=
 
 bool IsCaptionButton(TteWindowHitTest part) { return part >= kwhtCloseButton && part <= kwhtSysMenu; }
 
-TRect Offset(const TRect& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+TRect Offset(const TRect& r, int dx, int dy) {
+  return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
 
 bool Touches(const TRect& a, const TRect& b) {
   bool vertical = a.top <= b.bottom && b.top <= a.bottom;
@@ -351,7 +353,9 @@ void TTeDefaultForm::MoveWindow(int dx, int dy) {
   MoveWindow(b.left + dx, b.top + dy, b.width(), b.height());
 }
 
-void TTeDefaultForm::MoveWindow(const TRect& rect) { MoveWindow(rect.left, rect.top, rect.width(), rect.height()); }
+void TTeDefaultForm::MoveWindow(const TRect& rect) {
+  MoveWindow(rect.left, rect.top, rect.width(), rect.height());
+}
 
 void TTeDefaultForm::MoveWindow(int x, int y, int width, int height) {
   fw::TWinControl* control = GetWinControl();
@@ -368,7 +372,8 @@ void TTeDefaultForm::MoveWindow(int x, int y, int width, int height) {
   control->SetBounds(x, y, width, height);
   if (FSavedDragMode) {
     pg::MSG msg;
-    while (pg::PeekMessageW(&msg, nullptr, pg::WM_PAINT, pg::WM_PAINT, pg::PM_REMOVE)) pg::DispatchMessageW(&msg);
+    while (pg::PeekMessageW(&msg, nullptr, pg::WM_PAINT, pg::WM_PAINT, pg::PM_REMOVE))
+      pg::DispatchMessageW(&msg);
   }
 }
 
@@ -381,7 +386,8 @@ void TTeDefaultForm::DrawDragFrame(const TRect& r) {
     dc->selectBrush(pg::Brush());
     dc->selectPen(pg::Pen{pg::PS_INSIDEFRAME, 2, 0xFFFFFF});
     dc->setROP2(pg::R2_XORPEN);
-    if (!IsEmpty(FOutlineRect)) dc->rectangle(FOutlineRect.left, FOutlineRect.top, FOutlineRect.right, FOutlineRect.bottom);
+    if (!IsEmpty(FOutlineRect))
+      dc->rectangle(FOutlineRect.left, FOutlineRect.top, FOutlineRect.right, FOutlineRect.bottom);
     if (!IsEmpty(r)) dc->rectangle(r.left, r.top, r.right, r.bottom);
     dc->restoreDC(-1);
     pg::ReleaseDC(nullptr, dc);
@@ -426,7 +432,8 @@ TRect TTeDefaultForm::ApplyGravitation(const TRect& rect) {
       TRect o = other->BoundsRect();
       if (g.OwnedForm() && Touches(mine, o)) continue;
       TRect grown{mine.left - s, mine.top - s, mine.right + s, mine.bottom + s};
-      bool meets = grown.left < o.right && o.left < grown.right && grown.top < o.bottom && o.top < grown.bottom;
+      bool meets =
+          grown.left < o.right && o.left < grown.right && grown.top < o.bottom && o.top < grown.bottom;
       if (!meets) continue;
       int dx = 0, dy = 0;
       bool side = false, level = false;
@@ -492,7 +499,8 @@ void TTeDefaultForm::Maximize() {
     return;
   }
   FPreviousState = FWindowState;
-  if ((FWindowState == kwsNormal || FWindowState == kwsTray) && !FRequestedState) FNormalBounds = FormBounds();
+  if ((FWindowState == kwsNormal || FWindowState == kwsTray) && !FRequestedState)
+    FNormalBounds = FormBounds();
   FWindowState = kwsMaximized;
   SyncFrameSize();
   MoveWindow(GetMaximizedRect());
@@ -513,7 +521,8 @@ void TTeDefaultForm::Minimize() {
   }
   FPreviousState = FWindowState;
   FWindowState = kwsMinimized;
-  if ((FPreviousState == kwsNormal || FPreviousState == kwsTray) && !FRequestedState) FNormalBounds = FormBounds();
+  if ((FPreviousState == kwsNormal || FPreviousState == kwsTray) && !FRequestedState)
+    FNormalBounds = FormBounds();
   pg::HWND h = GetHandle();
   if (h && !pg::GetWindow(h, pg::GW_OWNER))
     pg::PostMessageW(h, pg::WM_SYSCOMMAND, pg::SC_MINIMIZE, 0);
@@ -760,7 +769,8 @@ std::vector<TTeSysMenuItem> TTeDefaultForm::CreateSysMenu() const {
   if (s != kwsNormal) items.push_back({u"&Restore", 3, {}});
   if (FBorderIcons.Contains(kbiMinimize) && in({kwsNormal, kwsMaximized, kwsRollup}))
     items.push_back({u"Mi&nimize", 1, {}});
-  if (FBorderIcons.Contains(kbiMaximize) && in({kwsNormal, kwsRollup})) items.push_back({u"Ma&ximize", 2, {}});
+  if (FBorderIcons.Contains(kbiMaximize) && in({kwsNormal, kwsRollup}))
+    items.push_back({u"Ma&ximize", 2, {}});
   if (FBorderIcons.Contains(kbiRollup) && in({kwsNormal, kwsMaximized})) items.push_back({u"Ro&llup", 4, {}});
   if (FBorderIcons.Contains(kbiTray) && in({kwsNormal, kwsMaximized, kwsRollup}))
     items.push_back({u"Minimize to &Tray", 5, {}});

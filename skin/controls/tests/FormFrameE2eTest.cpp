@@ -129,8 +129,8 @@ protected:
     ASSERT_TRUE(WaitFor([&] {
       xid_ = FindWindow();
       return xid_ != 0 && Viewable();
-    })) << "the window never showed: " << Shell("DISPLAY=" + display_ + " xdotool search --name 'Frame E2E'")
-        << " viewable " << Viewable();
+    })) << "the window never showed: "
+        << Shell("DISPLAY=" + display_ + " xdotool search --name 'Frame E2E'") << " viewable " << Viewable();
     // Let the window manager place it; then put it where the test expects it.
     Pump(300);
     form_->SetBounds(100, 100, 382, 406);
@@ -173,8 +173,8 @@ protected:
     int format;
     unsigned long count, after;
     unsigned char* data = nullptr;
-    bool ok = XGetWindowProperty(probe_, DefaultRootWindow(probe_), check, 0, 1, False, XA_WINDOW, &type, &format,
-                                 &count, &after, &data) == Success &&
+    bool ok = XGetWindowProperty(probe_, DefaultRootWindow(probe_), check, 0, 1, False, XA_WINDOW, &type,
+                                 &format, &count, &after, &data) == Success &&
               count == 1;
     if (data) XFree(data);
     return ok;
@@ -223,8 +223,8 @@ protected:
     unsigned long count, after;
     unsigned char* data = nullptr;
     bool iconic = false;
-    if (XGetWindowProperty(probe_, xid_, wmState, 0, 2, False, wmState, &type, &format, &count, &after, &data) ==
-            Success &&
+    if (XGetWindowProperty(probe_, xid_, wmState, 0, 2, False, wmState, &type, &format, &count, &after,
+                           &data) == Success &&
         data && count >= 1)
       iconic = reinterpret_cast<long*>(data)[0] == IconicState;
     if (data) XFree(data);
@@ -235,7 +235,8 @@ protected:
     XRectangle* rects = XShapeGetRectangles(probe_, xid_, ShapeBounding, &count, &ordering);
     bool inside = false;
     for (int i = 0; i < count; ++i)
-      if (x >= rects[i].x && x < rects[i].x + rects[i].width && y >= rects[i].y && y < rects[i].y + rects[i].height)
+      if (x >= rects[i].x && x < rects[i].x + rects[i].width && y >= rects[i].y &&
+          y < rects[i].y + rects[i].height)
         inside = true;
     if (rects) XFree(rects);
     return inside;
@@ -292,8 +293,10 @@ TEST_F(FormFrameE2e, MaximizeFillsTheWorkAreaAndRestores) {
   TRect before = XBounds();
   TPoint max = Centre(kbiMaximize);
   ClickAt(max.x, max.y);
-  ASSERT_TRUE(WaitFor([&] { return XBounds() == TRect{0, 0, 1024, 768}; }))
-      << XBounds().left << "," << XBounds().top << "," << XBounds().right << "," << XBounds().bottom;
+  ASSERT_TRUE(WaitFor([&] {
+    return XBounds() == TRect{0, 0, 1024, 768};
+  })) << XBounds().left
+      << "," << XBounds().top << "," << XBounds().right << "," << XBounds().bottom;
   EXPECT_EQ(frame_->WindowState(), kwsMaximized);
   max = Centre(kbiMaximize);
   ClickAt(max.x, max.y);

@@ -83,10 +83,10 @@ TEST_F(FormFrameIntegration, HitTestAnswersByPartAndState) {
   struct Case {
     int x, y, hit;
   } cases[] = {
-      {10, 2, pg::HTTOPLEFT},   {2, 10, pg::HTTOPLEFT},     {200, 1, pg::HTTOP},
-      {370, 2, pg::HTTOPRIGHT}, {1, 200, pg::HTLEFT},       {376, 200, pg::HTRIGHT},
+      {10, 2, pg::HTTOPLEFT},     {2, 10, pg::HTTOPLEFT},   {200, 1, pg::HTTOP},
+      {370, 2, pg::HTTOPRIGHT},   {1, 200, pg::HTLEFT},     {376, 200, pg::HTRIGHT},
       {2, 390, pg::HTBOTTOMLEFT}, {200, 395, pg::HTBOTTOM}, {376, 390, pg::HTBOTTOMRIGHT},
-      {100, 12, pg::HTCAPTION}, {200, 200, pg::HTCLIENT},   {12, 14, pg::HTSYSMENU},
+      {100, 12, pg::HTCAPTION},   {200, 200, pg::HTCLIENT}, {12, 14, pg::HTSYSMENU},
   };
   for (const Case& c : cases) EXPECT_EQ(hitAt(c.x, c.y), c.hit) << c.x << "," << c.y;
   EXPECT_EQ(frame->GetHitTest(10, 2), kwhtTopLeft);

@@ -96,7 +96,8 @@ TEST_F(ThemedFormIntegration, HitTestAndButtonsComeFromTheTheme) {
   EXPECT_EQ(hitAt(close.left + 3, close.top + 3), pg::HTCLOSE);
   EXPECT_EQ(hitAt(100, 12), pg::HTCAPTION);
   EXPECT_EQ(hitAt(2, 200), pg::HTLEFT);
-  EXPECT_EQ(frame->GetMaximizedRect(), (TRect{0, 0, 1024, 738})) << "a themed frame fills the work area as it is";
+  EXPECT_EQ(frame->GetMaximizedRect(), (TRect{0, 0, 1024, 738}))
+      << "a themed frame fills the work area as it is";
 }
 
 TEST_F(ThemedFormIntegration, DeactivationDrawsEveryCaptionButtonInactive) {
