@@ -378,6 +378,12 @@ TRect TTeDefaultForm::FormBounds() const {
   return {};
 }
 
+TRect TTeDefaultForm::BoundsToRemember() const {
+  pg::HWND h = GetHandle();
+  if (h && pg::IsIconic(h) && FLastShownBounds.width() > 0) return FLastShownBounds;
+  return FormBounds();
+}
+
 TPoint TTeDefaultForm::WindowOrigin() const {
   fw::TWinControl* control = GetWinControl();
   if (!control) return {0, 0};
@@ -1128,6 +1134,9 @@ void TTeDefaultForm::DoAfterMessage(fw::TMessage& message, bool& handled) {
       message.Result = 0;
       break;
     }
+    case pg::WM_WINDOWPOSCHANGED:
+      if (!pg::IsIconic(h) && FWindowState == kwsNormal) FLastShownBounds = FormBounds();
+      break;
     case pg::WM_SETICON:
       GetIcon();
       UpdateNonClientArea();

@@ -225,6 +225,9 @@ protected:
   int ShadowSize() const;
   void SyncFrameSize();
   TRect FormBounds() const;
+  // The bounds to remember as the normal ones: the form's, or while the
+  // platform has it minimized, the last it had outside that.
+  TRect BoundsToRemember() const;
   TPoint ScreenToWindow(TPoint screen) const;
   void SetHot(TteWindowHitTest part);
   void DrawDragFrame(const TRect& r);
@@ -299,6 +302,7 @@ protected:
   bool FDrawingEnabled = true;
   TTeWindowState FPreviousState = kwsNormal;
   TRect FNormalBounds;
+  TRect FLastShownBounds;
   std::optional<TTeWindowState> FRequestedState;
   TPoint FSysMenuPos{0, 0};
   std::u16string FCachedCaption;

@@ -500,7 +500,7 @@ void TTeDefaultForm::Maximize() {
   }
   FPreviousState = FWindowState;
   if ((FWindowState == kwsNormal || FWindowState == kwsTray) && !FRequestedState)
-    FNormalBounds = FormBounds();
+    FNormalBounds = BoundsToRemember();
   FWindowState = kwsMaximized;
   SyncFrameSize();
   MoveWindow(GetMaximizedRect());
@@ -522,7 +522,7 @@ void TTeDefaultForm::Minimize() {
   FPreviousState = FWindowState;
   FWindowState = kwsMinimized;
   if ((FPreviousState == kwsNormal || FPreviousState == kwsTray) && !FRequestedState)
-    FNormalBounds = FormBounds();
+    FNormalBounds = BoundsToRemember();
   pg::HWND h = GetHandle();
   if (h && !pg::GetWindow(h, pg::GW_OWNER))
     pg::PostMessageW(h, pg::WM_SYSCOMMAND, pg::SC_MINIMIZE, 0);
@@ -542,7 +542,7 @@ void TTeDefaultForm::Rollup() {
     return;
   }
   FPreviousState = FWindowState;
-  if (FWindowState == kwsNormal || FWindowState == kwsTray) FNormalBounds = FormBounds();
+  if (FWindowState == kwsNormal || FWindowState == kwsTray) FNormalBounds = BoundsToRemember();
   FWindowState = kwsRollup;
   MoveWindow(GetRollupRect());
   UpdateNonClientArea();
@@ -566,7 +566,7 @@ void TTeDefaultForm::MinToTray() {
     if (FWindowState != kwsMinimized) {
       FPreviousState = FWindowState;
       FWindowState = kwsMinimized;
-      if (FPreviousState == kwsNormal && !FRequestedState) FNormalBounds = FormBounds();
+      if (FPreviousState == kwsNormal && !FRequestedState) FNormalBounds = BoundsToRemember();
       if (h && !pg::GetWindow(h, pg::GW_OWNER))
         pg::PostMessageW(h, pg::WM_SYSCOMMAND, pg::SC_MINIMIZE, 0);
       else
@@ -577,7 +577,7 @@ void TTeDefaultForm::MinToTray() {
   }
   FPreviousState = FWindowState;
   FWindowState = kwsTray;
-  if (FPreviousState == kwsNormal && !FRequestedState) FNormalBounds = FormBounds();
+  if (FPreviousState == kwsNormal && !FRequestedState) FNormalBounds = BoundsToRemember();
   std::u16string tip;
   fw::TCustomForm* main = fw::Application()->MainForm();
   if (FMinimizeApplication && main) {

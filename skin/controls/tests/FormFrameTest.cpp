@@ -449,5 +449,79 @@ TEST_F(FormFrameIntegration, MainFormCloseButtonEndsTheApplication) {
   EXPECT_TRUE(fw::Application()->Terminated());
 }
 
+TEST_F(FormFrameIntegration, TheApplicationsMinimizeAndRestoreReachTheMainFormsFrame) {
+  // The frame hands the application back these handlers when it goes.
+  struct Unchain {
+    fw::TForm*& form;
+    ~Unchain() {
+      delete form;
+      form = nullptr;
+      fw::Application()->OnMinimize = nullptr;
+      fw::Application()->OnRestore = nullptr;
+    }
+  } unchain{form};
+  int minimized = 0, restored = 0;
+  fw::Application()->OnMinimize = [&](fw::TObject*) { ++minimized; };
+  fw::Application()->OnRestore = [&](fw::TObject*) { ++restored; };
+  // The frame chains itself before these on the window's first activation.
+  Make(100, 100, 378, 397, true);
+  fw::Application()->Minimize();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsMinimized);
+  EXPECT_TRUE(pg::IsIconic(hwnd()));
+  EXPECT_EQ(minimized, 1);
+  fw::Application()->Restore();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_FALSE(pg::IsIconic(hwnd()));
+  EXPECT_EQ(restored, 1);
+  EXPECT_EQ(form->BoundsRect(), (TRect{100, 100, 478, 497}));
+
+  // The frame's own minimize goes through the application once, and back.
+  frame->Minimize();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsMinimized);
+  EXPECT_EQ(minimized, 2);
+  pg::SendMessageW(hwnd(), pg::WM_SYSCOMMAND, pg::SC_RESTORE, 0);
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_FALSE(pg::IsIconic(hwnd()));
+}
+
+TEST_F(FormFrameIntegration, TheFormsCloseActionDecidesWhatCloseDoes) {
+  struct Case {
+    fw::TCloseAction action;
+    bool visible;
+    TTeWindowState state;
+  } cases[] = {
+      {fw::caNone, true, kwsNormal}, {fw::caHide, false, kwsNormal}, {fw::caMinimize, true, kwsMinimized}};
+  for (const Case& c : cases) {
+    Make();
+    form->OnClose = [&](fw::TObject*, fw::TCloseAction& action) { action = c.action; };
+    frame->Close();
+    pump();
+    EXPECT_EQ(form->Visible(), c.visible) << int(c.action);
+    EXPECT_EQ(frame->WindowState(), c.state) << int(c.action);
+    delete form;
+    form = nullptr;
+  }
+}
+
+TEST_F(FormFrameIntegration, PaintToBitmapDrawsFrameAndClientIntoAContext) {
+  Make();
+  render::TteBitmap bitmap;
+  bitmap.SetSize(400, 420);
+  bitmap.Clear(render::teColor{});
+  pg::LRESULT r = pg::SendMessageW(hwnd(), CM_PAINTTOBITMAP, pg::WPARAM(pg::MAKELPARAM(10, 10)),
+                                   reinterpret_cast<pg::LPARAM>(bitmap.DC()));
+  EXPECT_EQ(r, 1);
+  pg::Surface window = pg::WindowImage(hwnd());
+  for (auto [x, y] : std::vector<std::pair<int, int>>{{100, 12}, {2, 200}, {200, 200}}) {
+    pg::ColorRef painted = bitmap.DC()->getPixel(x + 10, y + 10);
+    uint32_t shown = uint32_t(window.pixel(x, y));
+    EXPECT_EQ(pg::RGB((shown >> 16) & 0xFF, (shown >> 8) & 0xFF, shown & 0xFF), painted) << x << "," << y;
+  }
+}
+
 }  // namespace
 }  // namespace z5t8::skin::controls::testing
