@@ -431,7 +431,8 @@ TRect TTeDefaultForm::ApplyGravitation(const TRect& rect) {
       if (!FrameOfWindow(other->Handle())) continue;
       TRect o = other->BoundsRect();
       if (g.OwnedForm() && Touches(mine, o)) continue;
-      TRect grown{mine.left - s, mine.top - s, mine.right + s, mine.bottom + s};
+      // Near where the window is going, not where it was a move ago.
+      TRect grown{result.left - s, result.top - s, result.right + s, result.bottom + s};
       bool meets =
           grown.left < o.right && o.left < grown.right && grown.top < o.bottom && o.top < grown.bottom;
       if (!meets) continue;

@@ -204,6 +204,36 @@ TEST_F(FormFrameIntegration, DraggingNearTheWorkAreaEdgeSnaps) {
   }
 }
 
+TEST_F(FormFrameIntegration, OutlineDragMovesTheWindowOnlyAtTheRelease) {
+  Make(300, 200, 378, 397, false, [](TTeDefaultForm* f) { f->Dragging()->SetDragMode(kfdmBorder); });
+  press(screen(150, 12));
+  moveTo(screen(210, 52));
+  EXPECT_EQ(form->Left(), 300) << "only the outline follows the mouse";
+  EXPECT_FALSE(frame->DrawingEnabled());
+  pg::Surface screenImage = pg::ScreenImage();
+  EXPECT_NE(screenImage.pixel(361, 241), pg::ScreenImage().pixel(0, 767)) << "the outline is on the screen";
+  moveTo(screen(200, 62));
+  release();
+  EXPECT_EQ(form->Left(), 350);
+  EXPECT_EQ(form->Top(), 250);
+  EXPECT_TRUE(frame->DrawingEnabled());
+}
+
+TEST_F(FormFrameIntegration, DraggingNearAnotherSkinnedFormSnapsToIt) {
+  Make(100, 100, 378, 397, false, [](TTeDefaultForm* f) { f->Gravitation()->SetSnapToForms(true); });
+  auto* other = new fw::TForm(nullptr);
+  other->SetBounds(600, 100, 300, 300);
+  auto* otherFrame = new TTeDefaultForm(other);
+  otherFrame->Loaded();
+  other->Show();
+  pump();
+  // The right edge (478) brought 10 pixels short of the other's left edge (600).
+  drag(screen(150, 12), screen(150 + 112, 12 + 5));
+  EXPECT_EQ(form->BoundsRect().right, 600);
+  EXPECT_EQ(form->Top(), 100) << "and the tops line up";
+  delete other;
+}
+
 TEST_F(FormFrameIntegration, HotCaptionButtonCoolsWithinTheHoverTime) {
   Make();
   TRect close = frame->GetCaptionButtonRect(kbiClose);
