@@ -8,8 +8,8 @@
 namespace z5t8::skin::controls {
 
 void RegisterSkinControlClasses() {
-  framework::RegisterClasses(
-      {&TTeButton::StaticClass(), &TTeMemo::StaticClass(), &TTeScrollBar::StaticClass(), &TTeControl::StaticClass()});
+  framework::RegisterClasses({&TTeButton::StaticClass(), &TTeMemo::StaticClass(),
+                              &TTeScrollBar::StaticClass(), &TTeControl::StaticClass()});
 }
 
 }  // namespace z5t8::skin::controls
