@@ -537,6 +537,25 @@ TEST_F(FormFrameIntegration, TheFormsCloseActionDecidesWhatCloseDoes) {
   }
 }
 
+TEST_F(FormFrameIntegration, EveryPerformanceModePaintsTheSameFrame) {
+  Make();
+  pg::Surface reference = pg::WindowImage(hwnd());
+  for (TTeFormPerformance mode : {zqfpSharedBuffer, zqfpPersistentBuffer, zqfpDoubleBuffer, zqfpNoBuffer}) {
+    // Wipe the window's pixels first, so that only this mode's painting shows.
+    pg::DeviceContext* dc = pg::GetWindowDC(hwnd());
+    dc->fillRect({0, 0, 378, 397}, pg::Brush::solid(pg::RGB(255, 0, 255)));
+    pg::ReleaseDC(hwnd(), dc);
+    frame->SetPerformance(mode);
+    frame->UpdateNonClientArea();
+    pg::RedrawWindow(hwnd(), nullptr, nullptr, pg::RDW_INVALIDATE | pg::RDW_ERASE | pg::RDW_UPDATENOW);
+    pg::Surface image = pg::WindowImage(hwnd());
+    int differing = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) differing += image.pixel(x, y) != reference.pixel(x, y);
+    EXPECT_EQ(differing, 0) << "mode " << int(mode);
+  }
+}
+
 TEST_F(FormFrameIntegration, PaintToBitmapDrawsFrameAndClientIntoAContext) {
   Make();
   render::TteBitmap bitmap;
