@@ -159,7 +159,9 @@ void TControlHook::Restore() {
 }
 
 void TControlHook::ControlGone() {
+  // Its window went with it (or the window system is shutting down).
   FControl = nullptr;
+  FHandle = nullptr;
   FClosing = true;
 }
 
