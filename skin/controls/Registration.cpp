@@ -2,6 +2,7 @@
 
 #include "framework/Object.h"
 #include "skin/controls/Button.h"
+#include "skin/controls/Form.h"
 #include "skin/controls/Memo.h"
 #include "skin/controls/ScrollBar.h"
 
@@ -9,7 +10,8 @@ namespace z5t8::skin::controls {
 
 void RegisterSkinControlClasses() {
   framework::RegisterClasses({&TTeButton::StaticClass(), &TTeMemo::StaticClass(),
-                              &TTeScrollBar::StaticClass(), &TTeControl::StaticClass()});
+                              &TTeScrollBar::StaticClass(), &TTeControl::StaticClass(),
+                              &TTeDefaultForm::StaticClass(), &TTeForm::StaticClass()});
 }
 
 }  // namespace z5t8::skin::controls
