@@ -5,6 +5,7 @@
 #include "framework/Properties.h"
 #include "skin/se3/SkinFilterRegistry.h"
 #include "skin/se3/SkinFilters.h"
+#include "skin/theme/ThemeManager.h"
 
 namespace z5t8::skin::se3 {
 
@@ -33,7 +34,19 @@ constexpr struct {
 // Offsets of a frame group's entries from its first.
 constexpr int kFrame = 0, kPlaceholder = 1, kButtonFrame = 2, kButtonDrawingFrame = 3, kClient = 4;
 
+// Registers the skin theme at start-up, after the theme manager's own TteTheme, and takes
+// it out again at exit, before the manager goes.
+struct TSkinThemeRegistrar {
+  TSkinThemeRegistrar() { RegisterSkinTheme(); }
+  ~TSkinThemeRegistrar() { theme::UnregisterTheme(theme::ThemeClass<TTeSkinFile>()); }
+};
+const TSkinThemeRegistrar kRegistrar;
+
 }  // namespace
+
+void RegisterSkinTheme() {
+  if (!theme::GetThemeClass(TTeSkinFile::StaticClass().ClassName())) theme::RegisterTheme(theme::ThemeClass<TTeSkinFile>());
+}
 
 TTeSkinFile::TTeSkinFile()
     : FLoaded(std::make_unique<TSeSkinSource>()), FWorking(std::make_unique<TSeSkinSource>()) {}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "skin/se3/SkinFilterRegistry.h"
 #include "skin/se3/SkinFilters.h"
 #include "skin/se3/tests/TestSkins.h"
+#include "skin/theme/ThemeManager.h"
 
 namespace z5t8::skin::se3 {
 namespace {
@@ -70,6 +72,26 @@ TEST(SkinFile, ClassOperations) {
     s.SetPosition(0);
     EXPECT_EQ(TTeSkinFile::CheckStream(s), c.accepted);
   }
+}
+
+TEST(SkinFile, TheThemeManagerKnowsTheSkinThemeAfterTheBaseTheme) {
+  RegisterSkinTheme();
+  std::vector<TteThemeClass> themes;
+  for (int i = 0; i < ThemeManager()->GetThemeCount(); ++i) themes.push_back(ThemeManager()->GetTheme(i));
+  auto base = std::find(themes.begin(), themes.end(), ThemeClass<TteTheme>());
+  auto skin = std::find(themes.begin(), themes.end(), ThemeClass<TTeSkinFile>());
+  ASSERT_NE(skin, themes.end());
+  EXPECT_LT(base, skin);
+  EXPECT_EQ(std::count(themes.begin(), themes.end(), ThemeClass<TTeSkinFile>()), 1);
+
+  // The manager recognises a skin container and loads it into a skin theme.
+  std::vector<uint8_t> bytes = Container(SkinFilterClass<TSeSkinFilterCompressed>());
+  TMemoryStream s;
+  s.WriteBuffer(bytes.data(), int64_t(bytes.size()));
+  s.SetPosition(0);
+  std::unique_ptr<TteTheme> loaded = LoadThemeFromStream(s);
+  ASSERT_NE(dynamic_cast<TTeSkinFile*>(loaded.get()), nullptr);
+  EXPECT_EQ(loaded->ThemeName, "Tiny");
 }
 
 TEST(SkinFile, LoadingBuildsTheWorkingCopyAndTheObjectCache) {
