@@ -68,7 +68,9 @@ public:
     skin::render::DrawText(FCanvas, text, x, y);
   }
 
-  bool Save(const std::string& path) { return platform::gui::writePngFile(*FPicture.DC()->surface(), path, false); }
+  bool Save(const std::string& path) {
+    return platform::gui::writePngFile(*FPicture.DC()->surface(), path, false);
+  }
 
 private:
   TSeSkinSource& FSkin;
@@ -103,10 +105,11 @@ void RenderPreview(TSeSkinSource& skin, const std::string& pngPath) {
   s.Window("ToolWindow", {410, 10, 700, 200}, false, u"Tool window");
   // Check boxes, radio buttons, each in normal, hot, pressed and disabled.
   const TSeState four[] = {ssNormal, ssHot, ssPressed, ssDisabled};
-  const char* checks[] = {"CheckBox\\Unchecked", "CheckBox\\Checked", "CheckBox\\Mixed", "RadioButton\\Unchecked",
-                          "RadioButton\\Checked"};
+  const char* checks[] = {"CheckBox\\Unchecked", "CheckBox\\Checked", "CheckBox\\Mixed",
+                          "RadioButton\\Unchecked", "RadioButton\\Checked"};
   for (int row = 0; row < 5; ++row)
-    for (int i = 0; i < 4; ++i) s.Draw(checks[row], {720 + 20 * i, 20 + 20 * row, 733 + 20 * i, 33 + 20 * row}, four[i]);
+    for (int i = 0; i < 4; ++i)
+      s.Draw(checks[row], {720 + 20 * i, 20 + 20 * row, 733 + 20 * i, 33 + 20 * row}, four[i]);
   s.Draw("GroupBox\\Frame", {820, 14, 1000, 120});
   s.Draw("ProgressBar\\Frame", {720, 130, 1000, 148});
   s.Draw("ProgressBar\\Bar", {722, 132, 900, 146});

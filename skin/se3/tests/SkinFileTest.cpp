@@ -37,7 +37,8 @@ bool Load(TTeSkinFile& theme, const std::vector<uint8_t>& bytes) {
 
 std::string Fonts(TteThemeFonts* fonts) {
   std::string out;
-  for (size_t i = 0; i < ThemeFontCount; ++i) out += FontToDescription(*fonts->GetFont(TteThemeFont(i))) + "\n";
+  for (size_t i = 0; i < ThemeFontCount; ++i)
+    out += FontToDescription(*fonts->GetFont(TteThemeFont(i))) + "\n";
   return out;
 }
 
@@ -121,7 +122,8 @@ TEST(SkinFile, LoadingBuildsTheWorkingCopyAndTheObjectCache) {
     EXPECT_EQ(client->Color(), 0x00F2EDE8u);
 
     // The frame hides its system buttons; both button frames show them, with the placeholder.
-    for (TSeAction action : {sbaClose, sbaMaximize, sbaMinimize, sbaRestore, sbaRollUp, sbaRollDown, sbaSysMenu}) {
+    for (TSeAction action :
+         {sbaClose, sbaMaximize, sbaMinimize, sbaRestore, sbaRollUp, sbaRollDown, sbaSysMenu}) {
       ASSERT_NE(form->FindObjectByAction(action), nullptr);
       EXPECT_FALSE(form->FindObjectByAction(action)->Visible()) << int(action);
       for (TTeSkinCacheEntry copy : {kseFormButtonFrame, kseFormButtonDrawingFrame}) {
@@ -135,7 +137,8 @@ TEST(SkinFile, LoadingBuildsTheWorkingCopyAndTheObjectCache) {
     EXPECT_NE(theme.CachedObject(kseFormButtonFrame), theme.CachedObject(kseFormButtonDrawingFrame));
 
     EXPECT_EQ(theme.CachedObject(kseButton), theme.WorkingSource()->GetObjectByName("Button"));
-    for (TTeSkinCacheEntry missing : {kseToolWindow, kseToolWindowClient, kseEdit, kseScrollBox, kseBarDockScrollBox})
+    for (TTeSkinCacheEntry missing :
+         {kseToolWindow, kseToolWindowClient, kseEdit, kseScrollBox, kseBarDockScrollBox})
       EXPECT_EQ(theme.CachedObject(missing), nullptr);
     // The loaded source keeps its client.
     EXPECT_NE(theme.LoadedSource()->GetObjectByName("Form\\Client"), nullptr);

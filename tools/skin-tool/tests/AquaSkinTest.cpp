@@ -79,16 +79,18 @@ TEST_F(AquaSkin, FramesAreReadyForTheWindow) {
     EXPECT_TRUE(theme.CachedObject(buttons)->FindObjectByAction(sbaClose)->Visible());
   }
   TSeSkinObject* form = theme.CachedObject(kseFormButtonFrame);
-  for (TSeAction action : {sbaClose, sbaMaximize, sbaMinimize, sbaRestore, sbaRollUp, sbaRollDown, sbaSysMenu}) {
+  for (TSeAction action :
+       {sbaClose, sbaMaximize, sbaMinimize, sbaRestore, sbaRollUp, sbaRollDown, sbaSysMenu}) {
     EXPECT_FALSE(theme.CachedObject(kseForm)->FindObjectByAction(action)->Visible()) << int(action);
     EXPECT_TRUE(form->FindObjectByAction(action)->Visible()) << int(action);
   }
   EXPECT_FALSE(theme.CachedObject(kseFormClient)->Masked());
   // Every family the window and the preview use has its object.
-  for (TTeSkinCacheEntry entry : {kseButton, kseCheckbox, kseRadioButton, kseGroupBox, kseScrollBar, kseProgressBar,
-                                  kseEdit, kseComboBox, kseTrackBar, kseMenuBar, ksePopupMenu, kseHeader, kseStatusBar,
-                                  kseTabs, kseContainer, kseSplitter, kseSpinButton, kseControlBar, kseGrid, kseListBox,
-                                  kseHint, ksePanel})
+  for (TTeSkinCacheEntry entry :
+       {kseButton,    kseCheckbox, kseRadioButton, kseGroupBox, kseScrollBar,  kseProgressBar,
+        kseEdit,      kseComboBox, kseTrackBar,    kseMenuBar,  ksePopupMenu,  kseHeader,
+        kseStatusBar, kseTabs,     kseContainer,   kseSplitter, kseSpinButton, kseControlBar,
+        kseGrid,      kseListBox,  kseHint,        ksePanel})
     EXPECT_NE(theme.CachedObject(entry), nullptr) << int(entry);
   for (const char* part : {"Button\\Face", "Edit\\Frame", "ScrollBar\\TopButton", "ScrollBar\\BottomButton",
                            "ScrollBar\\VertSlider", "ScrollBar\\HorzSlider", "ScrollBar\\VertFrame",
