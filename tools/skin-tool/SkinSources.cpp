@@ -19,6 +19,7 @@
 #include "skin/render/Bitmap.h"
 #include "skin/render/StreamStrings.h"
 #include "skin/se3/SkinObjectRegistry.h"
+#include "skin/se3/SkinObjectTypes.h"
 #include "skin/theme/ThemeValueText.h"
 
 namespace z5t8::skin_tool {
@@ -331,9 +332,10 @@ std::string ObjectText(TSeSkinObject* object) {
 void OutlineObject(TSeSkinObject* o, int depth, std::string& out) {
   skin::render::Rect r = o->GetBoundsRect();
   out += std::string(size_t(depth) * 2 + 2, ' ') + (o->Name().empty() ? "(unnamed)" : o->Name()) + ": " +
-         o->ClassName() + "  kind " + std::to_string(int(o->Kind())) + ", align " +
-         std::to_string(int(o->Align())) + ", (" + std::to_string(r.left) + ", " + std::to_string(r.top) +
-         ") " + std::to_string(o->Width()) + " x " + std::to_string(o->Height()) + "\n";
+         o->ClassName() + "  " + std::string(skin::se3::SeKindInfo.NameOf(o->Kind())) + " " +
+         std::string(skin::se3::SeAlignInfo.NameOf(o->Align())) + "  (" + std::to_string(r.left) + ", " +
+         std::to_string(r.top) + ") " + std::to_string(o->Width()) + " x " + std::to_string(o->Height()) +
+         "\n";
   for (int i = 0; i < o->GetCount(); ++i) OutlineObject(o->GetObject(i), depth + 1, out);
 }
 
