@@ -63,7 +63,11 @@ std::unique_ptr<TSeSkinSource> Load(const std::string& path, TSeSkinFilterClass*
   auto skin = std::make_unique<TSeSkinSource>();
   std::unique_ptr<skin::se3::TSeSkinFilter> filter = k->Create();
   filter->SetSkinSource(skin.get());
-  filter->ReadSkin(stream);
+  try {
+    filter->ReadSkin(stream);
+  } catch (const framework::Exception& e) {
+    throw framework::Exception("not a readable " + k->GetFilterName() + " container: " + e.Message());
+  }
   if (kind) *kind = k;
   if (size) *size = stream.Size();
   return skin;
