@@ -45,28 +45,34 @@ void DrawGlyphShadow(framework::TCanvas* canvas, int x, int y, const TteBitmap& 
 int DrawVerticalText(framework::TCanvas* canvas, std::u16string_view text, const Rect& r, uint32_t format,
                      bool clockwise) {
   if (!canvas || IsRectEmpty(r)) return 0;
+  platform::gui::DeviceContext* target = canvas->Handle();
+  if (!target) return 0;
   int w = RectWidth(r), h = RectHeight(r);
+  // The text is drawn upright over the target's own pixels turned back, so that its
+  // smoothed edges blend with what it lands on rather than with a key colour.
   TteBitmap upright, turned;
   turned.SetSize(w, h);
   upright.SetSize(h, w);
-  turned.Clear(teTransparentVar);
-  upright.Clear(teTransparentVar);
+  if (turned.Empty() || upright.Empty()) return 0;
+  turned.DC()->bitBlt(0, 0, w, h, *target, r.left, r.top, platform::gui::SRCCOPY);
+  // Upright (i, j) lands on (w - 1 - j, i) turned clockwise, on (j, h - 1 - i) anticlockwise.
+  auto turn = [&](auto&& move) {
+    for (int j = 0; j < w; ++j)
+      for (int i = 0; i < h; ++i) {
+        if (clockwise)
+          move(*upright.GetPixelPtr(i, j), *turned.GetPixelPtr(w - 1 - j, i));
+        else
+          move(*upright.GetPixelPtr(i, j), *turned.GetPixelPtr(j, h - 1 - i));
+      }
+  };
+  turn([](teColor& up, const teColor& side) { up = side; });
   framework::TCanvas* c = upright.GetCanvas();
   c->SetFont(*canvas->Font());
   c->Brush()->SetStyle(framework::bsClear);
   Rect area = upright.BoundsRect();
   int result = DrawText(c, text, area, format);
-  for (int j = 0; j < upright.Height(); ++j)
-    for (int i = 0; i < upright.Width(); ++i) {
-      teColor p = upright.GetPixel(i, j);
-      if (p == teTransparentVar) continue;
-      if (clockwise)
-        turned.SetPixel(w - j, i, p);
-      else
-        turned.SetPixel(j, h - i, p);
-    }
-  turned.Transparent = true;
-  turned.Draw(canvas, r.left, r.top);
+  turn([](const teColor& up, teColor& side) { side = up; });
+  target->bitBlt(r.left, r.top, w, h, *turned.DC(), 0, 0, platform::gui::SRCCOPY);
   return result;
 }
 
