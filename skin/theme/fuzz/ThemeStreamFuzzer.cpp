@@ -3,7 +3,9 @@
 
 #include "framework/Exceptions.h"
 #include "framework/MemoryStream.h"
+#include "framework/Properties.h"
 #include "skin/theme/ThemeList.h"
+#include "skin/theme/ThemeManager.h"
 
 namespace {
 
@@ -56,8 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   again->ReadData(written);
   if (again->Data() != item->Data()) __builtin_trap();
   if (!item->Data().empty() && again->StoreName() != item->StoreName()) __builtin_trap();
-  if (std::unique_ptr<skin::theme::TteTheme> theme = item->GetTheme()) {
-    if (!dynamic_cast<TFuzzTheme*>(theme.get())) __builtin_trap();
+  // Decoding errors are the caller's to handle, as when a property is set.
+  try {
+    if (std::unique_ptr<skin::theme::TteTheme> theme = item->GetTheme())
+      if (!dynamic_cast<TFuzzTheme*>(theme.get())) __builtin_trap();
+  } catch (const framework::Exception&) {
   }
   return 0;
 }
