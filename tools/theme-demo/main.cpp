@@ -342,7 +342,7 @@ int main(int argc, char** argv) {
   }
   TteTheme theme;
   TteBitmap sheet;
-  sheet.SetSize(3 * (kWindowWidth + 20) + 10, 1130);
+  sheet.SetSize(3 * (kWindowWidth + 20) + 10, 1040);
   sheet.Clear(skin::render::teColor(0xFFD4D0C8));
   TCanvas* canvas = sheet.GetCanvas();
   DrawWindows(theme, sheet, 8);

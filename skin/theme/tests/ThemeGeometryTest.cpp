@@ -59,11 +59,13 @@ TEST(ThemeGeometry, HitTestStripsCornersCaptionAndButtons) {
     TteWindowHitTest Expected;
   };
   const Case cases[] = {
-      {100, 200, kwhtClient},      {1, 200, kwhtLeft},       {368, 200, kwhtRight},
-      {100, 398, kwhtBottom},      {100, 1, kwhtTop},        {1, 1, kwhtTopLeft},
-      {2, 10, kwhtTopLeft},        {368, 1, kwhtTopRight},   {1, 398, kwhtBottomLeft},
-      {368, 398, kwhtBottomRight}, {100, 10, kwhtCaption},   {3, 10, kwhtTopLeft},
-      {350, 10, kwhtCloseButton},  {330, 10, kwhtMaxButton}, {300, 10, kwhtMinButton},
+      {100, 200, kwhtClient},      {1, 200, kwhtLeft},
+      {368, 200, kwhtRight},       {100, 398, kwhtBottom},
+      {100, 1, kwhtTop},           {1, 1, kwhtTopLeft},
+      {368, 1, kwhtTopRight},      {1, 398, kwhtBottomLeft},
+      {368, 398, kwhtBottomRight}, {100, 10, kwhtCaption},
+      {3, 10, kwhtTopLeft},        {350, 10, kwhtCloseButton},
+      {330, 10, kwhtMaxButton},    {300, 10, kwhtMinButton},
       {10, 10, kwhtCaption},  // no system menu: the caption answers where its button would be
   };
   for (const Case& c : cases) {
