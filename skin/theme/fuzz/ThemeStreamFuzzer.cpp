@@ -18,7 +18,9 @@ class TFuzzTheme : public skin::theme::TteTheme {
 
 public:
   static std::string GetThemeName() { return "Fuzz"; }
-  static skin::theme::TteThemeConfig GetThemeConfig() { return {false, true, true, "Fuzz (*.fz)|*.fz", "fz"}; }
+  static skin::theme::TteThemeConfig GetThemeConfig() {
+    return {false, true, true, "Fuzz (*.fz)|*.fz", "fz"};
+  }
   static bool CheckStream(framework::TStream& stream) {
     char magic[2];
     return stream.Read(magic, 2) == 2 && std::memcmp(magic, "FZ", 2) == 0;
@@ -37,7 +39,8 @@ public:
 
 Z5T8_IMPLEMENT_CLASS(TFuzzTheme, skin::theme::TteTheme) {}
 
-[[maybe_unused]] const bool registered = (skin::theme::RegisterTheme(skin::theme::ThemeClass<TFuzzTheme>()), true);
+[[maybe_unused]] const bool registered =
+    (skin::theme::RegisterTheme(skin::theme::ThemeClass<TFuzzTheme>()), true);
 
 }  // namespace
 

@@ -196,7 +196,8 @@ TEST_F(ThemeComponentsFixture, DamagedWrappedValueRaisesAndLeavesTheItem) {
   std::string good = Wrapped("New", StoredTheme("New"));
   std::string beyond = good;
   beyond[1 + 4 + 3] = char(0x7F);  // the count's low byte, far past the data
-  for (std::string bad : {beyond, good.substr(0, 10), good.substr(0, 3), std::string("\x02\xFF\xFF\xFF\x7F", 5)}) {
+  for (std::string bad :
+       {beyond, good.substr(0, 10), good.substr(0, 3), std::string("\x02\xFF\xFF\xFF\x7F", 5)}) {
     EXPECT_THROW(Read(*item, bad), EReadError);
     EXPECT_EQ(item->StoreName(), "Old");
     EXPECT_EQ(Bytes(item->Data()), StoredTheme("Old"));
@@ -658,8 +659,7 @@ TEST_F(ThemeLayoutIntegration, LoadingTheWindowMakesTheStoredThemeCurrentAndGive
   TTeThemeEngine& engine = *form->TeThemeEngine1;
   TTeThemeLink& link = *form->TeThemeLink1;
 
-  EXPECT_EQ(Themes.Recorder.Heard,
-            (std::vector<std::string>{"1", "4", "2", "L", "L", "1", "3", "2", "L"}))
+  EXPECT_EQ(Themes.Recorder.Heard, (std::vector<std::string>{"1", "4", "2", "L", "L", "1", "3", "2", "L"}))
       << "engine while read, link while read, then the engine's and the link's Loaded";
   auto* current = dynamic_cast<TStoredTheme*>(CurrentTheme());
   auto* own = dynamic_cast<TStoredTheme*>(link.GetTheme());
