@@ -15,7 +15,9 @@ TGraphicControl::~TGraphicControl() = default;
 
 void TGraphicControl::WMPaint(TMessage& message) {
   auto* dc = reinterpret_cast<platform::gui::DeviceContext*>(message.WParam);
-  if (!dc) return;
+  // A control whose background is being copied is left out of that copy: painting it
+  // there would also take its canvas from the paint in progress.
+  if (!dc || ControlState().Contains(csPaintCopy)) return;
   FCanvas->PaintOn(dc, [this] { Paint(); });
 }
 

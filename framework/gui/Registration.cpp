@@ -3,6 +3,7 @@
 #include "framework/Object.h"
 #include "framework/gui/Button.h"
 #include "framework/gui/Form.h"
+#include "framework/gui/GroupBox.h"
 #include "framework/gui/Label.h"
 #include "framework/gui/Memo.h"
 #include "framework/gui/ProgressBar.h"
@@ -12,7 +13,8 @@ namespace z5t8::framework {
 
 void RegisterFrameworkClasses() {
   RegisterClasses({&TForm::StaticClass(), &TLabel::StaticClass(), &TButton::StaticClass(),
-                   &TMemo::StaticClass(), &TProgressBar::StaticClass(), &TTimer::StaticClass()});
+                   &TMemo::StaticClass(), &TProgressBar::StaticClass(), &TTimer::StaticClass(),
+                   &TGroupBox::StaticClass()});
 }
 
 }  // namespace z5t8::framework

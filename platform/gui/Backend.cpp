@@ -41,4 +41,10 @@ void NotifyMoved(HWND top, const Rect& rect) {
   SetWindowPos(top, nullptr, rect.left, rect.top, rect.width(), rect.height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void NotifyDisplayChanged(Size screen) {
+  if (!HasBackend()) return;
+  // Every surface is 32 bits a pixel, whatever the display's depth.
+  SendMessageW(HWND_BROADCAST, WM_DISPLAYCHANGE, 32, MAKELPARAM(screen.cx, screen.cy));
+}
+
 }  // namespace z5t8::platform::gui

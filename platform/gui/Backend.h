@@ -85,5 +85,7 @@ void NotifyFocusChanged(HWND top, bool gained);
 void NotifyIconified(HWND top, bool iconified);
 // The window manager moved or resized the window.
 void NotifyMoved(HWND top, const Rect& rect);
+// The screen took a new size: every top-level window hears WM_DISPLAYCHANGE.
+void NotifyDisplayChanged(Size screen);
 
 }  // namespace z5t8::platform::gui

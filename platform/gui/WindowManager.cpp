@@ -18,7 +18,10 @@ std::unique_ptr<WindowManager>& instance() {
 }
 }  // namespace
 
-WindowManager::~WindowManager() = default;
+WindowManager::~WindowManager() {
+  // Also at exit, when no window was destroyed: message windows must not keep stale handles.
+  forgetMessageWindows();
+}
 
 WindowManager& WindowManager::get() {
   auto& m = instance();
@@ -35,6 +38,7 @@ void UseBackend(std::unique_ptr<Backend> backend) {
   instance().reset(new WindowManager());
   instance()->backend_ = std::move(backend);
   instance()->cursor = LoadCursorW(IDC_ARROW);
+  startMessageWindows();
 }
 
 void ShutdownWindowSystem() {

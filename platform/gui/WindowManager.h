@@ -255,5 +255,8 @@ private:
 inline WindowManager& wm() { return WindowManager::get(); }
 DWORD currentTime();
 LRESULT sendMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+// Message windows get a window in each new session and lose it when the session ends.
+void startMessageWindows();
+void forgetMessageWindows();
 
 }  // namespace z5t8::platform::gui

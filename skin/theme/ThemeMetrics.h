@@ -1,6 +1,8 @@
 #pragma once
 
 #include "framework/Persistent.h"
+#include "skin/theme/ThemeDataTypes.h"
+#include "skin/theme/ThemeMargin.h"
 #include "skin/theme/ThemeOwner.h"
 
 namespace z5t8::skin::theme {
@@ -14,6 +16,9 @@ public:
   explicit TteThemeMetrics(IteThemeOwner* theme) : FTheme(theme) {}
 
   void Assign(const framework::TPersistent* source) override;
+  // The window frame's width on each side for the margin's window subclass, from the
+  // current theme's client rectangle of a 400 x 400 window; zero without a look for it.
+  TktlMargin GetMargin(TktlMarginId id) const;
 
   IteThemeOwner* Theme() const { return FTheme; }
 

@@ -81,6 +81,12 @@ void HeadlessBackend::windowDestroyed(HWND top) {
   if (grab_ == top) grab_ = nullptr;
 }
 
+void HeadlessBackend::setScreenSize(Size screen) {
+  options_.screen = screen;
+  options_.workArea = intersectRect(options_.workArea, Rect{0, 0, screen.cx, screen.cy});
+  NotifyDisplayChanged(screen);
+}
+
 void UseHeadlessBackend(const HeadlessOptions& options) {
   UseBackend(std::make_unique<HeadlessBackend>(options));
 }

@@ -45,6 +45,9 @@ public:
   void overlayChanged(const Surface&, const Rect&) override {}
 
   void advance(uint32_t ms) { clock_ += ms; }
+  // As a display whose mode was changed: the work area is cut to the new screen and the
+  // windows hear WM_DISPLAYCHANGE.
+  void setScreenSize(Size screen);
   int presents() const { return presents_; }
   int cursorShape() const { return cursor_; }
   HWND pointerGrab() const { return grab_; }

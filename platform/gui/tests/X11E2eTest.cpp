@@ -17,6 +17,8 @@
 #include "platform/gui/Backend.h"
 #include "platform/gui/DefWindowProc.h"
 #include "platform/gui/MessageQueue.h"
+#include "platform/gui/MessageWindow.h"
+#include "platform/gui/SystemMetrics.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/Window.h"
@@ -24,6 +26,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xrandr.h>
 #include <X11/extensions/shape.h>
 
 namespace z5t8::platform::gui {
@@ -239,6 +242,35 @@ TEST_F(X11E2e, ShapedWindowAppearsAndTakesClicksAndKeys) {
     if (s.msg == WM_CHAR) EXPECT_EQ(s.wp, WPARAM(u'a'));
     if (s.msg == WM_KEYDOWN) EXPECT_EQ(s.wp, WPARAM('A'));
   }
+}
+
+// Another client shrinks the screen as a display settings tool would. Xvfb offers no
+// smaller mode and its output reports 0 mm, which the xrandr program refuses; the same
+// requests sent directly (output off, then a new screen size) change the size for real.
+bool shrinkScreen(Display* d, int width, int height) {
+  Window root = DefaultRootWindow(d);
+  XRRScreenResources* res = XRRGetScreenResources(d, root);
+  if (!res) return false;
+  for (int i = 0; i < res->ncrtc; ++i)
+    XRRSetCrtcConfig(d, res, res->crtcs[i], CurrentTime, 0, 0, None, RR_Rotate_0, nullptr, 0);
+  XRRFreeScreenResources(res);
+  XRRSetScreenSize(d, root, width, height, width / 4, height / 4);
+  XSync(d, False);
+  return true;
+}
+
+TEST_F(X11E2e, ScreenSizeChangeReachesWindowsAsDisplayChange) {
+  std::vector<LPARAM> changes;
+  MessageWindow listener([&](UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+    if (msg == WM_DISPLAYCHANGE && wp == 32) changes.push_back(lp);
+    return std::nullopt;
+  });
+  ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 800);
+  ASSERT_TRUE(shrinkScreen(probe_, 640, 480));
+  ASSERT_TRUE(pumpUntil(listener.handle(), [&] { return !changes.empty(); }));
+  EXPECT_EQ(changes, std::vector<LPARAM>{MAKELPARAM(640, 480)});
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 640);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 480);
 }
 
 TEST_F(X11E2e, WindowDemoRunsAndSnapshotsItself) {

@@ -19,6 +19,7 @@
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
 #include <X11/extensions/XShm.h>
+#include <X11/extensions/Xrandr.h>
 #include <X11/extensions/shape.h>
 #include <X11/keysym.h>
 
@@ -318,6 +319,12 @@ public:
     shm_ = XShmQueryVersion(d, &major, &minor, &pixmaps) && depth_ >= 24;
     int eventBase, errorBase;
     shape_ = XShapeQueryExtension(d, &eventBase, &errorBase);
+    // Screen size changes reach the windows as WM_DISPLAYCHANGE.
+    if (XRRQueryExtension(d, &randrEventBase_, &errorBase)) {
+      randr_ = true;
+      XRRSelectInput(d, root_, RRScreenChangeNotifyMask);
+    }
+    screenSize_ = {DisplayWidth(d, screen_), DisplayHeight(d, screen_)};
     wmDelete_ = XInternAtom(d, "WM_DELETE_WINDOW", False);
     wmProtocols_ = XInternAtom(d, "WM_PROTOCOLS", False);
     netWmName_ = XInternAtom(d, "_NET_WM_NAME", False);
@@ -342,9 +349,7 @@ public:
     XCloseDisplay(display_);
   }
 
-  Size screenSize() const override {
-    return {DisplayWidth(display_, screen_), DisplayHeight(display_, screen_)};
-  }
+  Size screenSize() const override { return screenSize_; }
 
   Rect workArea() const override {
     Size s = screenSize();
@@ -648,6 +653,16 @@ private:
   }
 
   void handle(XEvent& e) {
+    if (randr_ && e.type == randrEventBase_ + RRScreenChangeNotify) {
+      XRRUpdateConfiguration(&e);
+      Size now{DisplayWidth(display_, screen_), DisplayHeight(display_, screen_)};
+      // A rotation or a refresh change of the same size is no display change to us.
+      if (now.cx != screenSize_.cx || now.cy != screenSize_.cy) {
+        screenSize_ = now;
+        NotifyDisplayChanged(now);
+      }
+      return;
+    }
     HWND h = hwndOf(e.xany.window);
     switch (e.type) {
       case Expose:
@@ -737,6 +752,9 @@ private:
   int depth_;
   bool shm_ = false;
   bool shape_ = false;
+  bool randr_ = false;
+  int randrEventBase_ = 0;
+  Size screenSize_;
   Atom wmDelete_, wmProtocols_, netWmName_, utf8String_, netWmIcon_, netWmState_, netWmStateAbove_,
       motifHints_, netWorkArea_;
   GC overlayGc_;
