@@ -1,5 +1,6 @@
 #include "skin/se3/SkinObjectRecords.h"
 
+#include <algorithm>
 #include <string>
 
 #include "framework/Exceptions.h"
@@ -46,15 +47,18 @@ void SaveSkinObjectBinary(framework::TStream& stream, TSeSkinObject* object) {
 TSeSkinObject* LoadSkinObjectBinary(framework::TStream& stream, framework::TComponent* owner) {
   std::string className = render::ReadString(stream);
   uint32_t count = stream.ReadUInt32();
-  if (int64_t(count) > stream.Size() - stream.Position()) throw framework::EReadError("Stream read error");
-  TSeSkinObjectClass cls = ResolveSkinObjectClass(className);
-  if (!cls) {
-    // The byte count is known: the records after this one stay readable.
-    stream.Seek(count, framework::TSeekOrigin::soCurrent);
-    return nullptr;
+  // Gathered as the bytes arrive: a decompressor cannot tell its size, and a hostile count
+  // then costs no more memory than the stream really holds.
+  std::string bytes;
+  while (bytes.size() < count) {
+    size_t at = bytes.size();
+    bytes.resize(at + std::min<size_t>(count - at, size_t(1) << 16));
+    stream.ReadBuffer(bytes.data() + at, int64_t(bytes.size() - at));
   }
-  std::string bytes(count, '\0');
-  stream.ReadBuffer(bytes.data(), count);
+  // The byte count is known, so an unknown class skips its record whole and the records
+  // after it stay readable.
+  TSeSkinObjectClass cls = ResolveSkinObjectClass(className);
+  if (!cls) return nullptr;
   return ReadObject(cls, bytes, owner);
 }
 
