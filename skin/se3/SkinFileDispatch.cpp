@@ -388,18 +388,21 @@ void TTeSkinFile::WindowDrawText(TteWindowSubclass subclass, TCanvas* canvas, co
     title->SetState(active ? ssFocused : ssNormal);
   }
 
+  const bool shifted = info.Buttons.Contains(kwbSysMenu) && title->TextShiftSysIton();
   if (title->TextMarginRightStretch()) {
+    // Buttons left of where the text starts (the system-menu button under a title that
+    // begins at the frame's edge) do not end the caption.
+    const int64_t textLeft = int64_t(title->Left()) + oldMarginLeft + (shifted ? 20 : 0);
     int limit = rect.right;
     for (int b = kwbSysMenu; b <= kwbCustom; ++b) {
       TRect button = WindowGetButtonRect(subclass, info, TteWindowButtonClass(b), "default");
-      if (!IsRectEmpty(button) && button.left > title->Left() && button.left < limit) limit = button.left;
+      if (!IsRectEmpty(button) && button.left > textLeft && button.left < limit) limit = button.left;
     }
     title->SetTextMarginRight(render::SatDiff(rect.right, limit));
   }
   title->SetText(info.Caption);
   title->SetBoundsRect(rect);
-  if (info.Buttons.Contains(kwbSysMenu) && title->TextShiftSysIton())
-    title->SetTextMarginLeft(render::Saturate(int64_t(oldMarginLeft) + 20));
+  if (shifted) title->SetTextMarginLeft(render::Saturate(int64_t(oldMarginLeft) + 20));
   title->Draw(canvas, NullRect);
 }
 
