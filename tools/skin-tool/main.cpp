@@ -3,6 +3,8 @@
 //   skin-tool compile SRC_DIR OUT     the container kind from OUT's extension (uskn, zqkn, xskn, mskn)
 //   skin-tool dump SKIN OUT_DIR       the sources of a container; compiling them gives the same store
 //   skin-tool info SKIN               kind, sizes, pictures, the object tree and the tables
+//   skin-tool render SKIN --out FILE.png
+//                                     a preview sheet of the skin (container or sources) drawn as a theme
 
 #include <cstdio>
 #include <exception>
@@ -17,6 +19,7 @@
 #include "skin/se3/SkinFilterRegistry.h"
 #include "skin/se3/SkinFilters.h"
 #include "skin/se3/SkinSource.h"
+#include "tools/skin-tool/Render.h"
 #include "tools/skin-tool/SkinSources.h"
 
 using namespace z5t8;
@@ -28,7 +31,8 @@ namespace {
 int Usage() {
   std::cerr << "usage: skin-tool compile SRC_DIR OUT.{uskn,zqkn,xskn,mskn}\n"
                "       skin-tool dump SKIN OUT_DIR\n"
-               "       skin-tool info SKIN\n";
+               "       skin-tool info SKIN\n"
+               "       skin-tool render SKIN --out FILE.png\n";
   return 2;
 }
 
@@ -108,6 +112,10 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (command == "info" && argc == 3) return Info(argv[2]);
+    if (command == "render" && argc == 5 && std::string(argv[3]) == "--out") {
+      skin_tool::RenderSkin(argv[2], argv[4]);
+      return 0;
+    }
   } catch (const framework::Exception& e) {
     std::cerr << "skin-tool: " << argv[2] << ": " << e.Message() << "\n";
     return 1;
