@@ -33,8 +33,9 @@ int TGroupBox::CaptionHeight() {
 void TGroupBox::AlignControls(TControl* control, TRect& rect) {
   // Children keep off the frame and below the caption line.
   int h = CaptionHeight();
-  rect = TRect{rect.left + CaptionGap, rect.top + h, std::max(rect.left + CaptionGap, rect.right - CaptionGap),
-               std::max(rect.top + h, rect.bottom - CaptionGap)};
+  rect =
+      TRect{rect.left + CaptionGap, rect.top + h, std::max(rect.left + CaptionGap, rect.right - CaptionGap),
+            std::max(rect.top + h, rect.bottom - CaptionGap)};
   TCustomControl::AlignControls(control, rect);
 }
 

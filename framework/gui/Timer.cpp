@@ -3,35 +3,12 @@
 #include "framework/Properties.h"
 #include "framework/gui/Application.h"
 #include "platform/gui/Backend.h"
-#include "platform/gui/DefWindowProc.h"
 #include "platform/gui/Messages.h"
 #include "platform/gui/Timer.h"
-#include "platform/gui/Window.h"
 
 namespace z5t8::framework {
 
 namespace pg = platform::gui;
-
-namespace {
-
-const char16_t* const TimerClass = u"z5t8.TTimer";
-const char16_t* const TimerProp = u"z5t8.timer";
-
-pg::LRESULT TimerWndProc(pg::HWND hwnd, pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lParam) {
-  if (msg == pg::WM_TIMER) {
-    if (auto* timer = static_cast<TTimer*>(pg::GetPropW(hwnd, TimerProp))) {
-      try {
-        timer->Timer();
-      } catch (const std::exception& e) {
-        Application()->HandleException(timer, e);
-      }
-    }
-    return 0;
-  }
-  return pg::DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-}  // namespace
 
 Z5T8_IMPLEMENT_CLASS(TTimer, TComponent) {
   p.Boolean("Enabled", &TTimer::Enabled, &TTimer::SetEnabled).Default(1);
@@ -42,11 +19,7 @@ Z5T8_IMPLEMENT_CLASS(TTimer, TComponent) {
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
 TTimer::~TTimer() {
-  if (FWindow) {
-    pg::KillTimer(FWindow, 1);
-    pg::RemovePropW(FWindow, TimerProp);
-    pg::DestroyWindow(FWindow);
-  }
+  if (FWindow && FWindow->handle()) pg::KillTimer(FWindow->handle(), 1);
 }
 
 void TTimer::SetEnabled(bool value) {
@@ -69,20 +42,21 @@ void TTimer::Loaded() {
 void TTimer::Timer() { OnTimer(this); }
 
 void TTimer::UpdateTimer() {
-  if (FWindow) pg::KillTimer(FWindow, 1);
+  if (FWindow && FWindow->handle()) pg::KillTimer(FWindow->handle(), 1);
   if (InState(csLoading) || !FEnabled || FInterval == 0 || !pg::HasBackend()) return;
   if (!FWindow) {
-    pg::WNDCLASSEXW wc;
-    if (!pg::GetClassInfoExW(TimerClass, &wc)) {
-      wc.lpfnWndProc = TimerWndProc;
-      wc.lpszClassName = TimerClass;
-      pg::RegisterClassExW(wc);
-    }
-    FWindow = pg::CreateWindowExW(0, TimerClass, u"", pg::WS_POPUP, 0, 0, 0, 0, nullptr, 0, nullptr);
-    if (!FWindow) return;
-    pg::SetPropW(FWindow, TimerProp, this);
+    FWindow = std::make_unique<pg::MessageWindow>(
+        [this](pg::UINT msg, pg::WPARAM, pg::LPARAM) -> std::optional<pg::LRESULT> {
+          if (msg != pg::WM_TIMER) return std::nullopt;
+          try {
+            Timer();
+          } catch (const std::exception& e) {
+            Application()->HandleException(this, e);
+          }
+          return 0;
+        });
   }
-  pg::SetTimer(FWindow, 1, FInterval, nullptr);
+  if (FWindow->handle()) pg::SetTimer(FWindow->handle(), 1, FInterval, nullptr);
 }
 
 }  // namespace z5t8::framework

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include "framework/Component.h"
 #include "framework/Event.h"
-#include "platform/gui/WindowTypes.h"
+#include "platform/gui/MessageWindow.h"
 
 namespace z5t8::framework {
 
@@ -28,7 +30,7 @@ private:
   void UpdateTimer();
   bool FEnabled = true;
   unsigned FInterval = 1000;
-  platform::gui::HWND FWindow = nullptr;
+  std::unique_ptr<platform::gui::MessageWindow> FWindow;
 };
 
 }  // namespace z5t8::framework

@@ -30,8 +30,9 @@ std::string LowerCase(std::string_view text) {
 }  // namespace
 
 TteThemeManager::TteThemeManager(TComponent* owner) : TComponent(owner) {
-  FWindow = std::make_unique<pg::MessageWindow>(
-      [this](pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lParam) { return HookWndProc(msg, wParam, lParam); });
+  FWindow = std::make_unique<pg::MessageWindow>([this](pg::UINT msg, pg::WPARAM wParam, pg::LPARAM lParam) {
+    return HookWndProc(msg, wParam, lParam);
+  });
 }
 
 TteThemeManager::~TteThemeManager() {
@@ -238,13 +239,16 @@ std::unique_ptr<TteTheme> TteThemeManager::LoadFromFile(const std::string& fileN
   if (fileName.empty()) return nullptr;
   std::string name = fileName;
   std::error_code ec;
-  if (!fs::exists(name, ec) && name.size() > 1) {
-    if (name[1] == ':') return nullptr;
+  if (!fs::exists(name, ec)) {
+    // Names of one letter or with a drive are not looked for beside the program.
+    if (name.size() < 2 || name[1] == ':') return nullptr;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec) return nullptr;
     name = (exe.parent_path() / fileName).string();
     if (!fs::exists(name, ec)) return nullptr;
   }
+  // A folder or device of that name is no theme file either.
+  if (!fs::is_regular_file(name, ec)) return nullptr;
   if (TteThemeClass c = GetThemeByFileName(name)) {
     std::unique_ptr<TteTheme> theme = c->Create();
     if (!theme->LoadFromFile(name)) return nullptr;
@@ -305,8 +309,12 @@ std::string GetDialogFilter() { return ThemeManager()->GetDialogFilter(); }
 std::unique_ptr<TteTheme> LoadThemeFromFile(const std::string& fileName) {
   return ThemeManager()->LoadFromFile(fileName);
 }
-std::unique_ptr<TteTheme> LoadThemeFromStream(TStream& stream) { return ThemeManager()->LoadFromStream(stream); }
-void SaveThemeToFile(TteTheme* theme, const std::string& fileName) { ThemeManager()->SaveToFile(theme, fileName); }
+std::unique_ptr<TteTheme> LoadThemeFromStream(TStream& stream) {
+  return ThemeManager()->LoadFromStream(stream);
+}
+void SaveThemeToFile(TteTheme* theme, const std::string& fileName) {
+  ThemeManager()->SaveToFile(theme, fileName);
+}
 void SaveThemeToStream(TteTheme* theme, TStream& stream) { ThemeManager()->SaveToStream(theme, stream); }
 void ReleaseTheme() { ThemeManager()->ReleaseTheme(); }
 void ResetTheme() { ThemeManager()->ResetTheme(); }

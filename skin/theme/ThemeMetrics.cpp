@@ -18,12 +18,23 @@ TktlMargin TteThemeMetrics::GetMargin(TktlMarginId id) const {
   static const std::string defaultName = "default";
   TteWindowSubclass subclass = kwscStandard;
   switch (id) {
-    case ktmiWindowDialog: subclass = kwscDialog; break;
-    case ktmiWindowBorder: subclass = kwscBorder; break;
-    case ktmiWindowMessage: subclass = kwscMessage; break;
-    case ktmiWindowTextured: subclass = kwscTextured; break;
-    case ktmiWindowToolWindow: subclass = kwscToolWindow; break;
-    default: break;
+    case ktmiWindowDialog:
+      subclass = kwscDialog;
+      break;
+    case ktmiWindowBorder:
+      subclass = kwscBorder;
+      break;
+    case ktmiWindowMessage:
+      subclass = kwscMessage;
+      break;
+    case ktmiWindowTextured:
+      subclass = kwscTextured;
+      break;
+    case ktmiWindowToolWindow:
+      subclass = kwscToolWindow;
+      break;
+    default:
+      break;
   }
   if (!IsObjectDefined(subclass, defaultName, nullptr)) {
     subclass = kwscStandard;

@@ -45,7 +45,7 @@ TteTheme* GetThemeLink(TteCustomThemeLink* link) {
   return CurrentTheme();
 }
 
-#define Z5T8_IS_OBJECT_DEFINED(Subclass, Query)                                                       \
+#define Z5T8_IS_OBJECT_DEFINED(Subclass, Query)                                                      \
   bool IsObjectDefined(Subclass subclass, const std::string& objectName, TteCustomThemeLink* link) { \
     return Defined(&TteTheme::Query, subclass, objectName, link);                                    \
   }
@@ -107,7 +107,8 @@ void UpdateLinkedControls(TteCustomThemeLink* link) {
 }
 
 void BeforeWriteState(TComponent* component) {
-  if (component && component->InState(csDesigning) && CurrentTheme()) SendNotification(component, tncReleased);
+  if (component && component->InState(csDesigning) && CurrentTheme())
+    SendNotification(component, tncReleased);
 }
 
 void AfterWriteState(TComponent* component) {

@@ -533,7 +533,7 @@ void DrawAll(TteTheme& theme, TteBitmap& sheet) {
 
 }  // namespace
 
-void RenderPreview(TteTheme& theme, TteBitmap& sheet) {
+void RenderThemeSheet(TteTheme& theme, TteBitmap& sheet) {
   TteBitmap scratch;
   scratch.SetSize(kSheetWidth, 3000);
   scratch.Clear(teColor(kBackground, 255));
@@ -551,7 +551,7 @@ void RenderPreview(TteTheme& theme, TteBitmap& sheet) {
   scratch.Draw(sheet.GetCanvas(), 0, 0);
 }
 
-void RenderSkin(const std::string& skinPath, const std::string& pngPath) {
+void RenderThemeSheetFile(const std::string& skinPath, const std::string& pngPath) {
   skin::se3::TTeSkinFile theme;
   if (std::filesystem::is_directory(skinPath)) {
     std::unique_ptr<skin::se3::TSeSkinSource> sources = ReadSkinSources(skinPath);
@@ -567,7 +567,7 @@ void RenderSkin(const std::string& skinPath, const std::string& pngPath) {
     if (!theme.LoadFromStream(stream)) throw framework::Exception(skinPath + ": the skin has no objects");
   }
   TteBitmap sheet;
-  RenderPreview(theme, sheet);
+  RenderThemeSheet(theme, sheet);
   if (!platform::gui::writePngFile(*sheet.DC()->surface(), pngPath, false))
     throw framework::Exception("cannot write " + pngPath);
 }

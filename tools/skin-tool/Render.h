@@ -12,9 +12,9 @@ namespace z5t8::skin_tool {
 // normal, maximised and rolled-up button sets), the caption buttons in their four states,
 // push buttons in every draw state, the memo frame, scroll bars with their parts in each
 // state, and every other family the theme defines.
-void RenderPreview(skin::theme::TteTheme& theme, skin::render::TteBitmap& sheet);
+void RenderThemeSheet(skin::theme::TteTheme& theme, skin::render::TteBitmap& sheet);
 
 // A skin container or a directory of skin sources drawn as a preview sheet into a PNG.
-void RenderSkin(const std::string& skinPath, const std::string& pngPath);
+void RenderThemeSheetFile(const std::string& skinPath, const std::string& pngPath);
 
 }  // namespace z5t8::skin_tool

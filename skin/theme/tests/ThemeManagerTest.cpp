@@ -239,17 +239,29 @@ TEST_F(ThemeManagerTest, ClientsLeavingOrJoiningDuringABroadcast) {
     Events next;
   } cases[] = {
       {"a removes b", [&] { manager.RemoveNotification(&b); }, nullptr, {"a:5", "c:5"}, {"a:5", "c:5"}},
-      {"b removes itself", nullptr, [&] { manager.RemoveNotification(&b); }, {"a:5", "b:5", "c:5"},
+      {"b removes itself",
+       nullptr,
+       [&] { manager.RemoveNotification(&b); },
+       {"a:5", "b:5", "c:5"},
        {"a:5", "c:5"}},
-      {"b removes a, which was called already", nullptr, [&] { manager.RemoveNotification(&a); },
-       {"a:5", "b:5", "c:5"}, {"b:5", "c:5"}},
-      {"a adds d", [&] { manager.AddNotification(&d); }, nullptr, {"a:5", "b:5", "c:5"},
+      {"b removes a, which was called already",
+       nullptr,
+       [&] { manager.RemoveNotification(&a); },
+       {"a:5", "b:5", "c:5"},
+       {"b:5", "c:5"}},
+      {"a adds d",
+       [&] { manager.AddNotification(&d); },
+       nullptr,
+       {"a:5", "b:5", "c:5"},
        {"a:5", "b:5", "c:5", "d:5"}},
-      {"a removes and adds back c", [&] {
+      {"a removes and adds back c",
+       [&] {
          manager.RemoveNotification(&c);
          manager.AddNotification(&c);
        },
-       nullptr, {"a:5", "b:5"}, {"a:5", "b:5", "c:5"}},
+       nullptr,
+       {"a:5", "b:5"},
+       {"a:5", "b:5", "c:5"}},
   };
   for (const Case& k : cases) {
     for (auto* x : {&a, &b, &c, &d}) manager.RemoveNotification(x);
@@ -290,8 +302,8 @@ TEST_F(ThemeManagerTest, ControlsHearThroughPerformAndMissRepaintsWhileHidden) {
   manager.Broadcast(TM_THEMENOTIFY, tncRepaint, 1);
   manager.Broadcast(TM_THEMENOTIFY, tncChanged, 0);
   manager.Broadcast(TM_THEMELINKCHANGED, 0, 0);
-  EXPECT_EQ(events, (Events{"a:5+1", "b:5+1", "c:5+1", "shown:5+1", "a:0", "b:0", "c:0", "shown:0", "hidden:0",
-                            "a:link", "b:link", "c:link"}));
+  EXPECT_EQ(events, (Events{"a:5+1", "b:5+1", "c:5+1", "shown:5+1", "a:0", "b:0", "c:0", "shown:0",
+                            "hidden:0", "a:link", "b:link", "c:link"}));
   manager.RemoveNotification(&shown);
   manager.RemoveNotification(&hidden);
 }
@@ -402,9 +414,12 @@ TEST_F(ThemeManagerTest, LoadingFromFilesByExtensionOrContents) {
   EXPECT_FALSE(manager.LoadFromFile(""));
   EXPECT_FALSE(manager.LoadFromFile((dir / "missing.a").string()));
   EXPECT_FALSE(manager.LoadFromFile("C:missing.a"));
+  EXPECT_FALSE(manager.LoadFromFile("q"));
+  EXPECT_FALSE(manager.LoadFromFile(dir.string()));
 
   // A relative name that is not found here is looked for beside the program.
-  fs::path beside = fs::read_symlink("/proc/self/exe").parent_path() / ("beside-" + std::to_string(getpid()) + ".a");
+  fs::path beside =
+      fs::read_symlink("/proc/self/exe").parent_path() / ("beside-" + std::to_string(getpid()) + ".a");
   std::ofstream(beside, std::ios::binary) << "Abeside";
   theme = manager.LoadFromFile(beside.filename().string());
   fs::remove(beside);
@@ -459,7 +474,7 @@ TEST_F(ThemeServicesTest, ObjectsAreDefinedThroughTheLinkAloneOrTheCurrentThemeW
     bool linked;
     bool defined;
   } cases[] = {
-      {"default", true, true},  {"shiny", true, false},  {"unknown", true, false},
+      {"default", true, true},  {"shiny", true, false}, {"unknown", true, false},
       {"default", false, true}, {"shiny", false, true}, {"unknown", false, true},
   };
   for (const Case& k : cases) {
