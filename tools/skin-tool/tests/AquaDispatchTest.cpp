@@ -6,6 +6,7 @@
 #include "skin/render/Bitmap.h"
 #include "skin/se3/SkinBitmapSkinObjects.h"
 #include "skin/se3/SkinFile.h"
+#include "tools/skin-tool/Render.h"
 #include "tools/skin-tool/SkinSources.h"
 
 namespace z5t8::skin_tool {
@@ -19,6 +20,14 @@ using skin::render::TteBitmap;
 const std::string kAqua = std::string(Z5T8_SOURCE_DIR) + "/resources/skins/Aqua";
 constexpr TRect kWindow{0, 0, 370, 400};
 const TteWindowButtons kFrameButtons{kwbSysMenu, kwbClose, kwbMin, kwbMax};
+
+TteWindowInfo ActiveWindow(TteWindowButtons buttons) {
+  TteWindowInfo info;
+  info.Rect = kWindow;
+  info.Buttons = buttons;
+  info.States.Include(kwdsActive);
+  return info;
+}
 
 // Our Aqua skin as the window's theme, and a sheet to draw on.
 class AquaDispatch : public ::testing::Test {
@@ -43,13 +52,7 @@ protected:
     return true;
   }
   TSeSkinObject* Part(const char* path) { return theme.WorkingSource()->GetObjectByName(path); }
-  static TteWindowInfo Window(TteWindowButtons buttons) {
-    TteWindowInfo info;
-    info.Rect = kWindow;
-    info.Buttons = buttons;
-    info.States.Include(kwdsActive);
-    return info;
-  }
+  static TteWindowInfo Window(TteWindowButtons buttons) { return ActiveWindow(buttons); }
 
   static TSeSkinSource* aqua;
   TTeSkinFile theme;
@@ -146,6 +149,26 @@ TEST_F(AquaDispatch, ButtonMemoAndScrollParts) {
   EXPECT_FALSE(Untouched());
 
   EXPECT_EQ(theme.CustomColor("NoSuchColour"), framework::clNone);
+}
+
+
+// The preview sheet shows the frame through its region and the caption buttons on it.
+TEST(AquaPreview, SheetShowsTheShapedFrameAndItsButtons) {
+  skin::se3::TTeSkinFile theme;
+  theme.LoadedSource()->Assign(ReadSkinSources(kAqua).get());
+  theme.ResetTheme();
+  TteBitmap sheet;
+  RenderThemeSheet(theme, sheet);
+  ASSERT_GT(sheet.Height(), 1000);
+  // The first frame sits at (16, 58): its top-left corner pixel is cut away by the
+  // region, its close button is the red circle.
+  const int fx = 16, fy = 58;
+  const uint32_t background = sheet.GetPixel(2, 2).Rgb();
+  EXPECT_EQ(sheet.GetPixel(fx, fy).Rgb(), background);
+  EXPECT_NE(sheet.GetPixel(fx + 10, fy + 10).Rgb(), background);
+  TRect close = theme.WindowGetButtonRect(kwscStandard, ActiveWindow(kFrameButtons), kwbClose, "default");
+  const uint32_t centre = sheet.GetPixel(fx + close.left + 7, fy + close.top + 7).Rgb();
+  EXPECT_GT(centre >> 16 & 0xFF, (centre >> 8 & 0xFF) + 40) << std::hex << centre;
 }
 
 }  // namespace
