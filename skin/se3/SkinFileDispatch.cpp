@@ -71,6 +71,16 @@ constexpr TSeAction kButtonActions[] = {
     sbaRollUp,  sbaRollDown, sbaTray,  sbaNone,     sbaNone,    sbaNone};
 static_assert(std::size(kButtonActions) == size_t(kwbCustom) + 1);
 
+// The cached frames have their caption buttons hidden for drawing the frame; a name that
+// picks one of them works on its copy, so the frame keeps its hidden buttons.
+TSeSkinObject* ButtonFrameOf(const TTeSkinFile& theme, TSeSkinObject* frame, bool drawing) {
+  if (frame && frame == theme.CachedObject(kseForm))
+    return theme.CachedObject(drawing ? kseFormButtonDrawingFrame : kseFormButtonFrame);
+  if (frame && frame == theme.CachedObject(kseToolWindow))
+    return theme.CachedObject(drawing ? kseToolWindowButtonDrawingFrame : kseToolWindowButtonFrame);
+  return frame;
+}
+
 TSeAction ActionOf(TteWindowButtonClass button) {
   return size_t(button) < std::size(kButtonActions) ? kButtonActions[button] : sbaNone;
 }
@@ -267,7 +277,8 @@ TRect TTeSkinFile::WindowGetTitleRect(TteWindowSubclass subclass, const TteWindo
 
 TRect TTeSkinFile::WindowGetButtonRect(TteWindowSubclass subclass, const TteWindowInfo& info,
                                        TteWindowButtonClass button, const std::string& objectName) {
-  TSeSkinObject* frame = PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonFrame));
+  TSeSkinObject* frame =
+      ButtonFrameOf(*this, PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonFrame)), false);
   if (!frame) return NullRect;
   PrepareWindow(frame, info);
   TSeAction action = ActionOf(button);
@@ -281,7 +292,8 @@ TRect TTeSkinFile::WindowGetButtonRect(TteWindowSubclass subclass, const TteWind
 
 TteWindowHitTest TTeSkinFile::WindowGetHitTest(TteWindowSubclass subclass, const TteWindowInfo& info, int x,
                                                int y, const std::string& objectName) {
-  TSeSkinObject* frame = PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonFrame));
+  TSeSkinObject* frame =
+      ButtonFrameOf(*this, PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonFrame)), false);
   if (!frame) return inherited::WindowGetHitTest(subclass, info, x, y, objectName);
   PrepareWindow(frame, info);
   TSeSkinObject* hit = frame->FindObjectByPoint({x, y});
@@ -409,7 +421,8 @@ void TTeSkinFile::WindowDrawText(TteWindowSubclass subclass, TCanvas* canvas, co
 void TTeSkinFile::WindowDrawButton(TteWindowSubclass subclass, TCanvas* canvas, const TteWindowButtonInfo& info,
                                    const std::string& objectName) {
   if (!canvas || IsRectEmpty(info.Rect)) return;
-  TSeSkinObject* frame = PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonDrawingFrame));
+  TSeSkinObject* frame = ButtonFrameOf(
+      *this, PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonDrawingFrame)), true);
   TSeAction action = ActionOf(info.ButtonClass);
   TSeSkinObject* button = frame && action != sbaNone ? frame->FindObjectByAction(action) : nullptr;
   if (button) {

@@ -159,6 +159,17 @@ TEST_F(SkinDispatch, ButtonRectanglesComeFromTheButtonFrameLaidOutInTheWindow) {
             (TRect{352, 2, 366, 16}));
 }
 
+TEST_F(SkinDispatch, NamingTheFormLeavesItsCaptionButtonsHidden) {
+  TteWindowInfo info = Window(kFrameButtons);
+  EXPECT_EQ(theme.WindowGetButtonRect(kwscStandard, info, kwbClose, "Form"),
+            theme.WindowGetButtonRect(kwscStandard, info, kwbClose, "default"));
+  EXPECT_EQ(theme.WindowGetHitTest(kwscStandard, info, 354, 12, "form"), kwhtCloseButton);
+  EXPECT_FALSE(theme.CachedObject(kseForm)->FindObjectByAction(sbaClose)->Visible());
+  theme.WindowDrawButton(kwscStandard, canvas, TteWindowButtonInfo{{10, 10, 24, 24}, kwbClose, kwbdsPressed, nullptr},
+                         "Form");
+  EXPECT_EQ(Rgb(17, 17), 0xC00000u);
+}
+
 TEST_F(SkinDispatch, HitTests) {
   TteWindowInfo info = Window(kFrameButtons);
   struct Case {
