@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -104,6 +105,23 @@ TEST_F(AquaSkin, FramesAreReadyForTheWindow) {
                            "ScrollBar\\VertSlider", "ScrollBar\\HorzSlider", "ScrollBar\\VertFrame",
                            "ScrollBar\\HorzFrame", "StatusBar\\Gripper"})
     EXPECT_NE(theme.WorkingSource()->GetObjectByName(part), nullptr) << part;
+}
+
+TEST_F(AquaSkin, TheWindowRegionRoundsOnlyTheTopCorners) {
+  TTeSkinFile theme;
+  ASSERT_TRUE(theme.LoadFromStream(container));
+  TSeSkinObject* form = theme.CachedObject(kseForm);
+  form->SetActive(true);
+  form->SetBoundsRect({0, 0, 378, 400});
+  std::optional<platform::gui::Region> region = form->GetRegion();
+  ASSERT_TRUE(region.has_value());
+  EXPECT_EQ(region->box(), (platform::gui::Rect{0, 0, 378, 400}));
+  // Outside the 7-pixel arcs at the top; the bottom corners and the edges are whole.
+  for (platform::gui::Point out : {platform::gui::Point{0, 0}, {1, 1}, {2, 0}, {0, 2}, {377, 0}, {376, 1}})
+    EXPECT_FALSE(region->contains(out)) << out.x << "," << out.y;
+  for (platform::gui::Point in :
+       {platform::gui::Point{7, 0}, {0, 7}, {3, 3}, {370, 0}, {377, 7}, {0, 399}, {377, 399}, {189, 200}})
+    EXPECT_TRUE(region->contains(in)) << in.x << "," << in.y;
 }
 
 TEST_F(AquaSkin, TheWindowLayoutCarriesItAsItsThemeStream) {
