@@ -47,8 +47,8 @@ void Marker(TCanvas* canvas, const TRect& r, TColor fill) {
 
 // A w x h box centred in r, halves toward the top left.
 TRect CentredBox(const TRect& r, int w, int h) {
-  return gui::rectFromSize(Add(r.left, (int64_t(RectWidth(r)) - w) / 2), Add(r.top, (int64_t(RectHeight(r)) - h) / 2), w,
-                           h);
+  return gui::rectFromSize(Add(r.left, (int64_t(RectWidth(r)) - w) / 2),
+                           Add(r.top, (int64_t(RectHeight(r)) - h) / 2), w, h);
 }
 
 void DrawCentred(TCanvas* canvas, const render::TteBitmap& bitmap, const TRect& r) {

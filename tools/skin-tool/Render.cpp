@@ -57,7 +57,8 @@ int Heading(TCanvas* canvas, int y, const std::u16string& text) {
 }
 
 // Text through the theme, in one of its fonts, centred in r.
-void ThemeText(TteTheme& theme, TCanvas* canvas, TteThemeFont font, const TRect& r, const std::u16string& text) {
+void ThemeText(TteTheme& theme, TCanvas* canvas, TteThemeFont font, const TRect& r,
+               const std::u16string& text) {
   canvas->SetFont(*theme.Fonts()->GetFont(font));
   theme.DrawThemeText(canvas, TextInfo(r, text, ktxaMiddleCenter, {ktxsSingleLine}, ktxoHorizontal));
 }
@@ -77,13 +78,13 @@ TteBitmap& SysMenuIcon() {
   return icon;
 }
 
-constexpr TteWindowButtonClass kCaptionButtons[] = {kwbSysMenu,    kwbClose, kwbHelp,        kwbMin,
-                                                    kwbMinRestore, kwbMax,   kwbMaxRestore,  kwbRoll,
-                                                    kwbRollRestore, kwbTray, kwbTopmost,     kwbTopmostRestore,
-                                                    kwbCustom};
+constexpr TteWindowButtonClass kCaptionButtons[] = {
+    kwbSysMenu, kwbClose,       kwbHelp, kwbMin,     kwbMinRestore,     kwbMax,   kwbMaxRestore,
+    kwbRoll,    kwbRollRestore, kwbTray, kwbTopmost, kwbTopmostRestore, kwbCustom};
 
 // A whole frame as a form paints it: frame, client, the caption, then the caption buttons.
-void DrawFrame(TteTheme& theme, TCanvas* canvas, const TteWindowInfo& info, TteWindowButtonDrawState buttonState) {
+void DrawFrame(TteTheme& theme, TCanvas* canvas, const TteWindowInfo& info,
+               TteWindowButtonDrawState buttonState) {
   theme.WindowDraw(kwscStandard, canvas, info, kDefault);
   TRect client = theme.WindowGetClientRect(kwscStandard, info.Rect, kDefault);
   theme.WindowDrawClient(kwscStandard, canvas, client, kDefault);
@@ -93,7 +94,8 @@ void DrawFrame(TteTheme& theme, TCanvas* canvas, const TteWindowInfo& info, TteW
   for (TteWindowButtonClass button : kCaptionButtons) {
     TRect r = theme.WindowGetButtonRect(kwscStandard, info, button, kDefault);
     if (skin::render::IsRectEmpty(r)) continue;
-    theme.WindowDrawButton(kwscStandard, canvas, WindowButtonInfo(r, button, buttonState, &SysMenuIcon()), kDefault);
+    theme.WindowDrawButton(kwscStandard, canvas, WindowButtonInfo(r, button, buttonState, &SysMenuIcon()),
+                           kDefault);
   }
 }
 
@@ -132,7 +134,8 @@ int DrawFrames(TteTheme& theme, TCanvas* canvas, int y) {
       if (active) states.Include(kwdsActive);
       std::u16string caption = std::u16string(u"Z5T8 \u97cc\u9ad4\u66f4\u65b0 \u2013 ") +
                                (active ? u"active, " : u"inactive, ") + set.Name;
-      TteWindowInfo info = WindowInfo({0, 0, kWindowWidth, kWindowHeight}, states, NullRect, set.Buttons, caption, false);
+      TteWindowInfo info =
+          WindowInfo({0, 0, kWindowWidth, kWindowHeight}, states, NullRect, set.Buttons, caption, false);
       int x = kMargin + i * (kWindowWidth + kGap);
       PlaceFrame(theme, canvas, x, y, info, active ? kwbdsNormal : kwbdsInactive);
       TRect client = theme.WindowGetClientRect(kwscStandard, info.Rect, kDefault);
@@ -166,9 +169,9 @@ int DrawCaptionButtons(TteTheme& theme, TCanvas* canvas, int y) {
   return y + 16 + 2 * (kStripHeight + 8) + 12;
 }
 
-const char16_t* const kButtonStateNames[] = {u"Normal",     u"Hot",        u"Pressed",         u"Disabled",
-                                             u"Focused",    u"FocusedHot", u"Default",         u"DefaultHot",
-                                             u"Checked",    u"CheckedDisabled", u"CheckedHot", u"CheckedFocused"};
+const char16_t* const kButtonStateNames[] = {
+    u"Normal",  u"Hot",        u"Pressed", u"Disabled",        u"Focused",    u"FocusedHot",
+    u"Default", u"DefaultHot", u"Checked", u"CheckedDisabled", u"CheckedHot", u"CheckedFocused"};
 
 TteThemeFont ButtonFont(TteButtonDrawState s) {
   switch (s) {
@@ -200,9 +203,9 @@ int DrawPushButtons(TteTheme& theme, TCanvas* canvas, int y) {
     TRect r = Bounds(kMargin + (s % 6) * 190, y + (s / 6) * 53, 178, 41);
     theme.ButtonDraw(kbscButton, canvas, ButtonInfo(r, state), kDefault);
     canvas->SetFont(*theme.Fonts()->GetFont(ButtonFont(state)));
-    theme.ButtonDrawText(kbscButton, canvas, ButtonInfo(r, state),
-                         TextInfo(r, kButtonStateNames[s], ktxaMiddleCenter, {ktxsSingleLine}, ktxoHorizontal),
-                         kDefault);
+    theme.ButtonDrawText(
+        kbscButton, canvas, ButtonInfo(r, state),
+        TextInfo(r, kButtonStateNames[s], ktxaMiddleCenter, {ktxsSingleLine}, ktxoHorizontal), kDefault);
   }
   y += 2 * 53;
   for (int s = 0; s < 12; ++s) {
@@ -217,7 +220,8 @@ int DrawPushButtons(TteTheme& theme, TCanvas* canvas, int y) {
 }
 
 int DrawMemoAndScrollBars(TteTheme& theme, TCanvas* canvas, int y) {
-  y = Heading(canvas, y, u"Memo frame (normal, focused, disabled) and scroll bars (normal, pressed, hot, disabled)");
+  y = Heading(canvas, y,
+              u"Memo frame (normal, focused, disabled) and scroll bars (normal, pressed, hot, disabled)");
   int x = kMargin;
   if (theme.IsMemoDefined(kmscMemo, kDefault)) {
     const TteMemoDrawState states[] = {kmdsNormal, kmdsFocused, kmdsDisabled};
@@ -225,10 +229,11 @@ int DrawMemoAndScrollBars(TteTheme& theme, TCanvas* canvas, int y) {
       TRect r = Bounds(x, y, 180, 150);
       theme.MemoDraw(kmscMemo, canvas, MemoInfo(r, s), kDefault);
       TRect inner = theme.MemoGetClientRect(kmscMemo, canvas, MemoInfo(r, s), kDefault);
-      canvas->SetFont(*theme.Fonts()->GetFont(s == kmdsDisabled ? ktfEditBoxTextDisabled : ktfEditBoxTextNormal));
+      canvas->SetFont(
+          *theme.Fonts()->GetFont(s == kmdsDisabled ? ktfEditBoxTextDisabled : ktfEditBoxTextNormal));
       TRect line = Bounds(inner.left + 2, inner.top + 2, inner.right - inner.left - 4, 16);
-      theme.DrawThemeText(canvas, TextInfo(line, u"\u6b63\u5728\u5beb\u5165 Flash...", ktxaMiddleLeft, {ktxsSingleLine},
-                                           ktxoHorizontal));
+      theme.DrawThemeText(canvas, TextInfo(line, u"\u6b63\u5728\u5beb\u5165 Flash...", ktxaMiddleLeft,
+                                           {ktxsSingleLine}, ktxoHorizontal));
       x += 196;
     }
   }
@@ -241,11 +246,12 @@ int DrawMemoAndScrollBars(TteTheme& theme, TCanvas* canvas, int y) {
     int bx = x + s * 52;
     TRect track = Bounds(bx, y, kBar, 150);
     theme.ScrollDrawArea(zqscScrollBar, canvas, ScrollAreaInfo(track, as, zqacVertical), kDefault);
-    theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo(Bounds(bx, y, kBar, kBar), bs, zqbcUp), kDefault);
-    theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo(Bounds(bx, y + 150 - kBar, kBar, kBar), bs, zqbcDown),
+    theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo(Bounds(bx, y, kBar, kBar), bs, zqbcUp),
                            kDefault);
-    theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo(Bounds(bx, y + 40, kBar, 50), bs, zqbcVertSlider),
-                           kDefault);
+    theme.ScrollDrawButton(zqscScrollBar, canvas,
+                           ScrollButtonInfo(Bounds(bx, y + 150 - kBar, kBar, kBar), bs, zqbcDown), kDefault);
+    theme.ScrollDrawButton(zqscScrollBar, canvas,
+                           ScrollButtonInfo(Bounds(bx, y + 40, kBar, 50), bs, zqbcVertSlider), kDefault);
     Label(canvas, bx - 8, y + 154, names[s]);
   }
   int hx = x + 4 * 52 + 10;
@@ -255,11 +261,13 @@ int DrawMemoAndScrollBars(TteTheme& theme, TCanvas* canvas, int y) {
     int hy = y + s * 38;
     TRect track = Bounds(hx, hy, 220, kBar);
     theme.ScrollDrawArea(zqscScrollBar, canvas, ScrollAreaInfo(track, as, zqacHorizontal), kDefault);
-    theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo(Bounds(hx, hy, kBar, kBar), bs, zqbcLeft), kDefault);
-    theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo(Bounds(hx + 220 - kBar, hy, kBar, kBar), bs, zqbcRight),
+    theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo(Bounds(hx, hy, kBar, kBar), bs, zqbcLeft),
                            kDefault);
-    theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo(Bounds(hx + 60, hy, 70, kBar), bs, zqbcHorzSlider),
+    theme.ScrollDrawButton(zqscScrollBar, canvas,
+                           ScrollButtonInfo(Bounds(hx + 220 - kBar, hy, kBar, kBar), bs, zqbcRight),
                            kDefault);
+    theme.ScrollDrawButton(zqscScrollBar, canvas,
+                           ScrollButtonInfo(Bounds(hx + 60, hy, 70, kBar), bs, zqbcHorzSlider), kDefault);
     Label(canvas, hx + 228, hy + 1, names[s]);
   }
   return y + 172 + kGap;
@@ -286,40 +294,42 @@ int DrawOtherFamilies(TteTheme& theme, TCanvas* canvas, int y) {
     }
     x += 5 * 26 + 16;
   }
-  for (int look = 0; look < 5; ++look) Label(canvas, kMargin + look * 26, y + 86, std::u16string(lookNames[look]).substr(0, 3));
+  for (int look = 0; look < 5; ++look)
+    Label(canvas, kMargin + look * 26, y + 86, std::u16string(lookNames[look]).substr(0, 3));
 
   // Progress bars at 60 %.
   if (theme.IsProgressDefined(kpscProgressBar, kDefault)) {
     Label(canvas, x, y, u"progress");
     TRect h = Bounds(x, y + 18, 200, 18);
     theme.ProgressDraw(kpscProgressBar, canvas, ProgressInfo(h, kppBarHorz, kpdsNormal), kDefault);
-    theme.ProgressDraw(kpscProgressBar, canvas, ProgressInfo(Bounds(x + 2, y + 20, 118, 14), kppChunkHorz, kpdsNormal),
-                       kDefault);
+    theme.ProgressDraw(kpscProgressBar, canvas,
+                       ProgressInfo(Bounds(x + 2, y + 20, 118, 14), kppChunkHorz, kpdsNormal), kDefault);
     TRect v = Bounds(x + 210, y + 18, 18, 80);
     theme.ProgressDraw(kpscProgressBar, canvas, ProgressInfo(v, kppBarVert, kpdsNormal), kDefault);
-    theme.ProgressDraw(kpscProgressBar, canvas, ProgressInfo(Bounds(x + 212, y + 50, 14, 46), kppChunkVert, kpdsNormal),
-                       kDefault);
+    theme.ProgressDraw(kpscProgressBar, canvas,
+                       ProgressInfo(Bounds(x + 212, y + 50, 14, 46), kppChunkVert, kpdsNormal), kDefault);
     TRect d = Bounds(x, y + 44, 200, 18);
     theme.ProgressDraw(kpscProgressBar, canvas, ProgressInfo(d, kppBarHorz, kpdsDisabled), kDefault);
-    theme.ProgressDraw(kpscProgressBar, canvas, ProgressInfo(Bounds(x + 2, y + 46, 118, 14), kppChunkHorz, kpdsDisabled),
-                       kDefault);
+    theme.ProgressDraw(kpscProgressBar, canvas,
+                       ProgressInfo(Bounds(x + 2, y + 46, 118, 14), kppChunkHorz, kpdsDisabled), kDefault);
     x += 250;
   }
 
   // Track bars with a thumb in each state.
   if (theme.IsTrackDefined(ktscTrackBar, kDefault)) {
     Label(canvas, x, y, u"track bar");
-    theme.TrackBarDraw(ktscTrackBar, canvas, TteTrackBarInfo{Bounds(x, y + 28, 200, 6), ktbcHorizontal, ktrbdsNormal},
-                       kDefault);
+    theme.TrackBarDraw(ktscTrackBar, canvas,
+                       TteTrackBarInfo{Bounds(x, y + 28, 200, 6), ktbcHorizontal, ktrbdsNormal}, kDefault);
     for (int s = 0; s < 5; ++s)
-      theme.TrackDrawThumb(ktscTrackBar, canvas,
-                           TteTrackThumbInfo{Bounds(x + 10 + s * 38, y + 20, 11, 21), ktbmHorzBoth,
-                                             TteTrackThumbDrawState(s)},
-                           kDefault);
-    theme.TrackBarDraw(ktscTrackBar, canvas, TteTrackBarInfo{Bounds(x + 220, y + 18, 6, 80), ktbcVertical, ktrbdsNormal},
-                       kDefault);
+      theme.TrackDrawThumb(
+          ktscTrackBar, canvas,
+          TteTrackThumbInfo{Bounds(x + 10 + s * 38, y + 20, 11, 21), ktbmHorzBoth, TteTrackThumbDrawState(s)},
+          kDefault);
+    theme.TrackBarDraw(ktscTrackBar, canvas,
+                       TteTrackBarInfo{Bounds(x + 220, y + 18, 6, 80), ktbcVertical, ktrbdsNormal}, kDefault);
     theme.TrackDrawThumb(ktscTrackBar, canvas,
-                         TteTrackThumbInfo{Bounds(x + 213, y + 40, 21, 11), ktbmVertBoth, kttdsNormal}, kDefault);
+                         TteTrackThumbInfo{Bounds(x + 213, y + 40, 21, 11), ktbmVertBoth, kttdsNormal},
+                         kDefault);
     x += 250;
   }
 
@@ -334,8 +344,8 @@ int DrawOtherFamilies(TteTheme& theme, TCanvas* canvas, int y) {
         TRect combo = Bounds(x + 160, y + 18 + s * 28, 120, 22);
         theme.EditDraw(kescComboBoxRight, canvas, TteEditInfo{combo, kedsNormal}, kDefault);
         theme.EditDrawButton(kescComboBoxRight, canvas,
-                             EditButtonInfo(Bounds(combo.right - 20, combo.top + 2, 18, 18), TteEditButtonDrawState(s),
-                                            kebcDropDown),
+                             EditButtonInfo(Bounds(combo.right - 20, combo.top + 2, 18, 18),
+                                            TteEditButtonDrawState(s), kebcDropDown),
                              kDefault);
       }
   }
@@ -347,9 +357,10 @@ int DrawOtherFamilies(TteTheme& theme, TCanvas* canvas, int y) {
     TRect box = Bounds(x, y, 200, 100);
     theme.GroupDraw(kgscGroupBox, canvas, TteGroupInfo{box, Bounds(x + 8, y, 60, 14), kgdsNormal}, kDefault);
     canvas->SetFont(*theme.Fonts()->GetFont(ktfGroupBoxTextNormal));
-    theme.GroupDrawText(kgscGroupBox, canvas, TteGroupInfo{box, Bounds(x + 8, y, 60, 14), kgdsNormal},
-                        TextInfo(Bounds(x + 10, y, 70, 14), u"Group box", ktxaMiddleLeft, {ktxsSingleLine}, ktxoHorizontal),
-                        kDefault);
+    theme.GroupDrawText(
+        kgscGroupBox, canvas, TteGroupInfo{box, Bounds(x + 8, y, 60, 14), kgdsNormal},
+        TextInfo(Bounds(x + 10, y, 70, 14), u"Group box", ktxaMiddleLeft, {ktxsSingleLine}, ktxoHorizontal),
+        kDefault);
     x += 216;
   }
   if (theme.IsPanelDefined(kpscPanel, kDefault)) {
@@ -372,11 +383,12 @@ int DrawOtherFamilies(TteTheme& theme, TCanvas* canvas, int y) {
     Label(canvas, x, y + 52, u"status bar with panels and gripper");
     TRect bar = Bounds(x, y + 70, 300, 22);
     theme.StatusDraw(zqscStatusBar, canvas, TteStatusInfo{bar}, kDefault);
-    theme.StatusDrawPanel(zqscStatusBar, canvas, TteStatusPanelInfo{Bounds(x + 2, y + 72, 140, 18), zqpcNormal}, kDefault);
-    theme.StatusDrawPanel(zqscStatusBar, canvas, TteStatusPanelInfo{Bounds(x + 144, y + 72, 130, 18), zqpcDisabled},
-                          kDefault);
-    theme.StatusDrawPanel(zqscStatusBar, canvas, TteStatusPanelInfo{Bounds(x + 282, y + 74, 16, 16), zqpcGripper},
-                          kDefault);
+    theme.StatusDrawPanel(zqscStatusBar, canvas,
+                          TteStatusPanelInfo{Bounds(x + 2, y + 72, 140, 18), zqpcNormal}, kDefault);
+    theme.StatusDrawPanel(zqscStatusBar, canvas,
+                          TteStatusPanelInfo{Bounds(x + 144, y + 72, 130, 18), zqpcDisabled}, kDefault);
+    theme.StatusDrawPanel(zqscStatusBar, canvas,
+                          TteStatusPanelInfo{Bounds(x + 282, y + 74, 16, 16), zqpcGripper}, kDefault);
     ThemeText(theme, canvas, ktfWindowTextNormal, Bounds(x + 2, y + 72, 140, 18), u"COM5 115200");
     x += 316;
   }
@@ -389,8 +401,10 @@ int DrawOtherFamilies(TteTheme& theme, TCanvas* canvas, int y) {
     Label(canvas, x, y, u"spin");
     for (int s = 0; s < 3; ++s) {
       const TteButtonDrawState looks[] = {kbdsNormal, kbdsHot, kbdsPressed};
-      theme.ButtonDraw(kbscSpinUp, canvas, ButtonInfo(Bounds(x + s * 22, y + 18, 16, 11), looks[s]), kDefault);
-      theme.ButtonDraw(kbscSpinDown, canvas, ButtonInfo(Bounds(x + s * 22, y + 29, 16, 11), looks[s]), kDefault);
+      theme.ButtonDraw(kbscSpinUp, canvas, ButtonInfo(Bounds(x + s * 22, y + 18, 16, 11), looks[s]),
+                       kDefault);
+      theme.ButtonDraw(kbscSpinDown, canvas, ButtonInfo(Bounds(x + s * 22, y + 29, 16, 11), looks[s]),
+                       kDefault);
     }
   }
   y += 110;
@@ -420,10 +434,10 @@ int DrawOtherFamilies(TteTheme& theme, TCanvas* canvas, int y) {
     for (int i = 0; i < 4; ++i) {
       int h = items[i] ? 22 : 8;
       TRect r = Bounds(x + 3, iy, 154, h);
-      theme.MenuDrawItem(kmscPopupMenu, canvas, TteMenuItemInfo{r, items[i] ? kmicNormal : kmicSeparator, looks[i]},
-                         kDefault);
+      theme.MenuDrawItem(kmscPopupMenu, canvas,
+                         TteMenuItemInfo{r, items[i] ? kmicNormal : kmicSeparator, looks[i]}, kDefault);
       if (items[i]) {
-        canvas->SetFont(*theme.Fonts()->GetFont(looks[i] == kmidsHot       ? ktfPopupMenuItemTextHot
+        canvas->SetFont(*theme.Fonts()->GetFont(looks[i] == kmidsHot        ? ktfPopupMenuItemTextHot
                                                 : looks[i] == kmidsDisabled ? ktfPopupMenuItemTextDisabled
                                                                             : ktfPopupMenuItemTextNormal));
         theme.DrawThemeText(canvas, TextInfo(Bounds(r.left + 20, r.top, 120, h), items[i], ktxaMiddleLeft,
@@ -437,16 +451,17 @@ int DrawOtherFamilies(TteTheme& theme, TCanvas* canvas, int y) {
     Label(canvas, x, y, u"tool bar: normal, hot, pressed | checked");
     theme.DockDraw(kdscDock, canvas, TteDockInfo{Bounds(x, y + 18, 300, 34)}, kDefault);
     theme.ToolDraw(ktscToolBar, canvas, TteToolInfo{Bounds(x + 2, y + 20, 250, 30)}, kDefault);
-    theme.ToolDrawItem(ktscToolBar, canvas, TteToolItemInfo{Bounds(x + 4, y + 22, 8, 26), kticGripper, mtidsNormal},
-                       kDefault);
+    theme.ToolDrawItem(ktscToolBar, canvas,
+                       TteToolItemInfo{Bounds(x + 4, y + 22, 8, 26), kticGripper, mtidsNormal}, kDefault);
     const TteToolItemDrawState looks[] = {mtidsNormal, mtidsHot, mtidsPressed};
     for (int i = 0; i < 3; ++i)
       theme.ToolDrawItem(ktscToolBar, canvas,
-                         TteToolItemInfo{Bounds(x + 16 + i * 30, y + 22, 26, 26), kticNormal, looks[i]}, kDefault);
-    theme.ToolDrawItem(ktscToolBar, canvas, TteToolItemInfo{Bounds(x + 108, y + 22, 6, 26), kticSeparator, mtidsNormal},
-                       kDefault);
-    theme.ToolDrawItem(ktscToolBar, canvas, TteToolItemInfo{Bounds(x + 118, y + 22, 26, 26), kticNormal, mtidsChecked},
-                       kDefault);
+                         TteToolItemInfo{Bounds(x + 16 + i * 30, y + 22, 26, 26), kticNormal, looks[i]},
+                         kDefault);
+    theme.ToolDrawItem(ktscToolBar, canvas,
+                       TteToolItemInfo{Bounds(x + 108, y + 22, 6, 26), kticSeparator, mtidsNormal}, kDefault);
+    theme.ToolDrawItem(ktscToolBar, canvas,
+                       TteToolItemInfo{Bounds(x + 118, y + 22, 26, 26), kticNormal, mtidsChecked}, kDefault);
   }
   if (theme.IsTabDefined(ktscTab, kDefault)) {
     int ty = y + 64;
@@ -456,7 +471,8 @@ int DrawOtherFamilies(TteTheme& theme, TCanvas* canvas, int y) {
     const char16_t* names[] = {u"General", u"Port", u"Image", u"Log"};
     for (int i = 0; i < 4; ++i) {
       TRect r = i == 0 ? Bounds(x + 2, ty + 16, 70, 24) : Bounds(x + 2 + i * 70, ty + 18, 68, 21);
-      theme.TabDrawItem(ktscTab, canvas, TteTabItemInfo{r, TteTabItemClass(i == 0 ? ktisTopFirst : ktisTopMiddle), looks[i]},
+      theme.TabDrawItem(ktscTab, canvas,
+                        TteTabItemInfo{r, TteTabItemClass(i == 0 ? ktisTopFirst : ktisTopMiddle), looks[i]},
                         kDefault);
       ThemeText(theme, canvas, ktfWindowTextNormal, r, names[i]);
     }
@@ -471,9 +487,9 @@ int DrawOtherFamilies(TteTheme& theme, TCanvas* canvas, int y) {
     for (int i = 0; i < 4; ++i) {
       TRect r = Bounds(x + 2, y + 20 + i * 20, 156, 20);
       theme.ListDrawItem(klscListBox, canvas, TteListItemInfo{r, looks[i]}, kDefault);
-      theme.ListDrawGlyph(klscListBox, canvas, TteListItemInfo{r, looks[i]},
-                          ListGlyphInfo(Bounds(r.left + 3, r.top + 3, 13, 13), i % 2 ? klgUnchecked : klgChecked),
-                          kDefault);
+      theme.ListDrawGlyph(
+          klscListBox, canvas, TteListItemInfo{r, looks[i]},
+          ListGlyphInfo(Bounds(r.left + 3, r.top + 3, 13, 13), i % 2 ? klgUnchecked : klgChecked), kDefault);
       const TteThemeFont fonts[] = {ktfListItemTextNormal, ktfListItemTextHot, ktfListItemTextSelected,
                                     ktfListItemTextDisabled};
       canvas->SetFont(*theme.Fonts()->GetFont(fonts[i]));
@@ -490,7 +506,8 @@ int DrawOtherFamilies(TteTheme& theme, TCanvas* canvas, int y) {
         TRect r = Bounds(gx + 2 + col * 63, y + 20 + row * 23, 63, 23);
         bool fixed = row == 0;
         theme.GridDrawItem(kgscGrid, canvas,
-                           GridItemInfo(r, row == 2 && col == 1 ? kgidsSelected : kgidsNormal, fixed ? kgicFixed : kgicNormal),
+                           GridItemInfo(r, row == 2 && col == 1 ? kgidsSelected : kgidsNormal,
+                                        fixed ? kgicFixed : kgicNormal),
                            kDefault);
       }
   }
@@ -509,8 +526,8 @@ int DrawOtherFamilies(TteTheme& theme, TCanvas* canvas, int y) {
     theme.BarDraw(kbscGroupBar, canvas, TteBarInfo{bar}, kDefault);
     TRect caption = Bounds(x + 2, y + 2, 196, 22);
     theme.BarDrawCaption(kbscGroupBar, canvas, TteBarCaptionInfo{caption}, kDefault);
-    theme.BarDrawButton(kbscGroupBar, canvas, TteBarButtonInfo{Bounds(x + 176, y + 5, 16, 16), kbbcUp, kbbdsNormal},
-                        kDefault);
+    theme.BarDrawButton(kbscGroupBar, canvas,
+                        TteBarButtonInfo{Bounds(x + 176, y + 5, 16, 16), kbbcUp, kbbdsNormal}, kDefault);
     ThemeText(theme, canvas, ktfWindowTextNormal, Bounds(x + 8, y + 2, 120, 22), u"Bar caption");
   }
   return y + 100;
@@ -542,7 +559,8 @@ void RenderThemeSheet(TteTheme& theme, TteBitmap& sheet) {
   int used = scratch.Height();
   while (used > 1) {
     bool blank = true;
-    for (int x = 0; x < scratch.Width() && blank; ++x) blank = scratch.GetPixel(x, used - 1) == scratch.GetPixel(0, 0);
+    for (int x = 0; x < scratch.Width() && blank; ++x)
+      blank = scratch.GetPixel(x, used - 1) == scratch.GetPixel(0, 0);
     if (!blank) break;
     --used;
   }

@@ -216,7 +216,8 @@ TEST(BitmapDrawingTest, VerticalTextBeyondTheTargetDrawsItsVisiblePart) {
     int inked = 0;
     for (int y = 0; y < 70; ++y)
       for (int x = 0; x < 30; ++x) {
-        ASSERT_EQ(part.surface.pixel(x, y), whole.surface.pixel(x + 20, y + 40)) << clockwise << " " << x << "," << y;
+        ASSERT_EQ(part.surface.pixel(x, y), whole.surface.pixel(x + 20, y + 40))
+            << clockwise << " " << x << "," << y;
         inked += part.surface.pixel(x, y) != 0x00FFFFFFu;
       }
     EXPECT_GT(inked, 0);

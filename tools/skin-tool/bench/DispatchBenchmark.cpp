@@ -27,7 +27,8 @@ std::unique_ptr<TTeSkinFile> Aqua() {
 }
 
 TteWindowInfo Window() {
-  return WindowInfo({0, 0, 370, 400}, {kwdsActive}, NullRect, kButtons, u"Z5T8 \u97cc\u9ad4\u66f4\u65b0", false);
+  return WindowInfo({0, 0, 370, 400}, {kwdsActive}, NullRect, kButtons, u"Z5T8 \u97cc\u9ad4\u66f4\u65b0",
+                    false);
 }
 
 // WindowDraw, then the caption and the caption buttons, as the form frame paints them.
@@ -44,7 +45,8 @@ void BM_AquaFrameDraw(benchmark::State& state) {
     theme->WindowDrawText(kwscStandard, canvas, info, title, kDefault);
     for (TteWindowButtonClass button : buttons) {
       TRect r = theme->WindowGetButtonRect(kwscStandard, info, button, kDefault);
-      theme->WindowDrawButton(kwscStandard, canvas, WindowButtonInfo(r, button, kwbdsNormal, nullptr), kDefault);
+      theme->WindowDrawButton(kwscStandard, canvas, WindowButtonInfo(r, button, kwbdsNormal, nullptr),
+                              kDefault);
     }
     benchmark::DoNotOptimize(target.Bits());
   }
@@ -53,7 +55,8 @@ BENCHMARK(BM_AquaFrameDraw)->Unit(benchmark::kMicrosecond);
 
 void BM_AquaWindowRegion(benchmark::State& state) {
   auto theme = Aqua();
-  for (auto _ : state) benchmark::DoNotOptimize(theme->WindowGetRegion(kwscStandard, {0, 0, 370, 400}, kDefault));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(theme->WindowGetRegion(kwscStandard, {0, 0, 370, 400}, kDefault));
 }
 BENCHMARK(BM_AquaWindowRegion)->Unit(benchmark::kMicrosecond);
 

@@ -57,11 +57,30 @@ public:
     }
   }
   std::string Name() {
-    static const char* const kNames[] = {
-        "default",       "Default",      "Form",          "form\\Close",    "Form\\Top\\Close", "Button",
-        "Button\\Face",  "Face",         "ScrollBar",     "scrollbar\\VertSlider", "Edit",      "ToolWindow",
-        "CustomColors",  "Close",        "TopCenter",     "\\",             "",                 "Client",
-        "CheckBox",      "Tabs\\Tab",    "MenuBar\\Item", "StatusBar\\Gripper", "Bounds",       "Nothing\\Here"};
+    static const char* const kNames[] = {"default",
+                                         "Default",
+                                         "Form",
+                                         "form\\Close",
+                                         "Form\\Top\\Close",
+                                         "Button",
+                                         "Button\\Face",
+                                         "Face",
+                                         "ScrollBar",
+                                         "scrollbar\\VertSlider",
+                                         "Edit",
+                                         "ToolWindow",
+                                         "CustomColors",
+                                         "Close",
+                                         "TopCenter",
+                                         "\\",
+                                         "",
+                                         "Client",
+                                         "CheckBox",
+                                         "Tabs\\Tab",
+                                         "MenuBar\\Item",
+                                         "StatusBar\\Gripper",
+                                         "Bounds",
+                                         "Nothing\\Here"};
     uint8_t pick = Byte();
     if (pick < 200) return kNames[pick % std::size(kNames)];
     std::string made;
@@ -165,8 +184,8 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
     }
     case 9: {
       auto sub = in.Enum<TteWindowSubclass>();
-      TteWindowButtonInfo info{in.Rect(), in.Enum<TteWindowButtonClass>(), in.Enum<TteWindowButtonDrawState>(),
-                               nullptr};
+      TteWindowButtonInfo info{in.Rect(), in.Enum<TteWindowButtonClass>(),
+                               in.Enum<TteWindowButtonDrawState>(), nullptr};
       t.WindowDrawButton(sub, c, info, in.Name());
       break;
     }
@@ -216,7 +235,8 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
     }
     case 16: {
       auto sub = in.Enum<TteScrollSubclass>();
-      TteScrollButtonInfo info{in.Rect(), in.Enum<TteScrollButtonClass>(), in.Enum<TteScrollButtonDrawState>()};
+      TteScrollButtonInfo info{in.Rect(), in.Enum<TteScrollButtonClass>(),
+                               in.Enum<TteScrollButtonDrawState>()};
       t.ScrollDrawButton(sub, c, info, in.Name());
       break;
     }
@@ -265,7 +285,8 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
       std::string name = in.Name();
       t.IsProgressDefined(sub, name);
       t.IsProgressTransparent(sub, name);
-      t.ProgressDraw(sub, c, TteProgressInfo{in.Rect(), in.Enum<TteProgressPart>(), in.Enum<TteProgressDrawState>()},
+      t.ProgressDraw(sub, c,
+                     TteProgressInfo{in.Rect(), in.Enum<TteProgressPart>(), in.Enum<TteProgressDrawState>()},
                      name);
       break;
     }
@@ -275,10 +296,13 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
       t.IsTrackDefined(sub, name);
       t.IsTrackTransparent(sub, name);
       t.TrackDraw(sub, c, TteTrackInfo{in.Rect()}, name);
-      t.TrackBarDraw(sub, c, TteTrackBarInfo{in.Rect(), in.Enum<TteTrackBarClass>(), in.Enum<TteTrackBarDrawState>()},
+      t.TrackBarDraw(sub, c,
+                     TteTrackBarInfo{in.Rect(), in.Enum<TteTrackBarClass>(), in.Enum<TteTrackBarDrawState>()},
                      name);
       t.TrackDrawThumb(
-          sub, c, TteTrackThumbInfo{in.Rect(), in.Enum<TteTrackThumbClass>(), in.Enum<TteTrackThumbDrawState>()}, name);
+          sub, c,
+          TteTrackThumbInfo{in.Rect(), in.Enum<TteTrackThumbClass>(), in.Enum<TteTrackThumbDrawState>()},
+          name);
       break;
     }
     case 25: {
@@ -287,7 +311,8 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
       t.IsHeaderDefined(sub, name);
       t.HeaderDraw(sub, c, TteHeaderInfo{in.Rect()}, name);
       t.HeaderDrawSection(
-          sub, c, TteHeaderSectionInfo{in.Rect(), in.Enum<TteSectionState>(), in.Enum<TteSectionDrawState>()}, name);
+          sub, c, TteHeaderSectionInfo{in.Rect(), in.Enum<TteSectionState>(), in.Enum<TteSectionDrawState>()},
+          name);
       break;
     }
     case 26: {
@@ -303,9 +328,10 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
       std::string name = in.Name();
       t.IsEditDefined(sub, name);
       t.EditDraw(sub, c, TteEditInfo{in.Rect(), in.Enum<TteEditDrawState>()}, name);
-      t.EditDrawButton(sub, c,
-                       TteEditButtonInfo{in.Rect(), in.Enum<TteEditButtonDrawState>(), in.Enum<TteEditButtonClass>()},
-                       name);
+      t.EditDrawButton(
+          sub, c,
+          TteEditButtonInfo{in.Rect(), in.Enum<TteEditButtonDrawState>(), in.Enum<TteEditButtonClass>()},
+          name);
       break;
     }
     case 28: {
@@ -328,7 +354,8 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
       std::string name = in.Name();
       t.IsMenuDefined(sub, name);
       t.MenuDraw(sub, c, TteMenuInfo{in.Rect()}, name);
-      t.MenuDrawItem(sub, c, TteMenuItemInfo{in.Rect(), in.Enum<TteMenuItemClass>(), in.Enum<TteMenuItemDrawState>()},
+      t.MenuDrawItem(sub, c,
+                     TteMenuItemInfo{in.Rect(), in.Enum<TteMenuItemClass>(), in.Enum<TteMenuItemDrawState>()},
                      name);
       break;
     }
@@ -344,7 +371,8 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
       std::string name = in.Name();
       t.IsToolDefined(sub, name);
       t.ToolDraw(sub, c, TteToolInfo{in.Rect()}, name);
-      t.ToolDrawItem(sub, c, TteToolItemInfo{in.Rect(), in.Enum<TteToolItemClass>(), in.Enum<TteToolItemDrawState>()},
+      t.ToolDrawItem(sub, c,
+                     TteToolItemInfo{in.Rect(), in.Enum<TteToolItemClass>(), in.Enum<TteToolItemDrawState>()},
                      name);
       break;
     }
@@ -362,8 +390,9 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
       t.IsBarTransparent(sub, name);
       t.BarDraw(sub, c, TteBarInfo{in.Rect()}, name);
       t.BarDrawCaption(sub, c, TteBarCaptionInfo{in.Rect()}, name);
-      t.BarDrawButton(sub, c, TteBarButtonInfo{in.Rect(), in.Enum<TteBarButtonClass>(), in.Enum<TteBarButtonDrawState>()},
-                      name);
+      t.BarDrawButton(
+          sub, c, TteBarButtonInfo{in.Rect(), in.Enum<TteBarButtonClass>(), in.Enum<TteBarButtonDrawState>()},
+          name);
       break;
     }
     case 35: {
@@ -371,9 +400,12 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
       std::string name = in.Name();
       t.IsTabDefined(sub, name);
       t.TabDraw(sub, c, TteTabInfo{in.Rect()}, name);
-      t.TabDrawItem(sub, c, TteTabItemInfo{in.Rect(), in.Enum<TteTabItemClass>(), in.Enum<TteTabItemDrawState>()}, name);
-      t.TabDrawButton(sub, c, TteTabButtonInfo{in.Rect(), in.Enum<TteTabButtonClass>(), in.Enum<TteTabButtonDrawState>()},
-                      name);
+      t.TabDrawItem(sub, c,
+                    TteTabItemInfo{in.Rect(), in.Enum<TteTabItemClass>(), in.Enum<TteTabItemDrawState>()},
+                    name);
+      t.TabDrawButton(
+          sub, c, TteTabButtonInfo{in.Rect(), in.Enum<TteTabButtonClass>(), in.Enum<TteTabButtonDrawState>()},
+          name);
       break;
     }
     case 36: {
@@ -399,7 +431,9 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
       std::string name = in.Name();
       t.IsGridDefined(sub, name);
       t.GridDraw(sub, c, TteGridInfo{in.Rect()}, name);
-      t.GridDrawItem(sub, c, GridItemInfo(in.Rect(), in.Enum<TteGridItemDrawState>(), in.Enum<TteGridItemClass>()), name);
+      t.GridDrawItem(sub, c,
+                     GridItemInfo(in.Rect(), in.Enum<TteGridItemDrawState>(), in.Enum<TteGridItemClass>()),
+                     name);
       break;
     }
     default: {
@@ -412,7 +446,8 @@ void Operation(TInput& in, skin::se3::TTeSkinFile& t, framework::TCanvas* c) {
       t.WindowDrawText(sub, c, info, title, name);
       auto button = in.Enum<TteWindowButtonClass>();
       TRect r = t.WindowGetButtonRect(sub, info, button, name);
-      t.WindowDrawButton(sub, c, TteWindowButtonInfo{r, button, in.Enum<TteWindowButtonDrawState>(), nullptr}, name);
+      t.WindowDrawButton(sub, c, TteWindowButtonInfo{r, button, in.Enum<TteWindowButtonDrawState>(), nullptr},
+                         name);
       t.WindowGetHitTest(sub, info, r.offset(1, 1).left, r.offset(1, 1).top, name);
       break;
     }

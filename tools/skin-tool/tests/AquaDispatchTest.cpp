@@ -65,8 +65,9 @@ TEST_F(AquaDispatch, CloseRectangleIsTheCloseObjectLaidOutInTheWindow) {
   TRect close = theme.WindowGetButtonRect(kwscStandard, Window(kFrameButtons), kwbClose, "default");
   EXPECT_EQ(close, theme.CachedObject(kseFormButtonFrame)->FindObjectByName("Close")->GetBoundsRect());
   EXPECT_EQ(close, (TRect{348, 6, 362, 20}));
-  EXPECT_EQ(theme.WindowGetButtonRect(kwscStandard, Window({kwbSysMenu, kwbMin, kwbMax}), kwbClose, "default"),
-            NullRect);
+  EXPECT_EQ(
+      theme.WindowGetButtonRect(kwscStandard, Window({kwbSysMenu, kwbMin, kwbMax}), kwbClose, "default"),
+      NullRect);
   const TteWindowButtons all = TteWindowButtons::FromBits(0x1FFF);
   for (TteWindowButtonClass c : {kwbHelp, kwbTopmost, kwbTopmostRestore, kwbCustom})
     EXPECT_EQ(theme.WindowGetButtonRect(kwscStandard, Window(all), c, "default"), NullRect) << int(c);
@@ -76,7 +77,8 @@ TEST_F(AquaDispatch, TitleAndCloseButtonHitTests) {
   TteWindowInfo info = Window(kFrameButtons);
   TRect close = theme.WindowGetButtonRect(kwscStandard, info, kwbClose, "default");
   EXPECT_EQ(theme.WindowGetHitTest(kwscStandard, info, 150, 13, "default"), kwhtCaption);
-  EXPECT_EQ(theme.WindowGetHitTest(kwscStandard, info, close.left + 7, close.top + 7, "default"), kwhtCloseButton);
+  EXPECT_EQ(theme.WindowGetHitTest(kwscStandard, info, close.left + 7, close.top + 7, "default"),
+            kwhtCloseButton);
   EXPECT_EQ(theme.WindowGetHitTest(kwscStandard, info, 200, 200, "default"), kwhtClient);
   EXPECT_EQ(theme.WindowGetHitTest(kwscStandard, info, 1, 200, "default"), kwhtLeft);
 }
@@ -102,8 +104,8 @@ TEST_F(AquaDispatch, CaptionButtonStates) {
   EXPECT_FALSE(button->Active());
 
   Clear();
-  theme.WindowDrawButton(kwscStandard, canvas, TteWindowButtonInfo{{5, 5, 5, 30}, kwbClose, kwbdsPressed, nullptr},
-                         "default");
+  theme.WindowDrawButton(kwscStandard, canvas,
+                         TteWindowButtonInfo{{5, 5, 5, 30}, kwbClose, kwbdsPressed, nullptr}, "default");
   EXPECT_TRUE(Untouched());
 }
 
@@ -141,7 +143,8 @@ TEST_F(AquaDispatch, ButtonMemoAndScrollParts) {
             (TRect{4, 4, 364, 269}));
   EXPECT_TRUE(theme.IsMemoDefined(kmscMemo, "default"));
 
-  theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo({0, 0, 16, 16}, zqbdsHot, zqbcPageUp), "default");
+  theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo({0, 0, 16, 16}, zqbdsHot, zqbcPageUp),
+                         "default");
   EXPECT_TRUE(Untouched());
   theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo({0, 20, 16, 80}, zqbdsHot, zqbcVertSlider),
                          "default");
@@ -150,7 +153,6 @@ TEST_F(AquaDispatch, ButtonMemoAndScrollParts) {
 
   EXPECT_EQ(theme.CustomColor("NoSuchColour"), framework::clNone);
 }
-
 
 // The preview sheet shows the frame through its region and the caption buttons on it.
 TEST(AquaPreview, SheetShowsTheShapedFrameAndItsButtons) {
