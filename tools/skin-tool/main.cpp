@@ -5,7 +5,6 @@
 //   skin-tool info SKIN               kind, sizes, pictures, the object tree and the tables
 //   skin-tool render SKIN --out FILE.png
 //                                     the preview sheet: the skin (container or sources) drawn as a theme
-//   skin-tool render SKIN OUT.png     a sheet of the skin's objects drawn directly
 //   skin-tool themestream SKIN OUT    the container as a theme list item's "ThemeStream" value
 
 #include <cstdio>
@@ -21,7 +20,6 @@
 #include "skin/se3/SkinFilterRegistry.h"
 #include "skin/se3/SkinFilters.h"
 #include "skin/se3/SkinSource.h"
-#include "tools/skin-tool/Preview.h"
 #include "tools/skin-tool/Render.h"
 #include "tools/skin-tool/SkinSources.h"
 
@@ -36,7 +34,6 @@ int Usage() {
                "       skin-tool dump SKIN OUT_DIR\n"
                "       skin-tool info SKIN\n"
                "       skin-tool render SKIN --out FILE.png\n"
-               "       skin-tool render SKIN OUT.png\n"
                "       skin-tool themestream SKIN OUT\n";
   return 2;
 }
@@ -143,10 +140,6 @@ int main(int argc, char** argv) {
     if (command == "themestream" && argc == 4) return ThemeStream(argv[2], argv[3]);
     if (command == "render" && argc == 5 && std::string(argv[3]) == "--out") {
       skin_tool::RenderThemeSheetFile(argv[2], argv[4]);
-      return 0;
-    }
-    if (command == "render" && argc == 4) {
-      skin_tool::RenderPreview(*Load(argv[2]), argv[3]);
       return 0;
     }
   } catch (const framework::Exception& e) {
