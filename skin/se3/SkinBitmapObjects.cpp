@@ -10,13 +10,6 @@ using render::TteBitmapLink;
 
 namespace {
 
-bool Assigned(const TteBitmapLink* link) { return link && link->GetAssigned(); }
-
-// The state's picture when it is assigned, else the current one.
-TteBitmapLink* Pick(TteBitmapLink* state, TteBitmapLink* current) {
-  return Assigned(state) ? state : current;
-}
-
 template <class T>
 const T* As(const framework::TPersistent* source) {
   return dynamic_cast<const T*>(source);
@@ -214,24 +207,8 @@ void TSeButtonObject::AfterLoad() {
 
 void TSeButtonObject::Draw(framework::TCanvas* canvas, const Rect& clip) {
   if (!Assigned(FBitmap)) return;
-  TteBitmapLink* state = nullptr;
-  switch (FState) {
-    case ssFocused:
-      state = FBitmapFocused.get();
-      break;
-    case ssHot:
-      state = FBitmapHot.get();
-      break;
-    case ssDisabled:
-      state = FBitmapDisabled.get();
-      break;
-    case ssPressed:
-      state = FBitmapPressed.get();
-      break;
-    default:
-      break;
-  }
-  TTempValue<TteBitmapLink*> picture(FBitmap, Pick(state, FBitmap));
+  TTempValue<TteBitmapLink*> picture(
+      FBitmap, FacePicture(FState, FBitmap, FBitmapFocused.get(), FBitmapHot.get(), FBitmapDisabled.get(), FBitmapPressed.get()));
   TSeBitmapObject::Draw(canvas, clip);
 }
 

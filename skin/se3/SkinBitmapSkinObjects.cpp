@@ -10,12 +10,6 @@ using render::TteBitmapLink;
 
 namespace {
 
-bool Assigned(const TteBitmapLink* link) { return link && link->GetAssigned(); }
-
-TteBitmapLink* Pick(TteBitmapLink* state, TteBitmapLink* current) {
-  return Assigned(state) ? state : current;
-}
-
 template <class T>
 const T* As(const framework::TPersistent* source) {
   return dynamic_cast<const T*>(source);
@@ -220,24 +214,8 @@ void TSeButtonBitmapBoxObject::AfterLoad() {
 
 void TSeButtonBitmapBoxObject::Draw(framework::TCanvas* canvas, const Rect& clip) {
   if (!Assigned(FBitmap)) return;
-  TteBitmapLink* state = nullptr;
-  switch (FState) {
-    case ssFocused:
-      state = FFocusedBitmap.get();
-      break;
-    case ssHot:
-      state = FHotBitmap.get();
-      break;
-    case ssDisabled:
-      state = FDisabledBitmap.get();
-      break;
-    case ssPressed:
-      state = FPressedBitmap.get();
-      break;
-    default:
-      break;
-  }
-  TTempValue<TteBitmapLink*> picture(FBitmap, Pick(state, FBitmap));
+  TTempValue<TteBitmapLink*> picture(
+      FBitmap, FacePicture(FState, FBitmap, FFocusedBitmap.get(), FHotBitmap.get(), FDisabledBitmap.get(), FPressedBitmap.get()));
   TSeBitmapBoxObject::Draw(canvas, clip);
 }
 

@@ -5,6 +5,23 @@
 
 namespace z5t8::skin::se3 {
 
+render::TteBitmapLink* FacePicture(TSeState state, render::TteBitmapLink* current,
+                                   render::TteBitmapLink* focused, render::TteBitmapLink* hot,
+                                   render::TteBitmapLink* disabled, render::TteBitmapLink* pressed) {
+  switch (state) {
+    case ssFocused:
+      return Pick(focused, current);
+    case ssHot:
+      return Pick(hot, current);
+    case ssDisabled:
+      return Pick(disabled, current);
+    case ssPressed:
+      return Pick(pressed, current);
+    default:
+      return current;
+  }
+}
+
 using render::RectHeight;
 using render::RectWidth;
 using render::Saturate;

@@ -9,6 +9,19 @@ namespace z5t8::skin::se3 {
 
 using render::Rect;
 
+inline bool Assigned(const render::TteBitmapLink* link) { return link && link->GetAssigned(); }
+
+// The state's picture when it is assigned, else the current one.
+inline render::TteBitmapLink* Pick(render::TteBitmapLink* state, render::TteBitmapLink* current) {
+  return Assigned(state) ? state : current;
+}
+
+// A face's picture for its state (focused, hot, disabled or pressed), the current one
+// for the other states and for a state without a picture of its own.
+render::TteBitmapLink* FacePicture(TSeState state, render::TteBitmapLink* current,
+                                   render::TteBitmapLink* focused, render::TteBitmapLink* hot,
+                                   render::TteBitmapLink* disabled, render::TteBitmapLink* pressed);
+
 // How one piece of a picture fills its destination.
 enum class TPieceMode { None, Tile, Stretch, Center };
 
