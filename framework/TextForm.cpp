@@ -476,10 +476,11 @@ private:
 
   void WriteNumber(std::string text) {
     char suffix = text.back();
-    bool isFloat = text.find_first_of(".eE") != std::string::npos && text.find('$') == std::string::npos;
+    // In a hexadecimal number C, D and E are digits, not suffixes or exponents.
+    const bool hex = text.find('$') != std::string::npos;
+    bool isFloat = text.find_first_of(".eE") != std::string::npos && !hex;
     char kind = 0;
-    if (suffix == 's' || suffix == 'S' || suffix == 'c' || suffix == 'C' || suffix == 'd' || suffix == 'D') {
-      if (text.find('$') != std::string::npos) Error("Invalid number " + text);
+    if (!hex && (suffix == 's' || suffix == 'S' || suffix == 'c' || suffix == 'C' || suffix == 'd' || suffix == 'D')) {
       kind = char(suffix | 0x20);
       text.pop_back();
       isFloat = true;

@@ -35,8 +35,7 @@ void Surface::resize(int32_t width, int32_t height) {
   pixels_.reset();
   width_ = height_ = 0;
   if (w == 0 || h == 0) return;
-  // A surface larger than this is a corrupt size, not a real request.
-  if (w > 32767 || h > 32767 || w * h > (int64_t(1) << 26)) throw std::bad_alloc();
+  if (w > kMaxSide || h > kMaxSide || w * h > kMaxPixels) throw std::bad_alloc();
   pixels_.reset(new Pixel[size_t(w * h)]());
   width_ = int32_t(w);
   height_ = int32_t(h);

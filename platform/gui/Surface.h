@@ -13,9 +13,13 @@ namespace z5t8::platform::gui {
 // alpha per pixel, rows top first, no padding. The memory is reachable directly.
 class Surface {
 public:
+  // A surface larger than this is a corrupt size, not a real request.
+  static constexpr int64_t kMaxSide = 32767;
+  static constexpr int64_t kMaxPixels = int64_t(1) << 26;
+
   Surface() = default;
   // Negative sizes count as their absolute values; pixels start as 0. Sizes past
-  // 32767 a side or 64 Mi pixels throw std::bad_alloc.
+  // kMaxSide or kMaxPixels throw std::bad_alloc.
   Surface(int32_t width, int32_t height);
   Surface(const Surface& other);
   Surface& operator=(const Surface& other);

@@ -215,15 +215,25 @@ void TteBitmap::LoadFromStream(framework::TStream& stream) {
   Name = ReadString(stream);
   int32_t w = stream.ReadInt32();
   int32_t h = stream.ReadInt32();
-  bool bottomUp = h <= 0;
+  if (w == 0 || h == 0) return;
   int64_t rows = std::llabs(int64_t(h));
-  // A corrupt size must not allocate what the stream cannot hold; that
-  // includes a negative width, whose pixels would never be read.
-  if (std::llabs(int64_t(w)) * rows > stream.Remaining() / 4)
+  // Nothing writes a negative width, and a size past the surface's cap is corruption; both
+  // fail before anything is allocated.
+  using platform::gui::Surface;
+  if (w < 0 || w > Surface::kMaxSide || rows > Surface::kMaxSide || w * rows > Surface::kMaxPixels)
     throw framework::EReadError(framework::SReadError);
+  // The pixels are gathered as they arrive, so a stream that cannot tell its size (a
+  // decompressor) is bounded by what it delivers, not by what the record claims.
+  const size_t total = size_t(w * rows);
+  std::vector<teColor> pixels;
+  while (pixels.size() < total) {
+    size_t at = pixels.size();
+    pixels.resize(at + std::min<size_t>(total - at, size_t(1) << 16));
+    stream.ReadBuffer(pixels.data() + at, int64_t(pixels.size() - at) * 4);
+  }
   SetSize(w, h);
-  if (!Empty() && Width() == w && Height() == rows) stream.ReadBuffer(bits_, int64_t(width_) * height_ * 4);
-  if (bottomUp) FlipHorz();
+  std::copy_n(pixels.data(), total, bits_);
+  if (h < 0) FlipHorz();
 }
 
 void TteBitmap::SaveToStream(framework::TStream& stream) const {

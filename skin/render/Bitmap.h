@@ -73,8 +73,9 @@ public:
   // Blends the colour by its alpha when AlphaBlend is set, else writes it.
   void FillRect(const Rect& r, teColor c);
 
-  // The record: counted name, width, height (0 or below: rows bottom first)
-  // and the pixels.
+  // The record: counted name, width, height (below 0: rows bottom first)
+  // and the pixels. A zero side stores no pixels and leaves the bitmap as it was;
+  // a negative width or a size past the surface's cap raises "Stream read error".
   void LoadFromStream(framework::TStream& stream);
   void SaveToStream(framework::TStream& stream) const;
   // A bitmap file among the program's embedded resources (they stand in for

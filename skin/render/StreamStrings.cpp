@@ -6,14 +6,9 @@
 
 namespace z5t8::skin::render {
 
-std::string ReadString(framework::TStream& stream) {
-  int32_t n = stream.ReadInt32();
-  if (n <= 0) return {};
-  if (n > stream.Remaining()) throw framework::EReadError(framework::SReadError);
-  std::string text(size_t(n), '\0');
-  stream.ReadBuffer(text.data(), n);
-  return text;
-}
+// The framework's reader grows the text as the bytes arrive, so it needs no stream size and
+// decompressors, which cannot tell one, read skins too.
+std::string ReadString(framework::TStream& stream) { return framework::ReadCountedString(stream); }
 
 void WriteString(framework::TStream& stream, const std::string& text) {
   if (text.size() > size_t(std::numeric_limits<int32_t>::max()))

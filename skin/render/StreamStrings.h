@@ -7,8 +7,8 @@
 namespace z5t8::skin::render {
 
 // A signed 32-bit little-endian length, then that many bytes. A negative
-// length reads as empty; a length beyond the stream's end raises
-// "Stream read error" before anything is allocated.
+// length reads as empty; a stream that ends early raises "Stream read error",
+// and memory grows only with the bytes that actually arrive.
 std::string ReadString(framework::TStream& stream);
 void WriteString(framework::TStream& stream, const std::string& text);
 

@@ -1,6 +1,5 @@
 #include "skin/se3/SkinFilter.h"
 
-#include "framework/Exceptions.h"
 #include "framework/Properties.h"
 #include "skin/se3/CompressionStream.h"
 #include "skin/se3/DecompressionStream.h"
@@ -14,14 +13,13 @@ Z5T8_IMPLEMENT_CLASS(TSeSkinFilter, framework::TPersistent) {}
 
 TSeSkinFilter::TSeSkinFilter() : FSign(FilterSign("0000")) {}
 
-ISeSkinSource& TSeSkinFilter::SkinSource() const {
-  if (!FSkinSource) throw framework::EInvalidOperation("No skin source attached to " + ClassName());
-  return *FSkinSource;
+void TSeSkinFilter::ReadSkinSource(TStream& stream) {
+  if (FSkinSource) FSkinSource->ReadStore(stream, sslBase);
 }
 
-void TSeSkinFilter::ReadSkinSource(TStream& stream) { SkinSource().ReadStore(stream, sslBase); }
-
-void TSeSkinFilter::WriteSkinSource(TStream& stream) { SkinSource().WriteStore(stream, sslBase); }
+void TSeSkinFilter::WriteSkinSource(TStream& stream) {
+  if (FSkinSource) FSkinSource->WriteStore(stream, sslBase);
+}
 
 void TSeSkinFilter::ReadSign(TStream& stream) {
   TTeFilterSign sign{};

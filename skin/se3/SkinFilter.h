@@ -57,7 +57,8 @@ class TSeSkinFilter : public framework::TPersistent {
 public:
   TSeSkinFilter();
 
-  // The store body: the base layout here.
+  // The store body: the base layout here. Nothing is read or written while no source is
+  // attached.
   virtual void ReadSkinSource(framework::TStream& stream);
   virtual void WriteSkinSource(framework::TStream& stream);
   static std::string GetFileExtension() { return {}; }
@@ -73,8 +74,6 @@ public:
 protected:
   explicit TSeSkinFilter(const TTeFilterSign& sign) : FSign(sign) {}
 
-  // EInvalidOperation when no source is attached.
-  ISeSkinSource& SkinSource() const;
   void ReadSign(framework::TStream& stream);
   void WriteSign(framework::TStream& stream);
   // Magic, then the store body as one zlib stream.

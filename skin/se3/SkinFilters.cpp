@@ -42,11 +42,11 @@ void TSeSkinFilterUltraCompressed::WriteSkin(TStream& stream) {
 }
 
 void TSeSkinFilterMaxCompression::ReadSkinSource(TStream& stream) {
-  SkinSource().ReadStore(stream, sslExtended);
+  if (FSkinSource) FSkinSource->ReadStore(stream, sslExtended);
 }
 
 void TSeSkinFilterMaxCompression::WriteSkinSource(TStream& stream) {
-  SkinSource().WriteStore(stream, sslExtended);
+  if (FSkinSource) FSkinSource->WriteStore(stream, sslExtended);
 }
 
 }  // namespace z5t8::skin::se3

@@ -24,14 +24,20 @@ constexpr TStyleWord kStyleWords[] = {
     {framework::fsStrikeOut, "strikeout"},
 };
 
-std::vector<std::string> SplitFields(const std::string& text) {
-  std::vector<std::string> fields;
+// Items end at every "," and ";" and lose the blanks at both ends.
+std::vector<std::string> SplitItems(const std::string& text) {
+  std::vector<std::string> items;
   size_t start = 0;
   for (;;) {
-    size_t comma = text.find(',', start);
-    fields.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-    if (comma == std::string::npos) return fields;
-    start = comma + 1;
+    size_t end = text.find_first_of(",;", start);
+    size_t stop = end == std::string::npos ? text.size() : end;
+    // Spaces and control characters count as blanks.
+    size_t first = start, last = stop;
+    while (first < last && uint8_t(text[first]) <= ' ') ++first;
+    while (last > first && uint8_t(text[last - 1]) <= ' ') --last;
+    items.push_back(text.substr(first, last - first));
+    if (end == std::string::npos) return items;
+    start = end + 1;
   }
 }
 
@@ -58,24 +64,23 @@ std::string FontToDescription(const TFont& font) {
 }
 
 void DescriptionToFont(const std::string& description, TFont& font) {
-  const std::string face = description.substr(0, description.find_first_of(";,"));
-  const size_t comma = description.find(',');
-  const std::vector<std::string> fields =
-      SplitFields(comma == std::string::npos ? std::string() : description.substr(comma + 1));
-  auto field = [&](size_t i) { return i < fields.size() ? fields[i] : std::string(); };
+  const std::vector<std::string> items = SplitItems(description);
+  auto item = [&](size_t i) { return i < items.size() ? items[i] : std::string(); };
 
-  const int size = framework::StrToInt(field(0));
-  const uint8_t red = uint8_t(framework::StrToInt(field(2)));
-  const uint8_t green = uint8_t(framework::StrToInt(field(3)));
-  const uint8_t blue = uint8_t(framework::StrToInt(field(4)));
+  const int size = framework::StrToInt(item(1));
+  framework::StrToInt(item(2));  // the charset must be a number, but is not applied
+  // Channels are not cut to a byte: an out-of-range channel carries into the next one, and
+  // the sum wraps like the 32-bit colour value it becomes.
+  const TColor color = TColor(framework::StrToInt(item(3))) + 256u * TColor(framework::StrToInt(item(4))) +
+                       65536u * TColor(framework::StrToInt(item(5)));
   framework::TFontStyles style;
-  for (size_t i = 5; i < fields.size(); ++i)
+  for (size_t i = 6; i < items.size(); ++i)
     for (const TStyleWord& w : kStyleWords)
-      if (fields[i] == w.Word) style.Include(w.Style);
+      if (items[i] == w.Word) style.Include(w.Style);
 
-  font.SetName(face);
+  font.SetName(items[0]);
   font.SetSize(size);
-  font.SetColor(framework::RGBColor(red, green, blue));
+  font.SetColor(color);
   font.SetStyle(style);
 }
 

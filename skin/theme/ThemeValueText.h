@@ -16,8 +16,9 @@ framework::TColor ValueTextToColor(const std::string& text);
 // "Face,size,charset,red,green,blue" and ",bold", ",italic", ",underline", ",strikeout"
 // for the styles the font has; red, green and blue are the colour's three low bytes.
 std::string FontToDescription(const framework::TFont& font);
-// Sets face, size, colour and style from a description; the charset field is not applied.
-// A missing or malformed number raises EConvertError.
+// Sets face, size, colour and style from a description whose items are separated by ","
+// or ";" and trimmed; colour = red + 256 * green + 65536 * blue. The charset item is not
+// applied. A missing or malformed number raises EConvertError.
 void DescriptionToFont(const std::string& description, framework::TFont& font);
 
 }  // namespace z5t8::skin::theme

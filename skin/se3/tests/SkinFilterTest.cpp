@@ -143,9 +143,29 @@ TEST(SkinFilter, ShortBodyWithoutSignatureIsReadFromItsStart) {
   EXPECT_EQ(stream.Position(), 6);
 }
 
-TEST(SkinFilter, NoSkinSourceIsAnError) {
-  TMemoryStream stream;
-  EXPECT_THROW(TSeSkinFilterMaxCompression().WriteSkin(stream), framework::EInvalidOperation);
+TEST(SkinFilter, WithoutASkinSourceTheBodyIsLeftAlone) {
+  for (const Kind& k : kKinds) {
+    SCOPED_TRACE(k.name);
+    auto filter = k.cls->Create();
+    TMemoryStream body;
+    body.WriteBuffer("body", 4);
+    body.SetPosition(0);
+    filter->ReadSkinSource(body);
+    EXPECT_EQ(body.Position(), 0);
+    filter->WriteSkinSource(body);
+    EXPECT_EQ(body.Size(), 4);
+
+    // A whole container still gets its frame: the signature, and the magic and an empty
+    // zlib stream for the compressed kinds.
+    TMemoryStream container;
+    filter->WriteSkin(container);
+    std::vector<uint8_t> bytes = container.Bytes();
+    ASSERT_GE(bytes.size(), 5u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), k.sign);
+    EXPECT_EQ(bytes.size() == 5, k.zlibFlags < 0);
+    container.SetPosition(0);
+    filter->ReadSkin(container);
+  }
 }
 
 TEST(SkinFilterRegistry, ShortStreamsMatchNothingAndKeepTheirPosition) {

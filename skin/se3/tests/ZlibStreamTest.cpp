@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "framework/MemoryStream.h"
+#include "skin/render/Bitmap.h"
+#include "skin/render/StreamStrings.h"
 #include "skin/se3/CompressionStream.h"
 #include "skin/se3/DecompressionStream.h"
 
@@ -264,6 +266,42 @@ TEST(DecompressionStream, CorruptDataIsAnError) {
       EXPECT_EQ(e.Message(), "error");
     }
   }
+}
+
+// A decompressor cannot tell its size, so the skin's records must read without asking.
+TEST(DecompressionStream, CarriesCountedStringsAndBitmapRecords) {
+  render::TteBitmap picture;
+  picture.Name = "topbar.png";
+  picture.SetSize(300, 257);  // more pixels than one read chunk
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x) picture.SetPixel(x, y, render::teColor(uint32_t(x * 7919 + y)));
+  TMemoryStream packed;
+  {
+    TCompressionStream z(clFastest, packed);
+    render::WriteString(z, "Aqua");
+    picture.SaveToStream(z);
+  }
+  std::vector<uint8_t> whole = packed.Bytes();
+  packed.SetPosition(0);
+  TDecompressionStream z(packed);
+  EXPECT_EQ(render::ReadString(z), "Aqua");
+  render::TteBitmap back;
+  back.LoadFromStream(z);
+  EXPECT_EQ(back.Name, "topbar.png");
+  ASSERT_EQ(back.Width(), 300);
+  ASSERT_EQ(back.Height(), 257);
+  EXPECT_TRUE(std::equal(back.Bits(), back.Bits() + 300 * 257, picture.Bits(),
+                         [](render::teColor a, render::teColor b) { return a.value == b.value; }));
+
+  // Cut inside the pixels: a read error, and the bitmap keeps nothing half read.
+  TMemoryStream cut;
+  cut.WriteBuffer(whole.data(), int64_t(whole.size() / 2));
+  cut.SetPosition(0);
+  TDecompressionStream short_(cut);
+  EXPECT_EQ(render::ReadString(short_), "Aqua");
+  render::TteBitmap partial;
+  EXPECT_THROW(partial.LoadFromStream(short_), EReadError);
+  EXPECT_TRUE(partial.Empty());
 }
 
 }  // namespace

@@ -83,11 +83,17 @@ TEST(ThemeValueText, FontDescriptionsAreRead) {
       {"Arial,8,1,0,0,128,bold", "Arial", 8, 0x800000, {fsBold}},
       {"Tahoma,8,1,8,0,0", "Tahoma", 8, 0x000008, {}},
       {"Arial,9,1,0,0,0,italic", "Arial", 9, 0, {fsItalic}},
-      {"Verdana;Arial,10,0,255,0,0,strikeout,bold,underline",
+      {"Verdana,10,0,255,0,0,strikeout,bold,underline",
        "Verdana",
        10,
        0x0000FF,
        {fsBold, fsUnderline, fsStrikeOut}},
+      // Both separators, blanks around items, and channels that are not cut to a byte.
+      {"Arial, 8, 1, 0, 0, 128, bold", "Arial", 8, 0x800000, {fsBold}},
+      {"Arial;8;1;0;0;128", "Arial", 8, 0x800000, {}},
+      {" MS Sans Serif ;\t9 ,1; 0,0 ,0 ; italic ", "MS Sans Serif", 9, 0, {fsItalic}},
+      {"Arial,8,1,300,0,0", "Arial", 8, 300, {}},
+      {"Arial,8,1,0,0,256", "Arial", 8, 0x1000000, {}},
       {"Arial,8,1,0,0,128,heavy,Bold", "Arial", 8, 0x800000, {}},
       {",12,1,1,2,3", "Tahoma", 12, 0x030201, {}},
   };
@@ -101,7 +107,8 @@ TEST(ThemeValueText, FontDescriptionsAreRead) {
     EXPECT_EQ(font.Color(), c.color) << c.text;
     EXPECT_EQ(font.Style(), c.style) << c.text;
   }
-  for (const char* bad : {"Arial", "Arial,", "Arial,x,1,0,0,0", "Arial,8,1,0,0"}) {
+  for (const char* bad : {"Arial", "Arial,", "Arial,x,1,0,0,0", "Arial,8,1,0,0", "Arial,8,x,0,0,0",
+                          "Verdana;Arial,10,0,255,0,0"}) {
     TFont font;
     EXPECT_THROW(DescriptionToFont(bad, font), EConvertError) << bad;
   }

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/MemoryStream.h"
+#include "skin/se3/SkinFile.h"
+#include "skin/se3/SkinFilterRegistry.h"
+#include "skin/se3/SkinFilters.h"
+#include "skin/se3/tests/TestSkins.h"
+
+namespace z5t8::skin::se3 {
+namespace {
+
+using framework::TMemoryStream;
+using namespace testing;
+using namespace theme;
+
+// The small skin in a compressed container, as a stored layout carries it.
+std::vector<uint8_t> Container(TSeSkinFilterClass kind = SkinFilterClass<TSeSkinFilterMaxCompression>()) {
+  auto skin = SmallSkin();
+  TMemoryStream s;
+  std::unique_ptr<TSeSkinFilter> filter = kind->Create();
+  filter->SetSkinSource(skin.get());
+  filter->WriteSkin(s);
+  return s.Bytes();
+}
+
+bool Load(TTeSkinFile& theme, const std::vector<uint8_t>& bytes) {
+  TMemoryStream s;
+  s.WriteBuffer(bytes.data(), int64_t(bytes.size()));
+  s.SetPosition(0);
+  return theme.LoadFromStream(s);
+}
+
+std::string Fonts(TteThemeFonts* fonts) {
+  std::string out;
+  for (size_t i = 0; i < ThemeFontCount; ++i) out += FontToDescription(*fonts->GetFont(TteThemeFont(i))) + "\n";
+  return out;
+}
+
+std::vector<framework::TColor> Colors(TteTheme& theme) {
+  std::vector<framework::TColor> out;
+  for (size_t i = 0; i < ThemeColorCount; ++i) out.push_back(theme.Colors()->GetColor(TteThemeColor(i)));
+  out.push_back(theme.SystemColors()->GetColor(framework::clBtnFace));
+  return out;
+}
+
+TEST(SkinFile, ClassOperations) {
+  EXPECT_FALSE(TTeSkinFile::GetThemeName().empty());
+  TteThemeConfig config = TTeSkinFile::GetThemeConfig();
+  EXPECT_FALSE(config.BuiltIn);
+  EXPECT_TRUE(config.CanSave);
+  EXPECT_TRUE(config.CanLoad);
+  EXPECT_EQ(config.DialogFilter, GetDialogFilter3());
+  EXPECT_EQ(config.DefaultExt, "mskn");
+
+  struct Case {
+    std::vector<uint8_t> bytes;
+    bool accepted;
+  } cases[] = {
+      {Container(), true},
+      {{'Z', 'Q', 'L', 'Z', 1, 2}, true},
+      {{'_', 'X', 'C', 'T', 0, 1}, false},
+      {{'Z', 'Q'}, false},
+  };
+  for (const Case& c : cases) {
+    TMemoryStream s;
+    s.WriteBuffer(c.bytes.data(), int64_t(c.bytes.size()));
+    s.SetPosition(0);
+    EXPECT_EQ(TTeSkinFile::CheckStream(s), c.accepted);
+  }
+}
+
+TEST(SkinFile, LoadingBuildsTheWorkingCopyAndTheObjectCache) {
+  for (TSeSkinFilterClass kind : RegisteredSkinFilters()) {
+    SCOPED_TRACE(kind->GetFilterName());
+    TTeSkinFile theme;
+    ASSERT_TRUE(Load(theme, Container(kind)));
+    EXPECT_EQ(theme.ThemeName, "Tiny");
+    // Every reset leaves the uncompressed kind as the default.
+    EXPECT_EQ(DefaultSkinFilterClass(), SkinFilterClass<TSeSkinFilterUncompressed>());
+
+    TSeSkinObject* form = theme.CachedObject(kseForm);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form, theme.WorkingSource()->GetObjectByName("Form"));
+    // The client is replaced by an empty placeholder where it was.
+    TSeSkinObject* placeholder = theme.CachedObject(kseFormClientPlaceholder);
+    ASSERT_NE(placeholder, nullptr);
+    EXPECT_EQ(form->FindObjectByKind(skClient), placeholder);
+    EXPECT_EQ(placeholder->Owner(), form);
+    EXPECT_EQ(placeholder->Color(), framework::clNone);
+    EXPECT_EQ(placeholder->Align(), saClient);
+    EXPECT_EQ(form->FindObjectByName("Client"), nullptr);
+    TSeSkinObject* client = theme.CachedObject(kseFormClient);
+    ASSERT_NE(client, nullptr);
+    EXPECT_EQ(client->Name(), "Client");
+    EXPECT_EQ(client->Owner(), nullptr);
+    EXPECT_EQ(client->Color(), 0x00F2EDE8u);
+
+    // The frame hides its system buttons; both button frames show them, with the placeholder.
+    for (TSeAction action : {sbaClose, sbaMaximize, sbaMinimize, sbaRestore, sbaRollUp, sbaRollDown, sbaSysMenu}) {
+      ASSERT_NE(form->FindObjectByAction(action), nullptr);
+      EXPECT_FALSE(form->FindObjectByAction(action)->Visible()) << int(action);
+      for (TTeSkinCacheEntry copy : {kseFormButtonFrame, kseFormButtonDrawingFrame}) {
+        TSeSkinObject* frame = theme.CachedObject(copy);
+        ASSERT_NE(frame, nullptr);
+        EXPECT_NE(frame, form);
+        EXPECT_TRUE(frame->FindObjectByAction(action)->Visible()) << int(action);
+        EXPECT_EQ(frame->FindObjectByKind(skClient)->Color(), framework::clNone);
+      }
+    }
+    EXPECT_NE(theme.CachedObject(kseFormButtonFrame), theme.CachedObject(kseFormButtonDrawingFrame));
+
+    EXPECT_EQ(theme.CachedObject(kseButton), theme.WorkingSource()->GetObjectByName("Button"));
+    for (TTeSkinCacheEntry missing : {kseToolWindow, kseToolWindowClient, kseEdit, kseScrollBox, kseBarDockScrollBox})
+      EXPECT_EQ(theme.CachedObject(missing), nullptr);
+    // The loaded source keeps its client.
+    EXPECT_NE(theme.LoadedSource()->GetObjectByName("Form\\Client"), nullptr);
+    // The theme's tables are the skin's.
+    EXPECT_EQ(theme.Colors()->GetColor(ktcWindow), 0x00F2EDE8u);
+    EXPECT_EQ(theme.SystemColors()->GetColor(framework::clBtnFace), 0x00E8DDD3u);
+    EXPECT_EQ(FontToDescription(*theme.Fonts()->GetFont(ktfCaptionTextNormal)), "Arial,9,1,31,45,58,bold");
+  }
+}
+
+TEST(SkinFile, AHueDeltaAndBackGivesTheFreshSkinExactly) {
+  TTeSkinFile fresh;
+  ASSERT_TRUE(Load(fresh, Container()));
+  const std::vector<uint8_t> body = StoreBody(*fresh.WorkingSource(), sslExtended);
+
+  TTeSkinFile theme;
+  ASSERT_TRUE(Load(theme, Container()));
+  theme.ChangeThemeHue(30);
+  EXPECT_NE(StoreBody(*theme.WorkingSource(), sslExtended), body);
+  EXPECT_NE(Colors(theme), Colors(fresh));
+  EXPECT_NE(Fonts(theme.Fonts()), Fonts(fresh.Fonts()));
+  EXPECT_NE(theme.CachedObject(kseFormClient)->Color(), fresh.CachedObject(kseFormClient)->Color());
+  // A second time the same delta: nothing adds up.
+  const std::vector<uint8_t> shifted = StoreBody(*theme.WorkingSource(), sslExtended);
+  theme.ChangeThemeHueAndBrightness(30, 0);
+  EXPECT_EQ(StoreBody(*theme.WorkingSource(), sslExtended), shifted);
+
+  theme.ChangeThemeHue(0);
+  EXPECT_EQ(StoreBody(*theme.WorkingSource(), sslExtended), body);
+  EXPECT_EQ(Colors(theme), Colors(fresh));
+  EXPECT_EQ(Fonts(theme.Fonts()), Fonts(fresh.Fonts()));
+  EXPECT_EQ(theme.CachedObject(kseFormClient)->Color(), fresh.CachedObject(kseFormClient)->Color());
+  // The loaded skin never moved.
+  EXPECT_EQ(StoreBody(*theme.LoadedSource(), sslExtended), StoreBody(*fresh.LoadedSource(), sslExtended));
+}
+
+TEST(SkinFile, AssignCopiesTheSkinAndSaveWritesTheThemesTables) {
+  TTeSkinFile theme;
+  ASSERT_TRUE(Load(theme, Container()));
+  TTeSkinFile copy;
+  copy.Assign(&theme);
+  EXPECT_EQ(copy.ThemeName, "Tiny");
+  ASSERT_NE(copy.CachedObject(kseForm), nullptr);
+  EXPECT_NE(copy.CachedObject(kseForm), theme.CachedObject(kseForm));
+  EXPECT_EQ(StoreBody(*copy.LoadedSource(), sslExtended), StoreBody(*theme.LoadedSource(), sslExtended));
+
+  theme.Colors()->SetColor(ktcGrid, 0x00010203);
+  TMemoryStream saved;
+  ASSERT_TRUE(theme.SaveToStream(saved));
+  EXPECT_EQ(DefaultSkinFilterClass(), SkinFilterClass<TSeSkinFilterMaxCompression>());
+  std::vector<uint8_t> bytes = saved.Bytes();
+  ASSERT_GE(bytes.size(), 5u);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "_MCT");
+  TTeSkinFile back;
+  ASSERT_TRUE(Load(back, bytes));
+  EXPECT_EQ(back.Colors()->GetColor(ktcGrid), 0x00010203u);
+}
+
+TEST(SkinFile, ASkinWithoutObjectsIsNotLoaded) {
+  TSeSkinSource empty;
+  TMemoryStream s;
+  std::unique_ptr<TSeSkinFilter> filter = SkinFilterClass<TSeSkinFilterCompressed>()->Create();
+  filter->SetSkinSource(&empty);
+  filter->WriteSkin(s);
+  s.SetPosition(0);
+  TTeSkinFile theme;
+  EXPECT_FALSE(theme.LoadFromStream(s));
+  EXPECT_EQ(theme.CachedObject(kseForm), nullptr);
+  EXPECT_FALSE(theme.LoadFromFile("no-such-skin.mskn"));
+}
+
+}  // namespace
+}  // namespace z5t8::skin::se3
