@@ -1,6 +1,7 @@
 #include "skin/theme/ThemeUnit.h"
 
 #include "framework/gui/GroupBox.h"
+#include "skin/theme/ThemeComponents.h"
 
 namespace z5t8::skin::theme {
 
@@ -22,6 +23,7 @@ bool DrawGroupBoxBackground(TCanvas* canvas, const TteBackground& background) {
 TteThemeUnit::TteThemeUnit() : Manager(std::make_unique<TteThemeManager>()) {
   Manager->RegisterTheme(ThemeClass<TteTheme>());
   Backgrounds.push_back({&TGroupBox::StaticClass(), DrawGroupBoxBackground});
+  RegisterThemeComponents();
 }
 
 TteThemeUnit::~TteThemeUnit() {
