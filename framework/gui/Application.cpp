@@ -119,13 +119,18 @@ void TApplication::HandleException(TObject*, const std::exception& e) {
     ShowException(e);
 }
 
+// The main form stands in for the application's window: its state is the
+// application's, and asking for the state it is already in changes nothing and
+// tells no one, so handlers that minimize or restore in turn cannot loop.
 void TApplication::Minimize() {
-  if (FMainForm && FMainForm->HandleAllocated()) pg::ShowWindow(FMainForm->Handle(), pg::SW_MINIMIZE);
+  if (!FMainForm || !FMainForm->HandleAllocated() || pg::IsIconic(FMainForm->Handle())) return;
+  pg::ShowWindow(FMainForm->Handle(), pg::SW_MINIMIZE);
   OnMinimize(this);
 }
 
 void TApplication::Restore() {
-  if (FMainForm && FMainForm->HandleAllocated()) pg::ShowWindow(FMainForm->Handle(), pg::SW_RESTORE);
+  if (!FMainForm || !FMainForm->HandleAllocated() || !pg::IsIconic(FMainForm->Handle())) return;
+  pg::ShowWindow(FMainForm->Handle(), pg::SW_RESTORE);
   OnRestore(this);
 }
 

@@ -58,6 +58,8 @@ public:
   const std::u16string& Title() const { return FTitle; }
   void SetTitle(std::u16string title) { FTitle = std::move(title); }
   TIcon* Icon() const { return FIcon.get(); }
+  // Minimize the main form, or bring it back from minimized; nothing (and no
+  // event) when it is already so.
   void Minimize();
   void Restore();
 

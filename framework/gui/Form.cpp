@@ -362,9 +362,21 @@ void TCustomForm::WMGetMinMaxInfo(TMessage& message) {
 }
 
 void TCustomForm::WMSysCommand(TMessage& message) {
-  if ((message.WParam & 0xFFF0) == pg::SC_MINIMIZE && Application()->MainForm() == this) {
-    Application()->Minimize();
-    return;
+  if (Application()->MainForm() == this) {
+    switch (message.WParam & 0xFFF0) {
+      case pg::SC_MINIMIZE:
+        Application()->Minimize();
+        return;
+      case pg::SC_RESTORE:
+        // Restoring a maximized form is the form's own business.
+        if (pg::IsIconic(FHandle)) {
+          Application()->Restore();
+          return;
+        }
+        break;
+      default:
+        break;
+    }
   }
   DefaultHandler(message);
 }

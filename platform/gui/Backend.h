@@ -55,6 +55,13 @@ public:
   virtual void cursorMoved(Point screen) = 0;
   // The screen context's drawing, combined with the screen by exclusive or.
   virtual void overlayChanged(const Surface& overlay, const Rect& dirty) = 0;
+
+  // The notification area; `key` names one icon for the session.
+  virtual bool hasNotifyArea() = 0;
+  // False when there is no notification area to take it.
+  virtual bool notifyIconAdded(int key, const Icon* icon, const std::u16string& tip) = 0;
+  virtual void notifyIconChanged(int key, const Icon* icon, const std::u16string& tip) = 0;
+  virtual void notifyIconRemoved(int key) = 0;
 };
 
 // The window system runs on one backend at a time; installing one ends the
@@ -87,5 +94,9 @@ void NotifyIconified(HWND top, bool iconified);
 void NotifyMoved(HWND top, const Rect& rect);
 // The screen took a new size: every top-level window hears WM_DISPLAYCHANGE.
 void NotifyDisplayChanged(Size screen);
+// A mouse button went down or up on a notification-area icon (button 0 left,
+// 1 right, 2 middle); a second press soon after the first is a double-click.
+void NotifyIconButton(int key, int button, bool down);
+void NotifyIconMouseMove(int key);
 
 }  // namespace z5t8::platform::gui

@@ -268,6 +268,14 @@ void redrawClassicFrame(HWND h) {
   ReleaseDC(h, dc);
 }
 
+void repaintFrameNow(HWND h) {
+  WindowManager& m = wm();
+  const WindowObject* w = m.find(h);
+  if (!w || !m.reallyVisible(h) || w->frameUpdate) return;
+  if (w->client == Rect{0, 0, w->rect.width(), w->rect.height()}) return;
+  sendMessage(h, WM_NCPAINT, NCPAINT_WHOLE_FRAME, 0);
+}
+
 namespace {
 
 class MoveSizeTracker : public SystemTracker {

@@ -282,7 +282,7 @@ LRESULT DefWindowProcW(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETTEXT:
       w->text = lp ? reinterpret_cast<const char16_t*>(lp) : u"";
       if (!child) m.backend().windowTextChanged(h, w->text);
-      if ((w->style & WS_CAPTION) == WS_CAPTION) redrawClassicFrame(h);
+      repaintFrameNow(h);
       return TRUE;
     case WM_GETTEXT: {
       if (wp == 0 || !lp) return 0;
@@ -324,7 +324,7 @@ LRESULT DefWindowProcW(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         w->icon = icon;
         if (!child) m.backend().windowIconChanged(h, icon);
       }
-      redrawClassicFrame(h);
+      repaintFrameNow(h);
       return reinterpret_cast<LRESULT>(old);
     }
     case WM_GETICON:

@@ -297,6 +297,7 @@ BOOL DestroyWindow(HWND h) {
   for (HWND x : all) {
     WindowObject* o = m.find(x);
     if (!o) continue;
+    removeNotifyIconsOf(x);
     if (m.isChildStyle(*o)) {
       if (WindowObject* p = m.find(o->parent)) {
         auto& s = p->children;

@@ -13,6 +13,7 @@
 #include "platform/gui/Brush.h"
 #include "platform/gui/Cursor.h"
 #include "platform/gui/DeviceContext.h"
+#include "platform/gui/NotifyIcon.h"
 #include "platform/gui/Region.h"
 #include "platform/gui/ScrollBar.h"
 #include "platform/gui/Surface.h"
@@ -221,6 +222,9 @@ public:
 
   CaretState caret;
 
+  std::vector<NotifyIconRecord> notifyIcons;
+  int nextNotifyIconKey = 1;
+
   // Output currently handed out by GetDC / BeginPaint.
   struct LentDC {
     HWND window = nullptr;
@@ -258,5 +262,7 @@ LRESULT sendMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp);
 // Message windows get a window in each new session and lose it when the session ends.
 void startMessageWindows();
 void forgetMessageWindows();
+// A window that goes takes its notification-area icons with it.
+void removeNotifyIconsOf(HWND h);
 
 }  // namespace z5t8::platform::gui

@@ -114,6 +114,14 @@ inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(-1);
 inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(-2);
 inline const HWND HWND_BROADCAST = reinterpret_cast<HWND>(0xFFFF);
 
+// A top-level popup without caption that is a tool window and topmost is a menu
+// (or a menu-like popup): short-lived, placed by the program alone and never
+// given the focus. On X11 it bypasses the window manager.
+constexpr bool IsMenuStyle(DWORD style, DWORD exStyle) {
+  return (style & WS_POPUP) && (style & WS_CAPTION) != WS_CAPTION && (exStyle & WS_EX_TOOLWINDOW) &&
+         (exStyle & WS_EX_TOPMOST);
+}
+
 // CreateWindowEx position default.
 constexpr int CW_USEDEFAULT = int(0x80000000);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -8,6 +9,8 @@
 #include "framework/gui/Form.h"
 #include "framework/gui/Timer.h"
 #include "framework/gui/tests/GuiFixture.h"
+#include "platform/gui/Backend.h"
+#include "platform/gui/MessageQueue.h"
 #include "platform/gui/Window.h"
 
 namespace z5t8::framework {
@@ -61,19 +64,68 @@ TEST_F(ApplicationIntegration, ExceptionsInHandlersReachOnExceptionAndTheLoopGoe
   Application()->OnException = nullptr;
 }
 
-TEST_F(ApplicationIntegration, MinimizeAndRestoreActOnTheMainFormWithTheirEvents) {
+TEST_F(ApplicationIntegration, MinimizeAndRestoreActOnTheMainFormOnlyWhenItsStateChanges) {
   std::unique_ptr<TForm> form(new TForm(nullptr));
+  std::unique_ptr<TForm> other(new TForm(nullptr));
   Application()->SetMainForm(form.get());
   form->Show();
+  other->Show();
   Application()->ProcessMessages();
   std::string events;
   Application()->OnMinimize = [&](TObject*) { events += "min "; };
-  Application()->OnRestore = [&](TObject*) { events += "restore"; };
+  Application()->OnRestore = [&](TObject*) { events += "restore "; };
+  auto sys = [](TForm* f, pg::WPARAM cmd) { pg::SendMessageW(f->Handle(), pg::WM_SYSCOMMAND, cmd, 0); };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool iconic;
+    const char* events;
+  };
+  const Step steps[] = {
+      {"minimize", [] { Application()->Minimize(); }, true, "min "},
+      {"minimize again", [] { Application()->Minimize(); }, true, ""},
+      {"SC_MINIMIZE while minimized", [&] { sys(form.get(), pg::SC_MINIMIZE); }, true, ""},
+      {"restore", [] { Application()->Restore(); }, false, "restore "},
+      {"restore again", [] { Application()->Restore(); }, false, ""},
+      {"SC_MINIMIZE", [&] { sys(form.get(), pg::SC_MINIMIZE); }, true, "min "},
+      {"SC_RESTORE", [&] { sys(form.get(), pg::SC_RESTORE); }, false, "restore "},
+      {"the window manager iconifies",
+       [&] {
+         pg::NotifyIconified(form->Handle(), true);
+         Application()->ProcessMessages();
+       },
+       true, "min "},
+      {"and brings it back",
+       [&] {
+         pg::NotifyIconified(form->Handle(), false);
+         Application()->ProcessMessages();
+       },
+       false, "restore "},
+      {"SC_RESTORE of a maximized form",
+       [&] {
+         sys(form.get(), pg::SC_MAXIMIZE);
+         sys(form.get(), pg::SC_RESTORE);
+       },
+       false, ""},
+      {"another form minimizes", [&] { sys(other.get(), pg::SC_MINIMIZE); }, false, ""},
+  };
+  for (const Step& step : steps) {
+    events.clear();
+    step.act();
+    EXPECT_EQ(bool(pg::IsIconic(form->Handle())), step.iconic) << step.what;
+    EXPECT_FALSE(pg::IsZoomed(form->Handle())) << step.what;
+    EXPECT_EQ(events, step.events) << step.what;
+  }
+  EXPECT_TRUE(pg::IsIconic(other->Handle()));
+  // A handler that minimizes again, as a frame chained to the event does,
+  // finds the form minimized and does not come back.
+  int calls = 0;
+  Application()->OnMinimize = [&](TObject*) {
+    ++calls;
+    Application()->Minimize();
+  };
   Application()->Minimize();
-  EXPECT_TRUE(pg::IsIconic(form->Handle()));
-  Application()->Restore();
-  EXPECT_FALSE(pg::IsIconic(form->Handle()));
-  EXPECT_EQ(events, "min restore");
+  EXPECT_EQ(calls, 1);
   Application()->OnMinimize = nullptr;
   Application()->OnRestore = nullptr;
 }

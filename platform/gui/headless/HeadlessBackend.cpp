@@ -1,5 +1,6 @@
 #include "platform/gui/headless/HeadlessBackend.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/gui/VirtualKeys.h"
@@ -85,6 +86,30 @@ void HeadlessBackend::setScreenSize(Size screen) {
   options_.screen = screen;
   options_.workArea = intersectRect(options_.workArea, Rect{0, 0, screen.cx, screen.cy});
   NotifyDisplayChanged(screen);
+}
+
+bool HeadlessBackend::notifyIconAdded(int key, const Icon* icon, const std::u16string& tip) {
+  if (!options_.notifyArea) return false;
+  icons_.push_back({key, icon ? std::optional<Icon>(*icon) : std::nullopt, tip});
+  return true;
+}
+
+void HeadlessBackend::notifyIconChanged(int key, const Icon* icon, const std::u16string& tip) {
+  for (HeadlessNotifyIcon& i : icons_) {
+    if (i.key != key) continue;
+    i.icon = icon ? std::optional<Icon>(*icon) : std::nullopt;
+    i.tip = tip;
+  }
+}
+
+void HeadlessBackend::notifyIconRemoved(int key) {
+  icons_.erase(std::remove_if(icons_.begin(), icons_.end(), [&](const auto& i) { return i.key == key; }),
+               icons_.end());
+}
+
+void HeadlessBackend::setNotifyArea(bool present) {
+  options_.notifyArea = present;
+  if (!present) icons_.clear();
 }
 
 void UseHeadlessBackend(const HeadlessOptions& options) {
@@ -186,6 +211,33 @@ void TypeText(const std::u16string& text) {
     if (shift && !held) ReleaseKey(VK_SHIFT);
     if (!shift && held) PressKey(VK_SHIFT);
   }
+}
+
+namespace {
+
+int shownKey(HWND hwnd, UINT id) {
+  for (const NotifyIconRecord& r : NotifyIcons()) {
+    if (r.hwnd != hwnd || r.id != id) continue;
+    for (const HeadlessNotifyIcon& i : Headless().notifyIcons()) {
+      if (i.key == r.key) return r.key;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool ClickNotifyIcon(HWND hwnd, UINT id, int button) {
+  int key = shownKey(hwnd, id);
+  if (!key) return false;
+  NotifyIconButton(key, button, true);
+  NotifyIconButton(key, button, false);
+  return true;
+}
+
+bool DoubleClickNotifyIcon(HWND hwnd, UINT id, int button) {
+  if (!ClickNotifyIcon(hwnd, id, button)) return false;
+  return ClickNotifyIcon(hwnd, id, button);
 }
 
 }  // namespace headless

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/gui/Backend.h"
+#include "platform/gui/Icon.h"
 
 namespace z5t8::platform::gui {
 
@@ -11,6 +14,14 @@ struct HeadlessOptions {
   Size screen{1024, 768};
   Rect workArea{0, 0, 1024, 738};
   uint64_t startTime = 100000;
+  bool notifyArea = true;
+};
+
+// An icon the virtual notification area shows.
+struct HeadlessNotifyIcon {
+  int key = 0;
+  std::optional<Icon> icon;
+  std::u16string tip;
 };
 
 // A virtual screen for tests and snapshots. Its clock moves only when told to:
@@ -43,6 +54,10 @@ public:
   void cursorChanged(int id) override { cursor_ = id; }
   void cursorMoved(Point) override {}
   void overlayChanged(const Surface&, const Rect&) override {}
+  bool hasNotifyArea() override { return options_.notifyArea; }
+  bool notifyIconAdded(int key, const Icon* icon, const std::u16string& tip) override;
+  void notifyIconChanged(int key, const Icon* icon, const std::u16string& tip) override;
+  void notifyIconRemoved(int key) override;
 
   void advance(uint32_t ms) { clock_ += ms; }
   // As a display whose mode was changed: the work area is cut to the new screen and the
@@ -51,6 +66,10 @@ public:
   int presents() const { return presents_; }
   int cursorShape() const { return cursor_; }
   HWND pointerGrab() const { return grab_; }
+  // What the notification area shows, in the order the icons came.
+  const std::vector<HeadlessNotifyIcon>& notifyIcons() const { return icons_; }
+  // The notification area comes or goes (icons it had are dropped).
+  void setNotifyArea(bool present);
   // Modifier keys held by the injected input, for the characters keys type.
   bool shift = false;
   bool control = false;
@@ -63,6 +82,7 @@ private:
   int presents_ = 0;
   int cursor_ = 0;
   HWND grab_ = nullptr;
+  std::vector<HeadlessNotifyIcon> icons_;
 };
 
 void UseHeadlessBackend(const HeadlessOptions& options = {});
@@ -85,6 +105,9 @@ void ReleaseKey(int vk);
 void TypeKey(int vk);
 // Each character as one key stroke (characters off the layout come as packets).
 void TypeText(const std::u16string& text);
+// Mouse input on a window's notification-area icon; false when it has none there.
+bool ClickNotifyIcon(HWND hwnd, UINT id, int button = 0);
+bool DoubleClickNotifyIcon(HWND hwnd, UINT id, int button = 0);
 
 }  // namespace headless
 }  // namespace z5t8::platform::gui

@@ -1,4 +1,6 @@
+#include "platform/gui/Icon.h"
 #include "platform/gui/Input.h"
+#include "platform/gui/Paint.h"
 #include "platform/gui/ScrollBar.h"
 #include "platform/gui/VirtualKeys.h"
 
@@ -320,6 +322,53 @@ TEST_F(OwnFrameIntegration, OwnCaptionMovesTheWindowWithCapture) {
   EXPECT_TRUE(only(WM_ENTERSIZEMOVE).empty()) << "the system's own move never ran";
   auto ups = only(WM_LBUTTONUP);
   ASSERT_EQ(ups.size(), 1u) << "the release comes as a client message through the capture";
+}
+
+
+// A caption or icon change must not let the classic caption show over a frame
+// the window paints itself, and must repaint that frame before the call returns.
+TEST_F(OwnFrameIntegration, CaptionAndIconChangesRepaintThroughTheWindowsOwnFramePainting) {
+  HWND h = topLevel(100, 100, 200, 150);
+  constexpr ColorRef kOwnTitle = RGB(200, 30, 40);
+  int ncPaints = 0;
+  handlers[h] = [&](HWND w, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m != WM_NCPAINT) return std::nullopt;
+    ++ncPaints;
+    DeviceContext* dc = GetWindowDC(w);
+    dc->fillRect({0, 0, 200, 30}, Brush::solid(kOwnTitle));
+    ReleaseDC(w, dc);
+    return 0;
+  };
+  SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  pump();
+  auto titlePixel = [&] {
+    DeviceContext* dc = GetWindowDC(h);
+    ColorRef c = dc->getPixel(40, 12);
+    ReleaseDC(h, dc);
+    return c;
+  };
+  ASSERT_EQ(titlePixel(), kOwnTitle);
+  static const Icon icon = Icon::standardApplication(16);
+  struct Change {
+    const char* what;
+    std::function<void()> apply;
+  };
+  const Change changes[] = {
+      {"caption", [&] { SetWindowTextW(h, u"A much longer caption than before"); }},
+      {"small icon", [&] { SendMessageW(h, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(&icon)); }},
+      {"big icon", [&] { SendMessageW(h, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(&icon)); }},
+  };
+  for (const Change& c : changes) {
+    int before = ncPaints;
+    c.apply();
+    EXPECT_EQ(ncPaints, before + 1) << c.what;
+    EXPECT_EQ(titlePixel(), kOwnTitle) << c.what;
+  }
+  // A hidden window has nothing on the screen to repaint.
+  ShowWindow(h, SW_HIDE);
+  int before = ncPaints;
+  SetWindowTextW(h, u"Hidden");
+  EXPECT_EQ(ncPaints, before);
 }
 
 }  // namespace

@@ -113,6 +113,50 @@ TEST_F(WindowLifecycleIntegration, MinMaxInfoLimitsSizing) {
   EXPECT_EQ(r, (Rect{10, 10, 410, 310}));
 }
 
+// A frame that keeps only a title band answers WM_GETMINMAXINFO with a lower
+// minimum; the size a window procedure sees in WM_WINDOWPOSCHANGING is already
+// the one the answer allows.
+TEST_F(WindowLifecycleIntegration, WindowPosChangingSeesTheSizeRaisedToTheAnsweredMinimum) {
+  std::optional<Point> minimum;
+  std::vector<Size> changing;
+  anyHandler = [&](HWND, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+    if (m == WM_GETMINMAXINFO && minimum) {
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = *minimum;
+      return 0;
+    }
+    if (m == WM_WINDOWPOSCHANGING) {
+      const auto* wp = reinterpret_cast<const WINDOWPOS*>(lp);
+      if (!(wp->flags & SWP_NOSIZE)) changing.push_back({wp->cx, wp->cy});
+    }
+    return std::nullopt;
+  };
+  HWND h = topLevel(10, 10, 300, 200);
+  struct Case {
+    std::optional<Point> minimum;
+    Size asked;
+    Size seen;
+  };
+  const Case cases[] = {
+      {std::nullopt, {300, 24}, {300, GetSystemMetrics(SM_CYMINTRACK)}},
+      {std::nullopt, {50, 100}, {GetSystemMetrics(SM_CXMINTRACK), 100}},
+      {Point{140, 24}, {300, 24}, {300, 24}},
+      {Point{140, 24}, {300, 10}, {300, 24}},
+      {Point{140, 24}, {100, 24}, {140, 24}},
+  };
+  for (const Case& c : cases) {
+    minimum = c.minimum;
+    changing.clear();
+    SetWindowPos(h, nullptr, 0, 0, c.asked.cx, c.asked.cy, SWP_NOMOVE | SWP_NOZORDER);
+    ASSERT_EQ(changing.size(), 1u);
+    EXPECT_EQ(changing[0].cx, c.seen.cx) << c.asked.cx << "x" << c.asked.cy;
+    EXPECT_EQ(changing[0].cy, c.seen.cy) << c.asked.cx << "x" << c.asked.cy;
+    Rect r;
+    GetWindowRect(h, &r);
+    EXPECT_EQ(r.width(), c.seen.cx);
+    EXPECT_EQ(r.height(), c.seen.cy);
+  }
+}
+
 TEST_F(WindowLifecycleIntegration, ShowCommandsMinimizeMaximizeRestore) {
   HWND h = topLevel(50, 60, 300, 200);
   ShowWindow(h, SW_MAXIMIZE);

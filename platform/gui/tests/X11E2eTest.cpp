@@ -19,11 +19,14 @@
 #include "platform/gui/MessageQueue.h"
 #include "platform/gui/MessageWindow.h"
 #include "platform/gui/SystemMetrics.h"
+#include "platform/gui/NotifyIcon.h"
+#include "platform/gui/Icon.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/x11/X11Backend.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xrandr.h>
@@ -164,8 +167,69 @@ protected:
     return found;
   }
 
+  // Anywhere in the tree, for windows another client took in (a tray's icons).
+  Window findAnywhere(Window under, const char* name) {
+    Window root, parent, *kids = nullptr;
+    unsigned n = 0;
+    Window found = 0;
+    if (!XQueryTree(probe_, under, &root, &parent, &kids, &n)) return 0;
+    for (unsigned i = 0; i < n && !found; ++i) {
+      char* title = nullptr;
+      if (XFetchName(probe_, kids[i], &title) && title) {
+        if (std::string(title) == name) found = kids[i];
+        XFree(title);
+      }
+      if (!found) found = findAnywhere(kids[i], name);
+    }
+    if (kids) XFree(kids);
+    return found;
+  }
+
+  Window parentOf(Window w) {
+    Window root, parent = 0, *kids = nullptr;
+    unsigned n = 0;
+    if (XQueryTree(probe_, w, &root, &parent, &kids, &n) && kids) XFree(kids);
+    return parent;
+  }
+
+  bool viewable(Window w) {
+    XWindowAttributes a;
+    return XGetWindowAttributes(probe_, w, &a) && a.map_state == IsViewable;
+  }
+
   Xvfb server_;
   Display* probe_ = nullptr;
+};
+
+// A program of the desktop, started for one test on the private display.
+class Helper {
+public:
+  bool start(const std::string& display, std::vector<std::string> args) {
+    pid_ = fork();
+    if (pid_ == 0) {
+      int devnull = open("/dev/null", O_WRONLY);
+      dup2(devnull, 1);
+      dup2(devnull, 2);
+      setenv("DISPLAY", display.c_str(), 1);
+      std::vector<char*> argv;
+      for (auto& a : args) argv.push_back(a.data());
+      argv.push_back(nullptr);
+      execvp(argv[0], argv.data());
+      _exit(127);
+    }
+    return pid_ > 0;
+  }
+  void stop() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+    pid_ = -1;
+  }
+  ~Helper() { stop(); }
+
+private:
+  pid_t pid_ = -1;
 };
 
 TEST_F(X11E2e, ShapedWindowAppearsAndTakesClicksAndKeys) {
@@ -271,6 +335,98 @@ TEST_F(X11E2e, ScreenSizeChangeReachesWindowsAsDisplayChange) {
   EXPECT_EQ(changes, std::vector<LPARAM>{MAKELPARAM(640, 480)});
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 640);
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 480);
+}
+
+// The freedesktop system tray: with a tray manager on the display the icon is
+// embedded in it and takes clicks; when the tray goes, the icon does not stay
+// behind on the desktop, and callers learn that there is no tray any more.
+TEST_F(X11E2e, NotifyIconDocksInTheSystemTrayAndTakesClicks) {
+  WNDCLASSEXW wc;
+  wc.lpfnWndProc = recordingProc;
+  wc.lpszClassName = u"E2eTrayOwner";
+  ASSERT_NE(RegisterClassExW(wc), 0);
+  HWND h = CreateWindowExW(0, u"E2eTrayOwner", u"Tray owner", WS_POPUP, 0, 0, 10, 10, nullptr, 0, nullptr);
+  const Icon icon = Icon::standardApplication(16);
+  NOTIFYICONDATAW d;
+  d.hWnd = h;
+  d.uID = 5;
+  d.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  d.uCallbackMessage = 1388;
+  d.hIcon = &icon;
+  std::u16string tip = u"Z5T8 tray icon";
+  std::copy(tip.begin(), tip.end(), d.szTip);
+
+  EXPECT_FALSE(HasNotifyArea()) << "no tray manager runs yet";
+  EXPECT_FALSE(Shell_NotifyIconW(NIM_ADD, &d));
+  if (!onPath("trayer")) GTEST_SKIP() << "trayer (a tray manager) is needed for the rest";
+
+  Helper tray;
+  ASSERT_TRUE(tray.start(server_.name(), {"trayer", "--edge", "top", "--align", "right", "--widthtype",
+                                          "request", "--height", "24", "--SetDockType", "false"}));
+  ASSERT_TRUE(pumpUntil(h, [&] { return HasNotifyArea() != FALSE; })) << "the tray manager owns the selection";
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &d));
+  Window icon_ = 0;
+  int x = 0, y = 0;
+  ASSERT_TRUE(pumpUntil(h, [&] {
+    XSync(probe_, False);
+    icon_ = findAnywhere(DefaultRootWindow(probe_), "Z5T8 tray icon");
+    if (!icon_ || parentOf(icon_) == DefaultRootWindow(probe_) || !viewable(icon_)) return false;
+    // The tray has made room for it on the screen.
+    XWindowAttributes a;
+    XGetWindowAttributes(probe_, icon_, &a);
+    Window child;
+    XTranslateCoordinates(probe_, icon_, DefaultRootWindow(probe_), a.width / 2, a.height / 2, &x, &y, &child);
+    return a.width >= 16 && a.height >= 16 && x > 0 && x < 800 && y > 0 && y < 600;
+  })) << "the tray embeds the icon";
+
+  auto callbacks = [&] {
+    std::vector<LPARAM> out;
+    for (const Seen& s : seen) {
+      if (s.msg == 1388 && s.wp == 5 && s.lp != WM_MOUSEMOVE) out.push_back(s.lp);
+    }
+    return out;
+  };
+  seen.clear();
+  xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 3");
+  ASSERT_TRUE(pumpUntil(h, [&] { return callbacks().size() >= 2; }));
+  EXPECT_EQ(callbacks(), (std::vector<LPARAM>{WM_RBUTTONDOWN, WM_RBUTTONUP}));
+  seen.clear();
+  xdotool("click --repeat 2 --delay 80 1");
+  ASSERT_TRUE(pumpUntil(h, [&] { return callbacks().size() >= 4; }));
+  EXPECT_EQ(callbacks(), (std::vector<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
+
+  tray.stop();
+  ASSERT_TRUE(pumpUntil(h, [&] {
+    XSync(probe_, False);
+    return !HasNotifyArea() && !viewable(icon_);
+  })) << "the icon is not left on the desktop";
+  EXPECT_TRUE(Shell_NotifyIconW(NIM_DELETE, &d));
+}
+
+TEST_F(X11E2e, MenuStyleWindowsBypassTheWindowManager) {
+  WNDCLASSEXW wc;
+  wc.lpfnWndProc = recordingProc;
+  wc.lpszClassName = u"E2eMenu";
+  ASSERT_NE(RegisterClassExW(wc), 0);
+  HWND menu = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, u"E2eMenu", u"E2e menu", WS_POPUP, 300, 200, 120,
+                              80, nullptr, 0, nullptr);
+  HWND plain = CreateWindowExW(0, u"E2eMenu", u"E2e plain", WS_POPUP, 10, 10, 120, 80, nullptr, 0, nullptr);
+  ShowWindow(menu, SW_SHOWNOACTIVATE);
+  ShowWindow(plain, SW_SHOW);
+  Window xm = 0, xp = 0;
+  ASSERT_TRUE(pumpUntil(menu, [&] {
+    XSync(probe_, False);
+    xm = findByName("E2e menu");
+    xp = findByName("E2e plain");
+    return xm && xp && viewable(xm) && viewable(xp);
+  }));
+  XWindowAttributes a;
+  ASSERT_TRUE(XGetWindowAttributes(probe_, xm, &a));
+  EXPECT_TRUE(a.override_redirect);
+  EXPECT_EQ(a.x, 300);
+  EXPECT_EQ(a.y, 200);
+  ASSERT_TRUE(XGetWindowAttributes(probe_, xp, &a));
+  EXPECT_FALSE(a.override_redirect);
 }
 
 TEST_F(X11E2e, WindowDemoRunsAndSnapshotsItself) {

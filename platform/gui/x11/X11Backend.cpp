@@ -7,11 +7,16 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/gui/Cursor.h"
 #include "platform/gui/Icon.h"
+#include "platform/gui/NotifyIcon.h"
 #include "platform/gui/VirtualKeys.h"
+#include "platform/gui/Window.h"
+#include "platform/gui/WindowStyles.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
@@ -300,6 +305,7 @@ struct Native {
   bool mapped = false;
   bool wantVisible = false;
   bool iconic = false;  // minimized by the window system
+  bool menu = false;    // override-redirect: never managed, never focused
   // Where we last placed the window, and the request that did it: older
   // configure events are echoes of our own moves.
   Rect placed;
@@ -334,6 +340,12 @@ public:
     netWmStateAbove_ = XInternAtom(d, "_NET_WM_STATE_ABOVE", False);
     motifHints_ = XInternAtom(d, "_MOTIF_WM_HINTS", False);
     netWorkArea_ = XInternAtom(d, "_NET_WORKAREA", False);
+    trayOwner_ = XInternAtom(d, ("_NET_SYSTEM_TRAY_S" + std::to_string(screen_)).c_str(), False);
+    trayOpcode_ = XInternAtom(d, "_NET_SYSTEM_TRAY_OPCODE", False);
+    xembedInfo_ = XInternAtom(d, "_XEMBED_INFO", False);
+    manager_ = XInternAtom(d, "MANAGER", False);
+    // A tray manager that starts later announces itself on the root window.
+    XSelectInput(d, root_, StructureNotifyMask);
     // A held key repeats as presses only, as the window system reports it.
     Bool detectable = False;
     XkbSetDetectableAutoRepeat(d, True, &detectable);
@@ -343,6 +355,10 @@ public:
   }
 
   ~X11Backend() override {
+    for (auto& [key, t] : trayIcons_) {
+      XFreeGC(display_, t.gc);
+      XDestroyWindow(display_, t.xid);
+    }
     for (auto& [h, n] : windows_) destroyNative(n);
     for (auto& [id, c] : cursors_) XFreeCursor(display_, c);
     XFreeGC(display_, overlayGc_);
@@ -398,25 +414,37 @@ public:
   }
 
   void windowCreated(HWND top) override {
+    bool menu = IsMenuStyle(DWORD(GetWindowLongPtrW(top, GWL_STYLE)), DWORD(GetWindowLongPtrW(top, GWL_EXSTYLE)));
     XSetWindowAttributes a{};
     a.background_pixmap = None;
     a.bit_gravity = NorthWestGravity;
     a.event_mask = ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
                    PointerMotionMask | FocusChangeMask | StructureNotifyMask | EnterWindowMask |
                    LeaveWindowMask;
+    // A menu opens where it is asked to, at once and above everything: the
+    // window manager must neither place, frame nor focus it.
+    a.override_redirect = menu ? True : False;
     Native n;
+    n.menu = menu;
     n.xid = XCreateWindow(display_, root_, 0, 0, 1, 1, 0, CopyFromParent, InputOutput, CopyFromParent,
-                          CWBackPixmap | CWBitGravity | CWEventMask, &a);
+                          CWBackPixmap | CWBitGravity | CWEventMask | CWOverrideRedirect, &a);
     n.gc = XCreateGC(display_, n.xid, 0, nullptr);
-    XSetWMProtocols(display_, n.xid, &wmDelete_, 1);
-    // No decorations: the window draws its own frame.
-    long hints[5] = {2, 0, 0, 0, 0};
-    XChangeProperty(display_, n.xid, motifHints_, motifHints_, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(hints), 5);
-    XWMHints wmh{};
-    wmh.flags = InputHint;
-    wmh.input = True;
-    XSetWMHints(display_, n.xid, &wmh);
+    if (menu) {
+      Atom type = XInternAtom(display_, "_NET_WM_WINDOW_TYPE", False);
+      Atom popup = XInternAtom(display_, "_NET_WM_WINDOW_TYPE_POPUP_MENU", False);
+      XChangeProperty(display_, n.xid, type, XA_ATOM, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&popup),
+                      1);
+    } else {
+      XSetWMProtocols(display_, n.xid, &wmDelete_, 1);
+      // No decorations: the window draws its own frame.
+      long hints[5] = {2, 0, 0, 0, 0};
+      XChangeProperty(display_, n.xid, motifHints_, motifHints_, 32, PropModeReplace,
+                      reinterpret_cast<unsigned char*>(hints), 5);
+      XWMHints wmh{};
+      wmh.flags = InputHint;
+      wmh.input = True;
+      XSetWMHints(display_, n.xid, &wmh);
+    }
     XDefineCursor(display_, n.xid, cursorFor(cursor_));
     byX_[n.xid] = top;
     windows_[top] = std::move(n);
@@ -526,7 +554,7 @@ public:
 
   void windowActivated(HWND top) override {
     Native* n = native(top);
-    if (!n || !n->mapped) return;
+    if (!n || !n->mapped || n->menu) return;
     XRaiseWindow(display_, n->xid);
     XWindowAttributes a;
     if (XGetWindowAttributes(display_, n->xid, &a) && a.map_state == IsViewable) {
@@ -613,7 +641,179 @@ public:
     XFlush(display_);
   }
 
+  bool hasNotifyArea() override { return trayManager() != None; }
+
+  bool notifyIconAdded(int key, const Icon* icon, const std::u16string& tip) override {
+    Window manager = trayManager();
+    if (manager == None) return false;
+    XSetWindowAttributes a{};
+    a.background_pixmap = ParentRelative;
+    a.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | StructureNotifyMask;
+    TrayIcon t;
+    t.xid = XCreateWindow(display_, root_, 0, 0, kTrayIconSize, kTrayIconSize, 0, CopyFromParent, InputOutput,
+                          CopyFromParent, CWBackPixmap | CWEventMask, &a);
+    t.gc = XCreateGC(display_, t.xid, 0, nullptr);
+    // Version 0, and mapped as soon as the tray takes it in.
+    long info[2] = {0, 1};
+    XChangeProperty(display_, t.xid, xembedInfo_, xembedInfo_, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(info), 2);
+    // Embedders size the icon from its size hints.
+    XSizeHints sh{};
+    sh.flags = PMinSize | PBaseSize | PSize;
+    sh.width = sh.min_width = sh.base_width = kTrayIconSize;
+    sh.height = sh.min_height = sh.base_height = kTrayIconSize;
+    XSetWMNormalHints(display_, t.xid, &sh);
+    XClassHint cls{const_cast<char*>("z5t8"), const_cast<char*>("Z5T8")};
+    XSetClassHint(display_, t.xid, &cls);
+    trayByX_[t.xid] = key;
+    auto& placed = trayIcons_[key] = std::move(t);
+    setTrayIcon(placed, icon, tip);
+    dock(placed, manager);
+    return true;
+  }
+
+  void notifyIconChanged(int key, const Icon* icon, const std::u16string& tip) override {
+    auto it = trayIcons_.find(key);
+    if (it == trayIcons_.end()) return;
+    setTrayIcon(it->second, icon, tip);
+    XClearArea(display_, it->second.xid, 0, 0, 0, 0, True);
+    XFlush(display_);
+  }
+
+  void notifyIconRemoved(int key) override {
+    auto it = trayIcons_.find(key);
+    if (it == trayIcons_.end()) return;
+    trayByX_.erase(it->second.xid);
+    XFreeGC(display_, it->second.gc);
+    XDestroyWindow(display_, it->second.xid);
+    trayIcons_.erase(it);
+    XFlush(display_);
+  }
+
 private:
+  static constexpr int kTrayIconSize = 22;
+
+  struct TrayIcon {
+    Window xid = 0;
+    GC gc = nullptr;
+    std::optional<Icon> icon;
+  };
+
+  Window trayManager() {
+    Window w = XGetSelectionOwner(display_, trayOwner_);
+    // To learn when it goes away, and with it the icons it held.
+    if (w != None && w != watchedManager_) {
+      XSelectInput(display_, w, StructureNotifyMask);
+      watchedManager_ = w;
+    }
+    return w;
+  }
+
+  // The freedesktop system-tray request: the manager embeds the window (XEmbed).
+  void dock(const TrayIcon& t, Window manager) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = manager;
+    e.xclient.message_type = trayOpcode_;
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = CurrentTime;
+    e.xclient.data.l[1] = 0;  // SYSTEM_TRAY_REQUEST_DOCK
+    e.xclient.data.l[2] = long(t.xid);
+    XSendEvent(display_, manager, False, NoEventMask, &e);
+    XFlush(display_);
+  }
+
+  void setTrayIcon(TrayIcon& t, const Icon* icon, const std::u16string& tip) {
+    t.icon = icon ? std::optional<Icon>(*icon) : std::nullopt;
+    std::string s = utf8(tip);
+    XChangeProperty(display_, t.xid, netWmName_, utf8String_, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(s.data()), int(s.size()));
+    XStoreName(display_, t.xid, s.c_str());
+  }
+
+  // The icon scaled to the place the tray gave, centred; pixels the icon leaves
+  // clear show the tray behind (the window's background is its parent's).
+  void paintTrayIcon(const TrayIcon& t) {
+    XClearWindow(display_, t.xid);
+    if (!t.icon || t.icon->width() <= 0 || t.icon->height() <= 0) return;
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(display_, t.xid, &a) || a.width <= 0 || a.height <= 0) return;
+    int side = std::min(a.width, a.height);
+    const Icon& icon = *t.icon;
+    const Surface& c = icon.color();
+    Surface pixels(side, side);
+    int bytesPerRow = (side + 7) / 8;
+    std::vector<unsigned char> bits(size_t(bytesPerRow) * size_t(side), 0);
+    for (int y = 0; y < side; ++y) {
+      int sy = y * c.height() / side;
+      for (int x = 0; x < side; ++x) {
+        int sx = x * c.width() / side;
+        uint32_t p = c.pixel(sx, sy);
+        bool opaque;
+        if (icon.hasAlpha()) {
+          opaque = (p >> 24) >= 0x80;
+        } else {
+          size_t i = size_t(sy) * size_t(c.width()) + size_t(sx);
+          opaque = !(i < icon.mask().size() && icon.mask()[i]);
+        }
+        pixels.scanLine(y)[x] = p & 0x00FFFFFFu;
+        if (opaque) bits[size_t(y) * size_t(bytesPerRow) + size_t(x / 8)] |= (unsigned char)(1u << (x % 8));
+      }
+    }
+    int ox = (a.width - side) / 2, oy = (a.height - side) / 2;
+    Pixmap mask = XCreateBitmapFromData(display_, t.xid, reinterpret_cast<char*>(bits.data()), unsigned(side),
+                                        unsigned(side));
+    XSetClipMask(display_, t.gc, mask);
+    XSetClipOrigin(display_, t.gc, ox, oy);
+    putImage(t.xid, t.gc, pixels, pixels.bounds(), ox, oy);
+    XSetClipMask(display_, t.gc, None);
+    XFreePixmap(display_, mask);
+    XFlush(display_);
+  }
+
+  // True when the event was for a tray icon or the tray manager.
+  bool handleTray(XEvent& e) {
+    if (e.type == ClientMessage && e.xclient.window == root_ && e.xclient.message_type == manager_ &&
+        Atom(e.xclient.data.l[1]) == trayOwner_) {
+      // A new tray manager: it takes every icon the last one held.
+      if (Window m = trayManager(); m != None)
+        for (auto& [key, t] : trayIcons_) dock(t, m);
+      return true;
+    }
+    if (e.type == DestroyNotify && e.xdestroywindow.window == watchedManager_) {
+      watchedManager_ = None;
+      return true;
+    }
+    auto it = trayByX_.find(e.xany.window);
+    if (it == trayByX_.end()) return false;
+    int key = it->second;
+    auto icon = trayIcons_.find(key);
+    if (icon == trayIcons_.end()) return true;
+    switch (e.type) {
+      case Expose:
+        if (e.xexpose.count == 0) paintTrayIcon(icon->second);
+        break;
+      case ButtonPress:
+      case ButtonRelease: {
+        unsigned b = e.xbutton.button;
+        int button = b == Button1 ? 0 : b == Button3 ? 1 : b == Button2 ? 2 : -1;
+        if (button >= 0) NotifyIconButton(key, button, e.type == ButtonPress);
+        break;
+      }
+      case MotionNotify:
+        NotifyIconMouseMove(key);
+        break;
+      // A tray that goes away hands the icon back to the root window; it must
+      // not stay there as a stray square on the desktop.
+      case ReparentNotify:
+        if (e.xreparent.parent == root_) XUnmapWindow(display_, icon->second.xid);
+        break;
+      default:
+        break;
+    }
+    return true;
+  }
+
   Native* native(HWND h) {
     auto it = windows_.find(h);
     return it == windows_.end() ? nullptr : &it->second;
@@ -663,6 +863,7 @@ private:
       }
       return;
     }
+    if (handleTray(e)) return;
     HWND h = hwndOf(e.xany.window);
     switch (e.type) {
       case Expose:
@@ -756,7 +957,10 @@ private:
   int randrEventBase_ = 0;
   Size screenSize_;
   Atom wmDelete_, wmProtocols_, netWmName_, utf8String_, netWmIcon_, netWmState_, netWmStateAbove_,
-      motifHints_, netWorkArea_;
+      motifHints_, netWorkArea_, trayOwner_, trayOpcode_, xembedInfo_, manager_;
+  Window watchedManager_ = None;
+  std::map<int, TrayIcon> trayIcons_;
+  std::map<Window, int> trayByX_;
   GC overlayGc_;
   Surface shown_;
   std::map<HWND, Native> windows_;

@@ -1,0 +1,822 @@
+// What the frame does with the mouse and the window states: caption buttons,
+// moving, sizing, snapping, the system menu, maximize, minimize, roll-up,
+// the tray and restore.
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "framework/gui/Application.h"
+#include "framework/gui/Screen.h"
+#include "platform/gui/Cursor.h"
+#include "platform/gui/DeviceContext.h"
+#include "platform/gui/Input.h"
+#include "platform/gui/MessageQueue.h"
+#include "platform/gui/Paint.h"
+#include "platform/gui/SystemMetrics.h"
+#include "skin/controls/DefaultForm.h"
+#include "skin/render/WindowUtils.h"
+
+namespace z5t8::skin::controls {
+
+using namespace theme;
+
+namespace {
+
+bool IsEmpty(const TRect& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+bool IsBorderPart(TteWindowHitTest part) { return part >= kwhtCaption && part <= kwhtBottomRight; }
+
+bool IsCaptionButton(TteWindowHitTest part) { return part >= kwhtCloseButton && part <= kwhtSysMenu; }
+
+TRect Offset(const TRect& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+
+bool Touches(const TRect& a, const TRect& b) {
+  bool vertical = a.top <= b.bottom && b.top <= a.bottom;
+  bool horizontal = a.left <= b.right && b.left <= a.right;
+  return (vertical && (a.left == b.right || a.right == b.left)) ||
+         (horizontal && (a.top == b.bottom || a.bottom == b.top));
+}
+
+}  // namespace
+
+// --- Message entry points --------------------------------------------------------
+
+void TTeDefaultForm::WMNCLButtonDown(fw::TMessage& m) {
+  MessageHandled();
+  m.Result = 0;
+  pg::HWND h = GetHandle();
+  if (h && !FFrameActive) pg::SetActiveWindow(h);
+  FHeldButtons = {fw::ssLeft};
+  TPoint p = ScreenToWindow(pg::lParamToPoint(m.LParam));
+  NCMouseDown(fw::mbLeft, {fw::ssLeft}, p.x, p.y);
+}
+
+void TTeDefaultForm::WMNCLButtonUp(fw::TMessage& m) {
+  MessageHandled();
+  m.Result = 0;
+  FHeldButtons = {};
+  TPoint p = ScreenToWindow(pg::lParamToPoint(m.LParam));
+  NCMouseUp(fw::mbLeft, {}, p.x, p.y);
+}
+
+void TTeDefaultForm::WMNCLButtonDblClk(fw::TMessage& m) {
+  MessageHandled();
+  TPoint p = ScreenToWindow(pg::lParamToPoint(m.LParam));
+  NCMouseDown(fw::mbLeft, {fw::ssLeft, fw::ssDouble}, p.x, p.y);
+  NCMouseUp(fw::mbLeft, {fw::ssLeft, fw::ssDouble}, p.x, p.y);
+  FHeldButtons = {};
+  m.Result = 1;
+}
+
+void TTeDefaultForm::WMNCRButtonDown(fw::TMessage& m) {
+  MessageHandled();
+  m.Result = 0;
+  pg::HWND h = GetHandle();
+  if (h && !FFrameActive) pg::SetActiveWindow(h);
+  FHeldButtons = {fw::ssRight};
+  TPoint p = ScreenToWindow(pg::lParamToPoint(m.LParam));
+  NCMouseDown(fw::mbRight, {fw::ssRight}, p.x, p.y);
+}
+
+void TTeDefaultForm::WMNCRButtonUp(fw::TMessage& m) {
+  MessageHandled();
+  m.Result = 0;
+  FHeldButtons = {};
+  TPoint p = ScreenToWindow(pg::lParamToPoint(m.LParam));
+  NCMouseUp(fw::mbRight, {}, p.x, p.y);
+}
+
+void TTeDefaultForm::WMNCMouseMove(fw::TMessage& m) {
+  MessageHandled();
+  m.Result = 0;
+  TPoint p = ScreenToWindow(pg::lParamToPoint(m.LParam));
+  NCMouseMove(FHeldButtons, p.x, p.y);
+}
+
+void TTeDefaultForm::WMMouseMove(fw::TMessage& m) {
+  if (FHotPart != kwhtClient && !FHeldButtons.Contains(fw::ssLeft)) {
+    FHotPart = kwhtClient;
+    UpdateNonClientArea();
+  }
+  if (!FHeldButtons.Empty()) {
+    TRect cb = GetClientBounds();
+    TPoint p = pg::lParamToPoint(m.LParam);
+    NCMouseMove(FHeldButtons, p.x + cb.left, p.y + cb.top);
+  }
+}
+
+void TTeDefaultForm::WMLButtonUp(fw::TMessage& m) {
+  if (FHeldButtons.Empty()) return;
+  FHeldButtons = {};
+  TRect cb = GetClientBounds();
+  TPoint p = pg::lParamToPoint(m.LParam);
+  NCMouseUp(fw::mbLeft, {}, p.x + cb.left, p.y + cb.top);
+}
+
+void TTeDefaultForm::HoverTimer(fw::TObject*) {
+  if (Loading() || InState(fw::csDestroying) || !GetHandle()) return;
+  if (!IsCaptionButton(FHotPart)) return;
+  TPoint cursor;
+  pg::GetCursorPos(&cursor);
+  TPoint p = ScreenToWindow(cursor);
+  TteWindowHitTest part = GetHitTest(p.x, p.y);
+  // Outside the window nothing is hot, whatever the geometry says.
+  if (p.x < 0 || p.y < 0 || p.x >= FWindowWidth || p.y >= FWindowHeight) part = kwhtClient;
+  SetHot(part);
+}
+
+void TTeDefaultForm::SetHot(TteWindowHitTest part) {
+  if (part == FHotPart) return;
+  FHotPart = part;
+  UpdateNonClientArea();
+}
+
+// --- Mouse ------------------------------------------------------------------------------
+
+void TTeDefaultForm::NCMouseDown(fw::TMouseButton button, fw::TShiftState, int x, int y) {
+  if (button != fw::mbLeft) return;
+  FPressedPart = FHotPart = GetHitTest(x, y);
+  FDownPoint = FLastPoint = {x, y};
+  UpdateNonClientArea();
+  pg::HWND h = GetHandle();
+  if (IsBorderPart(FPressedPart)) {
+    FDragging_ = true;
+    FOutlineRect = {};
+    if (h) pg::PostMessageW(h, pg::WM_ENTERSIZEMOVE, 0, 0);
+    if (FDragging->DragMode() == kfdmBorder) {
+      DisableDrawing();
+      FFrameDrag = true;
+    }
+  }
+  if (h) pg::SetCapture(h);
+}
+
+void TTeDefaultForm::NCMouseMove(fw::TShiftState shift, int x, int y) {
+  fw::TCustomForm* form = GetForm();
+  if (!form) return;
+  if (!FDragging_ || !shift.Contains(fw::ssLeft)) {
+    SetHot(GetHitTest(x, y));
+    return;
+  }
+  TRect r = FFrameDrag && !IsEmpty(FGravitationRect) ? FGravitationRect : FormBounds();
+  TPoint m = GetMinTrackSize();
+  int baseX = FFrameDrag ? FDownPoint.x : FLastPoint.x;
+  int baseY = FFrameDrag ? FDownPoint.y : FLastPoint.y;
+  if (FFrameDrag) r = FormBounds();
+  auto left = [&] {
+    r.left += x - FDownPoint.x;
+    if (r.right - m.x < r.left) r.left = r.right - m.x;
+  };
+  auto top = [&] {
+    r.top += y - FDownPoint.y;
+    if (r.bottom - m.y < r.top) r.top = r.bottom - m.y;
+  };
+  bool sizing = FDragging->Sizeable() && FWindowState == kwsNormal;
+  switch (FPressedPart) {
+    case kwhtCaption:
+      if (FDragging->Moveable() && FWindowState != kwsMaximized) {
+        r = Offset(r, x - FDownPoint.x, y - FDownPoint.y);
+        r = ApplyGravitation(r);
+      }
+      break;
+    case kwhtLeft:
+      if (sizing) left();
+      break;
+    case kwhtTop:
+      if (sizing) top();
+      break;
+    case kwhtRight:
+      if (sizing) r.right += x - baseX;
+      break;
+    case kwhtBottom:
+      if (sizing) r.bottom += y - baseY;
+      break;
+    case kwhtTopLeft:
+      if (sizing) {
+        top();
+        left();
+      }
+      break;
+    case kwhtTopRight:
+      if (sizing) {
+        top();
+        r.right += x - baseX;
+      }
+      break;
+    case kwhtBottomLeft:
+      if (sizing) {
+        r.bottom += y - baseY;
+        left();
+      }
+      break;
+    case kwhtBottomRight:
+      if (sizing) {
+        r.bottom += y - baseY;
+        r.right += x - baseX;
+      }
+      break;
+    default:
+      break;
+  }
+  if (FDragging->DragMode() != kfdmBorder) {
+    MoveWindow(r);
+    SetHot(GetHitTest(x, y));
+    UpdateNonClientArea();
+  } else {
+    DrawDragFrame(r);
+  }
+  FLastPoint = {x, y};
+}
+
+void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, int x, int y) {
+  pg::HWND h = GetHandle();
+  if (h) pg::PostMessageW(h, pg::WM_EXITSIZEMOVE, 0, 0);
+  fw::TCustomForm* form = GetForm();
+  if (!form) return;
+  TteWindowHitTest part = GetHitTest(x, y);
+  if (button == fw::mbLeft) {
+    pg::ReleaseCapture();
+    if (shift.Contains(fw::ssDouble)) {
+      TteWindowHitTest pressed = FPressedPart;
+      FPressedPart = kwhtClient;
+      FDragging_ = false;
+      if (FFrameDrag) {
+        DrawDragFrame({});
+        FFrameDrag = false;
+        EnableDrawing();
+      }
+      if (FBorderIcons.Contains(kbiMaximize) && pressed == kwhtCaption) {
+        if (FWindowState == kwsMinimized)
+          Restore();
+        else
+          Maximize();
+        return;
+      }
+      if (pressed == kwhtSysMenu) {
+        Close();
+        return;
+      }
+      return;
+    }
+    TteWindowHitTest pressed = FPressedPart;
+    bool wasDragging = FDragging_;
+    bool frameDrag = FFrameDrag;
+    FPressedPart = kwhtClient;
+    FDragging_ = false;
+    if (part == pressed) {
+      switch (part) {
+        case kwhtCloseButton:
+          Close();
+          return;
+        case kwhtHelpButton:
+          Help();
+          break;
+        case kwhtMinButton:
+          Minimize();
+          break;
+        case kwhtMaxButton:
+          Maximize();
+          break;
+        case kwhtRollButton:
+          Rollup();
+          break;
+        case kwhtTrayButton:
+          MinToTray();
+          break;
+        case kwhtSysMenu: {
+          TRect r = GetCaptionButtonRect(kbiSystemMenu);
+          if (IsEmpty(r)) {
+            FSysMenuPos = {0, 0};
+          } else {
+            TPoint o = WindowOrigin();
+            FSysMenuPos = {o.x + r.left, o.y + r.bottom};
+          }
+          SysMenu();
+          break;
+        }
+        default:
+          break;
+      }
+    }
+    if (!GetForm()) return;
+    if (!frameDrag) {
+      UpdateNonClientArea();
+    } else if (wasDragging) {
+      FFinalOutline = true;
+      ApplyGravitation(FormBounds());
+      TRect target = FOutlineRect;
+      DrawDragFrame({});
+      FSavedDragMode = false;
+      if (!IsEmpty(target)) MoveWindow(target);
+      FSavedDragMode = true;
+      FFinalOutline = false;
+      FFrameDrag = false;
+      EnableDrawing();
+      UpdateNonClientArea();
+      form->Invalidate();
+    } else {
+      FFrameDrag = false;
+      EnableDrawing();
+    }
+  } else if (button == fw::mbRight && part == kwhtCaption) {
+    TPoint o = WindowOrigin();
+    FSysMenuPos = {o.x + x, o.y + y};
+    SysMenu();
+    FSysMenuPos = {0, 0};
+  }
+  FPressedPart = kwhtClient;
+}
+
+// --- Moving --------------------------------------------------------------------------------
+
+void TTeDefaultForm::MoveWindow(int dx, int dy) {
+  if (dx == 0 && dy == 0) return;
+  TRect b = FormBounds();
+  MoveWindow(b.left + dx, b.top + dy, b.width(), b.height());
+}
+
+void TTeDefaultForm::MoveWindow(const TRect& rect) { MoveWindow(rect.left, rect.top, rect.width(), rect.height()); }
+
+void TTeDefaultForm::MoveWindow(int x, int y, int width, int height) {
+  fw::TWinControl* control = GetWinControl();
+  if (!control) return;
+  if (pg::HWND h = GetHandle()) {
+    pg::MINMAXINFO info{};
+    pg::SendMessageW(h, pg::WM_GETMINMAXINFO, 0, reinterpret_cast<pg::LPARAM>(&info));
+    if (info.ptMinTrackSize.x) width = std::max(width, int(info.ptMinTrackSize.x));
+    if (info.ptMinTrackSize.y) height = std::max(height, int(info.ptMinTrackSize.y));
+    if (info.ptMaxTrackSize.x) width = std::min(width, int(info.ptMaxTrackSize.x));
+    if (info.ptMaxTrackSize.y) height = std::min(height, int(info.ptMaxTrackSize.y));
+  }
+  if (!(control = GetWinControl())) return;
+  control->SetBounds(x, y, width, height);
+  if (FSavedDragMode) {
+    pg::MSG msg;
+    while (pg::PeekMessageW(&msg, nullptr, pg::WM_PAINT, pg::WM_PAINT, pg::PM_REMOVE)) pg::DispatchMessageW(&msg);
+  }
+}
+
+void TTeDefaultForm::DrawDragFrame(const TRect& r) {
+  if (FWindowState == kwsMaximized) return;
+  FGravitationRect = r;
+  pg::DeviceContext* dc = pg::GetDC(nullptr);
+  if (dc) {
+    dc->saveDC();
+    dc->selectBrush(pg::Brush());
+    dc->selectPen(pg::Pen{pg::PS_INSIDEFRAME, 2, 0xFFFFFF});
+    dc->setROP2(pg::R2_XORPEN);
+    if (!IsEmpty(FOutlineRect)) dc->rectangle(FOutlineRect.left, FOutlineRect.top, FOutlineRect.right, FOutlineRect.bottom);
+    if (!IsEmpty(r)) dc->rectangle(r.left, r.top, r.right, r.bottom);
+    dc->restoreDC(-1);
+    pg::ReleaseDC(nullptr, dc);
+  }
+  FOutlineRect = r;
+}
+
+TRect TTeDefaultForm::ApplyGravitation(const TRect& rect) {
+  TRect result = rect;
+  const TTeGravitation& g = *FGravitation;
+  if (!g.Enabled()) return result;
+  int s = g.Size();
+  TRect w = rect;
+  if (FShadow->Enabled()) {
+    w.right -= FShadow->Size();
+    w.bottom -= FShadow->Size();
+  }
+  if (g.SnapToDesktop()) {
+    TRect p;
+    fw::TWinControl* control = GetWinControl();
+    if (control && control->Parent())
+      p = control->Parent()->ClientRect();
+    else
+      render::GetRectOfMonitorContainingWindow(GetHandle(), !FStayOnTop, p);
+    int dx = 0, dy = 0;
+    if (std::abs(w.left - p.left) < s)
+      dx = p.left - w.left;
+    else if (std::abs(w.right - p.right) < s)
+      dx = p.right - w.right;
+    if (std::abs(w.top - p.top) < s)
+      dy = p.top - w.top;
+    else if (std::abs(w.bottom - p.bottom) < s)
+      dy = p.bottom - w.bottom;
+    result = Offset(result, dx, dy);
+  }
+  pg::HWND self = GetHandle();
+  TRect mine = FFrameDrag && !IsEmpty(FGravitationRect) ? FGravitationRect : FormBounds();
+  if (g.SnapToForms()) {
+    for (fw::TCustomForm* other : fw::Screen()->Forms()) {
+      if (!other->Visible() || !other->HandleAllocated() || other->Handle() == self) continue;
+      if (!FrameOfWindow(other->Handle())) continue;
+      TRect o = other->BoundsRect();
+      if (g.OwnedForm() && Touches(mine, o)) continue;
+      TRect grown{mine.left - s, mine.top - s, mine.right + s, mine.bottom + s};
+      bool meets = grown.left < o.right && o.left < grown.right && grown.top < o.bottom && o.top < grown.bottom;
+      if (!meets) continue;
+      int dx = 0, dy = 0;
+      bool side = false, level = false;
+      if (std::abs(result.left - o.right) < s) {
+        dx = o.right - result.left;
+        side = true;
+      } else if (std::abs(result.right - o.left) < s) {
+        dx = o.left - result.right;
+        side = true;
+      }
+      if (side) {
+        if (std::abs(result.top - o.top) < s)
+          dy = o.top - result.top;
+        else if (std::abs(result.bottom - o.bottom) < s)
+          dy = o.bottom - result.bottom;
+      } else {
+        if (std::abs(result.top - o.bottom) < s) {
+          dy = o.bottom - result.top;
+          level = true;
+        } else if (std::abs(result.bottom - o.top) < s) {
+          dy = o.top - result.bottom;
+          level = true;
+        }
+        if (level) {
+          if (std::abs(result.left - o.left) < s)
+            dx = o.left - result.left;
+          else if (std::abs(result.right - o.right) < s)
+            dx = o.right - result.right;
+        }
+      }
+      result = Offset(result, dx, dy);
+    }
+  }
+  if (g.OwnedForm() && (FDragging->DragMode() != kfdmBorder || FFinalOutline)) {
+    int dx = result.left - mine.left, dy = result.top - mine.top;
+    if (dx != 0 || dy != 0) {
+      for (fw::TCustomForm* other : fw::Screen()->Forms()) {
+        if (!other->Visible() || !other->HandleAllocated() || other->Handle() == self) continue;
+        TTeDefaultForm* frame = FrameOfWindow(other->Handle());
+        if (!frame || !frame->Gravitation()->SnapToForms() || !Touches(mine, other->BoundsRect())) continue;
+        frame->MoveWindow(dx, dy);
+      }
+    }
+  }
+  return result;
+}
+
+// --- Window states -----------------------------------------------------------------------
+
+bool TTeDefaultForm::DoAction(const TTeFormActionEvent& event) {
+  bool allow = true;
+  event(this, allow);
+  return allow;
+}
+
+void TTeDefaultForm::FinishState() { FRequestedState.reset(); }
+
+void TTeDefaultForm::Maximize() {
+  FHotPart = kwhtNonClient;
+  if (!DoAction(OnMaximize)) return;
+  if (FWindowState == kwsMaximized) {
+    Restore();
+    return;
+  }
+  FPreviousState = FWindowState;
+  if ((FWindowState == kwsNormal || FWindowState == kwsTray) && !FRequestedState) FNormalBounds = FormBounds();
+  FWindowState = kwsMaximized;
+  SyncFrameSize();
+  MoveWindow(GetMaximizedRect());
+  if (fw::TWinControl* control = GetWinControl()) control->Invalidate();
+  UpdateNonClientArea();
+  FinishState();
+}
+
+void TTeDefaultForm::Minimize() {
+  FHotPart = kwhtNonClient;
+  fw::TCustomForm* form = GetForm();
+  if (!form || InState(fw::csDesigning)) return;
+  if (form->FormState().Contains(fw::fsModal) && !FMinimizeApplication) return;
+  if (!DoAction(OnMinimize)) return;
+  if (FWindowState == kwsMinimized) {
+    Restore();
+    return;
+  }
+  FPreviousState = FWindowState;
+  FWindowState = kwsMinimized;
+  if ((FPreviousState == kwsNormal || FPreviousState == kwsTray) && !FRequestedState) FNormalBounds = FormBounds();
+  pg::HWND h = GetHandle();
+  if (h && !pg::GetWindow(h, pg::GW_OWNER))
+    pg::PostMessageW(h, pg::WM_SYSCOMMAND, pg::SC_MINIMIZE, 0);
+  else if (FMinimizeApplication)
+    fw::Application()->Minimize();
+  else
+    MoveWindow(GetMinimizedRect());
+  FinishState();
+}
+
+void TTeDefaultForm::Rollup() {
+  FHotPart = kwhtNonClient;
+  if (InState(fw::csDesigning)) return;
+  if (!DoAction(OnRollup)) return;
+  if (FWindowState == kwsRollup) {
+    Restore();
+    return;
+  }
+  FPreviousState = FWindowState;
+  if (FWindowState == kwsNormal || FWindowState == kwsTray) FNormalBounds = FormBounds();
+  FWindowState = kwsRollup;
+  MoveWindow(GetRollupRect());
+  UpdateNonClientArea();
+  FinishState();
+}
+
+void TTeDefaultForm::MinToTray() {
+  FHotPart = kwhtNonClient;
+  fw::TCustomForm* form = GetForm();
+  if (!form || InState(fw::csDesigning) || form->FormState().Contains(fw::fsModal)) return;
+  pg::HWND h = GetHandle();
+  if (h && pg::SendMessageW(h, WM_MINTOTRAYQUERY, reinterpret_cast<pg::WPARAM>(h), 0) == 1) return;
+  if (!DoAction(OnMinToTray)) return;
+  if (FWindowState == kwsTray) {
+    Restore();
+    return;
+  }
+  // With no notification area to hold an icon, a hidden window could never be
+  // brought back: minimize it instead.
+  bool minimized = FWindowState == kwsMinimized;
+  if (!minimized) {
+    FPreviousState = FWindowState;
+    FWindowState = kwsMinimized;
+    if (FPreviousState == kwsNormal && !FRequestedState) FNormalBounds = FormBounds();
+    if (h && !pg::GetWindow(h, pg::GW_OWNER))
+      pg::PostMessageW(h, pg::WM_SYSCOMMAND, pg::SC_MINIMIZE, 0);
+    else
+      fw::Application()->Minimize();
+  }
+  FinishState();
+}
+
+void TTeDefaultForm::Restore() {
+  FHotPart = kwhtNonClient;
+  fw::TWinControl* control = GetWinControl();
+  auto toNormal = [&] {
+    FWindowState = kwsNormal;
+    SyncFrameSize();
+    if (!IsEmpty(FNormalBounds)) MoveWindow(FNormalBounds);
+  };
+  pg::HWND h = GetHandle();
+  switch (FWindowState) {
+    case kwsMaximized:
+      if (FPreviousState == kwsMinimized) {
+        if (FMinimizeApplication) break;
+        toNormal();
+        Maximize();
+      } else if (FPreviousState == kwsRollup) {
+        toNormal();
+        Rollup();
+      } else {
+        FPreviousState = kwsMaximized;
+        toNormal();
+        if (FShadow->Enabled()) {
+          if (control) control->Invalidate();
+          UpdateNonClientArea();
+        }
+      }
+      break;
+    case kwsMinimized:
+      if (h && pg::IsIconic(h)) pg::ShowWindow(h, pg::SW_RESTORE);
+      if (FPreviousState == kwsMaximized) {
+        Maximize();
+        FPreviousState = kwsNormal;
+      } else if (FPreviousState == kwsRollup) {
+        Rollup();
+        FPreviousState = kwsNormal;
+      } else {
+        toNormal();
+      }
+      break;
+    case kwsNormal:
+      toNormal();
+      break;
+    case kwsRollup: {
+      TRect maxRect = GetMaximizedRect();
+      if (maxRect.width() == FFrameWidth || FPreviousState == kwsMaximized) {
+        Maximize();
+        FPreviousState = kwsNormal;
+      } else {
+        FWindowState = kwsNormal;
+        TRect b = FormBounds();
+        MoveWindow(TRect{b.left, b.top, b.left + FNormalBounds.width(), b.top + FNormalBounds.height()});
+      }
+      break;
+    }
+    case kwsTray:
+      if (h) {
+        pg::ShowWindow(h, pg::SW_RESTORE);
+        pg::SetForegroundWindow(h);
+      }
+      if (FPreviousState == kwsMaximized || FPreviousState == kwsRollup) {
+        TRect normal = FNormalBounds;
+        if (FPreviousState == kwsMaximized)
+          Maximize();
+        else
+          Rollup();
+        FNormalBounds = normal;
+      } else {
+        toNormal();
+      }
+      break;
+  }
+  UpdateNonClientArea();
+  FinishState();
+}
+
+void TTeDefaultForm::Close() {
+  if (!DoAction(OnClose)) return;
+  fw::TCustomForm* form = GetForm();
+  if (!form) return;
+  if (InState(fw::csDesigning)) {
+    form->Close();
+    return;
+  }
+  if (form->FormState().Contains(fw::fsModal)) {
+    form->SetModalResult(fw::mrCancel);
+    return;
+  }
+  if (!form->CloseQuery()) return;
+  fw::TCloseAction action = fw::caHide;
+  form->DoClose(action);
+  if (action == fw::caNone) return;
+  if (fw::Application()->MainForm() == form) {
+    fw::Application()->Terminate();
+    return;
+  }
+  switch (action) {
+    case fw::caHide:
+      form->Hide();
+      break;
+    case fw::caMinimize:
+      Minimize();
+      break;
+    case fw::caFree:
+      form->Release();
+      break;
+    default:
+      break;
+  }
+}
+
+void TTeDefaultForm::Help() {
+  if (InState(fw::csDesigning)) return;
+  if (pg::HWND h = GetHandle()) pg::SendMessageW(h, pg::WM_SYSCOMMAND, pg::SC_CONTEXTHELP, 0);
+}
+
+std::vector<TTeSysMenuItem> TTeDefaultForm::CreateSysMenu() const {
+  std::vector<TTeSysMenuItem> items;
+  TTeWindowState s = FWindowState;
+  auto in = [&](std::initializer_list<TTeWindowState> states) {
+    return std::find(states.begin(), states.end(), s) != states.end();
+  };
+  if (s != kwsNormal) items.push_back({u"&Restore", 3, {}});
+  if (FBorderIcons.Contains(kbiMinimize) && in({kwsNormal, kwsMaximized, kwsRollup}))
+    items.push_back({u"Mi&nimize", 1, {}});
+  if (FBorderIcons.Contains(kbiMaximize) && in({kwsNormal, kwsRollup})) items.push_back({u"Ma&ximize", 2, {}});
+  if (FBorderIcons.Contains(kbiRollup) && in({kwsNormal, kwsMaximized})) items.push_back({u"Ro&llup", 4, {}});
+  if (FBorderIcons.Contains(kbiTray) && in({kwsNormal, kwsMaximized, kwsRollup}))
+    items.push_back({u"Minimize to &Tray", 5, {}});
+  if (FBorderIcons.Contains(kbiClose)) {
+    if (!items.empty()) items.push_back({u"-", -1, {}});
+    items.push_back({u"&Close", 0, u"Alt+F4"});
+  }
+  return items;
+}
+
+void TTeDefaultForm::SysMenuItemClick(const std::u16string& caption) {
+  if (caption == u"&Close")
+    Close();
+  else if (caption == u"Ma&ximize")
+    Maximize();
+  else if (caption == u"Mi&nimize")
+    Minimize();
+  else if (caption == u"Ro&llup")
+    Rollup();
+  else if (caption == u"Minimize to &Tray")
+    MinToTray();
+  else if (caption == u"&Restore")
+    Restore();
+}
+
+void TTeDefaultForm::SysMenu() {
+  if (InState(fw::csDesigning)) return;
+  TPoint at;
+  if (FWindowState == kwsTray) {
+    pg::GetCursorPos(&at);
+  } else if (FSysMenuPos.x != 0 || FSysMenuPos.y != 0) {
+    at = FSysMenuPos;
+  } else if (fw::TWinControl* control = GetWinControl()) {
+    at = control->ClientOrigin();
+  }
+  ShowBuiltInSystemMenu(at);
+}
+
+void TTeDefaultForm::ShowBuiltInSystemMenu(TPoint at) {
+  FLastSysMenu = CreateSysMenu();
+  FLastSysMenuPoint = at;
+}
+
+// --- System commands, private messages, the application's events -----------------------
+
+void TTeDefaultForm::WMSysCommand(fw::TMessage& m) {
+  switch (m.WParam & 0xFFF0) {
+    case pg::SC_KEYMENU:
+    case pg::SC_MOUSEMENU:
+      SysMenu();
+      break;
+    case pg::SC_RESTORE:
+      // Restoring a window that is already normal would move it for nothing.
+      if (FWindowState != kwsNormal) Restore();
+      break;
+    case pg::SC_MINIMIZE:
+      // Our own Minimize posts this; seeing it again must not restore.
+      if (FWindowState != kwsMinimized) Minimize();
+      break;
+    default:
+      break;
+  }
+}
+
+void TTeDefaultForm::WMMaximizeMsg(fw::TMessage&) {
+  MessageHandled();
+  Maximize();
+}
+
+void TTeDefaultForm::WMStartAction(fw::TMessage& m) {
+  MessageHandled();
+  if (FActionRunning) return;
+  FActionRunning = true;
+  try {
+    switch (m.WParam) {
+      case 1:
+        Maximize();
+        break;
+      case 2:
+        Minimize();
+        break;
+      case 3:
+        Rollup();
+        break;
+      case 4:
+        MinToTray();
+        break;
+      default:
+        break;
+    }
+  } catch (...) {
+    FActionRunning = false;
+    throw;
+  }
+  FActionRunning = false;
+}
+
+void TTeDefaultForm::ChainApplicationEvents() {
+  if (FAppEventsChained) return;
+  fw::TApplication* app = fw::Application();
+  FPrevAppMinimize = app->OnMinimize;
+  FPrevAppRestore = app->OnRestore;
+  app->OnMinimize = [this](fw::TObject* sender) { ApplicationMinimize(sender); };
+  app->OnRestore = [this](fw::TObject* sender) { ApplicationRestore(sender); };
+  FAppEventsChained = true;
+}
+
+void TTeDefaultForm::UnchainApplicationEvents() {
+  if (!FAppEventsChained) return;
+  fw::TApplication* app = fw::Application();
+  app->OnMinimize = FPrevAppMinimize;
+  app->OnRestore = FPrevAppRestore;
+  FAppEventsChained = false;
+}
+
+void TTeDefaultForm::ApplicationMinimize(fw::TObject* sender) {
+  fw::TApplication* app = fw::Application();
+  app->OnMinimize = FPrevAppMinimize;
+  try {
+    if (FWindowState != kwsMinimized && FWindowState != kwsTray) Minimize();
+    FPrevAppMinimize(sender);
+  } catch (...) {
+    app->OnMinimize = [this](fw::TObject* s) { ApplicationMinimize(s); };
+    throw;
+  }
+  app->OnMinimize = [this](fw::TObject* s) { ApplicationMinimize(s); };
+}
+
+void TTeDefaultForm::ApplicationRestore(fw::TObject* sender) {
+  fw::TApplication* app = fw::Application();
+  app->OnRestore = FPrevAppRestore;
+  try {
+    if (FWindowState == kwsMinimized) {
+      Restore();
+      UpdateNonClientArea();
+    }
+    FPrevAppRestore(sender);
+  } catch (...) {
+    app->OnRestore = [this](fw::TObject* s) { ApplicationRestore(s); };
+    throw;
+  }
+  app->OnRestore = [this](fw::TObject* s) { ApplicationRestore(s); };
+}
+
+}  // namespace z5t8::skin::controls

@@ -1,0 +1,15 @@
+#include "skin/controls/Registration.h"
+
+#include "framework/Object.h"
+#include "skin/controls/Button.h"
+#include "skin/controls/Memo.h"
+#include "skin/controls/ScrollBar.h"
+
+namespace z5t8::skin::controls {
+
+void RegisterSkinControlClasses() {
+  framework::RegisterClasses(
+      {&TTeButton::StaticClass(), &TTeMemo::StaticClass(), &TTeScrollBar::StaticClass(), &TTeControl::StaticClass()});
+}
+
+}  // namespace z5t8::skin::controls

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <memory>
+
+#include "framework/gui/Application.h"
+#include "framework/gui/Form.h"
+#include "framework/gui/tests/GuiFixture.h"
+#include "platform/gui/Input.h"
+#include "platform/gui/Snapshot.h"
+#include "platform/gui/headless/HeadlessBackend.h"
+
+namespace z5t8::skin::controls {
+
+namespace pg = platform::gui;
+namespace hl = platform::gui::headless;
+
+// A shown form on a fresh headless screen, with helpers that act on
+// controls in their own client coordinates.
+class ControlsTest : public framework::GuiTest {
+protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    form = std::make_unique<framework::TForm>(nullptr);
+    form->SetBounds(20, 20, 420, 360);
+  }
+  void TearDown() override {
+    form.reset();
+    GuiTest::TearDown();
+  }
+  void Show() {
+    form->Show();
+    Pump();
+  }
+  static void Pump() { framework::Application()->ProcessMessages(); }
+  static pg::Point ScreenOf(framework::TControl* c, int x, int y) { return c->ClientToScreen({x, y}); }
+  static void MoveTo(framework::TControl* c, int x, int y) {
+    pg::Point p = ScreenOf(c, x, y);
+    hl::MoveMouse(p.x, p.y);
+    Pump();
+  }
+  static void Press(framework::TControl* c, int x, int y) {
+    MoveTo(c, x, y);
+    hl::PressButton();
+    Pump();
+  }
+  static void Release() {
+    hl::ReleaseButton();
+    Pump();
+  }
+  static void Key(int vk) {
+    hl::TypeKey(vk);
+    Pump();
+  }
+  // The colour (0xRRGGBB) at a point of a control, as its window shows it.
+  uint32_t PixelAt(framework::TControl* c, int x, int y) {
+    pg::Surface image = pg::WindowImage(form->Handle());
+    pg::Point p = form->ScreenToClient(ScreenOf(c, x, y));
+    pg::Point origin = form->ClientOrigin();
+    pg::Rect window;
+    pg::GetWindowRect(form->Handle(), &window);
+    int wx = p.x + origin.x - window.left, wy = p.y + origin.y - window.top;
+    return image.scanLine(wy)[wx] & 0xFFFFFF;
+  }
+  std::unique_ptr<framework::TForm> form;
+};
+
+}  // namespace z5t8::skin::controls

@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "framework/Properties.h"
+#include "framework/gui/Application.h"
+#include "platform/gui/Backend.h"
+#include "platform/gui/x11/X11Backend.h"
+#include "skin/controls/Form.h"
+#include "skin/theme/CustomThemeLink.h"
+
+// The test looks at the X server from the outside, as another client would.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
+
+namespace z5t8::skin::controls::testing {
+namespace {
+
+using namespace theme;
+namespace pg = platform::gui;
+
+bool OnPath(const std::string& tool) {
+  return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+pid_t Spawn(const std::vector<std::string>& argv, const std::string& display) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    int devnull = open("/dev/null", O_WRONLY);
+    dup2(devnull, 1);
+    dup2(devnull, 2);
+    if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
+    std::vector<char*> args;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
+  }
+  return pid;
+}
+
+void Stop(pid_t& pid) {
+  if (pid > 0) {
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+  }
+  pid = -1;
+}
+
+std::string Shell(const std::string& command) {
+  std::string out;
+  if (FILE* p = popen(command.c_str(), "r")) {
+    char buf[256];
+    while (fgets(buf, sizeof buf, p)) out += buf;
+    pclose(p);
+  }
+  return out;
+}
+
+// The test theme's window: rounded top corners, 6-pixel borders, a 30-pixel title.
+class TE2eTheme : public TteTheme {
+  Z5T8_CLASS(TE2eTheme, TteTheme)
+  Z5T8_THEME_CLASS(TE2eTheme)
+public:
+  TRect WindowGetClientRect(TteWindowSubclass, const TRect& r, const std::string&) override {
+    return {r.left + 6, r.top + 30, r.right - 6, r.bottom - 6};
+  }
+  std::optional<pg::Region> WindowGetRegion(TteWindowSubclass, const TRect& r, const std::string&) override {
+    pg::Region region = pg::Region::roundRect({r.left, r.top, r.right, r.bottom + 20}, 20, 20);
+    region.intersect(r);
+    return region;
+  }
+};
+Z5T8_IMPLEMENT_CLASS(TE2eTheme, TteTheme) {}
+
+class TE2eLink : public TteCustomThemeLink {
+  Z5T8_CLASS(TE2eLink, TteCustomThemeLink)
+public:
+  using TteCustomThemeLink::TteCustomThemeLink;
+  TE2eTheme Theme;
+  TteTheme* GetTheme() override { return &Theme; }
+};
+Z5T8_IMPLEMENT_CLASS(TE2eLink, TteCustomThemeLink) {}
+
+// A skinned window on a private X server under a real window manager,
+// driven with xdotool and watched through a second connection.
+class FormFrameE2e : public ::testing::Test {
+protected:
+  void SetUp() override {
+    for (const char* tool : {"Xvfb", "xdotool", "openbox"})
+      if (!OnPath(tool)) GTEST_SKIP() << tool << " is needed";
+    ASSERT_TRUE(StartServer());
+    openbox_ = Spawn({"openbox", "--sm-disable"}, display_);
+    probe_ = XOpenDisplay(display_.c_str());
+    ASSERT_NE(probe_, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return WindowManagerRuns(); }, false)) << "openbox did not start";
+    std::string error;
+    auto backend = pg::OpenX11Backend(display_, error);
+    ASSERT_TRUE(backend) << error;
+    pg::UseBackend(std::move(backend));
+    fw::Application()->Initialize();
+
+    link_ = new TE2eLink(nullptr);
+    form_ = new fw::TForm(nullptr);
+    fw::Application()->SetMainForm(form_);
+    form_->SetBounds(100, 100, 382, 406);
+    form_->SetCaption(u"Frame E2E");
+    frame_ = new TTeForm(form_);
+    frame_->IncludeState(fw::csLoading);
+    frame_->SetThemeLink(link_);
+    frame_->ExcludeState(fw::csLoading);
+    frame_->Loaded();
+    form_->Show();
+    ASSERT_TRUE(WaitFor([&] {
+      xid_ = FindWindow();
+      return xid_ != 0 && Viewable();
+    })) << "the window never showed";
+    // Let the window manager place it; then put it where the test expects it.
+    Pump(300);
+    form_->SetBounds(100, 100, 382, 406);
+    Pump(300);
+  }
+
+  void TearDown() override {
+    delete form_;
+    delete link_;
+    fw::Application()->ProcessMessages();
+    fw::Application()->SetMainForm(nullptr);
+    if (pg::HasBackend()) pg::ShutdownWindowSystem();
+    if (probe_) XCloseDisplay(probe_);
+    Stop(openbox_);
+    Stop(server_);
+  }
+
+  bool StartServer() {
+    for (int n = 140; n < 190; ++n) {
+      struct stat st;
+      if (stat(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), &st) == 0) continue;
+      if (stat(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), &st) == 0) continue;
+      display_ = ":" + std::to_string(n);
+      server_ = Spawn({"Xvfb", display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"}, "");
+      for (int i = 0; i < 100; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (Display* d = XOpenDisplay(display_.c_str())) {
+          XCloseDisplay(d);
+          return true;
+        }
+      }
+      Stop(server_);
+    }
+    return false;
+  }
+
+  bool WindowManagerRuns() {
+    Atom check = XInternAtom(probe_, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    bool ok = XGetWindowProperty(probe_, DefaultRootWindow(probe_), check, 0, 1, False, XA_WINDOW, &type, &format,
+                                 &count, &after, &data) == Success &&
+              count == 1;
+    if (data) XFree(data);
+    return ok;
+  }
+
+  // Pumps the program's messages while waiting for the X server to agree.
+  bool WaitFor(const std::function<bool()>& done, bool pump = true) {
+    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (std::chrono::steady_clock::now() < until) {
+      if (pump) fw::Application()->ProcessMessages();
+      XSync(probe_, False);
+      if (done()) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+  }
+  void Pump(int ms) {
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < until) {
+      fw::Application()->ProcessMessages();
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+
+  Window FindWindow() {
+    std::string out = Shell("DISPLAY=" + display_ + " xdotool search --name 'Frame E2E' 2>/dev/null");
+    return out.empty() ? 0 : Window(std::stoul(out));
+  }
+  bool Viewable() {
+    XWindowAttributes a;
+    return XGetWindowAttributes(probe_, xid_, &a) && a.map_state == IsViewable;
+  }
+  // The client window's position on the screen.
+  TRect XBounds() {
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(probe_, xid_, &a)) return {};
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(probe_, xid_, DefaultRootWindow(probe_), 0, 0, &x, &y, &child);
+    return {x, y, x + a.width, y + a.height};
+  }
+  bool Iconic() {
+    Atom wmState = XInternAtom(probe_, "WM_STATE", False);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    bool iconic = false;
+    if (XGetWindowProperty(probe_, xid_, wmState, 0, 2, False, wmState, &type, &format, &count, &after, &data) ==
+            Success &&
+        data && count >= 1)
+      iconic = reinterpret_cast<long*>(data)[0] == IconicState;
+    if (data) XFree(data);
+    return iconic;
+  }
+  bool ShapeContains(int x, int y) {
+    int count = 0, ordering = 0;
+    XRectangle* rects = XShapeGetRectangles(probe_, xid_, ShapeBounding, &count, &ordering);
+    bool inside = false;
+    for (int i = 0; i < count; ++i)
+      if (x >= rects[i].x && x < rects[i].x + rects[i].width && y >= rects[i].y && y < rects[i].y + rects[i].height)
+        inside = true;
+    if (rects) XFree(rects);
+    return inside;
+  }
+  void Xdo(const std::string& args) { Shell("DISPLAY=" + display_ + " xdotool " + args + " 2>/dev/null"); }
+  // Clicks a window point through the X server.
+  void ClickAt(int x, int y, int button = 1) {
+    TRect b = XBounds();
+    Xdo("mousemove --sync " + std::to_string(b.left + x) + " " + std::to_string(b.top + y) + " click " +
+        std::to_string(button));
+  }
+  TPoint Centre(TTeBorderIcon icon) {
+    TRect r = frame_->GetCaptionButtonRect(icon);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  }
+
+  std::string display_;
+  pid_t server_ = -1;
+  pid_t openbox_ = -1;
+  Display* probe_ = nullptr;
+  Window xid_ = 0;
+  TE2eLink* link_ = nullptr;
+  fw::TForm* form_ = nullptr;
+  TTeForm* frame_ = nullptr;
+};
+
+TEST_F(FormFrameE2e, TheXShapeIsTheThemesRegion) {
+  ASSERT_TRUE(frame_->Themed());
+  ASSERT_TRUE(WaitFor([&] { return ShapeContains(20, 0); }));
+  EXPECT_FALSE(ShapeContains(0, 0)) << "the rounded corner is cut off";
+  EXPECT_FALSE(ShapeContains(381, 0));
+  EXPECT_TRUE(ShapeContains(0, 405));
+  EXPECT_TRUE(ShapeContains(200, 200));
+}
+
+TEST_F(FormFrameE2e, DraggingTheTitleMovesTheXWindow) {
+  TRect before = XBounds();
+  Xdo("mousemove --sync " + std::to_string(before.left + 150) + " " + std::to_string(before.top + 12) +
+      " mousedown 1");
+  Pump(100);
+  Xdo("mousemove --sync " + std::to_string(before.left + 200) + " " + std::to_string(before.top + 42));
+  Pump(100);
+  Xdo("mousemove --sync " + std::to_string(before.left + 250) + " " + std::to_string(before.top + 72) +
+      " mouseup 1");
+  ASSERT_TRUE(WaitFor([&] { return XBounds().left == before.left + 100; }))
+      << "X window at " << XBounds().left << "," << XBounds().top;
+  EXPECT_EQ(XBounds().top, before.top + 60);
+  EXPECT_EQ(form_->Left(), before.left + 100);
+}
+
+TEST_F(FormFrameE2e, MaximizeFillsTheWorkAreaAndRestores) {
+  TRect before = XBounds();
+  TPoint max = Centre(kbiMaximize);
+  ClickAt(max.x, max.y);
+  ASSERT_TRUE(WaitFor([&] { return XBounds() == TRect{0, 0, 1024, 768}; }))
+      << XBounds().left << "," << XBounds().top << "," << XBounds().right << "," << XBounds().bottom;
+  EXPECT_EQ(frame_->WindowState(), kwsMaximized);
+  max = Centre(kbiMaximize);
+  ClickAt(max.x, max.y);
+  ASSERT_TRUE(WaitFor([&] { return XBounds() == before; }));
+  EXPECT_EQ(frame_->WindowState(), kwsNormal);
+}
+
+TEST_F(FormFrameE2e, MinimizeIconifiesAndRollupLeavesTheTitleBand) {
+  TPoint roll = Centre(kbiRollup);
+  ClickAt(roll.x, roll.y);
+  ASSERT_TRUE(WaitFor([&] { return XBounds().height() == 36; })) << XBounds().height();
+  EXPECT_EQ(frame_->WindowState(), kwsRollup);
+  roll = Centre(kbiRollup);
+  ClickAt(roll.x, roll.y);
+  ASSERT_TRUE(WaitFor([&] { return XBounds().height() == 406; }));
+
+  TPoint min = Centre(kbiMinimize);
+  ClickAt(min.x, min.y);
+  ASSERT_TRUE(WaitFor([&] { return Iconic(); })) << "the window manager never saw it iconic";
+  EXPECT_EQ(frame_->WindowState(), kwsMinimized);
+  Xdo("windowmap --sync " + std::to_string(xid_));
+  ASSERT_TRUE(WaitFor([&] { return !Iconic() && frame_->WindowState() == kwsNormal; }));
+}
+
+TEST_F(FormFrameE2e, TheCloseButtonEndsTheProgram) {
+  TPoint close = Centre(kbiClose);
+  ClickAt(close.x, close.y);
+  ASSERT_TRUE(WaitFor([&] { return fw::Application()->Terminated(); }));
+}
+
+}  // namespace
+}  // namespace z5t8::skin::controls::testing

@@ -1,0 +1,398 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/gui/Label.h"
+#include "platform/gui/Paint.h"
+#include "platform/gui/SystemMetrics.h"
+#include "skin/controls/tests/FrameFixture.h"
+
+namespace z5t8::skin::controls::testing {
+namespace {
+
+using namespace theme;
+using FormFrameIntegration = FrameTest<>;
+
+TEST(FormFrameUnits, WindowButtonsFollowStyleIconsAndState) {
+  TTeDefaultForm frame(nullptr);
+  TTeBorderIcons all{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiHelp, kbiRollup, kbiTray};
+  frame.SetBorderIcons(all);
+  EXPECT_EQ(WindowButtons(&frame), (TteWindowButtons{kwbSysMenu, kwbClose, kwbHelp, kwbMin, kwbMax, kwbRoll,
+                                                     kwbTray, kwbTopmost, kwbTopmostRestore, kwbCustom}));
+  frame.SetBorderStyle(kbsBorder);
+  EXPECT_TRUE(WindowButtons(&frame).Empty());
+  frame.SetBorderStyle(kbsNone);
+  EXPECT_TRUE(WindowButtons(&frame).Empty());
+
+  frame.SetBorderStyle(kbsToolWindow);
+  frame.SetBorderIcons({kbiClose});
+  EXPECT_EQ(WindowButtons(&frame), (TteWindowButtons{kwbClose, kwbTopmost, kwbTopmostRestore, kwbCustom}));
+}
+
+TEST(FormFrameUnits, OptionObjectsClampTheirValues) {
+  TTeBlending blending;
+  int changes = 0;
+  blending.OnChange = [&] { ++changes; };
+  blending.SetValue(-5);
+  EXPECT_EQ(blending.Value(), 0);
+  blending.SetValue(300);
+  EXPECT_EQ(blending.Value(), 255);
+  EXPECT_EQ(changes, 2);
+
+  TTeShadow shadow;
+  shadow.SetEnabled(true);
+  shadow.SetSize(40);
+  EXPECT_EQ(shadow.Size(), 20);
+  shadow.SetSize(0);
+  EXPECT_FALSE(shadow.Enabled());
+
+  TTeGravitation gravitation;
+  for (auto [in, out] : std::vector<std::pair<int, int>>{{0, 1}, {1, 1}, {35, 35}, {50, 50}, {51, 50}}) {
+    gravitation.SetSize(in);
+    EXPECT_EQ(gravitation.Size(), out) << in;
+  }
+  TTeGravitation copy;
+  gravitation.SetSnapToForms(true);
+  copy.Assign(&gravitation);
+  EXPECT_TRUE(copy.SnapToForms());
+  EXPECT_EQ(copy.Size(), 50);
+}
+
+TEST(FormFrameUnits, DialogStyleTurnsSizingOff) {
+  TTeDefaultForm frame(nullptr);
+  EXPECT_TRUE(frame.Dragging()->Sizeable());
+  frame.SetBorderStyle(kbsDialog);
+  EXPECT_FALSE(frame.Dragging()->Sizeable());
+  EXPECT_EQ(WindowSubclass(&frame), kwscDialog);
+}
+
+TEST_F(FormFrameIntegration, ClientAreaIsTheWindowLessTheClassicFrame) {
+  Make();
+  pg::Rect client;
+  pg::GetClientRect(hwnd(), &client);
+  EXPECT_EQ(client.width(), 370);
+  EXPECT_EQ(client.height(), 370);
+  EXPECT_EQ(frame->GetClientBounds(), (TRect{4, 23, 374, 393}));
+  EXPECT_TRUE(pg::SnapshotWindow(hwnd(), "/tmp/ff-unthemed.png"));
+}
+
+TEST_F(FormFrameIntegration, HitTestAnswersByPartAndState) {
+  Make();
+  struct Case {
+    int x, y, hit;
+  } cases[] = {
+      {10, 2, pg::HTTOPLEFT},   {2, 10, pg::HTTOPLEFT},     {200, 1, pg::HTTOP},
+      {370, 2, pg::HTTOPRIGHT}, {1, 200, pg::HTLEFT},       {376, 200, pg::HTRIGHT},
+      {2, 390, pg::HTBOTTOMLEFT}, {200, 395, pg::HTBOTTOM}, {376, 390, pg::HTBOTTOMRIGHT},
+      {100, 12, pg::HTCAPTION}, {200, 200, pg::HTCLIENT},   {12, 14, pg::HTSYSMENU},
+  };
+  for (const Case& c : cases) EXPECT_EQ(hitAt(c.x, c.y), c.hit) << c.x << "," << c.y;
+  EXPECT_EQ(frame->GetHitTest(10, 2), kwhtTopLeft);
+  TRect close = frame->GetCaptionButtonRect(kbiClose);
+  EXPECT_EQ(hitAt(close.left + 2, close.top + 2), pg::HTCLOSE);
+  TRect roll = frame->GetCaptionButtonRect(kbiRollup);
+  EXPECT_EQ(hitAt(roll.left + 2, roll.top + 2), pg::HTBORDER);
+
+  frame->Dragging()->SetSizeable(false);
+  EXPECT_EQ(hitAt(10, 2), pg::HTCLIENT);
+  EXPECT_EQ(hitAt(376, 200), pg::HTCLIENT);
+  frame->Dragging()->SetSizeable(true);
+  frame->Dragging()->SetMoveable(false);
+  EXPECT_EQ(hitAt(100, 12), pg::HTCLIENT);
+  frame->Dragging()->SetMoveable(true);
+
+  frame->Maximize();
+  pump();
+  // Its top border is part of the title band there.
+  for (auto [x, y] : std::vector<std::pair<int, int>>{{1, 200}, {1030, 200}, {500, 744}, {1, 744}})
+    EXPECT_EQ(hitAt(x, y), pg::HTCLIENT) << x << "," << y;
+}
+
+TEST_F(FormFrameIntegration, CaptionButtonsAreLaidFromTheRightAndDropWithTheirIcons) {
+  Make();
+  TRect close = frame->GetCaptionButtonRect(kbiClose);
+  TRect max = frame->GetCaptionButtonRect(kbiMaximize);
+  TRect min = frame->GetCaptionButtonRect(kbiMinimize);
+  EXPECT_EQ(close, (TRect{356, 7, 372, 21}));
+  EXPECT_EQ(max.right, close.left - 2);
+  EXPECT_EQ(min.right, max.left - 2);
+  EXPECT_EQ(frame->GetCaptionButtonRect(kbiSystemMenu), (TRect{4, 5, 22, 23}));
+  EXPECT_TRUE(frame->GetCaptionButtonRect(kbiHelp).width() <= 0) << "help is not asked for";
+  frame->SetBorderIcons({kbiClose, kbiMinimize});
+  EXPECT_EQ(frame->GetCaptionButtonRect(kbiMinimize).right, close.left - 2);
+  EXPECT_TRUE(frame->GetCaptionButtonRect(kbiMaximize).width() <= 0);
+}
+
+TEST_F(FormFrameIntegration, CloseButtonClosesOnlyWhenReleasedOverIt) {
+  Make();
+  TRect close = frame->GetCaptionButtonRect(kbiClose);
+  press(centre(close));
+  EXPECT_EQ(frame->ButtonDrawState(kwhtCloseButton), kwbdsPressed);
+  moveTo(screen(200, 200));
+  EXPECT_EQ(frame->ButtonDrawState(kwhtCloseButton), kwbdsNormal) << "not pressed while the mouse is off it";
+  moveTo(centre(close));
+  EXPECT_EQ(frame->ButtonDrawState(kwhtCloseButton), kwbdsPressed);
+  moveTo(screen(600, 500));
+  release();
+  EXPECT_TRUE(form->Visible()) << "released elsewhere closes nothing";
+  EXPECT_EQ(frame->PressedPart(), kwhtClient);
+
+  hl::AdvanceClock(1000);
+  press(centre(close));
+  release();
+  EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(FormFrameIntegration, DoubleClicksMaximizeRestoreAndClose) {
+  Make();
+  TRect before = form->BoundsRect();
+  hl::DoubleClick(screen(150, 12).x, screen(150, 12).y);
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsMaximized);
+  EXPECT_EQ(form->BoundsRect(), (TRect{-4, -4, 1028, 742})) << "the work area with the borders off-screen";
+  hl::DoubleClick(screen(150, 12).x, screen(150, 12).y);
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_EQ(form->BoundsRect(), before);
+
+  frame->SetBorderIcons({kbiClose, kbiSystemMenu});
+  hl::AdvanceClock(1000);
+  hl::DoubleClick(screen(150, 12).x, screen(150, 12).y);
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal) << "no maximize icon, no maximize";
+
+  hl::AdvanceClock(1000);
+  TPoint icon = centre(frame->GetCaptionButtonRect(kbiSystemMenu));
+  hl::DoubleClick(icon.x, icon.y);
+  pump();
+  EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(FormFrameIntegration, TitleDragMovesTheWindow) {
+  Make(300, 200);
+  drag(screen(150, 12), screen(210, 52));
+  EXPECT_EQ(form->Left(), 360);
+  EXPECT_EQ(form->Top(), 240);
+  EXPECT_FALSE(frame->IsDragging());
+}
+
+TEST_F(FormFrameIntegration, SizingFromTheLeftStopsAtTheMinimumTrackWidth) {
+  Make(300, 200);
+  int right = form->BoundsRect().right;
+  drag(screen(1, 200), screen(101, 200));
+  EXPECT_EQ(form->Left(), 400);
+  EXPECT_EQ(form->BoundsRect().right, right);
+  drag(screen(1, 200), screen(500, 200));
+  EXPECT_EQ(form->Width(), 140);
+  EXPECT_EQ(form->BoundsRect().right, right);
+  EXPECT_EQ(frame->GetMinTrackSize().x, 140);
+}
+
+TEST_F(FormFrameIntegration, DraggingNearTheWorkAreaEdgeSnaps) {
+  struct Case {
+    int gap;
+    int expectedLeft;
+  } cases[] = {{15, 0}, {20, 20}, {-10, 0}};
+  for (const Case& c : cases) {
+    Make(300, 200);
+    drag(screen(150, 12), screen(150 - 300 + c.gap, 12));
+    EXPECT_EQ(form->Left(), c.expectedLeft) << "gap " << c.gap;
+    delete form;
+    form = nullptr;
+  }
+}
+
+TEST_F(FormFrameIntegration, HotCaptionButtonCoolsWithinTheHoverTime) {
+  Make();
+  TRect close = frame->GetCaptionButtonRect(kbiClose);
+  moveTo(centre(close));
+  EXPECT_EQ(frame->HotPart(), kwhtCloseButton);
+  EXPECT_EQ(frame->ButtonDrawState(kwhtCloseButton), kwbdsHot);
+  // Leaving the window sends the frame nothing; only its timer notices.
+  moveTo({900, 700});
+  EXPECT_EQ(frame->HotPart(), kwhtCloseButton);
+  hl::AdvanceClock(400);
+  pump();
+  EXPECT_EQ(frame->HotPart(), kwhtClient);
+  EXPECT_EQ(frame->ButtonDrawState(kwhtCloseButton), kwbdsNormal);
+}
+
+TEST_F(FormFrameIntegration, StateOperationsAndTheirRestore) {
+  Make(300, 200);
+  const TRect normal = form->BoundsRect();
+
+  frame->Rollup();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsRollup);
+  EXPECT_EQ(form->BoundsRect(), (TRect{300, 200, 678, 227})) << "the title band is left";
+  frame->Rollup();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_EQ(form->BoundsRect(), normal);
+
+  frame->Minimize();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsMinimized);
+  EXPECT_TRUE(pg::IsIconic(hwnd()));
+  frame->Restore();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_FALSE(pg::IsIconic(hwnd()));
+  EXPECT_EQ(form->BoundsRect(), normal);
+
+  // Restore goes back to where the window came from.
+  frame->Maximize();
+  frame->Minimize();
+  pump();
+  frame->Restore();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsMaximized) << "minimized from maximized";
+  EXPECT_EQ(frame->PreviousState(), kwsNormal);
+  frame->Restore();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_EQ(form->BoundsRect(), normal);
+
+  frame->Rollup();
+  frame->Maximize();
+  frame->Restore();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsRollup) << "maximized from rolled up";
+  EXPECT_EQ(form->Height(), 27);
+  frame->Restore();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_EQ(form->BoundsRect(), normal);
+
+  frame->Rollup();
+  frame->Minimize();
+  pump();
+  frame->Restore();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsRollup) << "minimized from rolled up";
+  frame->Restore();
+  pump();
+  EXPECT_EQ(form->BoundsRect(), normal);
+}
+
+TEST_F(FormFrameIntegration, ActionEventsCanRefuse) {
+  Make();
+  frame->OnMaximize = [](fw::TObject*, bool& allow) { allow = false; };
+  frame->OnRollup = [](fw::TObject*, bool& allow) { allow = false; };
+  frame->OnClose = [](fw::TObject*, bool& allow) { allow = false; };
+  frame->Maximize();
+  frame->Rollup();
+  frame->Close();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_TRUE(form->Visible());
+}
+
+TEST_F(FormFrameIntegration, SystemMenuItemsFollowTheState) {
+  Make();
+  auto captions = [&] {
+    std::vector<std::u16string> out;
+    for (const TTeSysMenuItem& item : frame->CreateSysMenu()) out.push_back(item.Caption);
+    return out;
+  };
+  using V = std::vector<std::u16string>;
+  EXPECT_EQ(captions(), (V{u"Mi&nimize", u"Ma&ximize", u"Ro&llup", u"Minimize to &Tray", u"-", u"&Close"}));
+  EXPECT_EQ(frame->CreateSysMenu().back().ShortCut, u"Alt+F4");
+  frame->Maximize();
+  EXPECT_EQ(captions(), (V{u"&Restore", u"Mi&nimize", u"Ro&llup", u"Minimize to &Tray", u"-", u"&Close"}));
+  frame->Restore();
+  frame->Rollup();
+  EXPECT_EQ(captions(), (V{u"&Restore", u"Mi&nimize", u"Ma&ximize", u"Minimize to &Tray", u"-", u"&Close"}));
+  frame->Restore();
+  frame->SetBorderIcons({kbiClose});
+  EXPECT_EQ(captions(), (V{u"&Close"}));
+  frame->SetBorderIcons({kbiMaximize});
+  EXPECT_EQ(captions(), (V{u"Ma&ximize"}));
+
+  // A right click on the title opens it at the cursor.
+  TPoint at = screen(150, 12);
+  moveTo(at);
+  hl::PressButton(1);
+  hl::ReleaseButton(1);
+  pump();
+  EXPECT_EQ(frame->LastSystemMenuPoint(), at);
+  EXPECT_EQ(frame->LastSystemMenu().size(), 1u);
+  frame->SysMenuItemClick(u"Ma&ximize");
+  EXPECT_EQ(frame->WindowState(), kwsMaximized);
+}
+
+TEST_F(FormFrameIntegration, DeactivationDrawsEveryCaptionButtonInactive) {
+  Make();
+  moveTo(centre(frame->GetCaptionButtonRect(kbiClose)));
+  ASSERT_TRUE(frame->IsFrameActive());
+  EXPECT_EQ(frame->ButtonDrawState(kwhtCloseButton), kwbdsHot);
+  pg::SendMessageW(hwnd(), pg::WM_NCACTIVATE, 0, 0);
+  for (TteWindowHitTest part : {kwhtCloseButton, kwhtMinButton, kwhtMaxButton, kwhtRollButton, kwhtTrayButton,
+                                kwhtHelpButton, kwhtSysMenu})
+    EXPECT_EQ(frame->ButtonDrawState(part), kwbdsInactive) << int(part);
+}
+
+TEST_F(FormFrameIntegration, CaptionChangeRepaintsTheTitleAtOnce) {
+  Make();
+  auto titlePixels = [&] {
+    pg::Surface image = pg::WindowImage(hwnd());
+    std::vector<uint32_t> px;
+    for (int x = 24; x < 200; ++x)
+      for (int y = 6; y < 20; ++y) px.push_back(uint32_t(image.pixel(x, y)));
+    return px;
+  };
+  auto before = titlePixels();
+  form->SetCaption(u"A different, longer caption");
+  pump();
+  pg::SnapshotWindow(hwnd(), "/tmp/ff-caption.png");
+  auto after = titlePixels();
+  EXPECT_NE(before, after);
+  // What the frame paints now is what it paints from scratch.
+  frame->UpdateNonClientArea();
+  EXPECT_EQ(titlePixels(), after);
+  EXPECT_EQ(pg::GetWindowLongPtrW(hwnd(), pg::GWL_STYLE) & pg::WS_CAPTION, pg::LONG_PTR(pg::WS_CAPTION));
+}
+
+TEST_F(FormFrameIntegration, UpdateKeepsTheClientSizeUnderANewFrame) {
+  Make();
+  frame->SetBorderStyle(kbsToolWindow);
+  pump();
+  EXPECT_EQ(form->ClientWidth(), 370);
+  EXPECT_EQ(form->ClientHeight(), 370);
+  EXPECT_EQ(form->Height(), 370 + 8 + pg::GetSystemMetrics(pg::SM_CYSMCAPTION));
+  frame->SetBorderStyle(kbsNone);
+  pump();
+  EXPECT_EQ(form->Width(), 370);
+  EXPECT_EQ(form->Height(), 370);
+}
+
+TEST_F(FormFrameIntegration, TheWindowRegionFollowsTheSize) {
+  Make();
+  pg::Region region;
+  ASSERT_NE(pg::GetWindowRgn(hwnd(), region), pg::RGN_ERROR);
+  EXPECT_TRUE(region.contains({377, 396}));
+  EXPECT_FALSE(region.contains({378, 100}));
+  form->SetBounds(100, 100, 500, 420);
+  ASSERT_NE(pg::GetWindowRgn(hwnd(), region), pg::RGN_ERROR);
+  EXPECT_TRUE(region.contains({499, 419}));
+}
+
+TEST_F(FormFrameIntegration, RequestedStateIsAppliedAfterLoading) {
+  Make(100, 100, 378, 397, false, [](TTeDefaultForm* f) { f->SetWindowState(kwsMaximized); });
+  EXPECT_EQ(frame->WindowState(), kwsMaximized);
+  EXPECT_EQ(form->BoundsRect(), (TRect{-4, -4, 1028, 742}));
+  frame->Restore();
+  EXPECT_EQ(form->BoundsRect(), (TRect{100, 100, 478, 497}));
+}
+
+TEST_F(FormFrameIntegration, MainFormCloseButtonEndsTheApplication) {
+  Make(100, 100, 378, 397, true);
+  TRect close = frame->GetCaptionButtonRect(kbiClose);
+  press(centre(close));
+  release();
+  EXPECT_TRUE(fw::Application()->Terminated());
+}
+
+}  // namespace
+}  // namespace z5t8::skin::controls::testing

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/gui/EditControl.h"
+#include "platform/gui/ScrollBar.h"
+#include "platform/gui/VirtualKeys.h"
+#include "platform/gui/Window.h"
+#include "skin/controls/Memo.h"
+#include "skin/controls/tests/ControlsFixture.h"
+
+namespace z5t8::skin::controls {
+namespace {
+
+class MemoIntegration : public ControlsTest {
+protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    memo = new TTeMemo(form.get());
+    memo->SetParent(form.get());
+    memo->SetBounds(1, 17, 368, 273);
+    memo->SetScrollBars(framework::ssVertical);
+    std::u16string text;
+    for (int i = 0; i < 60; ++i) text += u"line " + std::u16string(1, char16_t(u'A' + i % 26)) + u"\r\n";
+    memo->SetText(text);
+    Show();
+  }
+  TTeInplaceScrollBar* Inplace() { return memo->SubScrollBar()->VertScrollBar(); }
+  // The in-place bar matches the platform bar: place, range, page and position.
+  void ExpectInStep(const std::string& when) {
+    SCOPED_TRACE(when);
+    pg::SCROLLBARINFO info;
+    ASSERT_TRUE(pg::GetScrollBarInfo(memo->Handle(), pg::OBJID_VSCROLL, &info));
+    TTeInplaceScrollBar* bar = Inplace();
+    ASSERT_TRUE(bar->Visible());
+    pg::Point topLeft = form->ScreenToClient({info.rcScrollBar.left, info.rcScrollBar.top});
+    EXPECT_EQ(bar->BoundsRect(), framework::Bounds(topLeft.x, topLeft.y, info.rcScrollBar.width(),
+                                                   info.rcScrollBar.height()));
+    pg::SCROLLINFO si;
+    si.fMask = pg::SIF_ALL;
+    ASSERT_TRUE(pg::GetScrollInfo(memo->Handle(), pg::SB_VERT, &si));
+    EXPECT_EQ(bar->ScrollBar()->Min(), si.nMin);
+    EXPECT_EQ(bar->ScrollBar()->Max(), si.nMax);
+    EXPECT_EQ(bar->ScrollBar()->PageSize(), static_cast<int>(si.nPage));
+    EXPECT_EQ(bar->ScrollBar()->Position(), si.nPos);
+  }
+  int TopRow() { return pg::GetScrollPos(memo->Handle(), pg::SB_VERT); }
+  TTeMemo* memo = nullptr;
+};
+
+TEST_F(MemoIntegration, InplaceBarIsASiblingOverThePlatformBar) {
+  EXPECT_EQ(Inplace()->Parent(), form.get());
+  EXPECT_GT(Inplace()->Width(), 0);
+  ExpectInStep("after showing");
+  EXPECT_EQ(Inplace()->ScrollBar()->Orientation(), zqoVertical);
+  EXPECT_FALSE(memo->SubScrollBar()->HorzScrollBar()->Visible()) << "no horizontal platform bar";
+}
+
+TEST_F(MemoIntegration, InplaceBarFollowsAppendsKeysAndWheel) {
+  for (int i = 0; i < 40; ++i) memo->Lines()->Add("appended");
+  Pump();
+  ExpectInStep("after appends");
+  memo->SetFocus();
+  Pump();
+  Key(pg::VK_NEXT);
+  Key(pg::VK_NEXT);
+  ASSERT_GT(TopRow(), 0);
+  ExpectInStep("after Page Down");
+  MoveTo(memo, 100, 100);
+  hl::Wheel(-120);
+  Pump();
+  ExpectInStep("after the wheel");
+  Key(pg::VK_HOME);
+  hl::PressKey(pg::VK_CONTROL);
+  Key(pg::VK_END);
+  hl::ReleaseKey(pg::VK_CONTROL);
+  Pump();
+  ExpectInStep("after Ctrl+End");
+}
+
+TEST_F(MemoIntegration, DraggingTheSkinnedThumbScrollsTheMemo) {
+  TTeScrollBar* bar = Inplace()->ScrollBar();
+  ASSERT_TRUE(bar->SliderVisible());
+  TRect thumb = bar->GetSliderRect();
+  ASSERT_EQ(TopRow(), 0);
+  Press(bar, thumb.left + 4, thumb.top + 2);
+  MoveTo(bar, thumb.left + 4, thumb.top + 2 + 60);
+  int top = TopRow();
+  EXPECT_GT(top, 0) << "the memo scrolls while the thumb moves";
+  Release();
+  EXPECT_EQ(TopRow(), top);
+  ExpectInStep("after the drag");
+  Press(bar, 8, bar->Height() - 4);
+  Release();
+  EXPECT_EQ(TopRow(), top + 1) << "the down arrow scrolls one line";
+  ExpectInStep("after the arrow");
+}
+
+TEST_F(MemoIntegration, HotStateEndsWhenTheMouseLeaves) {
+  MoveTo(memo, 50, 50);
+  EXPECT_TRUE(memo->IsHot());
+  MoveTo(form.get(), 400, 330);
+  EXPECT_FALSE(memo->IsHot());
+}
+
+TEST_F(MemoIntegration, HiddenMemoHidesItsBar) {
+  memo->Hide();
+  Pump();
+  EXPECT_FALSE(Inplace()->Visible());
+  memo->Show();
+  Pump();
+  ExpectInStep("shown again");
+}
+
+}  // namespace
+}  // namespace z5t8::skin::controls

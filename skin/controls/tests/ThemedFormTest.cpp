@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+#include "framework/Properties.h"
+#include "platform/gui/Region.h"
+#include "skin/controls/Form.h"
+#include "skin/controls/tests/FrameFixture.h"
+#include "skin/render/CanvasDrawing.h"
+#include "skin/theme/CustomThemeLink.h"
+#include "skin/theme/ThemeInfo.h"
+#include "skin/theme/ThemeManager.h"
+
+namespace z5t8::skin::controls::testing {
+namespace {
+
+using namespace theme;
+
+// A window object with thicker borders than the platform's, a 30-pixel title,
+// rounded top corners, and a record of how each caption button was drawn.
+class TFrameTestTheme : public TteTheme {
+  Z5T8_CLASS(TFrameTestTheme, TteTheme)
+  Z5T8_THEME_CLASS(TFrameTestTheme)
+public:
+  std::string Name = "default";
+  std::map<TteWindowButtonClass, TteWindowButtonDrawState> Drawn;
+  bool IsWindowDefined(TteWindowSubclass, const std::string& name) override { return name == Name; }
+  TRect WindowGetClientRect(TteWindowSubclass, const TRect& r, const std::string&) override {
+    return {r.left + 6, r.top + 30, r.right - 6, r.bottom - 6};
+  }
+  std::optional<pg::Region> WindowGetRegion(TteWindowSubclass, const TRect& r, const std::string&) override {
+    pg::Region region = pg::Region::roundRect({r.left, r.top, r.right, r.bottom + 20}, 20, 20);
+    region.intersect(r);
+    return region;
+  }
+  void WindowDrawButton(TteWindowSubclass subclass, fw::TCanvas* canvas, const TteWindowButtonInfo& info,
+                        const std::string& name) override {
+    Drawn[info.ButtonClass] = info.DrawState;
+    TteTheme::WindowDrawButton(subclass, canvas, info, name);
+  }
+};
+
+Z5T8_IMPLEMENT_CLASS(TFrameTestTheme, TteTheme) {}
+
+class TFrameTestLink : public TteCustomThemeLink {
+  Z5T8_CLASS(TFrameTestLink, TteCustomThemeLink)
+public:
+  using TteCustomThemeLink::TteCustomThemeLink;
+  std::unique_ptr<TFrameTestTheme> Theme = std::make_unique<TFrameTestTheme>();
+  TteTheme* GetTheme() override { return Theme.get(); }
+};
+
+Z5T8_IMPLEMENT_CLASS(TFrameTestLink, TteCustomThemeLink) {}
+
+class ThemedFormIntegration : public FrameTest<TTeForm> {
+protected:
+  void MakeLinked(const std::string& objectName = "default") {
+    link = new TFrameTestLink(nullptr);
+    link->Theme->Name = objectName;
+    Make(100, 100, 378, 397, false, [&](TTeForm* f) { f->SetThemeLink(link); });
+  }
+  void TearDown() override {
+    FrameTest<TTeForm>::TearDown();
+    delete link;
+  }
+  TFrameTestLink* link = nullptr;
+};
+
+TEST_F(ThemedFormIntegration, TheClientAreaKeepsItsSizeUnderTheThemedFrame) {
+  MakeLinked();
+  EXPECT_EQ(form->ClientWidth(), 370);
+  EXPECT_EQ(form->ClientHeight(), 370);
+  EXPECT_EQ(form->Width(), 382);
+  EXPECT_EQ(form->Height(), 406);
+  EXPECT_EQ(frame->GetClientBounds(), (TRect{6, 30, 376, 400}));
+  EXPECT_TRUE(pg::SnapshotWindow(hwnd(), "/tmp/ff-themed.png"));
+}
+
+TEST_F(ThemedFormIntegration, TheThemesRegionShapesTheWindow) {
+  MakeLinked();
+  pg::Region region;
+  ASSERT_NE(pg::GetWindowRgn(hwnd(), region), pg::RGN_ERROR);
+  EXPECT_FALSE(region.contains({0, 0})) << "the rounded corner is outside";
+  EXPECT_FALSE(region.contains({381, 0}));
+  EXPECT_TRUE(region.contains({20, 0}));
+  EXPECT_TRUE(region.contains({0, 405}));
+}
+
+TEST_F(ThemedFormIntegration, HitTestAndButtonsComeFromTheTheme) {
+  MakeLinked();
+  // The base theme's geometry over this theme's client rectangle.
+  TRect close = frame->GetCaptionButtonRect(kbiClose);
+  EXPECT_EQ(close, (TRect{353, 4, 375, 29}));
+  EXPECT_EQ(frame->GetHitTest(close.left + 3, close.top + 3), kwhtCloseButton);
+  EXPECT_EQ(hitAt(close.left + 3, close.top + 3), pg::HTCLOSE);
+  EXPECT_EQ(hitAt(100, 12), pg::HTCAPTION);
+  EXPECT_EQ(hitAt(2, 200), pg::HTLEFT);
+  EXPECT_EQ(frame->GetMaximizedRect(), (TRect{0, 0, 1024, 738})) << "a themed frame fills the work area as it is";
+}
+
+TEST_F(ThemedFormIntegration, DeactivationDrawsEveryCaptionButtonInactive) {
+  MakeLinked();
+  link->Theme->Drawn.clear();
+  frame->UpdateNonClientArea();
+  ASSERT_FALSE(link->Theme->Drawn.empty());
+  for (auto [cls, state] : link->Theme->Drawn) EXPECT_NE(state, kwbdsInactive) << int(cls);
+  moveTo(centre(frame->GetCaptionButtonRect(kbiClose)));
+  EXPECT_EQ(link->Theme->Drawn[kwbClose], kwbdsHot);
+
+  link->Theme->Drawn.clear();
+  pg::SendMessageW(hwnd(), pg::WM_NCACTIVATE, 0, 0);
+  EXPECT_EQ(link->Theme->Drawn.size(), 5u) << "close, minimize, maximize, roll-up, tray";
+  for (auto [cls, state] : link->Theme->Drawn) EXPECT_EQ(state, kwbdsInactive) << int(cls);
+}
+
+TEST_F(ThemedFormIntegration, ALinkWhoseThemeLacksTheObjectGivesTheUnthemedFrame) {
+  MakeLinked("Other");
+  EXPECT_FALSE(frame->Themed());
+  EXPECT_EQ(frame->GetClientBounds(), (TRect{4, 23, 374, 393}));
+  EXPECT_EQ(form->ClientWidth(), 370);
+  EXPECT_EQ(form->Width(), 378);
+  frame->SetThemeObject("Other");
+  frame->Update();
+  EXPECT_TRUE(frame->Themed());
+  EXPECT_EQ(form->Width(), 382);
+  EXPECT_EQ(form->ClientHeight(), 370);
+}
+
+TEST_F(ThemedFormIntegration, ThemeChangesRelayTheFrame) {
+  Make();
+  EXPECT_TRUE(frame->Themed() == false);
+  ChangeTheme(std::make_unique<TFrameTestTheme>());
+  pump();
+  EXPECT_TRUE(frame->Themed());
+  EXPECT_EQ(form->Width(), 382);
+  EXPECT_EQ(form->ClientWidth(), 370);
+  ReleaseTheme();
+  pump();
+  EXPECT_EQ(form->Width(), 378);
+  EXPECT_EQ(form->ClientHeight(), 370);
+}
+
+}  // namespace
+}  // namespace z5t8::skin::controls::testing

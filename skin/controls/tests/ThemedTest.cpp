@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/Properties.h"
+#include "framework/gui/ColorMap.h"
+#include "framework/gui/FontRealizer.h"
+#include "skin/controls/Button.h"
+#include "skin/controls/Memo.h"
+#include "skin/controls/ScrollBar.h"
+#include "skin/controls/tests/ControlsFixture.h"
+#include "skin/render/CanvasDrawing.h"
+#include "skin/theme/CustomThemeLink.h"
+#include "skin/theme/Theme.h"
+#include "skin/theme/ThemeInfo.h"
+#include "skin/theme/ThemeManager.h"
+
+namespace z5t8::skin::controls {
+
+using namespace theme;
+using framework::TCanvas;
+using framework::TColor;
+
+// A theme with flat colours per state, so that tests can read which look was drawn.
+class TFlatTheme : public TteTheme {
+  Z5T8_CLASS(TFlatTheme, TteTheme)
+  Z5T8_THEME_CLASS(TFlatTheme)
+
+public:
+  static TColor FaceColour(TteButtonDrawState s) { return TColor(0x00100000 + 0x10 * int(s)); }
+  static TColor ScrollColour(TteScrollButtonDrawState s) { return TColor(0x00200000 + 0x10 * int(s)); }
+  static constexpr TColor kTrack = 0x00303030;
+  static constexpr TColor kMemo = 0x00E0F0FF;
+
+  int LastTextSize = 0;
+  TRect LastTextRect;
+  std::u16string LastText;
+
+  bool IsButtonDefined(TteButtonSubclass subclass, const std::string& name) override {
+    return subclass == kbscButton && (name == "default" || name == "Glass");
+  }
+  bool IsButtonTransparent(TteButtonSubclass, const std::string& name) override { return name == "Glass"; }
+  void ButtonDraw(TteButtonSubclass, TCanvas* canvas, const TteButtonInfo& info, const std::string& name) override {
+    TRect r = name == "Glass" ? info.Rect.inflate(-10, -10) : info.Rect;
+    render::FillRect(canvas, r, FaceColour(info.DrawState));
+  }
+  void ButtonDrawText(TteButtonSubclass, TCanvas* canvas, const TteButtonInfo&, const TteTextInfo& text,
+                      const std::string&) override {
+    LastTextSize = canvas->Font()->Size();
+    LastTextRect = text.Rect;
+    LastText = text.Text;
+  }
+  bool IsScrollDefined(TteScrollSubclass, const std::string& name) override { return name == "default"; }
+  void ScrollDrawButton(TteScrollSubclass, TCanvas* canvas, const TteScrollButtonInfo& info,
+                        const std::string&) override {
+    render::FillRect(canvas, info.Rect, ScrollColour(info.DrawState));
+  }
+  void ScrollDrawArea(TteScrollSubclass, TCanvas* canvas, const TteScrollAreaInfo& info,
+                      const std::string&) override {
+    render::FillRect(canvas, info.Rect, kTrack);
+  }
+  bool IsMemoDefined(TteMemoSubclass, const std::string& name) override { return name == "default"; }
+  void MemoDraw(TteMemoSubclass, TCanvas* canvas, const TteMemoInfo& info, const std::string&) override {
+    render::FillRect(canvas, info.Rect, kMemo);
+  }
+  TRect GetBounds(const std::string& name) override {
+    if (name == "Placed") return {-1, -1, 150, 90};
+    return NullRect;
+  }
+};
+
+Z5T8_IMPLEMENT_CLASS(TFlatTheme, TteTheme) {}
+
+// A link holding a theme of its own.
+class TTestLink : public TteCustomThemeLink {
+  Z5T8_CLASS(TTestLink, TteCustomThemeLink)
+
+public:
+  using TteCustomThemeLink::TteCustomThemeLink;
+  std::unique_ptr<TteTheme> Theme;
+  TteTheme* GetTheme() override { return Theme.get(); }
+};
+
+Z5T8_IMPLEMENT_CLASS(TTestLink, TteCustomThemeLink) {}
+
+namespace {
+
+uint32_t Rgb(TColor c) {
+  pg::ColorRef r = framework::ColorToRGB(c);
+  return ((r & 0xFF) << 16) | (r & 0xFF00) | ((r >> 16) & 0xFF);
+}
+
+class ThemedIntegration : public ControlsTest {
+protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    auto owned = std::make_unique<TFlatTheme>();
+    theme = owned.get();
+    ChangeTheme(std::move(owned));
+    button = new TTeButton(form.get());
+    button->SetParent(form.get());
+    button->SetBounds(10, 10, 178, 41);
+    button->SetCaption(u"Update");
+    // Otherwise the form gives it the focus when it shows.
+    button->SetTabStop(false);
+  }
+  void TearDown() override {
+    form.reset();
+    ReleaseTheme();
+    ControlsTest::TearDown();
+  }
+  TFlatTheme* theme = nullptr;
+  TTeButton* button = nullptr;
+};
+
+TEST_F(ThemedIntegration, ButtonFaceFollowsTheStateTable) {
+  auto* other = new TTeButton(form.get());
+  other->SetParent(form.get());
+  other->SetBounds(10, 100, 75, 25);
+  other->SetTabStop(false);
+  Show();
+  EXPECT_EQ(PixelAt(button, 2, 2), Rgb(TFlatTheme::FaceColour(kbdsNormal)));
+  MoveTo(button, 20, 20);
+  EXPECT_EQ(PixelAt(button, 2, 2), Rgb(TFlatTheme::FaceColour(kbdsHot)));
+  Press(button, 20, 20);
+  EXPECT_EQ(PixelAt(button, 2, 2), Rgb(TFlatTheme::FaceColour(kbdsPressed)));
+  Release();
+  MoveTo(form.get(), 300, 300);
+  EXPECT_EQ(PixelAt(button, 2, 2), Rgb(TFlatTheme::FaceColour(kbdsFocused))) << "focused by the press";
+  other->SetDefault(true);
+  Pump();
+  EXPECT_EQ(PixelAt(other, 2, 2), Rgb(TFlatTheme::FaceColour(kbdsNormal))) << "no ActiveDefault on a button";
+  button->SetEnabled(false);
+  Pump();
+  EXPECT_EQ(PixelAt(button, 2, 2), Rgb(TFlatTheme::FaceColour(kbdsDisabled)));
+}
+
+TEST_F(ThemedIntegration, CaptionIsDrawnTenPointsAboveTheThemeButtonFont) {
+  button->FontOptions()->SetSizeDelta(10);
+  Show();
+  int base = theme->Fonts()->GetFont(ktfButtonTextNormal)->Size();
+  EXPECT_EQ(theme->LastTextSize, base + 10);
+  EXPECT_EQ(theme->LastText, u"Update");
+  framework::TFont font;
+  font.Assign(theme->Fonts()->GetFont(ktfButtonTextNormal));
+  font.SetSize(base + 10);
+  pg::Size extent = framework::RealizeFont(font).textExtent(u"Update");
+  EXPECT_EQ(theme->LastTextRect.width(), extent.cx);
+  EXPECT_EQ(theme->LastTextRect.height(), extent.cy);
+  EXPECT_EQ(theme->LastTextRect.left, (178 - extent.cx) / 2) << "centred in the layout";
+  EXPECT_EQ(button->GetLayoutRect().height(), extent.cy) << "the layout is measured with the same font";
+}
+
+TEST_F(ThemedIntegration, TransparentLookShowsTheFormUnderneath) {
+  form->SetColor(0x00123456);
+  button->SetThemeObject("Glass");
+  Show();
+  EXPECT_EQ(PixelAt(button, 2, 2), Rgb(0x00123456));
+  EXPECT_EQ(PixelAt(button, 20, 20), Rgb(TFlatTheme::FaceColour(kbdsNormal)));
+}
+
+TEST_F(ThemedIntegration, UnknownObjectFallsBackToDefaultWithoutALink) {
+  button->SetThemeObject("Nothing");
+  Show();
+  EXPECT_EQ(PixelAt(button, 2, 2), Rgb(TFlatTheme::FaceColour(kbdsNormal)));
+}
+
+TEST_F(ThemedIntegration, ThemeBoundsPlaceTheButton) {
+  button->SetThemeObject("Placed");
+  EXPECT_EQ(button->BoundsRect(), framework::Rect(10, 10, 150, 90)) << "negative sides keep the control's";
+  button->SetBounds(0, 0, 60, 20);
+  ChangeTheme(std::make_unique<TFlatTheme>());
+  EXPECT_EQ(button->BoundsRect(), framework::Rect(-1, -1, 150, 90)) << "a theme change takes the rectangle as is";
+}
+
+TEST_F(ThemedIntegration, LinkedThemeAnswersAloneAndLeavesWithItsLink) {
+  auto* link = new TTestLink(form.get());
+  link->Theme = std::make_unique<TFlatTheme>();
+  button->SetThemeLink(link);
+  button->SetThemeObject("Nothing");
+  Show();
+  EXPECT_EQ(PixelAt(button, 3, 20), Rgb(framework::clBtnFace)) << "no fall-back to default through a link";
+  button->SetThemeObject("default");
+  Pump();
+  EXPECT_EQ(PixelAt(button, 3, 20), Rgb(TFlatTheme::FaceColour(kbdsNormal)));
+  delete link;
+  EXPECT_EQ(button->ThemeLink(), nullptr);
+}
+
+TEST_F(ThemedIntegration, ReleasingTheThemeBringsBackTheClassicLook) {
+  Show();
+  ReleaseTheme();
+  Pump();
+  EXPECT_EQ(PixelAt(button, 0, 0), Rgb(framework::clBtnHighlight));
+  EXPECT_EQ(PixelAt(button, 20, 20), Rgb(framework::clBtnFace));
+}
+
+TEST_F(ThemedIntegration, ScrollBarPartsTakeTheirStates) {
+  auto* bar = new TTeScrollBar(form.get());
+  bar->SetParent(form.get());
+  bar->SetOrientation(zqoVertical);
+  bar->SetBounds(300, 10, 16, 232);
+  bar->SetPageSize(10);
+  Show();
+  EXPECT_EQ(PixelAt(bar, 8, 4), Rgb(TFlatTheme::ScrollColour(zqbdsNormal)));
+  EXPECT_EQ(PixelAt(bar, 8, 100), Rgb(TFlatTheme::kTrack));
+  Press(bar, 8, 20);
+  EXPECT_EQ(PixelAt(bar, 8, 20), Rgb(TFlatTheme::ScrollColour(zqbdsPressed))) << "held thumb";
+  Release();
+  MoveTo(bar, 8, 4);
+  EXPECT_EQ(PixelAt(bar, 8, 4), Rgb(TFlatTheme::ScrollColour(zqbdsHot)));
+  bar->SetEnabled(false);
+  Pump();
+  EXPECT_EQ(PixelAt(bar, 8, 4), Rgb(TFlatTheme::ScrollColour(zqbdsDisabled)));
+  EXPECT_EQ(PixelAt(bar, 8, 20), Rgb(TFlatTheme::kTrack)) << "no thumb on a disabled bar";
+}
+
+TEST_F(ThemedIntegration, MemoTextLiesOnTheThemedBackground) {
+  auto* memo = new TTeMemo(form.get());
+  memo->SetParent(form.get());
+  memo->SetBounds(10, 60, 200, 120);
+  memo->SetText(u"ABC\r\nsecond line");
+  Show();
+  TRect client = memo->ClientRect();
+  EXPECT_EQ(PixelAt(memo, client.right - 4, client.bottom - 4), Rgb(TFlatTheme::kMemo));
+  int themed = 0, other = 0;
+  for (int x = 0; x < 30; ++x) {
+    uint32_t p = PixelAt(memo, x, 6);
+    (p == Rgb(TFlatTheme::kMemo) ? themed : other)++;
+  }
+  EXPECT_GT(themed, 10) << "between the letters";
+  EXPECT_GT(other, 0) << "the letters";
+}
+
+}  // namespace
+}  // namespace z5t8::skin::controls
