@@ -13,6 +13,7 @@
 #include "skin/theme/ThemeLink.h"
 #include "skin/theme/ThemeList.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,11 +27,15 @@ public:
   explicit Bar(TForm1& form) : form_(form) {}
 
   void Set_Min(std::int32_t v) override { bar()->SetMin(v); }
-  void Set_Max(std::int32_t v) override { bar()->SetMax(v); }
+  void Set_Max(std::int32_t v) override {
+    bar()->SetMax(v);
+    form_.bar_peak_ = 0;
+  }
   std::int32_t Max() const override { return bar()->Max(); }
   void Set_Step(std::int32_t v) override { bar()->SetStep(v); }
   void Set_Position(std::int32_t v) override {
     bar()->SetPosition(v);
+    form_.bar_peak_ = std::max(form_.bar_peak_, bar()->Position());
     form_.Report_State();
   }
   std::int32_t Position() const override { return bar()->Position(); }
@@ -144,13 +149,16 @@ link::ProgressBar* TForm1::Progress_Bar() { return bar_.get(); }
 void TForm1::Process_Messages() { framework::Application()->ProcessMessages(); }
 
 void TForm1::End_Process(int code) {
+  // Everything stays as it is: no window, theme or static object is torn
+  // down, since live windows still use the theme manager; only the buffered
+  // output is written out.
   std::fflush(nullptr);
-  std::exit(code);
+  std::_Exit(code);
 }
 
 void TForm1::Report_State() {
   if (probe_.Enabled() && Button_Download && ProgressBar1)
-    probe_.State(Button_Download->Enabled(), ProgressBar1->Position(), ProgressBar1->Max());
+    probe_.State(Button_Download->Enabled(), ProgressBar1->Position(), bar_peak_, ProgressBar1->Max());
 }
 
 }  // namespace z5t8::app

@@ -76,7 +76,7 @@ public:
   void Show_Message(const std::string& text) override;
   link::ProgressBar* Progress_Bar() override;
   void Process_Messages() override;
-  // The runtime library's exit: nothing else of the window is torn down.
+  // Ends the process at once: nothing of the window is torn down.
   [[noreturn]] void End_Process(int code) override;
 
 private:
@@ -84,6 +84,7 @@ private:
   void Report_State();
 
   std::unique_ptr<Bar> bar_;
+  std::int32_t bar_peak_ = 0;  // the furthest the bar got since its range was set
   WindowProbe probe_;
   UpdateProcedure update_;
 };

@@ -35,10 +35,10 @@ void WindowProbe::Memo(const std::string& text) const { Write("memo.txt", text, 
 
 void WindowProbe::Message(const std::string& text) const { Write("messages.txt", text + "\n", true); }
 
-void WindowProbe::State(bool download_enabled, std::int32_t position, std::int32_t max) const {
+void WindowProbe::State(bool download_enabled, std::int32_t position, std::int32_t peak, std::int32_t max) const {
   Write("state.txt",
         "download=" + std::to_string(download_enabled ? 1 : 0) + " progress=" + std::to_string(position) + "/" +
-            std::to_string(max) + "\n",
+            std::to_string(max) + " peak=" + std::to_string(peak) + "\n",
         false);
 }
 

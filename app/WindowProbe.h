@@ -3,7 +3,9 @@
 // program from outside can read it. The program never sets it itself.
 //   memo.txt      the memo's whole text (UTF-8), rewritten on every change
 //   messages.txt  every message box's text, one a line, written before it shows
-//   state.txt     "download=<0|1> progress=<position>/<max>", on every change
+//   state.txt     "download=<0|1> progress=<position>/<max> peak=<furthest>", on
+//                 every change; the link restarts a full bar at 0, so the
+//                 furthest position tells that it got to its end
 #pragma once
 
 #include <cstdint>
@@ -18,7 +20,7 @@ public:
 
   void Memo(const std::string& text) const;
   void Message(const std::string& text) const;
-  void State(bool download_enabled, std::int32_t position, std::int32_t max) const;
+  void State(bool download_enabled, std::int32_t position, std::int32_t peak, std::int32_t max) const;
 
 private:
   void Write(const char* name, const std::string& text, bool append) const;
