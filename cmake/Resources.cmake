@@ -3,6 +3,9 @@
 #
 # z5t8_embed_resource(TARGET NAME FILE)
 #   FILE's bytes become the resource NAME of TARGET.
+# z5t8_skin_theme_stream(OUT SKINDIR)
+#   Compiles the skin sources in SKINDIR with skin-tool into the "_MCT" container and wraps
+#   it as a theme list item's "ThemeStream" value in OUT, for a layout's {@NAME}.
 # z5t8_layout_resource(TARGET NAME TEXTFILE [INCLUDES NAME=FILE ...])
 #   TEXTFILE, a window layout in text form, is compiled by layout-tool and embedded as NAME;
 #   binary values written {@NAME} in it take the bytes of the file given for NAME.
@@ -41,6 +44,20 @@ function(z5t8_embed_resource target name file)
     VERBATIM)
   target_sources(${target} PRIVATE ${out})
   target_link_libraries(${target} PRIVATE z5t8_framework)
+endfunction()
+
+function(z5t8_skin_theme_stream out dir)
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.txt ${dir}/*.png)
+  get_filename_component(skin ${out} NAME_WE)
+  get_filename_component(outdir ${out} DIRECTORY)
+  set(container ${outdir}/${skin}.mskn)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${outdir}
+    COMMAND skin-tool compile ${dir} ${container}
+    COMMAND skin-tool themestream ${container} ${out}
+    DEPENDS skin-tool ${sources}
+    COMMENT "Compiling skin ${dir}"
+    VERBATIM)
 endfunction()
 
 function(z5t8_layout_resource target name text)

@@ -480,7 +480,8 @@ private:
     const bool hex = text.find('$') != std::string::npos;
     bool isFloat = text.find_first_of(".eE") != std::string::npos && !hex;
     char kind = 0;
-    if (!hex && (suffix == 's' || suffix == 'S' || suffix == 'c' || suffix == 'C' || suffix == 'd' || suffix == 'D')) {
+    if (!hex && (suffix == 's' || suffix == 'S' || suffix == 'c' || suffix == 'C' || suffix == 'd' ||
+                 suffix == 'D')) {
       kind = char(suffix | 0x20);
       text.pop_back();
       isFloat = true;

@@ -74,6 +74,9 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
 
 TWinControl::~TWinControl() {
   Destroying();
+  // Leave the parent while still a windowed control: from ~TControl the parent
+  // could no longer tell, and would keep this control in its tab list.
+  if (Parent()) Parent()->RemoveControl(this);
   while (!FControls.empty()) RemoveControl(FControls.back());
   DestroyHandle();
 }

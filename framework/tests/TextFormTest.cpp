@@ -121,8 +121,8 @@ TEST(TextForm, ValuesWithoutAnExactDecimalKeepTheirBytes) {
 }
 
 TEST(TextForm, HexadecimalNumbersMayEndInAnyDigit) {
-  const std::string text = ObjectBinaryToText(ObjectTextToBinary(
-      "object X: T\n  Colour = $00F0E5DC\n  Date = $0D\n  Plain = $FF\nend\n"));
+  const std::string text = ObjectBinaryToText(
+      ObjectTextToBinary("object X: T\n  Colour = $00F0E5DC\n  Date = $0D\n  Plain = $FF\nend\n"));
   EXPECT_NE(text.find("Colour = 15787484\n"), std::string::npos) << text;
   EXPECT_NE(text.find("Date = 13\n"), std::string::npos) << text;
   EXPECT_NE(text.find("Plain = 255\n"), std::string::npos) << text;

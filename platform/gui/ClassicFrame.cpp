@@ -272,6 +272,9 @@ void repaintFrameNow(HWND h) {
   WindowManager& m = wm();
   const WindowObject* w = m.find(h);
   if (!w || !m.reallyVisible(h) || w->frameUpdate) return;
+  // Only a caption shows the text or the icon; a top-level window may paint one
+  // of its own without the style.
+  if (!hasCaption(w->style) && m.isChildStyle(*w)) return;
   if (w->client == Rect{0, 0, w->rect.width(), w->rect.height()}) return;
   sendMessage(h, WM_NCPAINT, NCPAINT_WHOLE_FRAME, 0);
 }

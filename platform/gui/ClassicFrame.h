@@ -19,12 +19,14 @@ Rect captionButtonRect(HWND h, int hit);
 int classicHitTest(HWND h, Point windowPt);
 // Paints the whole frame on a window context (clipped to what needs it).
 void paintClassicFrame(HWND h, DeviceContext& dc, bool active);
-// Paints the frame straight away, without WM_NCPAINT, as the platform does for
-// caption changes; nothing while a frame repaint is pending anyway.
+// Paints the frame straight away, without WM_NCPAINT, as the platform does on
+// activation and for pressed caption buttons; nothing while a frame repaint is
+// pending anyway.
 void redrawClassicFrame(HWND h);
 // Sends WM_NCPAINT for the whole frame at once, so that a window painting its
 // own frame (a hooked one) shows a new caption or icon straight away; nothing
-// for a hidden window, one without a frame, or one whose frame repaint is due.
+// for a hidden window, one without a frame, a child without a caption, or one
+// whose frame repaint is due.
 void repaintFrameNow(HWND h);
 
 // The system's own mouse interactions with the frame.

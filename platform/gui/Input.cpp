@@ -238,7 +238,9 @@ void routeKey(const RawInput& raw) {
     if (isDown) m.tracker->key(raw.vk);
     return;
   }
-  HWND target = m.focus ? m.focus : m.active;
+  // With no window of the program active, a window holding the capture (a menu
+  // opened from the notification area) is the one the keys are for.
+  HWND target = m.focus ? m.focus : m.active ? m.active : m.capture;
   if (!target) return;
   bool alt = down(m.asyncKeyState, VK_MENU);
   bool ctrl = down(m.asyncKeyState, VK_CONTROL);

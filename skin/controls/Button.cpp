@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/Properties.h"
+#include "framework/Writer.h"
 #include "framework/gui/Button.h"
 #include "framework/gui/ColorMap.h"
 #include "platform/gui/VirtualKeys.h"
@@ -60,11 +61,13 @@ Z5T8_IMPLEMENT_CLASS(TTeButton, TTeControl) {
   p.Integer("ModalResult", &TTeButton::ModalResult, &TTeButton::SetModalResult).Default(0);
   p.Integer("NumGlyphs", &TTeButton::NumGlyphs, &TTeButton::SetNumGlyphs).Default(1);
   p.Integer("Spacing", &TTeButton::Spacing, &TTeButton::SetSpacing).Default(4);
-  p.Boolean("BlackAndWhiteGlyph", &TTeButton::BlackAndWhiteGlyph, &TTeButton::SetBlackAndWhiteGlyph).Default(0);
+  p.Boolean("BlackAndWhiteGlyph", &TTeButton::BlackAndWhiteGlyph, &TTeButton::SetBlackAndWhiteGlyph)
+      .Default(0);
   p.Boolean("Transparent", &TTeButton::Transparent, &TTeButton::SetTransparent).Default(0);
   p.Boolean("WordWrap", &TTeButton::WordWrap, &TTeButton::SetWordWrap).Default(0);
-  p.String("ThemeObject", &TTeButton::ThemeObject, &TTeButton::SetThemeObject)
-      .Stored([](const TTeButton& b) { return b.ThemeObject() != "default"; });
+  p.String("ThemeObject", &TTeButton::ThemeObject, &TTeButton::SetThemeObject).Stored([](const TTeButton& b) {
+    return b.ThemeObject() != "default";
+  });
   p.Boolean("TabStop", &TTeButton::TabStop, &TTeButton::SetTabStop).Default(1);
   p.Enum("Performance", PerformanceInfo, &TTeButton::Performance, &TTeButton::SetPerformance)
       .Default(zqpDoubleBuffer);
@@ -130,8 +133,8 @@ void TTeButton::SetKind(TBitBtnKind value) {
   if (value == bkCustom) return;
   SetDefault(value == bkOK || value == bkYes);
   if (!InState(csLoading) || FCaption.empty()) SetCaption(BitBtnKindCaption(value));
-  static constexpr TModalResult results[] = {mrNone, mrOk, mrCancel, mrNone, mrYes, mrNo,
-                                             mrNone, mrAbort, mrRetry, mrIgnore, mrAll};
+  static constexpr TModalResult results[] = {mrNone, mrOk,    mrCancel, mrNone,   mrYes, mrNo,
+                                             mrNone, mrAbort, mrRetry,  mrIgnore, mrAll};
   FModalResult = results[value];
   DrawBitBtnKindGlyph(value, *FGlyph);
   FNumGlyphs = 2;
@@ -240,6 +243,15 @@ void TTeButton::TMThemeLinkChanged(TMessage& message) {
 void TTeButton::Loaded() {
   TTeControl::Loaded();
   UpdateThemeLink(this, FThemeLink, FThemeObject, false);
+}
+
+void TTeButton::WriteState(TWriter& writer) {
+  BeforeWriteState(this);
+  struct After {
+    TTeButton* button;
+    ~After() { AfterWriteState(button); }
+  } after{this};
+  TTeControl::WriteState(writer);
 }
 
 void TTeButton::Notification(TComponent* component, TOperation operation) {
@@ -388,7 +400,8 @@ void TTeButton::PaintFace() {
   TCanvas* canvas = Canvas();
   TStates states = StatesOf(Enabled(), FPressed, FHot, FFocused, FActiveDefault);
   if (TteTheme* theme = Theme()) {
-    theme->ButtonDraw(kbscButton, canvas, ButtonInfo(Rect(0, 0, Width(), Height()), states.Face), FThemeObject);
+    theme->ButtonDraw(kbscButton, canvas, ButtonInfo(Rect(0, 0, Width(), Height()), states.Face),
+                      FThemeObject);
     return;
   }
   TRect border = GetBorderRect();
@@ -493,8 +506,8 @@ void TTeButton::PaintGlyph() {
   }
   TStates states = StatesOf(Enabled(), FPressed, FHot, FFocused, FActiveDefault);
   if (TteTheme* theme = Theme()) {
-    theme->ButtonDrawGlyph(kbscButton, Canvas(), ButtonInfo(g, states.Glyph), GlyphInfo(g, &bitmap, kgfaCenter),
-                           FThemeObject);
+    theme->ButtonDrawGlyph(kbscButton, Canvas(), ButtonInfo(g, states.Glyph),
+                           GlyphInfo(g, &bitmap, kgfaCenter), FThemeObject);
     return;
   }
   bitmap.Draw(Canvas(), g.left, g.top);
@@ -614,7 +627,7 @@ void TTeButton::CMTextChanged(TMessage&) { FCaption = GetText(); }
 // Kinds
 
 std::u16string BitBtnKindCaption(TBitBtnKind kind) {
-  static const char16_t* const captions[] = {u"",       u"OK",     u"Cancel",  u"&Help",  u"&Yes", u"&No",
+  static const char16_t* const captions[] = {u"",       u"OK",    u"Cancel", u"&Help",   u"&Yes", u"&No",
                                              u"&Close", u"Abort", u"&Retry", u"&Ignore", u"&All"};
   return captions[kind];
 }
@@ -628,10 +641,13 @@ void DrawBitBtnKindGlyph(TBitBtnKind kind, TBitmap& glyph) {
   for (int frame = 0; frame < 2; ++frame) {
     TColor colour = frame == 0 ? colours[kind] : TColor(0x808080);
     int x0 = frame * 18;
+    // Strokes three pixels wide, so the mark reads beside a large caption.
     auto line = [&](int x1, int y1, int x2, int y2) {
-      for (int d = 0; d < 2; ++d) {
+      for (int d = -1; d <= 1; ++d) {
         render::MoveTo(canvas, x0 + x1 + d, y1);
         render::LineTo(canvas, x0 + x2 + d, y2, colour);
+        render::MoveTo(canvas, x0 + x1, y1 + d);
+        render::LineTo(canvas, x0 + x2, y2 + d, colour);
       }
     };
     switch (kind) {

@@ -18,11 +18,23 @@ class TteTheme;
 
 namespace z5t8::skin::controls {
 
-enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
+enum TBitBtnKind {
+  bkCustom,
+  bkOK,
+  bkCancel,
+  bkHelp,
+  bkYes,
+  bkNo,
+  bkClose,
+  bkAbort,
+  bkRetry,
+  bkIgnore,
+  bkAll
+};
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
-inline constexpr std::string_view BitBtnKindNames[] = {"bkCustom", "bkOK",    "bkCancel", "bkHelp",
-                                                       "bkYes",    "bkNo",    "bkClose",  "bkAbort",
+inline constexpr std::string_view BitBtnKindNames[] = {"bkCustom", "bkOK",     "bkCancel", "bkHelp",
+                                                       "bkYes",    "bkNo",     "bkClose",  "bkAbort",
                                                        "bkRetry",  "bkIgnore", "bkAll"};
 inline constexpr framework::TEnumInfo BitBtnKindInfo{"TBitBtnKind", BitBtnKindNames};
 inline constexpr std::string_view ButtonLayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop",
@@ -90,6 +102,8 @@ public:
   void Click() override;
   void Loaded() override;
   void Notification(TComponent* component, framework::TOperation operation) override;
+  // At design time the button's own values, not the theme's, are what gets written.
+  void WriteState(framework::TWriter& writer) override;
 
 protected:
   void KeyDown(uint16_t& key, framework::TShiftState shift) override;

@@ -69,8 +69,7 @@ Z5T8_IMPLEMENT_CLASS(TTeControl, TCustomControl) {
   p.Message(pg::WM_THEMECHANGED, &TTeControl::WMThemeChanged);
 }
 
-TTeControl::TTeControl(TComponent* owner)
-    : TCustomControl(owner), FPaintFont(std::make_unique<TFont>()) {
+TTeControl::TTeControl(TComponent* owner) : TCustomControl(owner), FPaintFont(std::make_unique<TFont>()) {
   RegisterControlBackgrounds();
   ControlStyle().Include(csOpaque);
   SetParentColor(false);
@@ -409,8 +408,10 @@ void TTeControl::PaintBorder() {
       if (cut == kbvNone) continue;
       TTeBevelColors colors = BevelColors(cut, outer);
       for (int i = 0; i < FBevelWidth; ++i) {
-        if (FBevelSides.Contains(kbsLeft)) render::FillRect(canvas, r.left, r.top, r.left + 1, r.bottom, colors.TopLeft);
-        if (FBevelSides.Contains(kbsTop)) render::FillRect(canvas, r.left, r.top, r.right, r.top + 1, colors.TopLeft);
+        if (FBevelSides.Contains(kbsLeft))
+          render::FillRect(canvas, r.left, r.top, r.left + 1, r.bottom, colors.TopLeft);
+        if (FBevelSides.Contains(kbsTop))
+          render::FillRect(canvas, r.left, r.top, r.right, r.top + 1, colors.TopLeft);
         if (FBevelSides.Contains(kbsRight))
           render::FillRect(canvas, r.right - 1, r.top, r.right, r.bottom, colors.BottomRight);
         if (FBevelSides.Contains(kbsBottom))

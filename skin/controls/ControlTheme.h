@@ -16,8 +16,8 @@ class TTeForm;
 // Moves and sizes the control to the bounds its theme gives its object name
 // (negative sides keep the control's own); when the theme gives none, only
 // repaints, and only when asked to.
-void UpdateThemeLink(framework::TControl* control, theme::TteCustomThemeLink* link, const std::string& objectName,
-                     bool repaint);
+void UpdateThemeLink(framework::TControl* control, theme::TteCustomThemeLink* link,
+                     const std::string& objectName, bool repaint);
 
 // How the skinned form frame makes itself known to the controls: which
 // component of a form is an active frame, and how it paints the client
@@ -25,8 +25,8 @@ void UpdateThemeLink(framework::TControl* control, theme::TteCustomThemeLink* li
 // their colour under skinned children.
 struct TTeFormFrameHooks {
   TTeForm* (*ActiveFrame)(framework::TComponent* component) = nullptr;
-  void (*PaintClientBackground)(TTeForm* frame, framework::TCanvas* canvas, const framework::TRect& rect) =
-      nullptr;
+  void (*PaintClientBackground)(TTeForm* frame, framework::TCanvas* canvas,
+                                const framework::TRect& rect) = nullptr;
 };
 void SetFormFrameHooks(const TTeFormFrameHooks& hooks);
 

@@ -36,8 +36,8 @@ inline constexpr std::string_view BevelCutNames[] = {"kbvNone",  "kbvLowered", "
 inline constexpr framework::TEnumInfo BevelCutInfo{"TTeBevelCut", BevelCutNames};
 inline constexpr std::string_view BevelSideNames[] = {"kbsLeft", "kbsTop", "kbsRight", "kbsBottom"};
 inline constexpr framework::TEnumInfo BevelSideInfo{"TTeBevelSide", BevelSideNames};
-inline constexpr std::string_view BevelKindNames[] = {"kbkNone",   "kbkSingle", "kbkTile",
-                                                      "kbkSoft",   "kbkBorder", "kbkFlat"};
+inline constexpr std::string_view BevelKindNames[] = {"kbkNone", "kbkSingle", "kbkTile",
+                                                      "kbkSoft", "kbkBorder", "kbkFlat"};
 inline constexpr framework::TEnumInfo BevelKindInfo{"TTeBevelKind", BevelKindNames};
 inline constexpr std::string_view ScrollOrientationNames[] = {"zqoHorizontal", "zqoVertical"};
 inline constexpr framework::TEnumInfo ScrollOrientationInfo{"TTeScrollOrientation", ScrollOrientationNames};

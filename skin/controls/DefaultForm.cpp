@@ -24,9 +24,9 @@ namespace {
 const std::string_view BorderStyleNames[] = {"kbsNone", "kbsBorder", "kbsStandard", "kbsDialog",
                                              "kbsToolWindow"};
 const fw::TEnumInfo BorderStyleInfo{"TTeBorderStyle", BorderStyleNames};
-const std::string_view BorderIconNames[] = {"kbiClose", "kbiSystemMenu", "kbiMinimize",
-                                            "kbiMaximize", "kbiHelp",     "kbiRollup",
-                                            "kbiTray",  "kbiTop",        "kbiCustom"};
+const std::string_view BorderIconNames[] = {"kbiClose",    "kbiSystemMenu", "kbiMinimize",
+                                            "kbiMaximize", "kbiHelp",       "kbiRollup",
+                                            "kbiTray",     "kbiTop",        "kbiCustom"};
 const fw::TEnumInfo BorderIconInfo{"TTeBorderIcon", BorderIconNames};
 const std::string_view WindowStateNames[] = {"kwsNormal", "kwsMaximized", "kwsMinimized", "kwsRollup",
                                              "kwsTray"};
@@ -126,6 +126,8 @@ Z5T8_IMPLEMENT_CLASS(TTeDefaultForm, TTeHook) {
   p.Object("Constraints", &TTeDefaultForm::Constraints);
   p.Object("SystemMenuOptions", &TTeDefaultForm::SystemMenuOptions);
   p.Object("TrayMenuOptions", &TTeDefaultForm::TrayMenuOptions);
+  p.Component("SystemMenuLink", &TTeDefaultForm::SystemMenuLink, &TTeDefaultForm::SetSystemMenuLink);
+  p.Component("TrayMenuLink", &TTeDefaultForm::TrayMenuLink, &TTeDefaultForm::SetTrayMenuLink);
   p.Boolean("SystemMenuLinkMerge", &TTeDefaultForm::SystemMenuLinkMerge,
             &TTeDefaultForm::SetSystemMenuLinkMerge)
       .Default(0);
@@ -143,8 +145,7 @@ Z5T8_IMPLEMENT_CLASS(TTeDefaultForm, TTeHook) {
       .Default(0);
   p.Enum("WindowState", WindowStateInfo, &TTeDefaultForm::WindowState, &TTeDefaultForm::SetWindowState)
       .Default(kwsNormal);
-  p.Boolean("DisabledNCArea", &TTeDefaultForm::DisabledNCArea, &TTeDefaultForm::SetDisabledNCArea)
-      .Default(0);
+  p.Boolean("DisabledNCArea", &TTeDefaultForm::DisabledNCArea, &TTeDefaultForm::SetDisabledNCArea).Default(0);
   p.Event("OnFormShown", &TTeDefaultForm::OnFormShown);
   p.Event("OnCreate", &TTeDefaultForm::OnCreate);
   p.Event("OnPaint", &TTeDefaultForm::OnPaint);
@@ -216,6 +217,8 @@ TTeDefaultForm::TTeDefaultForm(fw::TComponent* owner)
     form->SetAutoScroll(false);
     if (fw::Application()->MainForm() == form) FMinimizeApplication = true;
   }
+  FTrayWindow = std::make_unique<pg::MessageWindow>(
+      [this](pg::UINT msg, pg::WPARAM, pg::LPARAM lParam) { return TrayMessage(msg, lParam); });
   if (!InState(fw::csDesigning)) {
     FHoverTimer = new fw::TTimer(this);
     FHoverTimer->SetEnabled(false);
@@ -229,6 +232,7 @@ TTeDefaultForm::~TTeDefaultForm() {
   Destroying();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   UnchainApplicationEvents();
+  if (!InState(fw::csDesigning)) RemoveTrayIcon();
   UnhookControl();
   FWorkCanvas->SetHandle(nullptr);
 }
@@ -292,9 +296,9 @@ void TTeDefaultForm::SetActive(bool value) {
   TTeHook::SetActive(value);
   if (pg::HWND h = GetHandle()) {
     // The window gets its own frame back, or ours.
-    pg::SetWindowPos(h, nullptr, 0, 0, 0, 0,
-                     pg::SWP_NOMOVE | pg::SWP_NOSIZE | pg::SWP_NOZORDER | pg::SWP_NOACTIVATE |
-                         pg::SWP_FRAMECHANGED);
+    pg::SetWindowPos(
+        h, nullptr, 0, 0, 0, 0,
+        pg::SWP_NOMOVE | pg::SWP_NOSIZE | pg::SWP_NOZORDER | pg::SWP_NOACTIVATE | pg::SWP_FRAMECHANGED);
     if (!value) pg::SetWindowRgn(h, nullptr, pg::TRUE);
   }
 }
@@ -372,6 +376,12 @@ int TTeDefaultForm::ShadowSize() const {
 TRect TTeDefaultForm::FormBounds() const {
   if (auto* control = GetWinControl()) return control->BoundsRect();
   return {};
+}
+
+TRect TTeDefaultForm::BoundsToRemember() const {
+  pg::HWND h = GetHandle();
+  if (h && pg::IsIconic(h) && FLastShownBounds.width() > 0) return FLastShownBounds;
+  return FormBounds();
 }
 
 TPoint TTeDefaultForm::WindowOrigin() const {
@@ -559,7 +569,8 @@ TteWindowHitTest TTeDefaultForm::GetHitTest(int x, int y) {
   if (FWindowState == kwsMaximized || FWindowState == kwsMinimized || FWindowState == kwsRollup) return r;
   if (r == kwhtCaption || r == kwhtClient) {
     int W = FFrameWidth, H = FFrameHeight;
-    if (y < cb.top - CaptionHeight() && y >= 0) r = x <= 19 ? kwhtTopLeft : x > W - 20 ? kwhtTopRight : kwhtTop;
+    if (y < cb.top - CaptionHeight() && y >= 0)
+      r = x <= 19 ? kwhtTopLeft : x > W - 20 ? kwhtTopRight : kwhtTop;
     if (y >= cb.bottom && y < H) r = x <= 19 ? kwhtBottomLeft : x > W - 20 ? kwhtBottomRight : kwhtBottom;
     if (x < cb.left && x >= 0) r = y <= 19 ? kwhtTopLeft : y > H - 20 ? kwhtBottomLeft : kwhtLeft;
     if (x >= cb.right && x < W) r = y <= 19 ? kwhtTopRight : y > H - 20 ? kwhtBottomRight : kwhtRight;
@@ -640,7 +651,8 @@ void TTeDefaultForm::PaintBuffered(pg::DeviceContext* target, const TRect& bound
   dc->restoreDC(-1);
   if (buffer) {
     auto copy = [&](const TRect& r) {
-      if (!IsEmpty(r)) target->bitBlt(r.left, r.top, r.width(), r.height(), *buffer->DC(), r.left, r.top, pg::SRCCOPY);
+      if (!IsEmpty(r))
+        target->bitBlt(r.left, r.top, r.width(), r.height(), *buffer->DC(), r.left, r.top, pg::SRCCOPY);
     };
     if (only) {
       copy(*only);
@@ -684,7 +696,8 @@ void TTeDefaultForm::PaintUnthemed(fw::TCanvas* canvas) {
     title.DC()->bitBlt(0, 0, FFrameWidth, cb.top, dc, 0, 0, pg::SRCCOPY);
     DrawCaption(&titleCanvas, band);
     titleCanvas.SetHandle(nullptr);
-    dc.bitBlt(band.left, band.top, band.width(), band.height(), *title.DC(), band.left, band.top, pg::SRCCOPY);
+    dc.bitBlt(band.left, band.top, band.width(), band.height(), *title.DC(), band.left, band.top,
+              pg::SRCCOPY);
   } else {
     DrawCaption(canvas, band);
   }
@@ -742,12 +755,14 @@ void TTeDefaultForm::DrawCaptionButton(pg::DeviceContext& dc, TTeBorderIcon icon
       pg::DrawFrameControl(dc, &r, pg::DFC_CAPTION, pg::DFCS_CAPTIONHELP | state);
       return;
     case kbiMinimize:
-      pg::DrawFrameControl(dc, &r, pg::DFC_CAPTION,
-                           (FWindowState == kwsMinimized ? pg::DFCS_CAPTIONRESTORE : pg::DFCS_CAPTIONMIN) | state);
+      pg::DrawFrameControl(
+          dc, &r, pg::DFC_CAPTION,
+          (FWindowState == kwsMinimized ? pg::DFCS_CAPTIONRESTORE : pg::DFCS_CAPTIONMIN) | state);
       return;
     case kbiMaximize:
-      pg::DrawFrameControl(dc, &r, pg::DFC_CAPTION,
-                           (FWindowState == kwsMaximized ? pg::DFCS_CAPTIONRESTORE : pg::DFCS_CAPTIONMAX) | state);
+      pg::DrawFrameControl(
+          dc, &r, pg::DFC_CAPTION,
+          (FWindowState == kwsMaximized ? pg::DFCS_CAPTIONRESTORE : pg::DFCS_CAPTIONMAX) | state);
       return;
     default:
       break;
@@ -761,8 +776,10 @@ void TTeDefaultForm::DrawCaptionButton(pg::DeviceContext& dc, TTeBorderIcon icon
   if (icon == kbiRollup) {
     bool down = FWindowState == kwsRollup;
     int cx = (g.left + g.right) / 2;
-    std::array<pg::Point, 3> tri = down ? std::array<pg::Point, 3>{{{g.left, g.top + 1}, {g.right - 1, g.top + 1}, {cx, g.bottom - 2}}}
-                                        : std::array<pg::Point, 3>{{{g.left, g.bottom - 2}, {g.right - 1, g.bottom - 2}, {cx, g.top + 1}}};
+    std::array<pg::Point, 3> tri =
+        down ? std::array<pg::Point, 3>{{{g.left, g.top + 1}, {g.right - 1, g.top + 1}, {cx, g.bottom - 2}}}
+             : std::array<pg::Point, 3>{
+                   {{g.left, g.bottom - 2}, {g.right - 1, g.bottom - 2}, {cx, g.top + 1}}};
     dc.polygon(tri);
   } else {
     dc.ellipse(g.left + 1, g.top + 1, g.right - 1, g.bottom - 1);
@@ -788,7 +805,8 @@ const pg::Icon* TTeDefaultForm::GetIcon() {
     cy = pg::GetSystemMetrics(pg::SM_CYSIZE);
   }
   std::optional<pg::Icon> icon;
-  if (auto* form = GetForm(); form && form->Icon() && !form->Icon()->Empty()) icon = form->Icon()->ImageAt(cx, cy);
+  if (auto* form = GetForm(); form && form->Icon() && !form->Icon()->Empty())
+    icon = form->Icon()->ImageAt(cx, cy);
   if (!icon && fw::Application()->Icon() && !fw::Application()->Icon()->Empty())
     icon = fw::Application()->Icon()->ImageAt(cx, cy);
   if (!icon) icon = pg::Icon::standardApplication(cx);
@@ -811,15 +829,16 @@ void TTeDefaultForm::PaintChildBackground(fw::TCanvas* canvas, const TRect& rect
 void TTeDefaultForm::InvalidateNow() {
   if (fw::TWinControl* control = GetWinControl()) control->Invalidate();
   pg::MSG msg;
-  while (pg::PeekMessageW(&msg, nullptr, pg::WM_PAINT, pg::WM_PAINT, pg::PM_REMOVE)) pg::DispatchMessageW(&msg);
+  while (pg::PeekMessageW(&msg, nullptr, pg::WM_PAINT, pg::WM_PAINT, pg::PM_REMOVE))
+    pg::DispatchMessageW(&msg);
 }
 
 void TTeDefaultForm::InvalidateRect(const TRect& rect) {
   pg::HWND h = GetHandle();
   if (!h) return;
   TRect window{0, 0, FWindowWidth, FWindowHeight};
-  TRect r{std::max(rect.left, window.left), std::max(rect.top, window.top), std::min(rect.right, window.right),
-          std::min(rect.bottom, window.bottom)};
+  TRect r{std::max(rect.left, window.left), std::max(rect.top, window.top),
+          std::min(rect.right, window.right), std::min(rect.bottom, window.bottom)};
   if (IsEmpty(r)) return;
   FRequestedRect = r;
   fw::TMessage m{pg::WM_ERASEBKGND, 0, 0, 0};
@@ -871,7 +890,8 @@ void TTeDefaultForm::WMNCCalcSize(fw::TMessage& m) {
   auto* p = reinterpret_cast<pg::NCCALCSIZE_PARAMS*>(m.LParam);
   TRect b = FDisabledNCArea ? TRect{0, 0, FWindowWidth, FWindowHeight} : GetClientBounds();
   TRect& r = p->rgrc[0];
-  r = {r.left + b.left, r.top + b.top, r.right - (FWindowWidth - b.right), r.bottom - (FWindowHeight - b.bottom)};
+  r = {r.left + b.left, r.top + b.top, r.right - (FWindowWidth - b.right),
+       r.bottom - (FWindowHeight - b.bottom)};
   r.right = std::max(r.right, r.left);
   r.bottom = std::max(r.bottom, r.top);
   p->rgrc[1] = r;
@@ -894,8 +914,17 @@ void TTeDefaultForm::WMNCHitTest(fw::TMessage& m) {
     case kwhtBottomLeft:
     case kwhtBottomRight: {
       if (!FDragging->Sizeable() || FWindowState == kwsMaximized) break;
-      static const int codes[] = {0, 0, pg::HTLEFT, pg::HTTOP, pg::HTRIGHT, pg::HTBOTTOM, 0, pg::HTTOPLEFT,
-                                  pg::HTTOPRIGHT, pg::HTBOTTOMLEFT, pg::HTBOTTOMRIGHT};
+      static const int codes[] = {0,
+                                  0,
+                                  pg::HTLEFT,
+                                  pg::HTTOP,
+                                  pg::HTRIGHT,
+                                  pg::HTBOTTOM,
+                                  0,
+                                  pg::HTTOPLEFT,
+                                  pg::HTTOPRIGHT,
+                                  pg::HTBOTTOMLEFT,
+                                  pg::HTBOTTOMRIGHT};
       answer = codes[GetHitTest(p.x, p.y)];
       break;
     }
@@ -1105,6 +1134,9 @@ void TTeDefaultForm::DoAfterMessage(fw::TMessage& message, bool& handled) {
       message.Result = 0;
       break;
     }
+    case pg::WM_WINDOWPOSCHANGED:
+      if (!pg::IsIconic(h) && FWindowState == kwsNormal) FLastShownBounds = FormBounds();
+      break;
     case pg::WM_SETICON:
       GetIcon();
       UpdateNonClientArea();

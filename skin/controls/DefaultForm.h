@@ -7,9 +7,12 @@
 
 #include "framework/Event.h"
 #include "framework/gui/Canvas.h"
+#include "framework/gui/ImageList.h"
+#include "framework/gui/Menus.h"
 #include "framework/gui/SizeConstraints.h"
 #include "framework/gui/Timer.h"
 #include "platform/gui/Icon.h"
+#include "platform/gui/MessageWindow.h"
 #include "platform/gui/Region.h"
 #include "skin/controls/FormOptions.h"
 #include "skin/theme/ThemeTypes.h"
@@ -45,11 +48,11 @@ using TTeFormActionEvent = fw::TEvent<fw::TObject*, bool&>;
 using TTeBackgroundPaintEvent = fw::TEvent<fw::TObject*, pg::DeviceContext*, const TRect&>;
 
 // Messages the frame sends its form's window.
-constexpr pg::UINT WM_TRAYCALLBACK = 1388;          // 0x056C, to the tray window
-constexpr pg::UINT WM_UPDATENONCLIENTAREA = 1389;   // 0x056D
-constexpr pg::UINT WM_TEMAXIMIZE = 1390;            // 0x056E
-constexpr pg::UINT WM_STARTACTION = 1391;           // 0x056F
-constexpr pg::UINT WM_MINTOTRAYQUERY = 17684;       // 0x4514
+constexpr pg::UINT WM_TRAYCALLBACK = 1388;         // 0x056C, to the tray window
+constexpr pg::UINT WM_UPDATENONCLIENTAREA = 1389;  // 0x056D
+constexpr pg::UINT WM_TEMAXIMIZE = 1390;           // 0x056E
+constexpr pg::UINT WM_STARTACTION = 1391;          // 0x056F
+constexpr pg::UINT WM_MINTOTRAYQUERY = 17684;      // 0x4514
 constexpr pg::UINT CM_PAINTTOBITMAP = 0xB1C8;
 
 // One entry of the built-in system menu.
@@ -106,6 +109,10 @@ public:
   void SetStretchBackground(bool value) { FStretchBackground = value; }
   TTeWindowState WindowState() const { return FWindowState; }
   void SetWindowState(TTeWindowState value);
+  fw::TPopupMenu* SystemMenuLink() const { return FSystemMenuLink; }
+  void SetSystemMenuLink(fw::TPopupMenu* menu);
+  fw::TPopupMenu* TrayMenuLink() const { return FTrayMenuLink; }
+  void SetTrayMenuLink(fw::TPopupMenu* menu);
   bool DisabledNCArea() const { return FDisabledNCArea; }
   void SetDisabledNCArea(bool value) { FDisabledNCArea = value; }
 
@@ -185,6 +192,13 @@ public:
   std::vector<TTeSysMenuItem> CreateSysMenu() const;
   // Runs the system-menu item of that caption.
   void SysMenuItemClick(const std::u16string& caption);
+  // The menu SysMenu shows, while and after it shows.
+  fw::TPopupMenu* SystemMenu() const { return FSysMenu.get(); }
+  // The tray window's handle and the icon's id there (while in the tray).
+  pg::HWND TrayWindow() const { return FTrayWindow ? FTrayWindow->handle() : nullptr; }
+  pg::UINT TrayIconId() const { return 1; }
+  bool InTray() const { return FTrayIconAdded; }
+  void Notification(fw::TComponent* component, fw::TOperation operation) override;
   // Where the next system menu opens, and what the last one showed.
   TPoint SystemMenuPosition() const { return FSysMenuPos; }
   const std::vector<TTeSysMenuItem>& LastSystemMenu() const { return FLastSysMenu; }
@@ -211,6 +225,9 @@ protected:
   int ShadowSize() const;
   void SyncFrameSize();
   TRect FormBounds() const;
+  // The bounds to remember as the normal ones: the form's, or while the
+  // platform has it minimized, the last it had outside that.
+  TRect BoundsToRemember() const;
   TPoint ScreenToWindow(TPoint screen) const;
   void SetHot(TteWindowHitTest part);
   void DrawDragFrame(const TRect& r);
@@ -221,6 +238,10 @@ protected:
   void HoverTimer(fw::TObject* sender);
   void ShowBuiltInSystemMenu(TPoint at);
   bool DoAction(const TTeFormActionEvent& event);
+  void AddTrayIcon(const std::u16string& tip);
+  void RemoveTrayIcon();
+  std::optional<pg::LRESULT> TrayMessage(pg::UINT msg, pg::LPARAM lParam);
+  void PopupMenuAt(fw::TPopupMenu* menu, TPoint at);
   void FinishState();
 
   // Message handlers.
@@ -281,6 +302,7 @@ protected:
   bool FDrawingEnabled = true;
   TTeWindowState FPreviousState = kwsNormal;
   TRect FNormalBounds;
+  TRect FLastShownBounds;
   std::optional<TTeWindowState> FRequestedState;
   TPoint FSysMenuPos{0, 0};
   std::u16string FCachedCaption;
@@ -306,6 +328,13 @@ protected:
   fw::TNotifyEvent FPrevAppMinimize;
   fw::TNotifyEvent FPrevAppRestore;
   std::vector<TTeSysMenuItem> FLastSysMenu;
+  std::unique_ptr<fw::TPopupMenu> FSysMenu;
+  std::unique_ptr<fw::TImageList> FMenuImages;
+  std::unique_ptr<pg::MessageWindow> FTrayWindow;
+  bool FTrayIconAdded = false;
+  bool FMenuChose = false;
+  fw::TPopupMenu* FSystemMenuLink = nullptr;
+  fw::TPopupMenu* FTrayMenuLink = nullptr;
   TPoint FLastSysMenuPoint;
 
   // Unthemed metrics.

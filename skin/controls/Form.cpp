@@ -38,8 +38,9 @@ void InstallFrameHooks() {
 
 Z5T8_IMPLEMENT_CLASS(TTeForm, TTeDefaultForm) {
   p.Component("ThemeLink", &TTeForm::ThemeLink, &TTeForm::SetThemeLink);
-  p.String("ThemeObject", &TTeForm::ThemeObject, &TTeForm::SetThemeObject)
-      .Stored([](const TTeForm& f) { return f.ThemeObject() != "default"; });
+  p.String("ThemeObject", &TTeForm::ThemeObject, &TTeForm::SetThemeObject).Stored([](const TTeForm& f) {
+    return f.ThemeObject() != "default";
+  });
   p.Message(TM_THEMENOTIFY, &TTeForm::ThemeNotify);
   p.Message(TM_THEMELINKCHANGED, &TTeForm::ThemeLinkChanged);
 }
@@ -82,13 +83,11 @@ void TTeForm::Notification(fw::TComponent* component, fw::TOperation operation) 
 
 TteTheme* TTeForm::Theme() const { return GetThemeLink(FThemeLink); }
 
-bool TTeForm::Themed() {
-  return Theme() && IsObjectDefined(WindowSubclass(this), FThemeObject, FThemeLink);
-}
+bool TTeForm::Themed() { return Theme() && IsObjectDefined(WindowSubclass(this), FThemeObject, FThemeLink); }
 
 TteWindowInfo TTeForm::WindowInfo() {
-  return theme::WindowInfo({0, 0, FFrameWidth, FFrameHeight}, WindowStates(this), NullRect, WindowButtons(this),
-                           GetCaption(), FDisabledNCArea);
+  return theme::WindowInfo({0, 0, FFrameWidth, FFrameHeight}, WindowStates(this), NullRect,
+                           WindowButtons(this), GetCaption(), FDisabledNCArea);
 }
 
 bool TTeForm::ButtonClassOf(TTeBorderIcon icon, TteWindowButtonClass& out) const {
@@ -169,8 +168,10 @@ void TTeForm::DrawThemedTitle(fw::TCanvas* canvas, TteTheme* theme, const TteWin
   TteWindowSubclass subclass = WindowSubclass(this);
   theme->WindowDraw(subclass, canvas, info, FThemeObject);
   TRect title = theme->WindowGetTitleRect(subclass, info, FThemeObject);
-  if (!IsEmpty(title) && title != NullRect) theme->WindowDrawText(subclass, canvas, info, title, FThemeObject);
-  for (TTeBorderIcon icon : {kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiHelp, kbiRollup, kbiTray}) {
+  if (!IsEmpty(title) && title != NullRect)
+    theme->WindowDrawText(subclass, canvas, info, title, FThemeObject);
+  for (TTeBorderIcon icon :
+       {kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiHelp, kbiRollup, kbiTray}) {
     if (!FBorderIcons.Contains(icon)) continue;
     TteWindowButtonClass cls;
     ButtonClassOf(icon, cls);
@@ -180,7 +181,8 @@ void TTeForm::DrawThemedTitle(fw::TCanvas* canvas, TteTheme* theme, const TteWin
       const pg::Icon* small = GetIconFast() ? GetIconFast() : GetIcon();
       int cx = pg::GetSystemMetrics(pg::SM_CXSMICON), cy = pg::GetSystemMetrics(pg::SM_CYSMICON);
       if (small)
-        canvas->Handle()->drawIconEx(r.left + (r.width() - cx) / 2, r.top + (r.height() - cy) / 2, *small, cx, cy);
+        canvas->Handle()->drawIconEx(r.left + (r.width() - cx) / 2, r.top + (r.height() - cy) / 2, *small, cx,
+                                     cy);
       continue;
     }
     TteWindowHitTest part = WindowButtonToHitTest(cls);

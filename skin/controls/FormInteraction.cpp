@@ -7,10 +7,13 @@
 
 #include "framework/gui/Application.h"
 #include "framework/gui/Screen.h"
+#include "framework/gui/SystemMenuImages.h"
 #include "platform/gui/Cursor.h"
 #include "platform/gui/DeviceContext.h"
 #include "platform/gui/Input.h"
 #include "platform/gui/MessageQueue.h"
+#include "platform/gui/NotifyIcon.h"
+#include "platform/gui/VirtualKeys.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/SystemMetrics.h"
 #include "skin/controls/DefaultForm.h"
@@ -28,7 +31,9 @@ bool IsBorderPart(TteWindowHitTest part) { return part >= kwhtCaption && part <=
 
 bool IsCaptionButton(TteWindowHitTest part) { return part >= kwhtCloseButton && part <= kwhtSysMenu; }
 
-TRect Offset(const TRect& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+TRect Offset(const TRect& r, int dx, int dy) {
+  return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
 
 bool Touches(const TRect& a, const TRect& b) {
   bool vertical = a.top <= b.bottom && b.top <= a.bottom;
@@ -238,25 +243,24 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
     pg::ReleaseCapture();
     if (shift.Contains(fw::ssDouble)) {
       TteWindowHitTest pressed = FPressedPart;
-      FPressedPart = kwhtClient;
-      FDragging_ = false;
-      if (FFrameDrag) {
-        DrawDragFrame({});
-        FFrameDrag = false;
-        EnableDrawing();
-      }
-      if (FBorderIcons.Contains(kbiMaximize) && pressed == kwhtCaption) {
-        if (FWindowState == kwsMinimized)
+      bool onCaption = FBorderIcons.Contains(kbiMaximize) && pressed == kwhtCaption;
+      if (onCaption || pressed == kwhtSysMenu) {
+        FPressedPart = kwhtClient;
+        FDragging_ = false;
+        if (FFrameDrag) {
+          DrawDragFrame({});
+          FFrameDrag = false;
+          EnableDrawing();
+        }
+        if (!onCaption)
+          Close();
+        else if (FWindowState == kwsMinimized)
           Restore();
         else
           Maximize();
         return;
       }
-      if (pressed == kwhtSysMenu) {
-        Close();
-        return;
-      }
-      return;
+      // A double-click on a caption button is a second click on it.
     }
     TteWindowHitTest pressed = FPressedPart;
     bool wasDragging = FDragging_;
@@ -291,7 +295,21 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
             TPoint o = WindowOrigin();
             FSysMenuPos = {o.x + r.left, o.y + r.bottom};
           }
+          pg::DWORD opened = pg::GetMessageTime();
+          FMenuChose = false;
           SysMenu();
+          // The menu took the second click of a double-click on the icon; that
+          // closes the window as the double-click would have.
+          TPoint cursor;
+          pg::GetCursorPos(&cursor);
+          TPoint wp = ScreenToWindow(cursor);
+          TRect icon = GetCaptionButtonRect(kbiSystemMenu);
+          if (!FMenuChose && GetForm() && pg::GetAsyncKeyState(pg::VK_LBUTTON) < 0 &&
+              pg::GetMessageTime() - opened <= pg::GetDoubleClickTime() && wp.x >= icon.left &&
+              wp.x < icon.right && wp.y >= icon.top && wp.y < icon.bottom) {
+            Close();
+            return;
+          }
           break;
         }
         default:
@@ -335,7 +353,9 @@ void TTeDefaultForm::MoveWindow(int dx, int dy) {
   MoveWindow(b.left + dx, b.top + dy, b.width(), b.height());
 }
 
-void TTeDefaultForm::MoveWindow(const TRect& rect) { MoveWindow(rect.left, rect.top, rect.width(), rect.height()); }
+void TTeDefaultForm::MoveWindow(const TRect& rect) {
+  MoveWindow(rect.left, rect.top, rect.width(), rect.height());
+}
 
 void TTeDefaultForm::MoveWindow(int x, int y, int width, int height) {
   fw::TWinControl* control = GetWinControl();
@@ -352,7 +372,8 @@ void TTeDefaultForm::MoveWindow(int x, int y, int width, int height) {
   control->SetBounds(x, y, width, height);
   if (FSavedDragMode) {
     pg::MSG msg;
-    while (pg::PeekMessageW(&msg, nullptr, pg::WM_PAINT, pg::WM_PAINT, pg::PM_REMOVE)) pg::DispatchMessageW(&msg);
+    while (pg::PeekMessageW(&msg, nullptr, pg::WM_PAINT, pg::WM_PAINT, pg::PM_REMOVE))
+      pg::DispatchMessageW(&msg);
   }
 }
 
@@ -365,7 +386,8 @@ void TTeDefaultForm::DrawDragFrame(const TRect& r) {
     dc->selectBrush(pg::Brush());
     dc->selectPen(pg::Pen{pg::PS_INSIDEFRAME, 2, 0xFFFFFF});
     dc->setROP2(pg::R2_XORPEN);
-    if (!IsEmpty(FOutlineRect)) dc->rectangle(FOutlineRect.left, FOutlineRect.top, FOutlineRect.right, FOutlineRect.bottom);
+    if (!IsEmpty(FOutlineRect))
+      dc->rectangle(FOutlineRect.left, FOutlineRect.top, FOutlineRect.right, FOutlineRect.bottom);
     if (!IsEmpty(r)) dc->rectangle(r.left, r.top, r.right, r.bottom);
     dc->restoreDC(-1);
     pg::ReleaseDC(nullptr, dc);
@@ -409,8 +431,10 @@ TRect TTeDefaultForm::ApplyGravitation(const TRect& rect) {
       if (!FrameOfWindow(other->Handle())) continue;
       TRect o = other->BoundsRect();
       if (g.OwnedForm() && Touches(mine, o)) continue;
-      TRect grown{mine.left - s, mine.top - s, mine.right + s, mine.bottom + s};
-      bool meets = grown.left < o.right && o.left < grown.right && grown.top < o.bottom && o.top < grown.bottom;
+      // Near where the window is going, not where it was a move ago.
+      TRect grown{result.left - s, result.top - s, result.right + s, result.bottom + s};
+      bool meets =
+          grown.left < o.right && o.left < grown.right && grown.top < o.bottom && o.top < grown.bottom;
       if (!meets) continue;
       int dx = 0, dy = 0;
       bool side = false, level = false;
@@ -476,7 +500,8 @@ void TTeDefaultForm::Maximize() {
     return;
   }
   FPreviousState = FWindowState;
-  if ((FWindowState == kwsNormal || FWindowState == kwsTray) && !FRequestedState) FNormalBounds = FormBounds();
+  if ((FWindowState == kwsNormal || FWindowState == kwsTray) && !FRequestedState)
+    FNormalBounds = BoundsToRemember();
   FWindowState = kwsMaximized;
   SyncFrameSize();
   MoveWindow(GetMaximizedRect());
@@ -497,7 +522,8 @@ void TTeDefaultForm::Minimize() {
   }
   FPreviousState = FWindowState;
   FWindowState = kwsMinimized;
-  if ((FPreviousState == kwsNormal || FPreviousState == kwsTray) && !FRequestedState) FNormalBounds = FormBounds();
+  if ((FPreviousState == kwsNormal || FPreviousState == kwsTray) && !FRequestedState)
+    FNormalBounds = BoundsToRemember();
   pg::HWND h = GetHandle();
   if (h && !pg::GetWindow(h, pg::GW_OWNER))
     pg::PostMessageW(h, pg::WM_SYSCOMMAND, pg::SC_MINIMIZE, 0);
@@ -517,7 +543,7 @@ void TTeDefaultForm::Rollup() {
     return;
   }
   FPreviousState = FWindowState;
-  if (FWindowState == kwsNormal || FWindowState == kwsTray) FNormalBounds = FormBounds();
+  if (FWindowState == kwsNormal || FWindowState == kwsTray) FNormalBounds = BoundsToRemember();
   FWindowState = kwsRollup;
   MoveWindow(GetRollupRect());
   UpdateNonClientArea();
@@ -537,17 +563,78 @@ void TTeDefaultForm::MinToTray() {
   }
   // With no notification area to hold an icon, a hidden window could never be
   // brought back: minimize it instead.
-  bool minimized = FWindowState == kwsMinimized;
-  if (!minimized) {
-    FPreviousState = FWindowState;
-    FWindowState = kwsMinimized;
-    if (FPreviousState == kwsNormal && !FRequestedState) FNormalBounds = FormBounds();
-    if (h && !pg::GetWindow(h, pg::GW_OWNER))
-      pg::PostMessageW(h, pg::WM_SYSCOMMAND, pg::SC_MINIMIZE, 0);
-    else
-      fw::Application()->Minimize();
+  if (!pg::HasNotifyArea()) {
+    if (FWindowState != kwsMinimized) {
+      FPreviousState = FWindowState;
+      FWindowState = kwsMinimized;
+      if (FPreviousState == kwsNormal && !FRequestedState) FNormalBounds = BoundsToRemember();
+      if (h && !pg::GetWindow(h, pg::GW_OWNER))
+        pg::PostMessageW(h, pg::WM_SYSCOMMAND, pg::SC_MINIMIZE, 0);
+      else
+        fw::Application()->Minimize();
+    }
+    FinishState();
+    return;
   }
+  FPreviousState = FWindowState;
+  FWindowState = kwsTray;
+  if (FPreviousState == kwsNormal && !FRequestedState) FNormalBounds = BoundsToRemember();
+  std::u16string tip;
+  fw::TCustomForm* main = fw::Application()->MainForm();
+  if (FMinimizeApplication && main) {
+    tip = fw::Application()->Title();
+    if (tip.empty()) tip = main->Caption();
+    fw::Application()->Minimize();
+    if (main->HandleAllocated()) pg::ShowWindow(main->Handle(), pg::SW_HIDE);
+  } else {
+    tip = GetCaption();
+    if (h) pg::ShowWindow(h, pg::SW_HIDE);
+  }
+  AddTrayIcon(tip.substr(0, 63));
   FinishState();
+}
+
+void TTeDefaultForm::AddTrayIcon(const std::u16string& tip) {
+  pg::HWND tray = TrayWindow();
+  if (!tray) return;
+  pg::NOTIFYICONDATAW data;
+  data.hWnd = tray;
+  data.uID = TrayIconId();
+  data.uFlags = pg::NIF_MESSAGE | pg::NIF_ICON | pg::NIF_TIP;
+  data.uCallbackMessage = WM_TRAYCALLBACK;
+  data.hIcon = GetIconFast() ? GetIconFast() : GetIcon();
+  std::copy_n(tip.begin(), std::min<size_t>(tip.size(), 63), data.szTip);
+  if (FTrayIconAdded) pg::Shell_NotifyIconW(pg::NIM_DELETE, &data);
+  FTrayIconAdded = pg::Shell_NotifyIconW(pg::NIM_ADD, &data);
+}
+
+void TTeDefaultForm::RemoveTrayIcon() {
+  if (!FTrayIconAdded) return;
+  FTrayIconAdded = false;
+  if (pg::HWND tray = TrayWindow()) {
+    pg::NOTIFYICONDATAW data;
+    data.hWnd = tray;
+    data.uID = TrayIconId();
+    pg::Shell_NotifyIconW(pg::NIM_DELETE, &data);
+  }
+}
+
+std::optional<pg::LRESULT> TTeDefaultForm::TrayMessage(pg::UINT msg, pg::LPARAM lParam) {
+  switch (msg) {
+    case WM_TRAYCALLBACK:
+      if (lParam == pg::LPARAM(pg::WM_LBUTTONDBLCLK))
+        Restore();
+      else if (lParam == pg::LPARAM(pg::WM_RBUTTONUP))
+        SysMenu();
+      return 0;
+    case pg::WM_QUERYENDSESSION:
+      return 1;
+    case pg::WM_ENDSESSION:
+      RemoveTrayIcon();
+      return 0;
+    default:
+      return std::nullopt;
+  }
 }
 
 void TTeDefaultForm::Restore() {
@@ -604,11 +691,19 @@ void TTeDefaultForm::Restore() {
       }
       break;
     }
-    case kwsTray:
+    case kwsTray: {
+      fw::TCustomForm* main = fw::Application()->MainForm();
+      if (FMinimizeApplication && main && main->HandleAllocated()) {
+        fw::Application()->Restore();
+        pg::ShowWindow(main->Handle(), pg::SW_SHOW);
+        pg::SetForegroundWindow(main->Handle());
+      }
       if (h) {
-        pg::ShowWindow(h, pg::SW_RESTORE);
+        if (pg::IsIconic(h)) pg::ShowWindow(h, pg::SW_RESTORE);
+        pg::ShowWindow(h, pg::SW_SHOW);
         pg::SetForegroundWindow(h);
       }
+      RemoveTrayIcon();
       if (FPreviousState == kwsMaximized || FPreviousState == kwsRollup) {
         TRect normal = FNormalBounds;
         if (FPreviousState == kwsMaximized)
@@ -620,6 +715,7 @@ void TTeDefaultForm::Restore() {
         toNormal();
       }
       break;
+    }
   }
   UpdateNonClientArea();
   FinishState();
@@ -674,7 +770,8 @@ std::vector<TTeSysMenuItem> TTeDefaultForm::CreateSysMenu() const {
   if (s != kwsNormal) items.push_back({u"&Restore", 3, {}});
   if (FBorderIcons.Contains(kbiMinimize) && in({kwsNormal, kwsMaximized, kwsRollup}))
     items.push_back({u"Mi&nimize", 1, {}});
-  if (FBorderIcons.Contains(kbiMaximize) && in({kwsNormal, kwsRollup})) items.push_back({u"Ma&ximize", 2, {}});
+  if (FBorderIcons.Contains(kbiMaximize) && in({kwsNormal, kwsRollup}))
+    items.push_back({u"Ma&ximize", 2, {}});
   if (FBorderIcons.Contains(kbiRollup) && in({kwsNormal, kwsMaximized})) items.push_back({u"Ro&llup", 4, {}});
   if (FBorderIcons.Contains(kbiTray) && in({kwsNormal, kwsMaximized, kwsRollup}))
     items.push_back({u"Minimize to &Tray", 5, {}});
@@ -710,12 +807,81 @@ void TTeDefaultForm::SysMenu() {
   } else if (fw::TWinControl* control = GetWinControl()) {
     at = control->ClientOrigin();
   }
+  if (FWindowState == kwsTray && FTrayMenuLink) {
+    PopupMenuAt(FTrayMenuLink, at);
+    return;
+  }
+  if (FWindowState != kwsTray && FSystemMenuLink && !FSystemMenuLinkMerge) {
+    PopupMenuAt(FSystemMenuLink, at);
+    return;
+  }
   ShowBuiltInSystemMenu(at);
+}
+
+void TTeDefaultForm::PopupMenuAt(fw::TPopupMenu* menu, TPoint at) {
+  FLastSysMenuPoint = at;
+  menu->Popup(at.x, at.y);
 }
 
 void TTeDefaultForm::ShowBuiltInSystemMenu(TPoint at) {
   FLastSysMenu = CreateSysMenu();
-  FLastSysMenuPoint = at;
+  if (!FMenuImages) {
+    FMenuImages = std::make_unique<fw::TImageList>(nullptr);
+    fw::AddSystemMenuImages(*FMenuImages);
+  }
+  if (FSysMenu && FSysMenu->Showing()) return;
+  FSysMenu = std::make_unique<fw::TPopupMenu>(nullptr);
+  FSysMenu->SetImages(FMenuImages.get());
+  fw::TMenuItem* root = FSysMenu->Items();
+  for (const TTeSysMenuItem& def : FLastSysMenu) {
+    auto* item = new fw::TMenuItem(nullptr);
+    item->SetCaption(def.Caption);
+    item->SetImageIndex(def.ImageIndex);
+    if (!def.ShortCut.empty()) item->SetShortCut(fw::ShortCut(pg::VK_F4, {fw::ssAlt}));
+    std::u16string caption = def.Caption;
+    item->OnClick = [this, caption](fw::TObject*) {
+      FMenuChose = true;
+      SysMenuItemClick(caption);
+    };
+    root->Add(item);
+  }
+  if (FWindowState != kwsTray && FSystemMenuLink && FSystemMenuLinkMerge) {
+    int at0 = FSystemMenuLinkMergeAtFirst ? 0 : root->Count();
+    fw::TMenuItem* source = FSystemMenuLink->Items();
+    for (int i = 0; i < source->Count(); ++i) {
+      fw::TMenuItem* original = source->Items(i);
+      auto* copy = new fw::TMenuItem(nullptr);
+      copy->SetCaption(original->Caption());
+      copy->SetShortCut(original->ShortCut());
+      copy->SetEnabled(original->Enabled());
+      copy->SetVisible(original->Visible());
+      copy->OnClick = [this, original](fw::TObject*) {
+        FMenuChose = true;
+        original->Click();
+      };
+      root->Insert(at0 + i, copy);
+    }
+  }
+  PopupMenuAt(FSysMenu.get(), at);
+}
+
+void TTeDefaultForm::SetSystemMenuLink(fw::TPopupMenu* menu) {
+  if (FSystemMenuLink) FSystemMenuLink->RemoveFreeNotification(this);
+  FSystemMenuLink = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TTeDefaultForm::SetTrayMenuLink(fw::TPopupMenu* menu) {
+  if (FTrayMenuLink) FTrayMenuLink->RemoveFreeNotification(this);
+  FTrayMenuLink = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TTeDefaultForm::Notification(fw::TComponent* component, fw::TOperation operation) {
+  TTeHook::Notification(component, operation);
+  if (operation != fw::opRemove) return;
+  if (component == FSystemMenuLink) FSystemMenuLink = nullptr;
+  if (component == FTrayMenuLink) FTrayMenuLink = nullptr;
 }
 
 // --- System commands, private messages, the application's events -----------------------

@@ -7,7 +7,8 @@
 namespace z5t8::skin::controls {
 
 namespace {
-const std::string_view DirectionNames[] = {"kdNone", "kdNoRotate", "kdRotate90", "kdRotate180", "kdRotate270"};
+const std::string_view DirectionNames[] = {"kdNone", "kdNoRotate", "kdRotate90", "kdRotate180",
+                                           "kdRotate270"};
 const fw::TEnumInfo DirectionInfo{"TTeDirection", DirectionNames};
 const std::string_view DragModeNames[] = {"kfdmBorder", "kfdmFullDrag", "kfdmSystemSettings"};
 const fw::TEnumInfo DragModeInfo{"TTeFormDragMode", DragModeNames};

@@ -159,7 +159,9 @@ void TControlHook::Restore() {
 }
 
 void TControlHook::ControlGone() {
+  // Its window went with it (or the window system is shutting down).
   FControl = nullptr;
+  FHandle = nullptr;
   FClosing = true;
 }
 
@@ -266,9 +268,9 @@ std::optional<pg::LRESULT> THookList::UtilityMessage(pg::UINT msg, pg::LPARAM lP
         hook->Install();
         // The new window was laid out and painted by its own procedure.
         if (fw::TWinControl* control = hook->Control(); control && control->HandleAllocated())
-          pg::SetWindowPos(control->Handle(), nullptr, 0, 0, 0, 0,
-                           pg::SWP_NOMOVE | pg::SWP_NOSIZE | pg::SWP_NOZORDER | pg::SWP_NOACTIVATE |
-                               pg::SWP_FRAMECHANGED);
+          pg::SetWindowPos(
+              control->Handle(), nullptr, 0, 0, 0, 0,
+              pg::SWP_NOMOVE | pg::SWP_NOSIZE | pg::SWP_NOZORDER | pg::SWP_NOACTIVATE | pg::SWP_FRAMECHANGED);
       }
       return 0;
     case WM_TEHOOK_FREE:

@@ -16,8 +16,9 @@ Z5T8_IMPLEMENT_CLASS(TTeInplaceScrollBar, TWinControl) {
   p.Message(pg::WM_ERASEBKGND, &TTeInplaceScrollBar::WMEraseBkgnd);
 }
 
-TTeInplaceScrollBar::TTeInplaceScrollBar(TComponent* owner, TWinControl* control, TTeSubScrollBar* subScrollBar,
-                                         TTeScrollOrientation orientation, const TTeScrollBarFactory& factory)
+TTeInplaceScrollBar::TTeInplaceScrollBar(TComponent* owner, TWinControl* control,
+                                         TTeSubScrollBar* subScrollBar, TTeScrollOrientation orientation,
+                                         const TTeScrollBarFactory& factory)
     : TWinControl(owner), FControl(control), FSubScrollBar(subScrollBar), FOrientation(orientation) {
   SetAnchors({});
   FScrollBar = factory ? factory(this) : new TTeScrollBar(this);
@@ -72,15 +73,18 @@ void TTeInplaceScrollBar::UpdateFromControl() {
     SetVisible(false);
     return;
   }
-  SetVisible(true);
   TRect r = info.rcScrollBar;
   if (Parent()) {
     TPoint topLeft = Parent()->ScreenToClient({r.left, r.top});
     r = Bounds(topLeft.x, topLeft.y, r.width(), r.height());
   }
+  bool placed = Visible() && r == BoundsRect();
+  SetVisible(true);
   FBoundsAllowed = true;
   SetBoundsRect(r);
   FBoundsAllowed = false;
+  // A bar whose window was made before the control's would lie under it.
+  if (!placed) BringToFront();
   pg::SCROLLINFO si;
   si.fMask = pg::SIF_ALL;
   if (!pg::GetScrollInfo(control, Vertical() ? pg::SB_VERT : pg::SB_HORZ, &si)) return;

@@ -2,14 +2,16 @@
 
 #include "framework/Object.h"
 #include "skin/controls/Button.h"
+#include "skin/controls/Form.h"
 #include "skin/controls/Memo.h"
 #include "skin/controls/ScrollBar.h"
 
 namespace z5t8::skin::controls {
 
 void RegisterSkinControlClasses() {
-  framework::RegisterClasses(
-      {&TTeButton::StaticClass(), &TTeMemo::StaticClass(), &TTeScrollBar::StaticClass(), &TTeControl::StaticClass()});
+  framework::RegisterClasses({&TTeButton::StaticClass(), &TTeMemo::StaticClass(),
+                              &TTeScrollBar::StaticClass(), &TTeControl::StaticClass(),
+                              &TTeDefaultForm::StaticClass(), &TTeForm::StaticClass()});
 }
 
 }  // namespace z5t8::skin::controls

@@ -42,6 +42,8 @@ Z5T8_IMPLEMENT_CLASS(TTeScrollBar, TTeGraphicControl) {
   p.Integer("BorderWidth", &TTeScrollBar::BorderWidth, &TTeScrollBar::SetBorderWidth).Default(0);
   p.String("ThemeObject", &TTeScrollBar::ThemeObject, &TTeScrollBar::SetThemeObject)
       .Stored([](const TTeScrollBar& b) { return b.ThemeObject() != "default"; });
+  p.Enum("Performance", PerformanceInfo, &TTeScrollBar::Performance, &TTeScrollBar::SetPerformance)
+      .Default(zqpDoubleBuffer);
   p.Event("OnChange", &TTeScrollBar::OnChange);
   p.Event("OnScroll", &TTeScrollBar::OnScroll);
   p.Message(CM_ENABLEDCHANGED, &TTeScrollBar::CMEnabledChanged);
@@ -268,7 +270,9 @@ bool TTeScrollBar::SliderVisible() const {
 
 bool TTeScrollBar::PtInLeftTopBtn(int x, int y) const { return GetLeftTopBtnRect().contains({x, y}); }
 bool TTeScrollBar::PtInRightBottomBtn(int x, int y) const { return GetRightBottomBtnRect().contains({x, y}); }
-bool TTeScrollBar::PtInSlider(int x, int y) const { return SliderVisible() && GetSliderRect().contains({x, y}); }
+bool TTeScrollBar::PtInSlider(int x, int y) const {
+  return SliderVisible() && GetSliderRect().contains({x, y});
+}
 bool TTeScrollBar::PtInLeftTopTrack(int x, int y) const { return GetLeftTopTrackRect().contains({x, y}); }
 bool TTeScrollBar::PtInRightBottomTrack(int x, int y) const {
   return GetRightBottomTrackRect().contains({x, y});
@@ -411,9 +415,9 @@ void TTeScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     SetPosition(position);
     Changed();
   }
-  bool wasPressed = (FLeftTopBtnPressed && FLeftTopBtnHot) || (FRightBottomBtnPressed && FRightBottomBtnHot) ||
-                    (FLeftTopTrackPressed && FLeftTopTrackHot) ||
-                    (FRightBottomTrackPressed && FRightBottomTrackHot);
+  bool wasPressed =
+      (FLeftTopBtnPressed && FLeftTopBtnHot) || (FRightBottomBtnPressed && FRightBottomBtnHot) ||
+      (FLeftTopTrackPressed && FLeftTopTrackHot) || (FRightBottomTrackPressed && FRightBottomTrackHot);
   bool inThumb = FGrabOffset >= 0;
   FLeftTopBtnPressed = FShowButtons && PtInLeftTopBtn(x, y);
   FRightBottomBtnPressed = FShowButtons && PtInRightBottomBtn(x, y);
@@ -532,7 +536,8 @@ void TTeScrollBar::DrawLeftTopBtn() {
   if (TteTheme* theme = Theme()) {
     theme->ScrollDrawButton(
         zqscScrollBar, Canvas(),
-        ScrollButtonInfo(r, ButtonState(pressed, FLeftTopBtnHot), Vertical() ? zqbcUp : zqbcLeft), FThemeObject);
+        ScrollButtonInfo(r, ButtonState(pressed, FLeftTopBtnHot), Vertical() ? zqbcUp : zqbcLeft),
+        FThemeObject);
     return;
   }
   DrawClassicArrow(Canvas(), r, Vertical() ? pg::DFCS_SCROLLUP : pg::DFCS_SCROLLLEFT, pressed, !Enabled());
@@ -542,10 +547,10 @@ void TTeScrollBar::DrawRightBottomBtn() {
   bool pressed = FRightBottomBtnPressed && FRightBottomBtnHot;
   TRect r = GetRightBottomBtnRect();
   if (TteTheme* theme = Theme()) {
-    theme->ScrollDrawButton(zqscScrollBar, Canvas(),
-                            ScrollButtonInfo(r, ButtonState(pressed, FRightBottomBtnHot),
-                                             Vertical() ? zqbcDown : zqbcRight),
-                            FThemeObject);
+    theme->ScrollDrawButton(
+        zqscScrollBar, Canvas(),
+        ScrollButtonInfo(r, ButtonState(pressed, FRightBottomBtnHot), Vertical() ? zqbcDown : zqbcRight),
+        FThemeObject);
     return;
   }
   DrawClassicArrow(Canvas(), r, Vertical() ? pg::DFCS_SCROLLDOWN : pg::DFCS_SCROLLRIGHT, pressed, !Enabled());
@@ -553,9 +558,10 @@ void TTeScrollBar::DrawRightBottomBtn() {
 
 void TTeScrollBar::DrawTrack() {
   if (TteTheme* theme = Theme())
-    theme->ScrollDrawArea(zqscScrollBar, Canvas(),
-                          ScrollAreaInfo(GetBackgroundRect(), zqadsNormal, Vertical() ? zqacVertical : zqacHorizontal),
-                          FThemeObject);
+    theme->ScrollDrawArea(
+        zqscScrollBar, Canvas(),
+        ScrollAreaInfo(GetBackgroundRect(), zqadsNormal, Vertical() ? zqacVertical : zqacHorizontal),
+        FThemeObject);
 }
 
 void TTeScrollBar::DrawSlider() {

@@ -5,6 +5,7 @@
 #include "framework/Properties.h"
 #include "skin/se3/SkinFilterRegistry.h"
 #include "skin/se3/SkinFilters.h"
+#include "skin/theme/ThemeManager.h"
 
 namespace z5t8::skin::se3 {
 
@@ -19,21 +20,52 @@ constexpr struct {
   TTeSkinCacheEntry entry;
   const char* name;
 } kNamedEntries[] = {
-    {kseButton, "Button"},       {kseCheckbox, "Checkbox"},     {kseRadioButton, "RadioButton"},
-    {kseGroupBox, "GroupBox"},   {kseScrollBar, "ScrollBar"},   {kseProgressBar, "ProgressBar"},
-    {kseEdit, "Edit"},           {kseComboBox, "ComboBox"},     {kseTrackBar, "TrackBar"},
-    {kseMenuBar, "MenuBar"},     {ksePopupMenu, "PopupMenu"},   {kseHeader, "Header"},
-    {kseStatusBar, "StatusBar"}, {kseTabs, "Tabs"},             {kseContainer, "Container"},
-    {kseFrame, "Frame"},         {kseScrollBox, "ScrollBox"},   {kseSplitter, "Splitter"},
-    {kseSpinButton, "SpinButton"}, {kseControlBar, "ControlBar"}, {kseGrid, "Grid"},
-    {kseListBox, "ListBox"},     {kseHint, "Hint"},             {kseSpeedButton, "SpeedButton"},
-    {kseToolBar, "ToolBar"},     {ksePanel, "Panel"},           {kseBarDockScrollBox, "ScrollBox"},
+    {kseButton, "Button"},
+    {kseCheckbox, "Checkbox"},
+    {kseRadioButton, "RadioButton"},
+    {kseGroupBox, "GroupBox"},
+    {kseScrollBar, "ScrollBar"},
+    {kseProgressBar, "ProgressBar"},
+    {kseEdit, "Edit"},
+    {kseComboBox, "ComboBox"},
+    {kseTrackBar, "TrackBar"},
+    {kseMenuBar, "MenuBar"},
+    {ksePopupMenu, "PopupMenu"},
+    {kseHeader, "Header"},
+    {kseStatusBar, "StatusBar"},
+    {kseTabs, "Tabs"},
+    {kseContainer, "Container"},
+    {kseFrame, "Frame"},
+    {kseScrollBox, "ScrollBox"},
+    {kseSplitter, "Splitter"},
+    {kseSpinButton, "SpinButton"},
+    {kseControlBar, "ControlBar"},
+    {kseGrid, "Grid"},
+    {kseListBox, "ListBox"},
+    {kseHint, "Hint"},
+    {kseSpeedButton, "SpeedButton"},
+    {kseToolBar, "ToolBar"},
+    {ksePanel, "Panel"},
+    {kseBarDockScrollBox, "ScrollBox"},
 };
 
 // Offsets of a frame group's entries from its first.
 constexpr int kFrame = 0, kPlaceholder = 1, kButtonFrame = 2, kButtonDrawingFrame = 3, kClient = 4;
 
+// Registers the skin theme at start-up, after the theme manager's own TteTheme, and takes
+// it out again at exit, before the manager goes.
+struct TSkinThemeRegistrar {
+  TSkinThemeRegistrar() { RegisterSkinTheme(); }
+  ~TSkinThemeRegistrar() { theme::UnregisterTheme(theme::ThemeClass<TTeSkinFile>()); }
+};
+const TSkinThemeRegistrar kRegistrar;
+
 }  // namespace
+
+void RegisterSkinTheme() {
+  if (!theme::GetThemeClass(TTeSkinFile::StaticClass().ClassName()))
+    theme::RegisterTheme(theme::ThemeClass<TTeSkinFile>());
+}
 
 TTeSkinFile::TTeSkinFile()
     : FLoaded(std::make_unique<TSeSkinSource>()), FWorking(std::make_unique<TSeSkinSource>()) {}
@@ -153,8 +185,8 @@ void TTeSkinFile::CacheFrame(const char* name, TTeSkinCacheEntry first, bool pla
   FCache[first + kButtonFrame] = se3::CreateCopy(frame, nullptr);
   FCache[first + kButtonDrawingFrame] = se3::CreateCopy(frame, nullptr);
   // The frame itself draws no buttons: the window draws them one by one.
-  for (TSeAction action : {sbaSysMenu, sbaClose, sbaHelp, sbaMinimize, sbaMaximize, sbaRestore, sbaRollUp,
-                           sbaRollDown, sbaTray})
+  for (TSeAction action :
+       {sbaSysMenu, sbaClose, sbaHelp, sbaMinimize, sbaMaximize, sbaRestore, sbaRollUp, sbaRollDown, sbaTray})
     if (TSeSkinObject* button = frame->FindObjectByAction(action)) button->SetVisible(false);
 }
 

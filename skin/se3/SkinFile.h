@@ -244,4 +244,9 @@ private:
   std::array<TSeSkinObject*, SkinCacheSize> FCache{};
 };
 
+// Registers TTeSkinFile with the theme manager; nothing when it is there already. Static
+// start-up does it whenever this unit is linked in; a program that reaches the skin
+// theme only through the manager calls it to be sure.
+void RegisterSkinTheme();
+
 }  // namespace z5t8::skin::se3

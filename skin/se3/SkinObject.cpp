@@ -35,20 +35,16 @@ bool Intersects(const Rect& a, const Rect& b) {
 
 // Right-to-left scripts are read from the locale the program runs under.
 bool LocaleIsRightToLeft() {
-  static const bool rtl = [] {
-    const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-    for (const char* name : names) {
-      const char* value = std::getenv(name);
-      if (!value || !*value) continue;
-      std::string_view lang(value);
-      lang = lang.substr(0, lang.find_first_of("_.@"));
-      for (std::string_view l : {"ar", "he", "iw", "fa", "ur", "yi", "ps", "sd", "ug", "dv"})
-        if (lang == l) return true;
-      return false;
-    }
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (!value || !*value) continue;
+    std::string_view lang(value);
+    lang = lang.substr(0, lang.find_first_of("_.@"));
+    for (std::string_view l : {"ar", "he", "iw", "fa", "ur", "yi", "ps", "sd", "ug", "dv"})
+      if (lang == l) return true;
     return false;
-  }();
-  return rtl;
+  }
+  return false;
 }
 
 // saText widths are measured as on the screen: the font alone decides them.
@@ -129,21 +125,34 @@ void TSeSkinObject::Remove(TSeSkinObject* child) {
 
 // ---- Streaming
 
+namespace {
+int gSourceForms = 0;
+}  // namespace
+
+TSeSourceForm::TSeSourceForm() { ++gSourceForms; }
+TSeSourceForm::~TSeSourceForm() { --gSourceForms; }
+bool TSeSourceForm::Active() { return gSourceForms > 0; }
+
 void TSeSkinObject::DefineProperties(framework::TFiler& filer) {
   filer.DefineBinaryProperty(
       "Objects", [this](framework::TStream& s) { ReadObjects(s); },
-      [this](framework::TStream& s) { WriteObjects(s); }, GetCount() > 0);
+      [this](framework::TStream& s) { WriteObjects(s); }, GetCount() > 0 && !TSeSourceForm::Active());
+}
+
+void TSeSkinObject::GetChildren(const framework::TGetChildProc& proc, framework::TComponent*) {
+  if (!TSeSourceForm::Active()) return;
+  for (int i = 0; i < GetCount(); ++i) proc(GetObject(i));
 }
 
 void TSeSkinObject::ReadObjects(framework::TStream& stream) { ReadSkinObjects(stream, this); }
 void TSeSkinObject::WriteObjects(framework::TStream& stream) { WriteSkinObjects(stream, this); }
 
-// Children come only through "Objects": a framework child list that is not empty is refused.
+// Nested components must be skin objects: every child is one.
 void TSeSkinObject::ReadState(framework::TReader& reader) {
-  while (!reader.EndOfList()) reader.ReadProperty(this);
-  reader.ReadListEnd();
-  if (!reader.EndOfList()) throw framework::EReadError("Invalid stream format");
-  reader.ReadListEnd();
+  RegisteredSkinObjects();
+  inherited::ReadState(reader);
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (!dynamic_cast<TSeSkinObject*>(Components(i))) throw framework::EReadError("Invalid stream format");
 }
 
 // ---- Bounds and layout
@@ -392,9 +401,9 @@ void TSeSkinObject::DrawObjectText(framework::TCanvas* canvas) {
   if (FText.empty() || !canvas) return;
   const Rect bounds = GetBoundsRect();
   if (FText == u"-") {
-    int y = FTop + FHeight / 2 - 1;
-    render::MoveTo(canvas, bounds.left + 3, y);
-    render::LineTo(canvas, bounds.right - 3, y, GetFont()->Color());
+    int y = render::Saturate(int64_t(FTop) + FHeight / 2 - 1);
+    render::MoveTo(canvas, render::Saturate(int64_t(bounds.left) + 3), y);
+    render::LineTo(canvas, render::Saturate(int64_t(bounds.right) - 3), y, GetFont()->Color());
     return;
   }
   Rect r = bounds;
@@ -423,7 +432,8 @@ void TSeSkinObject::DrawObjectText(framework::TCanvas* canvas) {
   flags = DrawTextBiDiModeFlags(flags) | pg::DT_NOPREFIX;
   if (FTextEffect == teShadow) {
     TColor colour = FFont->Color();
-    Rect shadow{r.left + 1, r.top + 1, r.right + 1, r.bottom + 1};
+    Rect shadow{render::Saturate(int64_t(r.left) + 1), render::Saturate(int64_t(r.top) + 1),
+                render::Saturate(int64_t(r.right) + 1), render::Saturate(int64_t(r.bottom) + 1)};
     canvas->Font()->SetColor(0x808080);
     render::DrawText(canvas, text, shadow, flags);
     canvas->Font()->SetColor(colour);

@@ -62,10 +62,12 @@ public:
   // A new object of the same registered class holding a deep copy; none when the class
   // is not registered.
   TSeSkinObject* CreateCopy(framework::TComponent* owner) const;
-  // The children stream inside "Objects", never as framework children.
+  // The children stream inside "Objects". Nested components are read as children too,
+  // and written instead of "Objects" while a TSeSourceForm is in scope.
   void DefineProperties(framework::TFiler& filer) override;
   void ReadState(framework::TReader& reader) override;
-  void GetChildren(const framework::TGetChildProc&, framework::TComponent*) override {}
+  void GetChildren(const framework::TGetChildProc& proc, framework::TComponent* root) override;
+  framework::TComponent* GetChildOwner() override { return this; }
 
   // The children.
   int GetCount() const { return ComponentCount(); }
@@ -216,6 +218,17 @@ private:
   framework::TWinControl* FParentControl = nullptr;
   TBiDiMode FBiDiMode = bdLeftToRight;
   std::u16string FText;
+};
+
+// While one exists, skin objects write their children as nested components, the form in
+// which skin sources are kept as readable text.
+class TSeSourceForm {
+public:
+  TSeSourceForm();
+  ~TSeSourceForm();
+  TSeSourceForm(const TSeSourceForm&) = delete;
+  TSeSourceForm& operator=(const TSeSourceForm&) = delete;
+  static bool Active();
 };
 
 // A deep copy of object through the class registry; none for none or an unregistered class.

@@ -76,6 +76,28 @@ TSeSkinObject* LoadSkinObject(framework::TStream& stream, framework::TComponent*
   return ReadObject(cls, framework::ObjectTextToBinary(text), owner);
 }
 
+std::string SaveSkinObjectSource(TSeSkinObject* object) {
+  TSeSourceForm nested;
+  return framework::ObjectBinaryToText(WriteObject(object));
+}
+
+TSeSkinObject* LoadSkinObjectSource(std::string_view text, framework::TComponent* owner) {
+  std::string binary = framework::ObjectTextToBinary(text);
+  std::string className;
+  {
+    framework::TCustomMemoryStream head(binary.data(), int64_t(binary.size()));
+    framework::TReader reader(head);
+    reader.ReadSignature();
+    uint8_t flags;
+    int32_t position;
+    reader.ReadPrefix(flags, position);
+    className = reader.ReadStr();
+  }
+  TSeSkinObjectClass cls = ResolveSkinObjectClass(className);
+  if (!cls) return nullptr;
+  return ReadObject(cls, binary, owner);
+}
+
 void ReadSkinObjects(framework::TStream& stream, TSeSkinObject* owner) {
   uint32_t word = stream.ReadUInt32();
   const bool binary = (word & kBinaryChildren) == kBinaryChildren;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "framework/Component.h"
 #include "framework/Stream.h"
 
@@ -19,6 +22,12 @@ void SaveSkinObjectBinary(framework::TStream& stream, TSeSkinObject* object);
 TSeSkinObject* LoadSkinObjectBinary(framework::TStream& stream, framework::TComponent* owner);
 void SaveSkinObject(framework::TStream& stream, TSeSkinObject* object);
 TSeSkinObject* LoadSkinObject(framework::TStream& stream, framework::TComponent* owner);
+
+// The readable source form of one object: the text form of its component stream with the
+// children as nested objects. Loading takes children nested or in "Objects" and gives none
+// when the class resolves to no registered class.
+std::string SaveSkinObjectSource(TSeSkinObject* object);
+TSeSkinObject* LoadSkinObjectSource(std::string_view text, framework::TComponent* owner);
 
 // The value of the "Objects" property: a count word, then the children. Bits 16 to 19
 // set in the word mark binary records, clear text-form ones; the writer always writes

@@ -30,13 +30,21 @@ std::vector<TSeSkinObjectClass>& Registry() {
                                               &TSeActiveBitmapBoxObject::StaticClass(),
                                               &TSeButtonBitmapBoxObject::StaticClass(),
                                               &TSeRollPanelObject::StaticClass()};
+  // Nested components of a skin source are created by the framework's reader, by name.
+  static const bool registered = [] {
+    for (TSeSkinObjectClass cls : list) framework::RegisterClass(*cls);
+    return true;
+  }();
+  (void)registered;
   return list;
 }
 
 }  // namespace
 
 void RegisterSkinObject(const framework::TMetaClass& cls) {
-  if (cls.InheritsFrom(TSeSkinObject::StaticClass()) && cls.CanCreateComponent()) Registry().push_back(&cls);
+  if (!cls.InheritsFrom(TSeSkinObject::StaticClass()) || !cls.CanCreateComponent()) return;
+  Registry().push_back(&cls);
+  framework::RegisterClass(cls);
 }
 
 const std::vector<TSeSkinObjectClass>& RegisteredSkinObjects() { return Registry(); }

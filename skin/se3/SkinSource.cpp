@@ -72,11 +72,16 @@ const framework::TFont* StateFont(TSeSkinObject* object, TSeState state) {
     if (state == ssHot || state == ssFocused) return o->ActiveFont();
   } else if (auto* o = dynamic_cast<TSeTextObject*>(object)) {
     switch (state) {
-      case ssHot: return o->FontHot();
-      case ssPressed: return o->FontPressed();
-      case ssFocused: return o->FontFocused();
-      case ssDisabled: return o->FontDisabled();
-      default: break;
+      case ssHot:
+        return o->FontHot();
+      case ssPressed:
+        return o->FontPressed();
+      case ssFocused:
+        return o->FontFocused();
+      case ssDisabled:
+        return o->FontDisabled();
+      default:
+        break;
     }
   }
   return object->Font();
@@ -173,7 +178,8 @@ void TSeSkinSource::FillColorsAndFonts() {
   color(ktcPanelNormal, container);
   color(ktcPanelDisabled, container);
   TSeSkinObject* button = GetObjectByName("button");
-  for (TteThemeColor c : {ktcButtonNormal, ktcButtonHot, ktcButtonPressed, ktcButtonFocused, ktcButtonDisabled})
+  for (TteThemeColor c :
+       {ktcButtonNormal, ktcButtonHot, ktcButtonPressed, ktcButtonFocused, ktcButtonDisabled})
     color(c, button);
   if (TSeSkinObject* edit = GetObjectByName("edit")) {
     for (TteThemeColor c : {ktcEditNormal, ktcEditHot, ktcEditFocused, ktcEditDisabled}) color(c, edit);
@@ -367,7 +373,8 @@ void TSeSkinSource::WriteStore(TStream& stream, TSeSkinStoreLayout layout) {
   render::WriteString(stream, FAuthorEMail);
   render::WriteString(stream, FAuthorURL);
   WriteImages(stream, layout);
-  if (uint32_t(FObjects.size()) & kAllTables) throw framework::EWriteError("Too many objects for one skin store");
+  if (uint32_t(FObjects.size()) & kAllTables)
+    throw framework::EWriteError("Too many objects for one skin store");
   stream.WriteUInt32(uint32_t(FObjects.size()) | kAllTables);
   for (const auto& object : FObjects) {
     if (layout == sslExtended)

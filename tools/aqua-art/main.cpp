@@ -95,7 +95,10 @@ constexpr int kSamples = 16;
 class Sheet {
 public:
   Sheet(int cellWidth, int cellHeight, int cells, bool keyed)
-      : FCellWidth(cellWidth), FCellHeight(cellHeight), FKeyed(keyed), FPixels(cellWidth * cells, cellHeight) {}
+      : FCellWidth(cellWidth),
+        FCellHeight(cellHeight),
+        FKeyed(keyed),
+        FPixels(cellWidth * cells, cellHeight) {}
 
   // Draws cell index with the sampler in cell-local coordinates.
   void Cell(int index, const Sampler& sample) {
@@ -234,7 +237,8 @@ void FramePieces(const std::string& dir, const std::string& prefix, int titleHei
     Sheet sheet(piece.w, piece.h, 2, true);
     int i = 0;
     for (const FramePalette* p : {&kActiveFrame, &kInactiveFrame})
-      sheet.Cell(i++, [&](double x, double y) { return FrameSample(x + piece.x, y + piece.y, titleHeight, *p); });
+      sheet.Cell(i++,
+                 [&](double x, double y) { return FrameSample(x + piece.x, y + piece.y, titleHeight, *p); });
     sheet.Save(dir + "/" + prefix + "-" + piece.name + ".png");
   }
 }
@@ -292,8 +296,8 @@ void CaptionButton(const std::string& path, Glyph glyph, Rgba fill) {
 
 struct FaceStyle {
   Rgba top, bottom, border;
-  double gloss;   // alpha of the highlight at the top
-  bool ring;      // the focus ring inside the border
+  double gloss;  // alpha of the highlight at the top
+  bool ring;     // the focus ring inside the border
 };
 
 // A rounded face filling a cell: border, vertical gradient, gloss over the upper half.
@@ -348,10 +352,19 @@ enum class Dir { Up, Down, Left, Right };
 bool Chevron(Dir d, double x, double y) {
   double u = x, v = y;  // drawn pointing up, then turned
   switch (d) {
-    case Dir::Up: break;
-    case Dir::Down: v = 16 - y; break;
-    case Dir::Left: u = y; v = x; break;
-    case Dir::Right: u = y; v = 16 - x; break;
+    case Dir::Up:
+      break;
+    case Dir::Down:
+      v = 16 - y;
+      break;
+    case Dir::Left:
+      u = y;
+      v = x;
+      break;
+    case Dir::Right:
+      u = y;
+      v = 16 - x;
+      break;
   }
   return OnSegment(u, v, 4.6, 9.6, 8, 6.2, 1.7) || OnSegment(u, v, 8, 6.2, 11.4, 9.6, 1.7);
 }
@@ -382,7 +395,8 @@ void ScrollButtons(const std::string& dir) {
         Rgba c = TrackSample(x, y, vertical, kTrack);
         if (s == 1 || s == 2) {
           Box b{1, 1, kScroll - 1, kScroll - 1};
-          if (InRound(x, y, b, 3)) c = InRound(x, y, b.Inset(1), 2) ? faces[s] : Hex(s == 1 ? 0xB7CBE2 : 0x9DB6D6);
+          if (InRound(x, y, b, 3))
+            c = InRound(x, y, b.Inset(1), 2) ? faces[s] : Hex(s == 1 ? 0xB7CBE2 : 0x9DB6D6);
         }
         if (Chevron(a.d, x, y)) c = s == 3 ? Hex(0xB4BDC6) : Hex(0x4E5F70);
         return c;
@@ -466,7 +480,8 @@ void Checks(const std::string& path, bool round, Mark mark) {
       Rgba c = Mix(l.top, l.bottom, (y - 1) / 11);
       switch (mark) {
         case Mark::Check:
-          if (OnSegment(x, y, 3.3, 6.6, 5.6, 9.0, 1.9) || OnSegment(x, y, 5.6, 9.0, 9.9, 3.9, 1.9)) c = l.mark;
+          if (OnSegment(x, y, 3.3, 6.6, 5.6, 9.0, 1.9) || OnSegment(x, y, 5.6, 9.0, 9.9, 3.9, 1.9))
+            c = l.mark;
           break;
         case Mark::Mixed:
           if (InRound(x, y, Box{3, 5, 10, 8}, 1)) c = l.mark;
@@ -532,8 +547,8 @@ public:
   }
 
   // Nine-slice with margins (l, t, r, b) of a source cell.
-  void Nine(const std::string& name, int sx, int sy, int sw, int sh, int l, int t, int r, int b, int dx, int dy,
-            int dw, int dh) {
+  void Nine(const std::string& name, int sx, int sy, int sw, int sh, int l, int t, int r, int b, int dx,
+            int dy, int dw, int dh) {
     const int xs[] = {0, l, sw - r, sw}, ys[] = {0, t, sh - b, sh};
     const int xd[] = {0, l, dw - r, dw}, yd[] = {0, t, dh - b, dh};
     for (int j = 0; j < 3; ++j)
@@ -555,7 +570,8 @@ public:
   void Magnify(int sx, int sy, int sw, int sh, int dx, int dy, int zoom) {
     Surface copy = FOut;
     for (int y = 0; y < sh * zoom; ++y)
-      for (int x = 0; x < sw * zoom; ++x) FOut.setPixel(dx + x, dy + y, copy.pixel(sx + x / zoom, sy + y / zoom));
+      for (int x = 0; x < sw * zoom; ++x)
+        FOut.setPixel(dx + x, dy + y, copy.pixel(sx + x / zoom, sy + y / zoom));
   }
 
   int Width(const std::string& name) { return Load(name).width(); }
@@ -626,15 +642,39 @@ void MakeReview(const std::string& dir, const std::string& out) {
   r.Nine("scroll-thumb-horz.png", 0, 0, 24, 16, 8, 0, 8, 0, 30, 380, 90, 16);
   r.Stretch("scroll-grip-horz.png", 0, 0, 6, 8, 72, 384, 6, 8);
   // Every picture, at its size and four times.
-  const char* all[] = {"caption-close.png", "caption-min.png", "caption-max.png", "caption-restore.png",
-                       "caption-rollup.png", "caption-rolldown.png", "button-face.png", "spin-face.png",
-                       "scroll-up.png", "scroll-down.png", "scroll-left.png", "scroll-right.png",
-                       "scroll-thumb-vert.png", "scroll-thumb-horz.png", "check-unchecked.png",
-                       "check-checked.png", "check-mixed.png", "radio-unchecked.png", "radio-checked.png",
-                       "combo-button.png", "track-thumb-horz.png", "track-thumb-vert.png", "tab.png",
-                       "item-highlight.png", "header-section.png", "statusbar-gripper.png",
-                       "progress-bar-horz.png", "progress-frame-horz.png", "groupbox-frame.png",
-                       "hint-frame.png", "edit-frame.png", "track-groove-horz.png", "scroll-grip-vert.png"};
+  const char* all[] = {"caption-close.png",
+                       "caption-min.png",
+                       "caption-max.png",
+                       "caption-restore.png",
+                       "caption-rollup.png",
+                       "caption-rolldown.png",
+                       "button-face.png",
+                       "spin-face.png",
+                       "scroll-up.png",
+                       "scroll-down.png",
+                       "scroll-left.png",
+                       "scroll-right.png",
+                       "scroll-thumb-vert.png",
+                       "scroll-thumb-horz.png",
+                       "check-unchecked.png",
+                       "check-checked.png",
+                       "check-mixed.png",
+                       "radio-unchecked.png",
+                       "radio-checked.png",
+                       "combo-button.png",
+                       "track-thumb-horz.png",
+                       "track-thumb-vert.png",
+                       "tab.png",
+                       "item-highlight.png",
+                       "header-section.png",
+                       "statusbar-gripper.png",
+                       "progress-bar-horz.png",
+                       "progress-frame-horz.png",
+                       "groupbox-frame.png",
+                       "hint-frame.png",
+                       "edit-frame.png",
+                       "track-groove-horz.png",
+                       "scroll-grip-vert.png"};
   int x = 620, y = 10, column = 0;
   for (const char* name : all) {
     int w = r.Width(name) * 5 + 12, h = r.Height(name) * 4 + 6;
@@ -774,12 +814,10 @@ int main(int argc, char** argv) {
     return kClear;
   });
   Single(dir + "/statusbar-gripper.png", 12, 12, GripperSample);
-  Single(dir + "/separator-horz.png", 8, 2, [](double x, double y) {
-    return y < 1 ? Hex(0xD6DDE5) : Alpha(kWhite, 0.9);
-  });
-  Single(dir + "/separator-vert.png", 2, 8, [](double x, double y) {
-    return x < 1 ? Hex(0xD6DDE5) : Alpha(kWhite, 0.9);
-  });
+  Single(dir + "/separator-horz.png", 8, 2,
+         [](double x, double y) { return y < 1 ? Hex(0xD6DDE5) : Alpha(kWhite, 0.9); });
+  Single(dir + "/separator-vert.png", 2, 8,
+         [](double x, double y) { return x < 1 ? Hex(0xD6DDE5) : Alpha(kWhite, 0.9); });
   Single(dir + "/toolbar-grabber.png", 4, 8, [](double x, double y) {
     int row = int(y) % 4;
     if (x >= 1 && x < 2 && row == 1) return Hex(0x8C9DB0);
@@ -830,9 +868,8 @@ int main(int argc, char** argv) {
 
   // Panels and grids: flat sheets with thin lines.
   Frames(dir + "/panel-frame.png", 8, {{0xC9D2DC, 0xE8EDF2, 0xE8EDF2}});
-  Single(dir + "/grid-cell.png", 8, 8, [](double x, double y) {
-    return x >= 7 || y >= 7 ? Hex(0xE1E6EC) : kWhite;
-  });
+  Single(dir + "/grid-cell.png", 8, 8,
+         [](double x, double y) { return x >= 7 || y >= 7 ? Hex(0xE1E6EC) : kWhite; });
   Single(dir + "/grid-fixed.png", 8, 8, [](double x, double y) {
     if (x >= 7 || y >= 7) return Hex(0xC2CDD9);
     return Mix(Hex(0xFBFCFE), Hex(0xE6ECF3), y / 7);

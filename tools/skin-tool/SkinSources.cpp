@@ -19,6 +19,7 @@
 #include "skin/render/Bitmap.h"
 #include "skin/render/StreamStrings.h"
 #include "skin/se3/SkinObjectRegistry.h"
+#include "skin/se3/SkinObjectTypes.h"
 #include "skin/theme/ThemeValueText.h"
 
 namespace z5t8::skin_tool {
@@ -119,8 +120,8 @@ bool Unquote(const std::string& text, std::string& out, size_t& pos) {
       size_t end = pos + 1;
       while (end < text.size() && std::isdigit(uint8_t(text[end]))) ++end;
       int value = 0;
-      if (end == pos + 1 || end - pos > 4 || !framework::TryStrToInt(text.substr(pos + 1, end - pos - 1), value) ||
-          value > 255)
+      if (end == pos + 1 || end - pos > 4 ||
+          !framework::TryStrToInt(text.substr(pos + 1, end - pos - 1), value) || value > 255)
         return false;
       out += char(value);
       pos = end;
@@ -137,7 +138,8 @@ bool Unquote(const std::string& text, std::string& out, size_t& pos) {
 std::unique_ptr<TteBitmap> ReadPicture(const fs::path& path) {
   if (!fs::is_regular_file(path)) throw Exception("cannot read " + path.filename().string());
   std::optional<platform::gui::Surface> surface = platform::gui::readPngFile(path.string());
-  if (!surface || surface->isEmpty()) throw Exception(path.filename().string() + ": not a readable PNG picture");
+  if (!surface || surface->isEmpty())
+    throw Exception(path.filename().string() + ": not a readable PNG picture");
   auto bitmap = std::make_unique<TteBitmap>();
   bitmap->SetSize(surface->width(), surface->height());
   std::memcpy(bitmap->Bits(), surface->bits(), surface->byteSize());
@@ -147,7 +149,8 @@ std::unique_ptr<TteBitmap> ReadPicture(const fs::path& path) {
 void WritePicture(const TteBitmap& bitmap, const fs::path& path) {
   platform::gui::Surface surface(bitmap.Width(), bitmap.Height());
   if (!bitmap.Empty()) std::memcpy(surface.bits(), bitmap.Bits(), surface.byteSize());
-  if (!platform::gui::writePngFile(surface, path.string(), true)) throw Exception("cannot write " + path.string());
+  if (!platform::gui::writePngFile(surface, path.string(), true))
+    throw Exception("cannot write " + path.string());
 }
 
 // A file name made of the skin's name for a thing: safe characters only, with the
@@ -156,11 +159,13 @@ std::string FileNameFor(const std::string& name, const std::string& ext, std::se
   std::string base;
   for (unsigned char c : name) base += std::isalnum(c) || c == '-' || c == '_' || c == '.' ? char(c) : '_';
   if (base.empty() || base[0] == '.') base = "unnamed" + base;
-  if (base.size() < ext.size() || !framework::SameText(base.substr(base.size() - ext.size()), ext)) base += ext;
+  if (base.size() < ext.size() || !framework::SameText(base.substr(base.size() - ext.size()), ext))
+    base += ext;
   std::string file = base;
   for (int i = 2;; ++i) {
     std::string key = file;
-    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     if (taken.insert(key).second) return file;
     file = std::to_string(i) + "-" + base;
   }
@@ -197,9 +202,15 @@ void ReadTable(TSeSkinSource& skin, TableKind kind, const fs::path& path) {
   block.SetPosition(0);
   try {
     switch (kind) {
-      case TableKind::Colors: skin.Colors()->LoadFromStream(block); break;
-      case TableKind::SysColors: skin.SysColors()->LoadFromStream(block); break;
-      case TableKind::Fonts: skin.Fonts()->LoadFromStream(block); break;
+      case TableKind::Colors:
+        skin.Colors()->LoadFromStream(block);
+        break;
+      case TableKind::SysColors:
+        skin.SysColors()->LoadFromStream(block);
+        break;
+      case TableKind::Fonts:
+        skin.Fonts()->LoadFromStream(block);
+        break;
     }
   } catch (const Exception& e) {
     throw Exception(path.filename().string() + ": " + e.Message());
@@ -209,9 +220,15 @@ void ReadTable(TSeSkinSource& skin, TableKind kind, const fs::path& path) {
 std::string TableText(TSeSkinSource& skin, TableKind kind) {
   TMemoryStream block;
   switch (kind) {
-    case TableKind::Colors: skin.Colors()->SaveToStream(block); break;
-    case TableKind::SysColors: skin.SysColors()->SaveToStream(block); break;
-    case TableKind::Fonts: skin.Fonts()->SaveToStream(block); break;
+    case TableKind::Colors:
+      skin.Colors()->SaveToStream(block);
+      break;
+    case TableKind::SysColors:
+      skin.SysColors()->SaveToStream(block);
+      break;
+    case TableKind::Fonts:
+      skin.Fonts()->SaveToStream(block);
+      break;
   }
   block.SetPosition(0);
   uint32_t count = kind == TableKind::SysColors ? block.ReadUInt32() : uint32_t(block.ReadByte()) + 1;
@@ -296,8 +313,8 @@ std::string ObjectText(TSeSkinObject* object) {
   TMemoryStream bytes;
   framework::WriteComponent(bytes, object);
   std::vector<uint8_t> raw = bytes.Bytes();
-  std::vector<std::string> lines =
-      Lines(framework::ObjectBinaryToText(std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size())));
+  std::vector<std::string> lines = Lines(
+      framework::ObjectBinaryToText(std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size())));
   std::string out;
   for (size_t i = 0; i + 1 < lines.size(); ++i) {
     if (lines[i].rfind("  Objects = {", 0) == 0) {
@@ -315,9 +332,10 @@ std::string ObjectText(TSeSkinObject* object) {
 void OutlineObject(TSeSkinObject* o, int depth, std::string& out) {
   skin::render::Rect r = o->GetBoundsRect();
   out += std::string(size_t(depth) * 2 + 2, ' ') + (o->Name().empty() ? "(unnamed)" : o->Name()) + ": " +
-         o->ClassName() + "  kind " + std::to_string(int(o->Kind())) + ", align " + std::to_string(int(o->Align())) +
-         ", (" + std::to_string(r.left) + ", " + std::to_string(r.top) + ") " + std::to_string(o->Width()) + " x " +
-         std::to_string(o->Height()) + "\n";
+         o->ClassName() + "  " + std::string(skin::se3::SeKindInfo.NameOf(o->Kind())) + " " +
+         std::string(skin::se3::SeAlignInfo.NameOf(o->Align())) + "  (" + std::to_string(r.left) + ", " +
+         std::to_string(r.top) + ") " + std::to_string(o->Width()) + " x " + std::to_string(o->Height()) +
+         "\n";
   for (int i = 0; i < o->GetCount(); ++i) OutlineObject(o->GetObject(i), depth + 1, out);
 }
 
@@ -343,7 +361,8 @@ std::unique_ptr<TSeSkinSource> ReadSkinSources(const std::string& dirName) {
     if (key == "Object") {
       objectFiles.push_back(value);
     } else if (key == "Image") {
-      if (!Unquote(value, text, end)) Fail(header, i + 1, "expected Image = 'name' file.png [TRANSPARENT ALPHA]");
+      if (!Unquote(value, text, end))
+        Fail(header, i + 1, "expected Image = 'name' file.png [TRANSPARENT ALPHA]");
       std::istringstream rest(value.substr(end));
       std::string file, transparent, alpha, extra;
       rest >> file >> transparent >> alpha >> extra;
@@ -355,7 +374,8 @@ std::unique_ptr<TSeSkinSource> ReadSkinSources(const std::string& dirName) {
         // Flags from the pixels: the key colour anywhere, alpha other than none or full.
         const skin::render::teColor* bits = picture->Bits();
         const size_t n = size_t(picture->Width()) * size_t(picture->Height());
-        picture->Transparent = std::any_of(bits, bits + n, [](auto c) { return c.Rgb() == skin::render::teTransparentRgb; });
+        picture->Transparent =
+            std::any_of(bits, bits + n, [](auto c) { return c.Rgb() == skin::render::teTransparentRgb; });
         picture->CheckingAlphaBlend();
       } else {
         if ((transparent != "0" && transparent != "1") || (alpha != "0" && alpha != "1"))
@@ -369,11 +389,21 @@ std::unique_ptr<TSeSkinSource> ReadSkinSources(const std::string& dirName) {
       if (at == std::end(kHeaderKeys)) Fail(header, i + 1, "unknown key " + key);
       if (!Unquote(value, text, end) || end != value.size()) Fail(header, i + 1, "expected a quoted string");
       switch (at - std::begin(kHeaderKeys)) {
-        case 0: skin->SetSkinName(text); break;
-        case 1: skin->SetSkinVersion(text); break;
-        case 2: skin->SetAuthor(text); break;
-        case 3: skin->SetAuthorEMail(text); break;
-        default: skin->SetAuthorURL(text); break;
+        case 0:
+          skin->SetSkinName(text);
+          break;
+        case 1:
+          skin->SetSkinVersion(text);
+          break;
+        case 2:
+          skin->SetAuthor(text);
+          break;
+        case 3:
+          skin->SetAuthorEMail(text);
+          break;
+        default:
+          skin->SetAuthorURL(text);
+          break;
       }
     }
   }
@@ -415,8 +445,8 @@ void WriteSkinSources(TSeSkinSource& skin, const std::string& dirName) {
     const TteBitmap* picture = skin.Images()->GetImage(i);
     std::string file = FileNameFor(picture->Name, ".png", taken);
     WritePicture(*picture, dir / file);
-    header += "Image = " + Quote(picture->Name) + " " + file + " " + (picture->Transparent ? "1" : "0") + " " +
-              (picture->AlphaBlend ? "1" : "0") + "\n";
+    header += "Image = " + Quote(picture->Name) + " " + file + " " + (picture->Transparent ? "1" : "0") +
+              " " + (picture->AlphaBlend ? "1" : "0") + "\n";
   }
   header += "\n";
   for (int i = 0; i < skin.GetCount(); ++i) {
@@ -434,7 +464,8 @@ void WriteSkinSources(TSeSkinSource& skin, const std::string& dirName) {
 std::string DescribeSkin(TSeSkinSource& skin) {
   std::string out;
   out += "SkinName " + Quote(skin.SkinName()) + ", SkinVersion " + Quote(skin.SkinVersion()) + "\n";
-  out += "Author " + Quote(skin.Author()) + ", " + Quote(skin.AuthorEMail()) + ", " + Quote(skin.AuthorURL()) + "\n";
+  out += "Author " + Quote(skin.Author()) + ", " + Quote(skin.AuthorEMail()) + ", " +
+         Quote(skin.AuthorURL()) + "\n";
   out += std::to_string(skin.Images()->Count()) + " images:\n";
   for (int i = 0; i < skin.Images()->Count(); ++i) {
     const TteBitmap* picture = skin.Images()->GetImage(i);

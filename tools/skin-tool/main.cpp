@@ -3,6 +3,8 @@
 //   skin-tool compile SRC_DIR OUT     the container kind from OUT's extension (uskn, zqkn, xskn, mskn)
 //   skin-tool dump SKIN OUT_DIR       the sources of a container; compiling them gives the same store
 //   skin-tool info SKIN               kind, sizes, pictures, the object tree and the tables
+//   skin-tool render SKIN OUT.png     a preview sheet of the skin's objects
+//   skin-tool themestream SKIN OUT    the container as a theme list item's "ThemeStream" value
 
 #include <cstdio>
 #include <exception>
@@ -17,6 +19,7 @@
 #include "skin/se3/SkinFilterRegistry.h"
 #include "skin/se3/SkinFilters.h"
 #include "skin/se3/SkinSource.h"
+#include "tools/skin-tool/Preview.h"
 #include "tools/skin-tool/SkinSources.h"
 
 using namespace z5t8;
@@ -28,7 +31,9 @@ namespace {
 int Usage() {
   std::cerr << "usage: skin-tool compile SRC_DIR OUT.{uskn,zqkn,xskn,mskn}\n"
                "       skin-tool dump SKIN OUT_DIR\n"
-               "       skin-tool info SKIN\n";
+               "       skin-tool info SKIN\n"
+               "       skin-tool render SKIN OUT.png\n"
+               "       skin-tool themestream SKIN OUT\n";
   return 2;
 }
 
@@ -58,7 +63,11 @@ std::unique_ptr<TSeSkinSource> Load(const std::string& path, TSeSkinFilterClass*
   auto skin = std::make_unique<TSeSkinSource>();
   std::unique_ptr<skin::se3::TSeSkinFilter> filter = k->Create();
   filter->SetSkinSource(skin.get());
-  filter->ReadSkin(stream);
+  try {
+    filter->ReadSkin(stream);
+  } catch (const framework::Exception& e) {
+    throw framework::Exception("not a readable " + k->GetFilterName() + " container: " + e.Message());
+  }
   if (kind) *kind = k;
   if (size) *size = stream.Size();
   return skin;
@@ -96,6 +105,25 @@ int Info(const std::string& path) {
   return 0;
 }
 
+// Version 2 of the wrapper: the skin's name as a counted string, the container's length
+// as 8 bytes, then the container as it is.
+int ThemeStream(const std::string& path, const std::string& out) {
+  std::unique_ptr<TSeSkinSource> skin = Load(path);
+  framework::TMemoryStream container;
+  ReadFile(path, container);
+  framework::TMemoryStream value;
+  value.WriteByte(2);
+  framework::WriteCountedString(value, skin->SkinName());
+  value.WriteUInt32(uint32_t(container.Size()));
+  value.WriteUInt32(uint32_t(uint64_t(container.Size()) >> 32));
+  value.CopyFrom(container, 0);
+  std::vector<uint8_t> data = value.Bytes();
+  std::ofstream file(out, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
+  if (!file.flush()) throw framework::Exception("cannot write " + out);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -108,6 +136,11 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (command == "info" && argc == 3) return Info(argv[2]);
+    if (command == "themestream" && argc == 4) return ThemeStream(argv[2], argv[3]);
+    if (command == "render" && argc == 4) {
+      skin_tool::RenderPreview(*Load(argv[2]), argv[3]);
+      return 0;
+    }
   } catch (const framework::Exception& e) {
     std::cerr << "skin-tool: " << argv[2] << ": " << e.Message() << "\n";
     return 1;

@@ -107,6 +107,13 @@ TEST_F(ApplicationIntegration, MinimizeAndRestoreActOnTheMainFormOnlyWhenItsStat
          sys(form.get(), pg::SC_RESTORE);
        },
        false, ""},
+      {"minimized and hidden, as to the tray",
+       [&] {
+         Application()->Minimize();
+         pg::ShowWindow(form->Handle(), pg::SW_HIDE);
+       },
+       true, "min "},
+      {"restore brings it back into view", [] { Application()->Restore(); }, false, "restore "},
       {"another form minimizes", [&] { sys(other.get(), pg::SC_MINIMIZE); }, false, ""},
   };
   for (const Step& step : steps) {
@@ -114,6 +121,7 @@ TEST_F(ApplicationIntegration, MinimizeAndRestoreActOnTheMainFormOnlyWhenItsStat
     step.act();
     EXPECT_EQ(bool(pg::IsIconic(form->Handle())), step.iconic) << step.what;
     EXPECT_FALSE(pg::IsZoomed(form->Handle())) << step.what;
+    if (!step.iconic) EXPECT_TRUE(pg::IsWindowVisible(form->Handle())) << step.what;
     EXPECT_EQ(events, step.events) << step.what;
   }
   EXPECT_TRUE(pg::IsIconic(other->Handle()));

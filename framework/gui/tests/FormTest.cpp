@@ -223,3 +223,31 @@ TEST_F(FormIntegration, LayoutMadeAtAnotherPixelDensityIsScaledToTheScreen) {
 
 }  // namespace
 }  // namespace z5t8::framework
+
+namespace z5t8::framework {
+namespace {
+
+class WindowedChildIntegration : public GuiTest {};
+
+TEST_F(WindowedChildIntegration, DeletedWindowedChildLeavesItsParentsLists) {
+  TForm form(nullptr);
+  form.SetBounds(10, 10, 300, 200);
+  auto* first = new TButton(&form);
+  first->SetParent(&form);
+  auto* second = new TButton(&form);
+  second->SetParent(&form);
+  second->SetTop(40);
+  form.Show();
+  Application()->ProcessMessages();
+  delete first;
+  EXPECT_EQ(form.ControlCount(), 1);
+  std::vector<TWinControl*> tabs;
+  form.GetTabOrderList(tabs);
+  ASSERT_EQ(tabs.size(), 1u);
+  EXPECT_EQ(tabs[0], second);
+  form.SelectNext(second, true, true);
+  Application()->ProcessMessages();
+}
+
+}  // namespace
+}  // namespace z5t8::framework

@@ -52,5 +52,25 @@ TEST(FrameworkDemoE2e, SnapshotUnderXvfbShowsTheFormAndTheMessageBox) {
   EXPECT_GT(blue, 1000);
 }
 
+// The system menu the demo opens on its form in a real X11 window: the menu's
+// face, its hot second item and its pictures reach the screen over the form.
+TEST(FrameworkDemoE2e, SystemMenuSnapshotUnderXvfbShowsTheMenuOverTheForm) {
+  if (std::system("command -v xvfb-run > /dev/null 2>&1") != 0) GTEST_SKIP() << "xvfb-run is not installed";
+  std::string png = ::testing::TempDir() + "framework-demo-menu.png";
+  std::remove(png.c_str());
+  std::string command = "xvfb-run -a -s '-screen 0 1024x768x24' " + std::string(Z5T8_BIN_DIR) +
+                        "/framework-demo --snapshot " + png + " --menu";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  auto shot = pg::readPngFile(png);
+  ASSERT_TRUE(shot);
+  // The menu opens at the form's client point (40, 60): about (164, 163) on the screen.
+  pg::Rect hotItem{190, 186, 360, 202};
+  EXPECT_GT(Count(*shot, hotItem, pg::GetSysColor(pg::COLOR_HIGHLIGHT)), 1500);
+  pg::Rect otherItems{190, 166, 360, 182};
+  EXPECT_GT(Count(*shot, otherItems, pg::GetSysColor(pg::COLOR_MENU)), 1500);
+  pg::Rect pictures{166, 166, 186, 270};
+  EXPECT_GT(Count(*shot, pictures, pg::RGB(0, 0, 0)), 60);
+}
+
 }  // namespace
 }  // namespace z5t8::framework

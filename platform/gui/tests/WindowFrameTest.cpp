@@ -324,7 +324,6 @@ TEST_F(OwnFrameIntegration, OwnCaptionMovesTheWindowWithCapture) {
   ASSERT_EQ(ups.size(), 1u) << "the release comes as a client message through the capture";
 }
 
-
 // A caption or icon change must not let the classic caption show over a frame
 // the window paints itself, and must repaint that frame before the call returns.
 TEST_F(OwnFrameIntegration, CaptionAndIconChangesRepaintThroughTheWindowsOwnFramePainting) {

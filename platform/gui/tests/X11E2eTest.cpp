@@ -22,7 +22,9 @@
 #include "platform/gui/NotifyIcon.h"
 #include "platform/gui/Icon.h"
 #include "platform/gui/Paint.h"
+#include "platform/gui/Input.h"
 #include "platform/gui/Timer.h"
+#include "platform/gui/VirtualKeys.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/x11/X11Backend.h"
 
@@ -363,7 +365,8 @@ TEST_F(X11E2e, NotifyIconDocksInTheSystemTrayAndTakesClicks) {
   Helper tray;
   ASSERT_TRUE(tray.start(server_.name(), {"trayer", "--edge", "top", "--align", "right", "--widthtype",
                                           "request", "--height", "24", "--SetDockType", "false"}));
-  ASSERT_TRUE(pumpUntil(h, [&] { return HasNotifyArea() != FALSE; })) << "the tray manager owns the selection";
+  ASSERT_TRUE(pumpUntil(h, [&] { return HasNotifyArea() != FALSE; }))
+      << "the tray manager owns the selection";
   ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &d));
   Window icon_ = 0;
   int x = 0, y = 0;
@@ -375,7 +378,8 @@ TEST_F(X11E2e, NotifyIconDocksInTheSystemTrayAndTakesClicks) {
     XWindowAttributes a;
     XGetWindowAttributes(probe_, icon_, &a);
     Window child;
-    XTranslateCoordinates(probe_, icon_, DefaultRootWindow(probe_), a.width / 2, a.height / 2, &x, &y, &child);
+    XTranslateCoordinates(probe_, icon_, DefaultRootWindow(probe_), a.width / 2, a.height / 2, &x, &y,
+                          &child);
     return a.width >= 16 && a.height >= 16 && x > 0 && x < 800 && y > 0 && y < 600;
   })) << "the tray embeds the icon";
 
@@ -400,7 +404,18 @@ TEST_F(X11E2e, NotifyIconDocksInTheSystemTrayAndTakesClicks) {
     XSync(probe_, False);
     return !HasNotifyArea() && !viewable(icon_);
   })) << "the icon is not left on the desktop";
+  // A tray that starts again takes the icon back.
+  ASSERT_TRUE(tray.start(server_.name(), {"trayer", "--edge", "top", "--align", "right", "--widthtype",
+                                          "request", "--height", "24", "--SetDockType", "false"}));
+  ASSERT_TRUE(pumpUntil(h, [&] {
+    XSync(probe_, False);
+    return HasNotifyArea() && parentOf(icon_) != DefaultRootWindow(probe_) && viewable(icon_);
+  }));
   EXPECT_TRUE(Shell_NotifyIconW(NIM_DELETE, &d));
+  ASSERT_TRUE(pumpUntil(h, [&] {
+    XSync(probe_, False);
+    return !findAnywhere(DefaultRootWindow(probe_), "Z5T8 tray icon");
+  })) << "a deleted icon leaves the tray";
 }
 
 TEST_F(X11E2e, MenuStyleWindowsBypassTheWindowManager) {
@@ -408,8 +423,8 @@ TEST_F(X11E2e, MenuStyleWindowsBypassTheWindowManager) {
   wc.lpfnWndProc = recordingProc;
   wc.lpszClassName = u"E2eMenu";
   ASSERT_NE(RegisterClassExW(wc), 0);
-  HWND menu = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, u"E2eMenu", u"E2e menu", WS_POPUP, 300, 200, 120,
-                              80, nullptr, 0, nullptr);
+  HWND menu = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, u"E2eMenu", u"E2e menu", WS_POPUP, 300, 200,
+                              120, 80, nullptr, 0, nullptr);
   HWND plain = CreateWindowExW(0, u"E2eMenu", u"E2e plain", WS_POPUP, 10, 10, 120, 80, nullptr, 0, nullptr);
   ShowWindow(menu, SW_SHOWNOACTIVATE);
   ShowWindow(plain, SW_SHOW);
@@ -427,6 +442,20 @@ TEST_F(X11E2e, MenuStyleWindowsBypassTheWindowManager) {
   EXPECT_EQ(a.y, 200);
   ASSERT_TRUE(XGetWindowAttributes(probe_, xp, &a));
   EXPECT_FALSE(a.override_redirect);
+
+  // Holding the capture, the menu takes the keyboard as well, though it never
+  // has the focus.
+  DestroyWindow(plain);
+  SetCapture(menu);
+  seen.clear();
+  xdotool("key Escape");
+  ASSERT_TRUE(pumpUntil(menu, [&] {
+    for (const Seen& s : seen) {
+      if (s.msg == WM_KEYDOWN && s.wp == WPARAM(VK_ESCAPE)) return true;
+    }
+    return false;
+  }));
+  ReleaseCapture();
 }
 
 TEST_F(X11E2e, WindowDemoRunsAndSnapshotsItself) {

@@ -414,7 +414,8 @@ public:
   }
 
   void windowCreated(HWND top) override {
-    bool menu = IsMenuStyle(DWORD(GetWindowLongPtrW(top, GWL_STYLE)), DWORD(GetWindowLongPtrW(top, GWL_EXSTYLE)));
+    bool menu =
+        IsMenuStyle(DWORD(GetWindowLongPtrW(top, GWL_STYLE)), DWORD(GetWindowLongPtrW(top, GWL_EXSTYLE)));
     XSetWindowAttributes a{};
     a.background_pixmap = None;
     a.bit_gravity = NorthWestGravity;
@@ -432,8 +433,8 @@ public:
     if (menu) {
       Atom type = XInternAtom(display_, "_NET_WM_WINDOW_TYPE", False);
       Atom popup = XInternAtom(display_, "_NET_WM_WINDOW_TYPE_POPUP_MENU", False);
-      XChangeProperty(display_, n.xid, type, XA_ATOM, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&popup),
-                      1);
+      XChangeProperty(display_, n.xid, type, XA_ATOM, 32, PropModeReplace,
+                      reinterpret_cast<unsigned char*>(&popup), 1);
     } else {
       XSetWMProtocols(display_, n.xid, &wmDelete_, 1);
       // No decorations: the window draws its own frame.
@@ -603,13 +604,19 @@ public:
 
   void captureChanged(HWND top) override {
     if (grab_) XUngrabPointer(display_, CurrentTime);
+    if (keyboardGrabbed_) XUngrabKeyboard(display_, CurrentTime);
     grab_ = nullptr;
+    keyboardGrabbed_ = false;
     Native* n = native(top);
     if (!n || !n->mapped) return;
     unsigned mask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
     if (XGrabPointer(display_, n->xid, True, mask, GrabModeAsync, GrabModeAsync, None, None, CurrentTime) ==
         GrabSuccess)
       grab_ = top;
+    // A menu takes the keys too, even when another program has the focus.
+    if (n->menu)
+      keyboardGrabbed_ =
+          XGrabKeyboard(display_, n->xid, True, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
   }
 
   void cursorChanged(int id) override {
@@ -648,7 +655,8 @@ public:
     if (manager == None) return false;
     XSetWindowAttributes a{};
     a.background_pixmap = ParentRelative;
-    a.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | StructureNotifyMask;
+    a.event_mask =
+        ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | StructureNotifyMask;
     TrayIcon t;
     t.xid = XCreateWindow(display_, root_, 0, 0, kTrayIconSize, kTrayIconSize, 0, CopyFromParent, InputOutput,
                           CopyFromParent, CWBackPixmap | CWEventMask, &a);
@@ -731,16 +739,17 @@ private:
     XStoreName(display_, t.xid, s.c_str());
   }
 
-  // The icon scaled to the place the tray gave, centred; pixels the icon leaves
+  // The icon centred in the place the tray gave; pixels the icon leaves
   // clear show the tray behind (the window's background is its parent's).
   void paintTrayIcon(const TrayIcon& t) {
     XClearWindow(display_, t.xid);
     if (!t.icon || t.icon->width() <= 0 || t.icon->height() <= 0) return;
     XWindowAttributes a;
     if (!XGetWindowAttributes(display_, t.xid, &a) || a.width <= 0 || a.height <= 0) return;
-    int side = std::min(a.width, a.height);
     const Icon& icon = *t.icon;
     const Surface& c = icon.color();
+    // Smaller icons keep their pixels; only a larger one is scaled down to fit.
+    int side = std::min({a.width, a.height, std::max(c.width(), c.height())});
     Surface pixels(side, side);
     int bytesPerRow = (side + 7) / 8;
     std::vector<unsigned char> bits(size_t(bytesPerRow) * size_t(side), 0);
@@ -967,6 +976,7 @@ private:
   std::map<Window, HWND> byX_;
   std::map<unsigned, Cursor> cursors_;
   HWND grab_ = nullptr;
+  bool keyboardGrabbed_ = false;
   int cursor_ = IDC_ARROW;
   unsigned long focusSerial_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "platform/gui/VirtualKeys.h"
 #include "skin/controls/Button.h"
 #include "skin/controls/tests/ControlsFixture.h"
+#include "skin/render/CanvasDrawing.h"
 
 namespace z5t8::skin::controls {
 namespace {
@@ -46,9 +47,9 @@ TEST_F(ButtonIntegration, MouseTrackingPressesOnlyInsideAndClicksOnReleaseInside
     bool pressed;
     int clicks;
   } steps[] = {
-      {Step::Press, 20, 20, true, 0},   {Step::Move, 200, 20, false, 0},  {Step::Move, 177, 40, true, 0},
-      {Step::Move, 20, 41, false, 0},   {Step::Move, 20, 40, true, 0},    {Step::Release, 20, 40, false, 1},
-      {Step::Press, 5, 5, true, 1},     {Step::Move, 178, 5, false, 1},   {Step::Release, 178, 5, false, 1},
+      {Step::Press, 20, 20, true, 0}, {Step::Move, 200, 20, false, 0}, {Step::Move, 177, 40, true, 0},
+      {Step::Move, 20, 41, false, 0}, {Step::Move, 20, 40, true, 0},   {Step::Release, 20, 40, false, 1},
+      {Step::Press, 5, 5, true, 1},   {Step::Move, 178, 5, false, 1},  {Step::Release, 178, 5, false, 1},
   };
   int i = 0;
   for (const Step& s : steps) {
@@ -166,6 +167,95 @@ TEST_F(ButtonIntegration, ClassicFocusedLookHasFrameAndFocusRectangle) {
   Press(first, 20, 20);
   EXPECT_EQ(PixelAt(first, 1, 1), rgb(shadow)) << "pressed edge";
   Release();
+}
+
+}  // namespace
+}  // namespace z5t8::skin::controls
+
+namespace z5t8::skin::controls {
+namespace {
+
+class ButtonLookIntegration : public ControlsTest {
+protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    button = new TTeButton(form.get());
+    button->SetParent(form.get());
+    button->SetBounds(10, 10, 100, 40);
+    button->SetTabStop(false);
+  }
+  int Count(uint32_t rgb) {
+    pg::Surface image = pg::WindowImage(form->Handle());
+    int n = 0;
+    for (int y = 0; y < button->Height(); ++y)
+      for (int x = 0; x < button->Width(); ++x) n += PixelIn(image, button, x, y) == rgb;
+    return n;
+  }
+  // A 16 x 16 glyph of (200, 40, 40) whose bottom-left pixel marks the transparent colour.
+  void SetGlyph() {
+    framework::TBitmap glyph;
+    glyph.SetSize(16, 16);
+    render::FillRect(glyph.Canvas(), framework::Rect(0, 0, 16, 16), framework::TColor(0x002828C8));
+    render::FillRect(glyph.Canvas(), framework::Rect(0, 15, 1, 16), framework::TColor(0x0000FF00));
+    button->SetGlyph(&glyph);
+  }
+  TTeButton* button = nullptr;
+};
+
+TEST_F(ButtonLookIntegration, GlyphConversions) {
+  SetGlyph();
+  ASSERT_EQ(button->NumGlyphs(), 1);
+  Show();
+  EXPECT_EQ(Count(0xC82828), 255) << "as drawn, less the transparent pixel";
+  EXPECT_EQ(Count(0x00FF00), 0);
+  button->SetBlackAndWhiteGlyph(true);
+  Pump();
+  EXPECT_EQ(Count(0x787878), 255) << "grey of lightness 0.47 * 255 = 120";
+  MoveTo(button, 50, 20);
+  EXPECT_EQ(Count(0xC82828), 255) << "in colour while hot";
+  MoveTo(form.get(), 300, 300);
+  button->SetBlackAndWhiteGlyph(false);
+  button->SetEnabled(false);
+  Pump();
+  EXPECT_EQ(Count(0xB8B8B8), 255) << "a single frame disabled: 160 + 0.47 * 50";
+}
+
+TEST_F(ButtonLookIntegration, KindsSetRoleCaptionResultAndTwoFrameGlyph) {
+  struct Case {
+    TBitBtnKind kind;
+    bool isDefault;
+    framework::TModalResult result;
+    std::u16string caption;
+  } cases[] = {{bkOK, true, framework::mrOk, u"OK"},
+               {bkCancel, false, framework::mrCancel, u"Cancel"},
+               {bkYes, true, framework::mrYes, u"&Yes"},
+               {bkHelp, false, framework::mrNone, u"&Help"},
+               {bkAll, false, framework::mrAll, u"&All"}};
+  for (const Case& c : cases) {
+    button->SetKind(c.kind);
+    EXPECT_EQ(button->Default(), c.isDefault) << c.kind;
+    EXPECT_EQ(button->ModalResult(), c.result) << c.kind;
+    EXPECT_EQ(button->Caption(), c.caption);
+    EXPECT_EQ(button->NumGlyphs(), 2);
+    EXPECT_EQ(button->Glyph()->Width(), 2 * button->Glyph()->Height());
+  }
+  button->SetKind(bkCancel);
+  Show();
+  button->Click();
+  EXPECT_EQ(form->ModalResult(), framework::mrCancel) << "the form takes the button's result";
+  button->SetKind(bkClose);
+  button->Click();
+  Pump();
+  EXPECT_FALSE(form->Visible()) << "a Close button closes its form";
+}
+
+TEST_F(ButtonLookIntegration, WordWrapLaysOutWithinTheButton) {
+  button->SetWordWrap(true);
+  button->SetCaption(u"a caption long enough to wrap inside");
+  TRect layout = button->GetLayoutRect();
+  EXPECT_EQ(layout.width(), 100 - 4 - 10);
+  EXPECT_EQ(layout.height(), 40 - 4 - 10);
+  EXPECT_EQ(layout.left, 7) << "centred";
 }
 
 }  // namespace

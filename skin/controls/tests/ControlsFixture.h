@@ -53,13 +53,14 @@ protected:
   }
   // The colour (0xRRGGBB) at a point of a control, as its window shows it.
   uint32_t PixelAt(framework::TControl* c, int x, int y) {
-    pg::Surface image = pg::WindowImage(form->Handle());
-    pg::Point p = form->ScreenToClient(ScreenOf(c, x, y));
-    pg::Point origin = form->ClientOrigin();
+    return PixelIn(pg::WindowImage(form->Handle()), c, x, y);
+  }
+  // The same in an image of the form taken once.
+  uint32_t PixelIn(const pg::Surface& image, framework::TControl* c, int x, int y) {
+    pg::Point s = ScreenOf(c, x, y);
     pg::Rect window;
     pg::GetWindowRect(form->Handle(), &window);
-    int wx = p.x + origin.x - window.left, wy = p.y + origin.y - window.top;
-    return image.scanLine(wy)[wx] & 0xFFFFFF;
+    return image.scanLine(s.y - window.top)[s.x - window.left] & 0xFFFFFF;
   }
   std::unique_ptr<framework::TForm> form;
 };

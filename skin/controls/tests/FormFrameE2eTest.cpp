@@ -106,6 +106,9 @@ protected:
     probe_ = XOpenDisplay(display_.c_str());
     ASSERT_NE(probe_, nullptr);
     ASSERT_TRUE(WaitFor([&] { return WindowManagerRuns(); }, false)) << "openbox did not start";
+    // Openbox announces itself before it has settled; a window mapped in that
+    // moment is unmapped again when openbox adopts it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     std::string error;
     auto backend = pg::OpenX11Backend(display_, error);
     ASSERT_TRUE(backend) << error;
@@ -126,7 +129,8 @@ protected:
     ASSERT_TRUE(WaitFor([&] {
       xid_ = FindWindow();
       return xid_ != 0 && Viewable();
-    })) << "the window never showed";
+    })) << "the window never showed: "
+        << Shell("DISPLAY=" + display_ + " xdotool search --name 'Frame E2E'") << " viewable " << Viewable();
     // Let the window manager place it; then put it where the test expects it.
     Pump(300);
     form_->SetBounds(100, 100, 382, 406);
@@ -169,8 +173,8 @@ protected:
     int format;
     unsigned long count, after;
     unsigned char* data = nullptr;
-    bool ok = XGetWindowProperty(probe_, DefaultRootWindow(probe_), check, 0, 1, False, XA_WINDOW, &type, &format,
-                                 &count, &after, &data) == Success &&
+    bool ok = XGetWindowProperty(probe_, DefaultRootWindow(probe_), check, 0, 1, False, XA_WINDOW, &type,
+                                 &format, &count, &after, &data) == Success &&
               count == 1;
     if (data) XFree(data);
     return ok;
@@ -219,8 +223,8 @@ protected:
     unsigned long count, after;
     unsigned char* data = nullptr;
     bool iconic = false;
-    if (XGetWindowProperty(probe_, xid_, wmState, 0, 2, False, wmState, &type, &format, &count, &after, &data) ==
-            Success &&
+    if (XGetWindowProperty(probe_, xid_, wmState, 0, 2, False, wmState, &type, &format, &count, &after,
+                           &data) == Success &&
         data && count >= 1)
       iconic = reinterpret_cast<long*>(data)[0] == IconicState;
     if (data) XFree(data);
@@ -231,7 +235,8 @@ protected:
     XRectangle* rects = XShapeGetRectangles(probe_, xid_, ShapeBounding, &count, &ordering);
     bool inside = false;
     for (int i = 0; i < count; ++i)
-      if (x >= rects[i].x && x < rects[i].x + rects[i].width && y >= rects[i].y && y < rects[i].y + rects[i].height)
+      if (x >= rects[i].x && x < rects[i].x + rects[i].width && y >= rects[i].y &&
+          y < rects[i].y + rects[i].height)
         inside = true;
     if (rects) XFree(rects);
     return inside;
@@ -240,8 +245,10 @@ protected:
   // Clicks a window point through the X server.
   void ClickAt(int x, int y, int button = 1) {
     TRect b = XBounds();
-    Xdo("mousemove --sync " + std::to_string(b.left + x) + " " + std::to_string(b.top + y) + " click " +
-        std::to_string(button));
+    // --sync would wait for ever when the pointer is already there.
+    Xdo("mousemove " + std::to_string(b.left + x) + " " + std::to_string(b.top + y));
+    Pump(50);
+    Xdo("click " + std::to_string(button));
   }
   TPoint Centre(TTeBorderIcon icon) {
     TRect r = frame_->GetCaptionButtonRect(icon);
@@ -286,8 +293,10 @@ TEST_F(FormFrameE2e, MaximizeFillsTheWorkAreaAndRestores) {
   TRect before = XBounds();
   TPoint max = Centre(kbiMaximize);
   ClickAt(max.x, max.y);
-  ASSERT_TRUE(WaitFor([&] { return XBounds() == TRect{0, 0, 1024, 768}; }))
-      << XBounds().left << "," << XBounds().top << "," << XBounds().right << "," << XBounds().bottom;
+  ASSERT_TRUE(WaitFor([&] {
+    return XBounds() == TRect{0, 0, 1024, 768};
+  })) << XBounds().left
+      << "," << XBounds().top << "," << XBounds().right << "," << XBounds().bottom;
   EXPECT_EQ(frame_->WindowState(), kwsMaximized);
   max = Centre(kbiMaximize);
   ClickAt(max.x, max.y);
@@ -310,6 +319,16 @@ TEST_F(FormFrameE2e, MinimizeIconifiesAndRollupLeavesTheTitleBand) {
   EXPECT_EQ(frame_->WindowState(), kwsMinimized);
   Xdo("windowmap --sync " + std::to_string(xid_));
   ASSERT_TRUE(WaitFor([&] { return !Iconic() && frame_->WindowState() == kwsNormal; }));
+}
+
+TEST_F(FormFrameE2e, ARightClickOnTheTitleOpensTheSystemMenuAndItsCloseEndsTheProgram) {
+  // The menu runs its own loop once it opens; its key comes from outside meanwhile.
+  Shell("(sleep 1; DISPLAY=" + display_ + " xdotool key c) >/dev/null 2>&1 &");
+  ClickAt(150, 12, 3);
+  ASSERT_TRUE(WaitFor([&] { return fw::Application()->Terminated(); }));
+  ASSERT_TRUE(frame_->SystemMenu());
+  EXPECT_EQ(frame_->SystemMenu()->MenuBounds().left, XBounds().left + 150);
+  EXPECT_EQ(frame_->LastSystemMenu().back().Caption, u"&Close");
 }
 
 TEST_F(FormFrameE2e, TheCloseButtonEndsTheProgram) {

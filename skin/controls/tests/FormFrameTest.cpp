@@ -6,6 +6,7 @@
 #include "framework/gui/Label.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/SystemMetrics.h"
+#include "platform/gui/VirtualKeys.h"
 #include "skin/controls/tests/FrameFixture.h"
 
 namespace z5t8::skin::controls::testing {
@@ -82,10 +83,10 @@ TEST_F(FormFrameIntegration, HitTestAnswersByPartAndState) {
   struct Case {
     int x, y, hit;
   } cases[] = {
-      {10, 2, pg::HTTOPLEFT},   {2, 10, pg::HTTOPLEFT},     {200, 1, pg::HTTOP},
-      {370, 2, pg::HTTOPRIGHT}, {1, 200, pg::HTLEFT},       {376, 200, pg::HTRIGHT},
+      {10, 2, pg::HTTOPLEFT},     {2, 10, pg::HTTOPLEFT},   {200, 1, pg::HTTOP},
+      {370, 2, pg::HTTOPRIGHT},   {1, 200, pg::HTLEFT},     {376, 200, pg::HTRIGHT},
       {2, 390, pg::HTBOTTOMLEFT}, {200, 395, pg::HTBOTTOM}, {376, 390, pg::HTBOTTOMRIGHT},
-      {100, 12, pg::HTCAPTION}, {200, 200, pg::HTCLIENT},   {12, 14, pg::HTSYSMENU},
+      {100, 12, pg::HTCAPTION},   {200, 200, pg::HTCLIENT}, {12, 14, pg::HTSYSMENU},
   };
   for (const Case& c : cases) EXPECT_EQ(hitAt(c.x, c.y), c.hit) << c.x << "," << c.y;
   EXPECT_EQ(frame->GetHitTest(10, 2), kwhtTopLeft);
@@ -203,6 +204,36 @@ TEST_F(FormFrameIntegration, DraggingNearTheWorkAreaEdgeSnaps) {
   }
 }
 
+TEST_F(FormFrameIntegration, OutlineDragMovesTheWindowOnlyAtTheRelease) {
+  Make(300, 200, 378, 397, false, [](TTeDefaultForm* f) { f->Dragging()->SetDragMode(kfdmBorder); });
+  press(screen(150, 12));
+  moveTo(screen(210, 52));
+  EXPECT_EQ(form->Left(), 300) << "only the outline follows the mouse";
+  EXPECT_FALSE(frame->DrawingEnabled());
+  pg::Surface screenImage = pg::ScreenImage();
+  EXPECT_NE(screenImage.pixel(361, 241), pg::ScreenImage().pixel(0, 767)) << "the outline is on the screen";
+  moveTo(screen(200, 62));
+  release();
+  EXPECT_EQ(form->Left(), 350);
+  EXPECT_EQ(form->Top(), 250);
+  EXPECT_TRUE(frame->DrawingEnabled());
+}
+
+TEST_F(FormFrameIntegration, DraggingNearAnotherSkinnedFormSnapsToIt) {
+  Make(100, 100, 378, 397, false, [](TTeDefaultForm* f) { f->Gravitation()->SetSnapToForms(true); });
+  auto* other = new fw::TForm(nullptr);
+  other->SetBounds(600, 100, 300, 300);
+  auto* otherFrame = new TTeDefaultForm(other);
+  otherFrame->Loaded();
+  other->Show();
+  pump();
+  // The right edge (478) brought 10 pixels short of the other's left edge (600).
+  drag(screen(150, 12), screen(150 + 112, 12 + 5));
+  EXPECT_EQ(form->BoundsRect().right, 600);
+  EXPECT_EQ(form->Top(), 100) << "and the tops line up";
+  delete other;
+}
+
 TEST_F(FormFrameIntegration, HotCaptionButtonCoolsWithinTheHoverTime) {
   Make();
   TRect close = frame->GetCaptionButtonRect(kbiClose);
@@ -310,16 +341,70 @@ TEST_F(FormFrameIntegration, SystemMenuItemsFollowTheState) {
   frame->SetBorderIcons({kbiMaximize});
   EXPECT_EQ(captions(), (V{u"Ma&ximize"}));
 
-  // A right click on the title opens it at the cursor.
+  // A right click on the title opens it at the cursor; its keys choose.
   TPoint at = screen(150, 12);
   moveTo(at);
   hl::PressButton(1);
   hl::ReleaseButton(1);
+  hl::TypeKey('X');
   pump();
   EXPECT_EQ(frame->LastSystemMenuPoint(), at);
   EXPECT_EQ(frame->LastSystemMenu().size(), 1u);
-  frame->SysMenuItemClick(u"Ma&ximize");
+  ASSERT_TRUE(frame->SystemMenu());
+  EXPECT_EQ(frame->SystemMenu()->MenuBounds().left, at.x);
   EXPECT_EQ(frame->WindowState(), kwsMaximized);
+
+  frame->SetBorderIcons({kbiClose, kbiMaximize, kbiSystemMenu});
+  moveTo(screen(150, 12));
+  hl::PressButton(1);
+  hl::ReleaseButton(1);
+  hl::TypeKey(pg::VK_ESCAPE);
+  pump();
+  EXPECT_TRUE(form->Visible());
+  EXPECT_EQ(frame->LastSystemMenu().front().Caption, u"&Restore");
+  hl::PressButton(1);
+  hl::ReleaseButton(1);
+  hl::TypeKey('C');
+  pump();
+  EXPECT_FALSE(form->Visible()) << "its Close item closes";
+}
+
+TEST_F(FormFrameIntegration, MinimizingToTheTrayHidesAndTheIconBringsItBack) {
+  Make(100, 100, 378, 397, false, [](TTeDefaultForm* f) { f->SetMinimizeApplication(false); });
+  frame->MinToTray();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsTray);
+  EXPECT_FALSE(pg::IsWindowVisible(hwnd()));
+  ASSERT_EQ(pg::Headless().notifyIcons().size(), 1u);
+  EXPECT_EQ(pg::Headless().notifyIcons()[0].tip, u"Frame");
+
+  // A right click on the icon opens the menu at the cursor.
+  moveTo({700, 700});
+  ASSERT_TRUE(hl::ClickNotifyIcon(frame->TrayWindow(), frame->TrayIconId(), 1));
+  hl::TypeKey(pg::VK_ESCAPE);
+  pump();
+  EXPECT_EQ(frame->LastSystemMenuPoint(), (TPoint{700, 700}));
+  EXPECT_EQ(frame->LastSystemMenu().front().Caption, u"&Restore");
+
+  ASSERT_TRUE(hl::DoubleClickNotifyIcon(frame->TrayWindow(), frame->TrayIconId()));
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_TRUE(pg::IsWindowVisible(hwnd()));
+  EXPECT_TRUE(pg::Headless().notifyIcons().empty());
+  EXPECT_EQ(form->BoundsRect(), (TRect{100, 100, 478, 497}));
+}
+
+TEST_F(FormFrameIntegration, WithoutATrayMinimizingToItMinimizes) {
+  Make();
+  pg::Headless().setNotifyArea(false);
+  frame->MinToTray();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsMinimized);
+  EXPECT_TRUE(pg::IsIconic(hwnd())) << "not hidden where nothing could bring it back";
+  frame->Restore();
+  pump();
+  EXPECT_FALSE(pg::IsIconic(hwnd()));
+  EXPECT_TRUE(pg::IsWindowVisible(hwnd()));
 }
 
 TEST_F(FormFrameIntegration, DeactivationDrawsEveryCaptionButtonInactive) {
@@ -392,6 +477,99 @@ TEST_F(FormFrameIntegration, MainFormCloseButtonEndsTheApplication) {
   press(centre(close));
   release();
   EXPECT_TRUE(fw::Application()->Terminated());
+}
+
+TEST_F(FormFrameIntegration, TheApplicationsMinimizeAndRestoreReachTheMainFormsFrame) {
+  // The frame hands the application back these handlers when it goes.
+  struct Unchain {
+    fw::TForm*& form;
+    ~Unchain() {
+      delete form;
+      form = nullptr;
+      fw::Application()->OnMinimize = nullptr;
+      fw::Application()->OnRestore = nullptr;
+    }
+  } unchain{form};
+  int minimized = 0, restored = 0;
+  fw::Application()->OnMinimize = [&](fw::TObject*) { ++minimized; };
+  fw::Application()->OnRestore = [&](fw::TObject*) { ++restored; };
+  // The frame chains itself before these on the window's first activation.
+  Make(100, 100, 378, 397, true);
+  fw::Application()->Minimize();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsMinimized);
+  EXPECT_TRUE(pg::IsIconic(hwnd()));
+  EXPECT_EQ(minimized, 1);
+  fw::Application()->Restore();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_FALSE(pg::IsIconic(hwnd()));
+  EXPECT_EQ(restored, 1);
+  EXPECT_EQ(form->BoundsRect(), (TRect{100, 100, 478, 497}));
+
+  // The frame's own minimize goes through the application once, and back.
+  frame->Minimize();
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsMinimized);
+  EXPECT_EQ(minimized, 2);
+  pg::SendMessageW(hwnd(), pg::WM_SYSCOMMAND, pg::SC_RESTORE, 0);
+  pump();
+  EXPECT_EQ(frame->WindowState(), kwsNormal);
+  EXPECT_FALSE(pg::IsIconic(hwnd()));
+}
+
+TEST_F(FormFrameIntegration, TheFormsCloseActionDecidesWhatCloseDoes) {
+  struct Case {
+    fw::TCloseAction action;
+    bool visible;
+    TTeWindowState state;
+  } cases[] = {
+      {fw::caNone, true, kwsNormal}, {fw::caHide, false, kwsNormal}, {fw::caMinimize, true, kwsMinimized}};
+  for (const Case& c : cases) {
+    Make();
+    form->OnClose = [&](fw::TObject*, fw::TCloseAction& action) { action = c.action; };
+    frame->Close();
+    pump();
+    EXPECT_EQ(form->Visible(), c.visible) << int(c.action);
+    EXPECT_EQ(frame->WindowState(), c.state) << int(c.action);
+    delete form;
+    form = nullptr;
+  }
+}
+
+TEST_F(FormFrameIntegration, EveryPerformanceModePaintsTheSameFrame) {
+  Make();
+  pg::Surface reference = pg::WindowImage(hwnd());
+  for (TTeFormPerformance mode : {zqfpSharedBuffer, zqfpPersistentBuffer, zqfpDoubleBuffer, zqfpNoBuffer}) {
+    // Wipe the window's pixels first, so that only this mode's painting shows.
+    pg::DeviceContext* dc = pg::GetWindowDC(hwnd());
+    dc->fillRect({0, 0, 378, 397}, pg::Brush::solid(pg::RGB(255, 0, 255)));
+    pg::ReleaseDC(hwnd(), dc);
+    frame->SetPerformance(mode);
+    frame->UpdateNonClientArea();
+    pg::RedrawWindow(hwnd(), nullptr, nullptr, pg::RDW_INVALIDATE | pg::RDW_ERASE | pg::RDW_UPDATENOW);
+    pg::Surface image = pg::WindowImage(hwnd());
+    int differing = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) differing += image.pixel(x, y) != reference.pixel(x, y);
+    EXPECT_EQ(differing, 0) << "mode " << int(mode);
+  }
+}
+
+TEST_F(FormFrameIntegration, PaintToBitmapDrawsFrameAndClientIntoAContext) {
+  Make();
+  render::TteBitmap bitmap;
+  bitmap.SetSize(400, 420);
+  bitmap.Clear(render::teColor{});
+  pg::LRESULT r = pg::SendMessageW(hwnd(), CM_PAINTTOBITMAP, pg::WPARAM(pg::MAKELPARAM(10, 10)),
+                                   reinterpret_cast<pg::LPARAM>(bitmap.DC()));
+  EXPECT_EQ(r, 1);
+  pg::Surface window = pg::WindowImage(hwnd());
+  for (auto [x, y] : std::vector<std::pair<int, int>>{{100, 12}, {2, 200}, {200, 200}}) {
+    pg::ColorRef painted = bitmap.DC()->getPixel(x + 10, y + 10);
+    uint32_t shown = uint32_t(window.pixel(x, y));
+    EXPECT_EQ(pg::RGB((shown >> 16) & 0xFF, (shown >> 8) & 0xFF, shown & 0xFF), painted) << x << "," << y;
+  }
 }
 
 }  // namespace

@@ -100,8 +100,8 @@ TEST_F(LayoutIntegration, ButtonPropertiesRoundTripThroughTheTextForm) {
   source->SetLayout(blGlyphTop);
   TMemoryStream binary;
   WriteComponent(binary, source.get());
-  std::string text = ObjectBinaryToText(std::string_view(reinterpret_cast<const char*>(binary.Memory()),
-                                                         static_cast<size_t>(binary.Size())));
+  std::string text = ObjectBinaryToText(
+      std::string_view(reinterpret_cast<const char*>(binary.Memory()), static_cast<size_t>(binary.Size())));
   EXPECT_NE(text.find("FontOptions.SizeDelta = 10"), std::string::npos) << text;
   EXPECT_EQ(text.find("Performance"), std::string::npos) << "the default is not stored";
   auto copy = std::make_unique<TTeButton>(nullptr);

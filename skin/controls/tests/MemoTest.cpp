@@ -6,6 +6,7 @@
 #include "platform/gui/ScrollBar.h"
 #include "platform/gui/VirtualKeys.h"
 #include "platform/gui/Window.h"
+#include "skin/controls/Control.h"
 #include "skin/controls/Memo.h"
 #include "skin/controls/tests/ControlsFixture.h"
 
@@ -34,8 +35,8 @@ protected:
     TTeInplaceScrollBar* bar = Inplace();
     ASSERT_TRUE(bar->Visible());
     pg::Point topLeft = form->ScreenToClient({info.rcScrollBar.left, info.rcScrollBar.top});
-    EXPECT_EQ(bar->BoundsRect(), framework::Bounds(topLeft.x, topLeft.y, info.rcScrollBar.width(),
-                                                   info.rcScrollBar.height()));
+    EXPECT_EQ(bar->BoundsRect(),
+              framework::Bounds(topLeft.x, topLeft.y, info.rcScrollBar.width(), info.rcScrollBar.height()));
     pg::SCROLLINFO si;
     si.fMask = pg::SIF_ALL;
     ASSERT_TRUE(pg::GetScrollInfo(memo->Handle(), pg::SB_VERT, &si));
@@ -103,6 +104,16 @@ TEST_F(MemoIntegration, HotStateEndsWhenTheMouseLeaves) {
   EXPECT_FALSE(memo->IsHot());
 }
 
+TEST_F(MemoIntegration, FreeingTheMemoTakesItsBarsAlong) {
+  int before = form->ControlCount();
+  delete memo;
+  memo = nullptr;
+  Pump();
+  EXPECT_EQ(form->ControlCount(), before - 3) << "the memo and both in-place bars";
+  form->Invalidate();
+  Pump();
+}
+
 TEST_F(MemoIntegration, HiddenMemoHidesItsBar) {
   memo->Hide();
   Pump();
@@ -110,6 +121,56 @@ TEST_F(MemoIntegration, HiddenMemoHidesItsBar) {
   memo->Show();
   Pump();
   ExpectInStep("shown again");
+}
+
+}  // namespace
+}  // namespace z5t8::skin::controls
+
+namespace z5t8::skin::controls {
+namespace {
+
+class WideMemoIntegration : public ControlsTest {};
+
+TEST_F(WideMemoIntegration, HorizontalInplaceBarScrollsSideways) {
+  auto* memo = new TTeMemo(form.get());
+  memo->SetParent(form.get());
+  memo->SetBounds(10, 10, 200, 150);
+  memo->SetWordWrap(false);
+  memo->SetScrollBars(framework::ssBoth);
+  std::u16string text;
+  for (int i = 0; i < 30; ++i)
+    text += u"a long line that does not fit into the memo's width at all " +
+            std::u16string(1, char16_t(u'A' + i)) + u"\r\n";
+  memo->SetText(text);
+  Show();
+  TTeInplaceScrollBar* horz = memo->SubScrollBar()->HorzScrollBar();
+  ASSERT_TRUE(horz->Visible());
+  EXPECT_EQ(horz->ScrollBar()->Orientation(), zqoHorizontal);
+  EXPECT_GT(horz->Width(), horz->Height());
+  EXPECT_EQ(pg::GetScrollPos(memo->Handle(), pg::SB_HORZ), 0);
+  TTeScrollBar* bar = horz->ScrollBar();
+  Press(bar, bar->Width() - 4, 8);  // the right arrow
+  Release();
+  int pos = pg::GetScrollPos(memo->Handle(), pg::SB_HORZ);
+  EXPECT_GT(pos, 0) << "the memo scrolls sideways";
+  EXPECT_EQ(bar->Position(), pos);
+  EXPECT_EQ(pg::GetScrollPos(memo->Handle(), pg::SB_VERT), 0) << "and not down";
+}
+
+TEST_F(WideMemoIntegration, InvalidateNowPaintsBeforeReturning) {
+  auto* control = new TTeControl(form.get());
+  control->SetParent(form.get());
+  control->SetBounds(10, 10, 50, 50);
+  Show();
+  int paints = 0;
+  auto old = control->WindowProc;
+  control->WindowProc = [&](framework::TMessage& m) {
+    if (m.Msg == pg::WM_PAINT) ++paints;
+    old(m);
+  };
+  control->InvalidateNow();
+  EXPECT_EQ(paints, 1);
+  control->WindowProc = old;
 }
 
 }  // namespace

@@ -50,11 +50,11 @@ TEST_F(ScrollBarGeometry, ThumbSizeRules) {
   struct Case {
     int track, min, max, page, size;
   } cases[] = {
-      {200, 0, 100, 10, 20},   // proportional
-      {200, 0, 1000, 1, 10},   // never below (16 div 3) * 2
-      {200, 0, 100, 0, 16},    // no page: the system thumb
-      {200, 0, 100, 101, 0},   // the page covers the range: no thumb
-      {12, 0, 100, 0, 0},      // a thumb as long as the track is not drawn
+      {200, 0, 100, 10, 20},  // proportional
+      {200, 0, 1000, 1, 10},  // never below (16 div 3) * 2
+      {200, 0, 100, 0, 16},   // no page: the system thumb
+      {200, 0, 100, 101, 0},  // the page covers the range: no thumb
+      {12, 0, 100, 0, 0},     // a thumb as long as the track is not drawn
   };
   for (const Case& c : cases) {
     Vertical(c.track);

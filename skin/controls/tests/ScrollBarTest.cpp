@@ -21,7 +21,9 @@ protected:
     bar->SetOrientation(zqoVertical);
     bar->SetBounds(300, 10, 16, 232);
     bar->SetPageSize(10);
-    bar->OnScroll = [this](TObject*, TTeScrollCode code, int& position) { calls.push_back({code, position}); };
+    bar->OnScroll = [this](TObject*, TTeScrollCode code, int& position) {
+      calls.push_back({code, position});
+    };
     Show();
     delay = render::GetKeyBoardDelayInterval();
     speed = render::GetKeyBoardSpeedInterval();
@@ -112,7 +114,7 @@ TEST_F(ScrollBarIntegration, StepsAsKeysStayInTheRange) {
   struct Case {
     TTeScrollCode code;
     int from, to;
-  } cases[] = {{zqcLineUp, 0, 0},     {zqcLineDown, 99, 100}, {zqcLineDown, 100, 100}, {zqcPageUp, 5, 0},
+  } cases[] = {{zqcLineUp, 0, 0},      {zqcLineDown, 99, 100}, {zqcLineDown, 100, 100}, {zqcPageUp, 5, 0},
                {zqcPageDown, 95, 100}, {zqcTop, 50, 0},        {zqcBottom, 50, 100}};
   for (const Case& c : cases) {
     bar->SetPosition(c.from);

@@ -5,7 +5,10 @@
 
 #include "framework/Properties.h"
 #include "platform/gui/Region.h"
+#include "framework/TextForm.h"
+#include "framework/Resources.h"
 #include "skin/controls/Form.h"
+#include "skin/controls/Registration.h"
 #include "skin/controls/tests/FrameFixture.h"
 #include "skin/render/CanvasDrawing.h"
 #include "skin/theme/CustomThemeLink.h"
@@ -96,7 +99,8 @@ TEST_F(ThemedFormIntegration, HitTestAndButtonsComeFromTheTheme) {
   EXPECT_EQ(hitAt(close.left + 3, close.top + 3), pg::HTCLOSE);
   EXPECT_EQ(hitAt(100, 12), pg::HTCAPTION);
   EXPECT_EQ(hitAt(2, 200), pg::HTLEFT);
-  EXPECT_EQ(frame->GetMaximizedRect(), (TRect{0, 0, 1024, 738})) << "a themed frame fills the work area as it is";
+  EXPECT_EQ(frame->GetMaximizedRect(), (TRect{0, 0, 1024, 738}))
+      << "a themed frame fills the work area as it is";
 }
 
 TEST_F(ThemedFormIntegration, DeactivationDrawsEveryCaptionButtonInactive) {
@@ -139,6 +143,59 @@ TEST_F(ThemedFormIntegration, ThemeChangesRelayTheFrame) {
   pump();
   EXPECT_EQ(form->Width(), 378);
   EXPECT_EQ(form->ClientHeight(), 370);
+}
+
+class TFramedWindow : public fw::TForm {
+  Z5T8_CLASS(TFramedWindow, fw::TForm)
+public:
+  using fw::TForm::TForm;
+  TTeForm* TeForm1 = nullptr;
+};
+
+Z5T8_IMPLEMENT_CLASS(TFramedWindow, fw::TForm) { p.Field("TeForm1", &TFramedWindow::TeForm1); }
+
+// The frame as the main window's layout stores it (its link left out).
+TEST_F(ThemedFormIntegration, TheFrameReadsFromALayoutAndFramesItsForm) {
+  RegisterSkinControlClasses();
+  fw::RegisterClass(TFramedWindow::StaticClass());
+  static const std::string layout = fw::ObjectTextToBinary(R"(object Form1: TFramedWindow
+  Left = 380
+  Top = 116
+  AutoScroll = False
+  AutoSize = True
+  BorderIcons = [biMinimize, biMaximize]
+  Caption = 'Framed'
+  ClientHeight = 370
+  ClientWidth = 370
+  object TeForm1: TTeForm
+    Performance = zqfpNoBuffer
+    Gravitation.OwnedForm = False
+    SystemMenuLinkMerge = False
+    SystemMenuLinkMergeAtFirst = False
+    Left = 224
+    Top = 320
+  end
+end
+)");
+  fw::RegisterResource("TFRAMEDWINDOW", reinterpret_cast<const uint8_t*>(layout.data()), layout.size());
+  std::unique_ptr<TFramedWindow> window(fw::TCustomForm::CreateForm<TFramedWindow>(nullptr));
+  ASSERT_NE(window->TeForm1, nullptr);
+  TTeForm* f = window->TeForm1;
+  EXPECT_EQ(f->Performance(), zqfpNoBuffer);
+  EXPECT_FALSE(f->Gravitation()->OwnedForm());
+  EXPECT_TRUE(f->Gravitation()->Enabled());
+  EXPECT_EQ(f->Gravitation()->Size(), 20);
+  EXPECT_EQ(f->BorderIcons(),
+            (TTeBorderIcons{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollup, kbiTray}));
+  EXPECT_EQ(f->ThemeObject(), "default");
+  window->Show();
+  pump();
+  EXPECT_TRUE(f->Active());
+  EXPECT_EQ(FrameOfWindow(window->Handle()), f);
+  EXPECT_EQ(window->ClientWidth(), 370);
+  EXPECT_EQ(window->ClientHeight(), 370);
+  EXPECT_EQ(window->Width(), 378);
+  EXPECT_EQ(window->Height(), 397);
 }
 
 }  // namespace

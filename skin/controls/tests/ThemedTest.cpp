@@ -2,11 +2,15 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "framework/MemoryStream.h"
 #include "framework/Properties.h"
+#include "framework/Writer.h"
 #include "framework/gui/ColorMap.h"
 #include "framework/gui/FontRealizer.h"
 #include "skin/controls/Button.h"
+#include "skin/controls/ControlTheme.h"
 #include "skin/controls/Memo.h"
 #include "skin/controls/ScrollBar.h"
 #include "skin/controls/tests/ControlsFixture.h"
@@ -15,6 +19,7 @@
 #include "skin/theme/Theme.h"
 #include "skin/theme/ThemeInfo.h"
 #include "skin/theme/ThemeManager.h"
+#include "skin/theme/ThemeServices.h"
 
 namespace z5t8::skin::controls {
 
@@ -41,7 +46,8 @@ public:
     return subclass == kbscButton && (name == "default" || name == "Glass");
   }
   bool IsButtonTransparent(TteButtonSubclass, const std::string& name) override { return name == "Glass"; }
-  void ButtonDraw(TteButtonSubclass, TCanvas* canvas, const TteButtonInfo& info, const std::string& name) override {
+  void ButtonDraw(TteButtonSubclass, TCanvas* canvas, const TteButtonInfo& info,
+                  const std::string& name) override {
     TRect r = name == "Glass" ? info.Rect.inflate(-10, -10) : info.Rect;
     render::FillRect(canvas, r, FaceColour(info.DrawState));
   }
@@ -171,7 +177,8 @@ TEST_F(ThemedIntegration, ThemeBoundsPlaceTheButton) {
   EXPECT_EQ(button->BoundsRect(), framework::Rect(10, 10, 150, 90)) << "negative sides keep the control's";
   button->SetBounds(0, 0, 60, 20);
   ChangeTheme(std::make_unique<TFlatTheme>());
-  EXPECT_EQ(button->BoundsRect(), framework::Rect(-1, -1, 150, 90)) << "a theme change takes the rectangle as is";
+  EXPECT_EQ(button->BoundsRect(), framework::Rect(-1, -1, 150, 90))
+      << "a theme change takes the rectangle as is";
 }
 
 TEST_F(ThemedIntegration, LinkedThemeAnswersAloneAndLeavesWithItsLink) {
@@ -186,6 +193,35 @@ TEST_F(ThemedIntegration, LinkedThemeAnswersAloneAndLeavesWithItsLink) {
   EXPECT_EQ(PixelAt(button, 3, 20), Rgb(TFlatTheme::FaceColour(kbdsNormal)));
   delete link;
   EXPECT_EQ(button->ThemeLink(), nullptr);
+}
+
+TEST_F(ThemedIntegration, LinkChangeMovesOnlyItsButtons) {
+  auto* link = new TTestLink(form.get());
+  auto* other = new TTestLink(form.get());
+  link->Theme = std::make_unique<TFlatTheme>();
+  button->SetThemeLink(link);
+  button->SetThemeObject("Placed");
+  button->SetBounds(0, 0, 60, 20);
+  UpdateLinkedControls(other);
+  EXPECT_EQ(button->BoundsRect(), framework::Rect(0, 0, 60, 20)) << "another link's change";
+  UpdateLinkedControls(link);
+  EXPECT_EQ(button->BoundsRect(), framework::Rect(0, 0, 150, 90));
+}
+
+TEST_F(ThemedIntegration, DesignTimeWritingFramesTheStateWithReleaseAndApply) {
+  std::vector<uintptr_t> codes;
+  auto old = button->WindowProc;
+  button->WindowProc = [&](framework::TMessage& m) {
+    if (m.Msg == TM_THEMENOTIFY) codes.push_back(m.WParam);
+    old(m);
+  };
+  framework::TMemoryStream stream;
+  framework::WriteComponent(stream, button);
+  EXPECT_TRUE(codes.empty()) << "only at design time";
+  button->SetDesigning(true);
+  framework::WriteComponent(stream, button);
+  EXPECT_EQ(codes, (std::vector<uintptr_t>{tncReleased, tncApplied}));
+  button->WindowProc = old;
 }
 
 TEST_F(ThemedIntegration, ReleasingTheThemeBringsBackTheClassicLook) {
@@ -220,17 +256,84 @@ TEST_F(ThemedIntegration, MemoTextLiesOnTheThemedBackground) {
   auto* memo = new TTeMemo(form.get());
   memo->SetParent(form.get());
   memo->SetBounds(10, 60, 200, 120);
-  memo->SetText(u"ABC\r\nsecond line");
+  memo->SetScrollBars(framework::ssVertical);
+  std::u16string text = u"ABC\r\nsecond line\r\n";
+  for (int i = 0; i < 30; ++i) text += u"more\r\n";
+  memo->SetText(text);
   Show();
+  TTeInplaceScrollBar* bar = memo->SubScrollBar()->VertScrollBar();
+  ASSERT_TRUE(bar->Visible());
+  EXPECT_EQ(PixelAt(bar, 8, 4), Rgb(TFlatTheme::ScrollColour(zqbdsNormal))) << "the skinned bar lies on top";
+  EXPECT_EQ(PixelAt(bar, 8, bar->Height() - 4), Rgb(TFlatTheme::ScrollColour(zqbdsNormal)));
   TRect client = memo->ClientRect();
   EXPECT_EQ(PixelAt(memo, client.right - 4, client.bottom - 4), Rgb(TFlatTheme::kMemo));
   int themed = 0, other = 0;
+  pg::Surface image = pg::WindowImage(form->Handle());
   for (int x = 0; x < 30; ++x) {
-    uint32_t p = PixelAt(memo, x, 6);
+    uint32_t p = PixelIn(image, memo, x, 6);
     (p == Rgb(TFlatTheme::kMemo) ? themed : other)++;
   }
   EXPECT_GT(themed, 10) << "between the letters";
   EXPECT_GT(other, 0) << "the letters";
+}
+
+}  // namespace
+}  // namespace z5t8::skin::controls
+
+namespace z5t8::skin::controls {
+
+// Stands in for the skinned form frame: a component of the form that paints
+// the client background in one colour.
+class TFakeFrame : public framework::TComponent {
+public:
+  using framework::TComponent::TComponent;
+  bool Active = true;
+  int Paints = 0;
+};
+
+namespace {
+
+TTeForm* ActiveFakeFrame(framework::TComponent* c) {
+  auto* frame = dynamic_cast<TFakeFrame*>(c);
+  return frame && frame->Active ? reinterpret_cast<TTeForm*>(frame) : nullptr;
+}
+
+void PaintFakeFrame(TTeForm* form, TCanvas* canvas, const TRect& rect) {
+  auto* frame = reinterpret_cast<TFakeFrame*>(form);
+  ++frame->Paints;
+  render::FillRect(canvas, rect, TColor(0x0000AA00));
+}
+
+TEST_F(ThemedIntegration, FormFrameHooksPaintUnderTransparentButtons) {
+  auto* frame = new TFakeFrame(form.get());
+  SetFormFrameHooks({ActiveFakeFrame, PaintFakeFrame});
+  form->SetColor(0x00123456);
+  button->SetThemeObject("Glass");
+  EXPECT_EQ(GetParentZqForm(button), reinterpret_cast<TTeForm*>(frame));
+  Show();
+  EXPECT_GT(frame->Paints, 0);
+  EXPECT_EQ(PixelAt(button, 2, 2), Rgb(0x0000AA00)) << "the frame's client background";
+  frame->Active = false;
+  EXPECT_EQ(GetParentZqForm(button), nullptr);
+  button->Invalidate();
+  Pump();
+  EXPECT_EQ(PixelAt(button, 2, 2), Rgb(0x00123456)) << "without an active frame, the form's colour";
+  SetFormFrameHooks({});
+}
+
+TEST_F(ThemedIntegration, MemoFrameFollowsTheTheme) {
+  auto* memo = new TTeMemo(form.get());
+  memo->SetParent(form.get());
+  memo->SetBounds(10, 60, 200, 120);
+  Show();
+  // The frame lies outside the client area, two pixels wide.
+  EXPECT_EQ(PixelAt(memo, -2, 20), Rgb(TFlatTheme::kMemo));
+  EXPECT_EQ(PixelAt(memo, -1, 20), Rgb(TFlatTheme::kMemo));
+  ReleaseTheme();
+  Pump();
+  EXPECT_EQ(PixelAt(memo, -2, 20), Rgb(framework::clBtnShadow)) << "the classic frame after the release";
+  EXPECT_EQ(PixelAt(memo, -1, 20), Rgb(framework::cl3DDkShadow));
+  EXPECT_EQ(PixelAt(memo, 20, 20), Rgb(framework::clWindow));
 }
 
 }  // namespace

@@ -84,6 +84,9 @@ TEST(BitmapStreamTest, HostileRecordsFailWithoutAllocating) {
       {"pixels past the end", Record("x", 30000, 30000, {1, 2, 3})},
       {"rows past the end, bottom up", Record("x", 2, -2000000000, {1, 2})},
       {"negative width, rows past the end", Record("x", -30000, 30000, {})},
+      // Nothing writes a negative width; its pixels are not trusted even when present.
+      {"negative width", Record("x", -2, 1, {1, 2})},
+      {"more pixels than a surface holds", Record("x", 8193, 8193, {})},
       {"every size at its extreme", Record("x", INT32_MIN, INT32_MIN, {})},
       {"name past the end", {0xFF, 0xFF, 0xFF, 0x7F, 'a'}},
       {"cut in the size", {0, 0, 0, 0, 5, 0}},

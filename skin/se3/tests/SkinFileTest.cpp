@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "skin/se3/SkinFilterRegistry.h"
 #include "skin/se3/SkinFilters.h"
 #include "skin/se3/tests/TestSkins.h"
+#include "skin/theme/ThemeManager.h"
 
 namespace z5t8::skin::se3 {
 namespace {
@@ -35,7 +37,8 @@ bool Load(TTeSkinFile& theme, const std::vector<uint8_t>& bytes) {
 
 std::string Fonts(TteThemeFonts* fonts) {
   std::string out;
-  for (size_t i = 0; i < ThemeFontCount; ++i) out += FontToDescription(*fonts->GetFont(TteThemeFont(i))) + "\n";
+  for (size_t i = 0; i < ThemeFontCount; ++i)
+    out += FontToDescription(*fonts->GetFont(TteThemeFont(i))) + "\n";
   return out;
 }
 
@@ -72,6 +75,26 @@ TEST(SkinFile, ClassOperations) {
   }
 }
 
+TEST(SkinFile, TheThemeManagerKnowsTheSkinThemeAfterTheBaseTheme) {
+  RegisterSkinTheme();
+  std::vector<TteThemeClass> themes;
+  for (int i = 0; i < ThemeManager()->GetThemeCount(); ++i) themes.push_back(ThemeManager()->GetTheme(i));
+  auto base = std::find(themes.begin(), themes.end(), ThemeClass<TteTheme>());
+  auto skin = std::find(themes.begin(), themes.end(), ThemeClass<TTeSkinFile>());
+  ASSERT_NE(skin, themes.end());
+  EXPECT_LT(base, skin);
+  EXPECT_EQ(std::count(themes.begin(), themes.end(), ThemeClass<TTeSkinFile>()), 1);
+
+  // The manager recognises a skin container and loads it into a skin theme.
+  std::vector<uint8_t> bytes = Container(SkinFilterClass<TSeSkinFilterCompressed>());
+  TMemoryStream s;
+  s.WriteBuffer(bytes.data(), int64_t(bytes.size()));
+  s.SetPosition(0);
+  std::unique_ptr<TteTheme> loaded = LoadThemeFromStream(s);
+  ASSERT_NE(dynamic_cast<TTeSkinFile*>(loaded.get()), nullptr);
+  EXPECT_EQ(loaded->ThemeName, "Tiny");
+}
+
 TEST(SkinFile, LoadingBuildsTheWorkingCopyAndTheObjectCache) {
   for (TSeSkinFilterClass kind : RegisteredSkinFilters()) {
     SCOPED_TRACE(kind->GetFilterName());
@@ -99,7 +122,8 @@ TEST(SkinFile, LoadingBuildsTheWorkingCopyAndTheObjectCache) {
     EXPECT_EQ(client->Color(), 0x00F2EDE8u);
 
     // The frame hides its system buttons; both button frames show them, with the placeholder.
-    for (TSeAction action : {sbaClose, sbaMaximize, sbaMinimize, sbaRestore, sbaRollUp, sbaRollDown, sbaSysMenu}) {
+    for (TSeAction action :
+         {sbaClose, sbaMaximize, sbaMinimize, sbaRestore, sbaRollUp, sbaRollDown, sbaSysMenu}) {
       ASSERT_NE(form->FindObjectByAction(action), nullptr);
       EXPECT_FALSE(form->FindObjectByAction(action)->Visible()) << int(action);
       for (TTeSkinCacheEntry copy : {kseFormButtonFrame, kseFormButtonDrawingFrame}) {
@@ -113,7 +137,8 @@ TEST(SkinFile, LoadingBuildsTheWorkingCopyAndTheObjectCache) {
     EXPECT_NE(theme.CachedObject(kseFormButtonFrame), theme.CachedObject(kseFormButtonDrawingFrame));
 
     EXPECT_EQ(theme.CachedObject(kseButton), theme.WorkingSource()->GetObjectByName("Button"));
-    for (TTeSkinCacheEntry missing : {kseToolWindow, kseToolWindowClient, kseEdit, kseScrollBox, kseBarDockScrollBox})
+    for (TTeSkinCacheEntry missing :
+         {kseToolWindow, kseToolWindowClient, kseEdit, kseScrollBox, kseBarDockScrollBox})
       EXPECT_EQ(theme.CachedObject(missing), nullptr);
     // The loaded source keeps its client.
     EXPECT_NE(theme.LoadedSource()->GetObjectByName("Form\\Client"), nullptr);

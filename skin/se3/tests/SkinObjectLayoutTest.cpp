@@ -52,7 +52,10 @@ TEST(SkinObjectLayout, PassesPlaceChildrenInTheirOrder) {
        form,
        {{0, 24, 4, 250}, {0, 0, 300, 24}}},
       {"saMostLeft before saTop, saBottom and saRight from the far edges",
-       {{saTop, {0, 0, 1, 20}}, {saMostLeft, {0, 0, 6, 1}}, {saBottom, {0, 0, 1, 4}}, {saRight, {0, 0, 8, 1}}},
+       {{saTop, {0, 0, 1, 20}},
+        {saMostLeft, {0, 0, 6, 1}},
+        {saBottom, {0, 0, 1, 4}},
+        {saRight, {0, 0, 8, 1}}},
        form,
        {{6, 0, 300, 20}, {0, 0, 6, 250}, {6, 246, 300, 250}, {292, 20, 300, 246}}},
       {"saMostBottom and saMostRight",
@@ -75,10 +78,7 @@ TEST(SkinObjectLayout, PassesPlaceChildrenInTheirOrder) {
        {{saTop, {0, 0, 1, 10}}, {saAll, {}}, {saTopRightAngle, {3, 3, 23, 13}}},
        form,
        {{0, 0, 300, 10}, {0, 0, 300, 250}, {280, 0, 300, 10}}},
-      {"saNone is left alone",
-       {{saNone, {5, 6, 7, 8}}},
-       form,
-       {{5, 6, 7, 8}}},
+      {"saNone is left alone", {{saNone, {5, 6, 7, 8}}}, form, {{5, 6, 7, 8}}},
   };
   for (const LayoutCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -88,7 +88,9 @@ TEST(SkinObjectLayout, PassesPlaceChildrenInTheirOrder) {
 }
 
 TEST(SkinObjectLayout, CornerAnchorsFollowAChangeOfBoundsOnlyOnce) {
-  Tree t({{saTopRight, {272, 2, 292, 20}}, {saBottomRight, {280, 230, 290, 240}}, {saBottomLeft, {3, 230, 13, 240}},
+  Tree t({{saTopRight, {272, 2, 292, 20}},
+          {saBottomRight, {280, 230, 290, 240}},
+          {saBottomLeft, {3, 230, 13, 240}},
           {saTopLeft, {5, 5, 10, 10}}},
          {0, 0, 300, 250});
   TSeSkinObject* topRight = t.kids[0];

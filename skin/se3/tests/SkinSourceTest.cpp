@@ -51,7 +51,9 @@ std::vector<uint8_t> BmpFile(int w, int h, const std::vector<uint32_t>& pixels) 
   const int stride = (w * 3 + 3) / 4 * 4;
   std::vector<uint8_t> out;
   auto put16 = [&](uint32_t v) { out.insert(out.end(), {uint8_t(v), uint8_t(v >> 8)}); };
-  auto put32 = [&](uint32_t v) { out.insert(out.end(), {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}); };
+  auto put32 = [&](uint32_t v) {
+    out.insert(out.end(), {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)});
+  };
   out.insert(out.end(), {'B', 'M'});
   put32(uint32_t(54 + stride * h));
   put32(0);
@@ -106,7 +108,8 @@ TEST(SkinSource, BothLayoutsRoundTripEverything) {
     EXPECT_TRUE(face->Bitmap()->GetAssigned());
     EXPECT_EQ(back.Colors()->GetColor(ktcWindow), 0x00F2EDE8u);
     EXPECT_EQ(back.SysColors()->GetColor(framework::clBtnFace), 0x00E8DDD3u);
-    EXPECT_EQ(back.Fonts()->GetFont(ktfListItemTextHot)->Style(), framework::TFontStyles{framework::fsItalic});
+    EXPECT_EQ(back.Fonts()->GetFont(ktfListItemTextHot)->Style(),
+              framework::TFontStyles{framework::fsItalic});
     EXPECT_EQ(FontToDescription(*back.Fonts()->GetFont(ktfCaptionTextNormal)), "Arial,9,1,31,45,58,bold");
     // Written again, the same bytes.
     EXPECT_EQ(StoreBody(back, layout), body);
@@ -233,7 +236,8 @@ TEST(SkinSource, RecordOfAnUnknownClassIsSkippedWhole) {
 TEST(SkinSource, CutStoresFailWithAReadError) {
   auto skin = SmallSkin();
   const std::vector<uint8_t> body = StoreBody(*skin, sslExtended);
-  for (size_t cut : {size_t(3), size_t(30), size_t(90), body.size() / 2, body.size() - 200, body.size() - 1}) {
+  for (size_t cut :
+       {size_t(3), size_t(30), size_t(90), body.size() / 2, body.size() - 200, body.size() - 1}) {
     TMemoryStream in;
     in.WriteBuffer(body.data(), int64_t(cut));
     in.SetPosition(0);
@@ -249,9 +253,15 @@ TEST(SkinSource, ObjectsByNameAndKind) {
     const char* name;
     const char* found;  // null: none
   } cases[] = {
-      {"form", "Form"},          {"BUTTON", "Button"},   {"Button\\Face", "Face"},
-      {"button\\FACE", "Face"},  {"Form\\Close", "Close"}, {"Nowhere\\Face", nullptr},
-      {"Button\\Nowhere", nullptr}, {"Face", nullptr},  {"", nullptr},
+      {"form", "Form"},
+      {"BUTTON", "Button"},
+      {"Button\\Face", "Face"},
+      {"button\\FACE", "Face"},
+      {"Form\\Close", "Close"},
+      {"Nowhere\\Face", nullptr},
+      {"Button\\Nowhere", nullptr},
+      {"Face", nullptr},
+      {"", nullptr},
   };
   for (const Case& c : cases) {
     TSeSkinObject* got = skin->GetObjectByName(c.name);

@@ -35,7 +35,8 @@ inline std::unique_ptr<TSeSkinSource> SmallSkin() {
   frame->Name = "frame.png";
   frame->SetSize(6, 4);
   for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 6; ++x) frame->SetPixel(x, y, render::teColor(uint32_t(0xFF102030 + x * 0x10 + y * 0x1000)));
+    for (int x = 0; x < 6; ++x)
+      frame->SetPixel(x, y, render::teColor(uint32_t(0xFF102030 + x * 0x10 + y * 0x1000)));
   frame->SetPixel(0, 0, render::teTransparentVar);
   frame->Transparent = true;
   skin->Images()->Add(std::move(frame));
@@ -66,7 +67,7 @@ inline std::unique_ptr<TSeSkinSource> SmallSkin() {
   const struct {
     const char* name;
     TSeAction action;
-  } buttons[] = {{"Close", sbaClose},   {"Max", sbaMaximize},   {"Min", sbaMinimize},
+  } buttons[] = {{"Close", sbaClose},     {"Max", sbaMaximize},  {"Min", sbaMinimize},
                  {"Restore", sbaRestore}, {"RollUp", sbaRollUp}, {"RollDown", sbaRollDown}};
   int left = 278;
   for (const auto& b : buttons) {
@@ -122,7 +123,8 @@ inline void Outline(TSeSkinObject* o, int depth, std::string& out) {
   Rect r = o->GetBoundsRect();
   out += std::string(size_t(depth) * 2, ' ') + o->ClassName() + " " + o->Name() + " k" +
          std::to_string(int(o->Kind())) + " (" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")" + (o->Visible() ? "" : " hidden") + "\n";
+         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")" + (o->Visible() ? "" : " hidden") +
+         "\n";
   for (int i = 0; i < o->GetCount(); ++i) Outline(o->GetObject(i), depth + 1, out);
 }
 

@@ -29,12 +29,13 @@ const char image_name[] = "Z5T8-QUEX-TW-R104-0-V4_4_0.bin";
 struct Run_Result {
   int status = -1;
   std::string out;
+  std::chrono::steady_clock::time_point interrupted_at{};
 };
 
-// Runs the flasher in folder with the serial map; sends SIGINT after
-// interrupt_after when given.
+// Runs the flasher in folder with the serial map; sends SIGINT once its output
+// holds interrupt_on when given (a fixed delay would race a slow start).
 Run_Result Run_Flasher(const fs::path& folder, const std::string& map, std::vector<std::string> args = {},
-                       std::optional<std::chrono::milliseconds> interrupt_after = std::nullopt) {
+                       std::optional<std::string> interrupt_on = std::nullopt) {
   int out[2];
   if (::pipe(out) != 0) return {};
   pid_t pid = ::fork();
@@ -64,9 +65,10 @@ Run_Result Run_Flasher(const fs::path& folder, const std::string& map, std::vect
       if (n <= 0) break;
       result.out.append(buffer, static_cast<std::size_t>(n));
     }
-    if (interrupt_after && !interrupted && std::chrono::steady_clock::now() - start > *interrupt_after) {
+    if (interrupt_on && !interrupted && result.out.find(*interrupt_on) != std::string::npos) {
       ::kill(pid, SIGINT);
       interrupted = true;
+      result.interrupted_at = std::chrono::steady_clock::now();
     }
     if (std::chrono::steady_clock::now() - start > std::chrono::seconds(60)) {
       ::kill(pid, SIGKILL);
@@ -150,11 +152,12 @@ TEST_F(FlasherIntegration, ADamagedImageEndsAtOnce) {
 
 TEST_F(FlasherIntegration, CtrlCEndsTheSearch) {
   Good_Image();
-  auto start = std::chrono::steady_clock::now();
-  Run_Result run = Run_Flasher(folder, "", {}, std::chrono::milliseconds(800));
+  const std::string searching = "此程序可能需要30秒時間,請耐心等候!!\r\n";
+  Run_Result run = Run_Flasher(folder, "", {}, searching);
   EXPECT_EQ(run.status, 1);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-  EXPECT_THAT(run.out, HasSubstr("此程序可能需要30秒時間,請耐心等候!!\r\n"));
+  ASSERT_NE(run.interrupted_at, std::chrono::steady_clock::time_point{}) << run.out;
+  EXPECT_LT(std::chrono::steady_clock::now() - run.interrupted_at, std::chrono::seconds(5));
+  EXPECT_THAT(run.out, HasSubstr(searching));
 }
 
 TEST_F(FlasherIntegration, HelpAndNoOtherOptions) {
