@@ -298,21 +298,29 @@ TEST_F(UpdaterE2e, ExitDuringThePortSearchClosesThePortAndEndsWithZero) {
   unsetenv("Z5T8_SERIAL_MAP");
 }
 
-TEST_F(UpdaterE2e, TheFramesCloseButtonDuringTheTransferEndsWithZero) {
-  Image();
-  auto sim = Sim({"--baud", "115200"});
-  Start(sim->Path());
-  std::string window = Main_Window();
-  Click_Client(window, 90, 317);
-  ASSERT_TRUE(Wait_For([&] { return Memo().find("開始傳送檔案") != std::string::npos; }, 60s)) << Memo();
-  std::this_thread::sleep_for(1s);
-  Shot("transfer");
-  // The close circle: rightmost in the title band, centred on it.
-  auto [left, top, width, height] = Geometry(window);
-  int border = (width - 370) / 2;
-  int title = height - 370 - border;
-  Click(left + width - border - 3 - 7, top + title / 2);
-  EXPECT_EQ(updater_->Wait(10s), 0) << Updater_Errors();
+TEST_F(UpdaterE2e, ClosingDuringTheTransferEndsWithZero) {
+  for (std::string means : {"close-button", "alt-f4"}) {
+    SCOPED_TRACE(means);
+    Image();
+    auto sim = Sim({"--baud", "115200"});
+    Start(sim->Path());
+    std::string window = Main_Window();
+    Click_Client(window, 90, 317);
+    ASSERT_TRUE(Wait_For([&] { return Memo().find("開始傳送檔案") != std::string::npos; }, 60s)) << Memo();
+    std::this_thread::sleep_for(1s);
+    Shot(means);
+    if (means == "close-button") {
+      // The close circle: rightmost in the title band, centred on it.
+      auto [left, top, width, height] = Geometry(window);
+      int border = (width - 370) / 2;
+      int title = height - 370 - border;
+      Click(left + width - border - 3 - 7, top + title / 2);
+    } else {
+      X("xdotool windowactivate --sync " + window + " 2>/dev/null; xdotool key --clearmodifiers alt+F4");
+    }
+    EXPECT_EQ(updater_->Wait(10s), 0) << Updater_Errors();
+    updater_.reset();
+  }
 }
 
 TEST_F(UpdaterE2e, AMissingImageShowsItsBoxAndNoWindowEverMaps) {
