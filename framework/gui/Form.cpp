@@ -157,6 +157,13 @@ void TCustomForm::SetClientSize(int width, int height) {
   SetBounds(Left(), Top(), Width() + width - client.width(), Height() + height - client.height());
 }
 
+void TCustomForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  TWinControl::GetChildren(proc, root);
+  if (root != this) return;
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (!Components(i)->HasParent()) proc(Components(i));
+}
+
 void TCustomForm::Loaded() {
   TWinControl::Loaded();
   int screenPPI = Screen()->PixelsPerInch();

@@ -125,6 +125,9 @@ public:
 
   void SetVisible(bool value) override;
   void Loaded() override;
+  // The controls, then, for the form as root, the owned components without a parent
+  // (timers, theme components), so a written layout keeps them.
+  void GetChildren(const TGetChildProc& proc, TComponent* root) override;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;

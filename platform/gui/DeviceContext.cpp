@@ -637,8 +637,10 @@ void DeviceContext::blit(Rect dst, const DeviceContext& src, Rect srcRect, BlitK
         if (!srcRow) {
           std::fill_n(line.data(), n, 0);
         } else if (!scaled) {
-          int32_t x0 = s.left + (c.left - d.left) - copyX;
-          int32_t from = std::clamp(-x0, 0, n), to = std::clamp(sourceW - x0, 0, n);
+          // Wide: a far-off source position must clip, not wrap around.
+          int64_t x0 = int64_t(s.left) + (int64_t(c.left) - d.left) - copyX;
+          int32_t from = int32_t(std::clamp<int64_t>(-x0, 0, n));
+          int32_t to = int32_t(std::clamp<int64_t>(sourceW - x0, 0, n));
           std::fill_n(line.data(), from, 0);
           if (to > from) std::memcpy(line.data() + from, srcRow + x0 + from, size_t(to - from) * 4);
           if (to < n) std::fill(line.data() + std::max(from, to), line.data() + n, 0);

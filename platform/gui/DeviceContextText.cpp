@@ -222,17 +222,18 @@ int DeviceContext::drawText(std::u16string_view text, Rect& r, uint32_t format) 
   if (format & DT_CALCRECT) {
     int32_t widest = 0;
     for (const TextLine& line : lines) widest = std::max(widest, line.width);
-    r.right = r.left + widest;
-    r.bottom = r.top + height;
+    // Saturated: a rectangle at the end of the coordinate range must not wrap around.
+    r.right = clampToInt32(int64_t(r.left) + widest);
+    r.bottom = clampToInt32(int64_t(r.top) + height);
     return height;
   }
 
   int32_t top = r.top;
   bool single = format & DT_SINGLELINE;
   if (single && (format & DT_VCENTER))
-    top = r.top + (r.height() - lineHeight) / 2;
+    top = clampToInt32(r.top + (int64_t(r.height()) - lineHeight) / 2);
   else if (single && (format & DT_BOTTOM))
-    top = r.bottom - lineHeight;
+    top = clampToInt32(int64_t(r.bottom) - lineHeight);
 
   Rect clip = toSurface(r);
   const Rect* clipRect = (format & DT_NOCLIP) ? nullptr : &clip;
@@ -241,13 +242,13 @@ int DeviceContext::drawText(std::u16string_view text, Rect& r, uint32_t format) 
   for (const TextLine& line : lines) {
     int32_t x = r.left;
     if (format & DT_CENTER)
-      x = r.left + (r.width() - line.width) / 2;
+      x = clampToInt32(r.left + (int64_t(r.width()) - line.width) / 2);
     else if (format & DT_RIGHT)
-      x = r.right - line.width;
-    drawRun(sx(x), sy(y) + ascent, line.text, line.underlined, clipRect);
-    y += lineHeight;
+      x = clampToInt32(int64_t(r.right) - line.width);
+    drawRun(sx(x), clampToInt32(int64_t(sy(y)) + ascent), line.text, line.underlined, clipRect);
+    y = clampToInt32(int64_t(y) + lineHeight);
   }
-  if (single && (format & (DT_VCENTER | DT_BOTTOM))) return top - r.top + lineHeight;
+  if (single && (format & (DT_VCENTER | DT_BOTTOM))) return clampToInt32(int64_t(top) - r.top + lineHeight);
   return height;
 }
 

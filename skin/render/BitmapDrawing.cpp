@@ -47,32 +47,41 @@ int DrawVerticalText(framework::TCanvas* canvas, std::u16string_view text, const
   if (!canvas || IsRectEmpty(r)) return 0;
   platform::gui::DeviceContext* target = canvas->Handle();
   if (!target) return 0;
-  int w = RectWidth(r), h = RectHeight(r);
+  // Only the part of r that can be drawn is turned, so a rectangle far larger than the
+  // target costs no more than the target.
+  const Rect v = platform::gui::intersectRect(r, target->clipBox());
+  if (v.isEmpty()) return 0;
+  const int64_t w = RectWidth(r), h = RectHeight(r);
+  const int vw = v.width(), vh = v.height();
+  const int64_t vx0 = int64_t(v.left) - r.left, vx1 = int64_t(v.right) - r.left;
+  const int64_t vy0 = int64_t(v.top) - r.top, vy1 = int64_t(v.bottom) - r.top;
   // The text is drawn upright over the target's own pixels turned back, so that its
   // smoothed edges blend with what it lands on rather than with a key colour.
   TteBitmap upright, turned;
-  turned.SetSize(w, h);
-  upright.SetSize(h, w);
+  turned.SetSize(vw, vh);
+  upright.SetSize(vh, vw);
   if (turned.Empty() || upright.Empty()) return 0;
-  turned.DC()->bitBlt(0, 0, w, h, *target, r.left, r.top, platform::gui::SRCCOPY);
-  // Upright (i, j) lands on (w - 1 - j, i) turned clockwise, on (j, h - 1 - i) anticlockwise.
+  turned.DC()->bitBlt(0, 0, vw, vh, *target, v.left, v.top, platform::gui::SRCCOPY);
+  // Upright (i, j) lands on (vw - 1 - j, i) turned clockwise, on (j, vh - 1 - i) anticlockwise;
+  // the upright picture starts at (i0, j0) of the whole turned rectangle.
+  const int64_t i0 = clockwise ? vy0 : h - vy1, j0 = clockwise ? w - vx1 : vx0;
   auto turn = [&](auto&& move) {
-    for (int j = 0; j < w; ++j)
-      for (int i = 0; i < h; ++i) {
+    for (int j = 0; j < vw; ++j)
+      for (int i = 0; i < vh; ++i) {
         if (clockwise)
-          move(*upright.GetPixelPtr(i, j), *turned.GetPixelPtr(w - 1 - j, i));
+          move(*upright.GetPixelPtr(i, j), *turned.GetPixelPtr(vw - 1 - j, i));
         else
-          move(*upright.GetPixelPtr(i, j), *turned.GetPixelPtr(j, h - 1 - i));
+          move(*upright.GetPixelPtr(i, j), *turned.GetPixelPtr(j, vh - 1 - i));
       }
   };
   turn([](teColor& up, const teColor& side) { up = side; });
   framework::TCanvas* c = upright.GetCanvas();
   c->SetFont(*canvas->Font());
   c->Brush()->SetStyle(framework::bsClear);
-  Rect area = upright.BoundsRect();
+  Rect area{Saturate(-i0), Saturate(-j0), Saturate(h - i0), Saturate(w - j0)};
   int result = DrawText(c, text, area, format);
   turn([](const teColor& up, teColor& side) { side = up; });
-  target->bitBlt(r.left, r.top, w, h, *turned.DC(), 0, 0, platform::gui::SRCCOPY);
+  target->bitBlt(v.left, v.top, vw, vh, *turned.DC(), 0, 0, platform::gui::SRCCOPY);
   return result;
 }
 

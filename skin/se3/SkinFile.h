@@ -95,18 +95,20 @@ public:
   bool IsWindowDefined(theme::TteWindowSubclass subclass, const std::string& objectName) override;
   std::optional<Region> WindowGetRegion(theme::TteWindowSubclass subclass, const theme::TRect& rect,
                                         const std::string& objectName) override;
-  theme::TteWindowHitTest WindowGetHitTest(theme::TteWindowSubclass subclass, const theme::TteWindowInfo& info,
-                                           int x, int y, const std::string& objectName) override;
+  theme::TteWindowHitTest WindowGetHitTest(theme::TteWindowSubclass subclass,
+                                           const theme::TteWindowInfo& info, int x, int y,
+                                           const std::string& objectName) override;
   theme::TRect WindowGetClientRect(theme::TteWindowSubclass subclass, const theme::TRect& rect,
                                    const std::string& objectName) override;
   theme::TRect WindowGetTitleRect(theme::TteWindowSubclass subclass, const theme::TteWindowInfo& info,
                                   const std::string& objectName) override;
   theme::TRect WindowGetButtonRect(theme::TteWindowSubclass subclass, const theme::TteWindowInfo& info,
-                                   theme::TteWindowButtonClass button, const std::string& objectName) override;
-  void WindowDraw(theme::TteWindowSubclass subclass, framework::TCanvas* canvas, const theme::TteWindowInfo& info,
-                  const std::string& objectName) override;
-  void WindowDrawClient(theme::TteWindowSubclass subclass, framework::TCanvas* canvas, const theme::TRect& rect,
-                        const std::string& objectName) override;
+                                   theme::TteWindowButtonClass button,
+                                   const std::string& objectName) override;
+  void WindowDraw(theme::TteWindowSubclass subclass, framework::TCanvas* canvas,
+                  const theme::TteWindowInfo& info, const std::string& objectName) override;
+  void WindowDrawClient(theme::TteWindowSubclass subclass, framework::TCanvas* canvas,
+                        const theme::TRect& rect, const std::string& objectName) override;
   void WindowDrawText(theme::TteWindowSubclass subclass, framework::TCanvas* canvas,
                       const theme::TteWindowInfo& info, const theme::TRect& rect,
                       const std::string& objectName) override;
@@ -118,27 +120,27 @@ public:
   void HintDraw(theme::TteHintSubclass subclass, framework::TCanvas* canvas, const theme::TteHintInfo& info,
                 const std::string& objectName) override;
   bool IsPanelDefined(theme::TtePanelSubclass subclass, const std::string& objectName) override;
-  void PanelDraw(theme::TtePanelSubclass subclass, framework::TCanvas* canvas, const theme::TtePanelInfo& info,
-                 const std::string& objectName) override;
+  void PanelDraw(theme::TtePanelSubclass subclass, framework::TCanvas* canvas,
+                 const theme::TtePanelInfo& info, const std::string& objectName) override;
   bool IsButtonDefined(theme::TteButtonSubclass subclass, const std::string& objectName) override;
   bool IsButtonTransparent(theme::TteButtonSubclass subclass, const std::string& objectName) override;
-  void ButtonDraw(theme::TteButtonSubclass subclass, framework::TCanvas* canvas, const theme::TteButtonInfo& info,
-                  const std::string& objectName) override;
+  void ButtonDraw(theme::TteButtonSubclass subclass, framework::TCanvas* canvas,
+                  const theme::TteButtonInfo& info, const std::string& objectName) override;
   void ButtonDrawText(theme::TteButtonSubclass subclass, framework::TCanvas* canvas,
                       const theme::TteButtonInfo& info, const theme::TteTextInfo& text,
                       const std::string& objectName) override;
   bool IsCheckDefined(theme::TteCheckSubclass subclass, const std::string& objectName) override;
   bool IsCheckTransparent(theme::TteCheckSubclass subclass, const std::string& objectName) override;
-  void CheckDraw(theme::TteCheckSubclass subclass, framework::TCanvas* canvas, const theme::TteCheckInfo& info,
-                 const std::string& objectName) override;
+  void CheckDraw(theme::TteCheckSubclass subclass, framework::TCanvas* canvas,
+                 const theme::TteCheckInfo& info, const std::string& objectName) override;
   theme::TPoint CheckGetSize(theme::TteCheckSubclass subclass, const std::string& objectName) override;
   bool IsSplitterDefined(theme::TteSplitterSubclass subclass, const std::string& objectName) override;
   void SplitterDraw(theme::TteSplitterSubclass subclass, framework::TCanvas* canvas,
                     const theme::TteSplitterInfo& info, const std::string& objectName) override;
   bool IsScrollDefined(theme::TteScrollSubclass subclass, const std::string& objectName) override;
   bool IsScrollTransparent(theme::TteScrollSubclass subclass, const std::string& objectName) override;
-  void ScrollDraw(theme::TteScrollSubclass subclass, framework::TCanvas* canvas, const theme::TteScrollInfo& info,
-                  const std::string& objectName) override;
+  void ScrollDraw(theme::TteScrollSubclass subclass, framework::TCanvas* canvas,
+                  const theme::TteScrollInfo& info, const std::string& objectName) override;
   void ScrollDrawButton(theme::TteScrollSubclass subclass, framework::TCanvas* canvas,
                         const theme::TteScrollButtonInfo& info, const std::string& objectName) override;
   void ScrollDrawArea(theme::TteScrollSubclass subclass, framework::TCanvas* canvas,
@@ -149,20 +151,20 @@ public:
                     const theme::TteProgressInfo& info, const std::string& objectName) override;
   bool IsTrackDefined(theme::TteTrackSubclass subclass, const std::string& objectName) override;
   bool IsTrackTransparent(theme::TteTrackSubclass subclass, const std::string& objectName) override;
-  void TrackDraw(theme::TteTrackSubclass subclass, framework::TCanvas* canvas, const theme::TteTrackInfo& info,
-                 const std::string& objectName) override;
+  void TrackDraw(theme::TteTrackSubclass subclass, framework::TCanvas* canvas,
+                 const theme::TteTrackInfo& info, const std::string& objectName) override;
   void TrackBarDraw(theme::TteTrackSubclass subclass, framework::TCanvas* canvas,
                     const theme::TteTrackBarInfo& info, const std::string& objectName) override;
   void TrackDrawThumb(theme::TteTrackSubclass subclass, framework::TCanvas* canvas,
                       const theme::TteTrackThumbInfo& info, const std::string& objectName) override;
   bool IsHeaderDefined(theme::TteHeaderSubclass subclass, const std::string& objectName) override;
-  void HeaderDraw(theme::TteHeaderSubclass subclass, framework::TCanvas* canvas, const theme::TteHeaderInfo& info,
-                  const std::string& objectName) override;
+  void HeaderDraw(theme::TteHeaderSubclass subclass, framework::TCanvas* canvas,
+                  const theme::TteHeaderInfo& info, const std::string& objectName) override;
   void HeaderDrawSection(theme::TteHeaderSubclass subclass, framework::TCanvas* canvas,
                          const theme::TteHeaderSectionInfo& info, const std::string& objectName) override;
   bool IsStatusDefined(theme::TteStatusSubclass subclass, const std::string& objectName) override;
-  void StatusDraw(theme::TteStatusSubclass subclass, framework::TCanvas* canvas, const theme::TteStatusInfo& info,
-                  const std::string& objectName) override;
+  void StatusDraw(theme::TteStatusSubclass subclass, framework::TCanvas* canvas,
+                  const theme::TteStatusInfo& info, const std::string& objectName) override;
   void StatusDrawPanel(theme::TteStatusSubclass subclass, framework::TCanvas* canvas,
                        const theme::TteStatusPanelInfo& info, const std::string& objectName) override;
   bool IsEditDefined(theme::TteEditSubclass subclass, const std::string& objectName) override;
@@ -172,8 +174,8 @@ public:
                       const theme::TteEditButtonInfo& info, const std::string& objectName) override;
   bool IsGroupDefined(theme::TteGroupSubclass subclass, const std::string& objectName) override;
   bool IsGroupTransparent(theme::TteGroupSubclass subclass, const std::string& objectName) override;
-  void GroupDraw(theme::TteGroupSubclass subclass, framework::TCanvas* canvas, const theme::TteGroupInfo& info,
-                 const std::string& objectName) override;
+  void GroupDraw(theme::TteGroupSubclass subclass, framework::TCanvas* canvas,
+                 const theme::TteGroupInfo& info, const std::string& objectName) override;
   bool IsMemoDefined(theme::TteMemoSubclass subclass, const std::string& objectName) override;
   theme::TRect MemoGetClientRect(theme::TteMemoSubclass subclass, framework::TCanvas* canvas,
                                  const theme::TteMemoInfo& info, const std::string& objectName) override;
@@ -208,8 +210,8 @@ public:
   bool IsTabDefined(theme::TteTabSubclass subclass, const std::string& objectName) override;
   void TabDraw(theme::TteTabSubclass subclass, framework::TCanvas* canvas, const theme::TteTabInfo& info,
                const std::string& objectName) override;
-  void TabDrawItem(theme::TteTabSubclass subclass, framework::TCanvas* canvas, const theme::TteTabItemInfo& info,
-                   const std::string& objectName) override;
+  void TabDrawItem(theme::TteTabSubclass subclass, framework::TCanvas* canvas,
+                   const theme::TteTabItemInfo& info, const std::string& objectName) override;
   void TabDrawButton(theme::TteTabSubclass subclass, framework::TCanvas* canvas,
                      const theme::TteTabButtonInfo& info, const std::string& objectName) override;
   bool IsListDefined(theme::TteListSubclass subclass, const std::string& objectName) override;

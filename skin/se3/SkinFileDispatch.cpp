@@ -66,10 +66,20 @@ TSeSkinObject* ClientEntry(const TTeSkinFile& theme, TteWindowSubclass subclass)
   return nullptr;
 }
 
-constexpr TSeAction kButtonActions[] = {
-    sbaSysMenu, sbaClose, sbaHelp,     sbaMinimize, sbaRestore, sbaMaximize, sbaRestore,
-    sbaRollUp,  sbaRollDown, sbaTray,  sbaNone,     sbaNone,    sbaNone};
+constexpr TSeAction kButtonActions[] = {sbaSysMenu,  sbaClose,   sbaHelp,   sbaMinimize, sbaRestore,
+                                        sbaMaximize, sbaRestore, sbaRollUp, sbaRollDown, sbaTray,
+                                        sbaNone,     sbaNone,    sbaNone};
 static_assert(std::size(kButtonActions) == size_t(kwbCustom) + 1);
+
+// The cached frames have their caption buttons hidden for drawing the frame; a name that
+// picks one of them works on its copy, so the frame keeps its hidden buttons.
+TSeSkinObject* ButtonFrameOf(const TTeSkinFile& theme, TSeSkinObject* frame, bool drawing) {
+  if (frame && frame == theme.CachedObject(kseForm))
+    return theme.CachedObject(drawing ? kseFormButtonDrawingFrame : kseFormButtonFrame);
+  if (frame && frame == theme.CachedObject(kseToolWindow))
+    return theme.CachedObject(drawing ? kseToolWindowButtonDrawingFrame : kseToolWindowButtonFrame);
+  return frame;
+}
 
 TSeAction ActionOf(TteWindowButtonClass button) {
   return size_t(button) < std::size(kButtonActions) ? kButtonActions[button] : sbaNone;
@@ -267,7 +277,8 @@ TRect TTeSkinFile::WindowGetTitleRect(TteWindowSubclass subclass, const TteWindo
 
 TRect TTeSkinFile::WindowGetButtonRect(TteWindowSubclass subclass, const TteWindowInfo& info,
                                        TteWindowButtonClass button, const std::string& objectName) {
-  TSeSkinObject* frame = PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonFrame));
+  TSeSkinObject* frame = ButtonFrameOf(
+      *this, PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonFrame)), false);
   if (!frame) return NullRect;
   PrepareWindow(frame, info);
   TSeAction action = ActionOf(button);
@@ -281,7 +292,8 @@ TRect TTeSkinFile::WindowGetButtonRect(TteWindowSubclass subclass, const TteWind
 
 TteWindowHitTest TTeSkinFile::WindowGetHitTest(TteWindowSubclass subclass, const TteWindowInfo& info, int x,
                                                int y, const std::string& objectName) {
-  TSeSkinObject* frame = PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonFrame));
+  TSeSkinObject* frame = ButtonFrameOf(
+      *this, PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonFrame)), false);
   if (!frame) return inherited::WindowGetHitTest(subclass, info, x, y, objectName);
   PrepareWindow(frame, info);
   TSeSkinObject* hit = frame->FindObjectByPoint({x, y});
@@ -349,7 +361,8 @@ void TTeSkinFile::WindowDrawClient(TteWindowSubclass subclass, TCanvas* canvas, 
                                    const std::string& objectName) {
   TSeSkinObject* client = nullptr;
   if (!IsDefault(objectName))
-    if (TSeSkinObject* named = FWorking->GetObjectByName(objectName)) client = named->FindObjectByKind(skClient);
+    if (TSeSkinObject* named = FWorking->GetObjectByName(objectName))
+      client = named->FindObjectByKind(skClient);
   if (!client) client = ClientEntry(*this, subclass);
   if (!canvas || !client) return;
   client->SetBoundsRect(rect);
@@ -406,10 +419,11 @@ void TTeSkinFile::WindowDrawText(TteWindowSubclass subclass, TCanvas* canvas, co
   title->Draw(canvas, NullRect);
 }
 
-void TTeSkinFile::WindowDrawButton(TteWindowSubclass subclass, TCanvas* canvas, const TteWindowButtonInfo& info,
-                                   const std::string& objectName) {
+void TTeSkinFile::WindowDrawButton(TteWindowSubclass subclass, TCanvas* canvas,
+                                   const TteWindowButtonInfo& info, const std::string& objectName) {
   if (!canvas || IsRectEmpty(info.Rect)) return;
-  TSeSkinObject* frame = PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonDrawingFrame));
+  TSeSkinObject* frame = ButtonFrameOf(
+      *this, PickObject(*this, objectName, GroupEntry(*this, subclass, kseFormButtonDrawingFrame)), true);
   TSeAction action = ActionOf(info.ButtonClass);
   TSeSkinObject* button = frame && action != sbaNone ? frame->FindObjectByAction(action) : nullptr;
   if (button) {
@@ -487,7 +501,8 @@ void TTeSkinFile::ButtonDrawText(TteButtonSubclass subclass, TCanvas* canvas, co
   if (!named) return inherited::ButtonDrawText(subclass, canvas, info, text, objectName);
   if (!canvas) return;
   TteTextInfo aligned = text;
-  if (auto* textObject = dynamic_cast<TSeTextObject*>(named)) aligned.Align = TextAlignOf(textObject->TextAlign());
+  if (auto* textObject = dynamic_cast<TSeTextObject*>(named))
+    aligned.Align = TextAlignOf(textObject->TextAlign());
   DrawThemeText(canvas, aligned);
 }
 
@@ -502,8 +517,8 @@ TRect TTeSkinFile::MemoGetClientRect(TteMemoSubclass, TCanvas*, const TteMemoInf
 }
 
 void TTeSkinFile::MemoDraw(TteMemoSubclass, TCanvas* canvas, const TteMemoInfo& info, const std::string&) {
-  DrawObject(canvas, FindPart(FCache[kseEdit], "Frame"), info.DrawState == kmdsDisabled ? ssDisabled : ssNormal,
-             info.Rect);
+  DrawObject(canvas, FindPart(FCache[kseEdit], "Frame"),
+             info.DrawState == kmdsDisabled ? ssDisabled : ssNormal, info.Rect);
 }
 
 // Scroll.

@@ -179,12 +179,12 @@ void TTeSkinFile::TrackBarDraw(TteTrackSubclass, TCanvas* canvas, const TteTrack
 
 void TTeSkinFile::TrackDrawThumb(TteTrackSubclass, TCanvas* canvas, const TteTrackThumbInfo& info,
                                  const std::string& objectName) {
-  static const char* const exact[] = {"ThumbVertBoth", "ThumbVertRight", "ThumbVertLeft",
+  static const char* const exact[] = {"ThumbVertBoth", "ThumbVertRight",  "ThumbVertLeft",
                                       "ThumbHorzBoth", "ThumbHorzBottom", "ThumbHorzTop"};
   const int c = int(info.ThumbClass);
   if (c >= 6) return;
-  TSeSkinObject* part =
-      FirstPart(*this, objectName, FCache[kseTrackBar], {exact[c], c < 3 ? "ThumbVert" : "ThumbHorz", "Thumb"});
+  TSeSkinObject* part = FirstPart(*this, objectName, FCache[kseTrackBar],
+                                  {exact[c], c < 3 ? "ThumbVert" : "ThumbHorz", "Thumb"});
   constexpr Look looks[] = {Look::Normal, Look::Hot, Look::Pressed, Look::Focused, Look::Disabled};
   const int ds = int(info.DrawState);
   DrawObject(canvas, part, StateOf(ds < 5 ? looks[ds] : Look::Normal), info.Rect);
@@ -267,7 +267,8 @@ void TTeSkinFile::EditDraw(TteEditSubclass subclass, TCanvas* canvas, const TteE
     default:
       break;
   }
-  DrawObject(canvas, PickPart(*this, objectName, EditEntry(*this, subclass), "Frame"), StateOf(look), info.Rect);
+  DrawObject(canvas, PickPart(*this, objectName, EditEntry(*this, subclass), "Frame"), StateOf(look),
+             info.Rect);
 }
 
 void TTeSkinFile::EditDrawButton(TteEditSubclass subclass, TCanvas* canvas, const TteEditButtonInfo& info,
@@ -454,8 +455,8 @@ void TTeSkinFile::BarDrawButton(TteBarSubclass, TCanvas* canvas, const TteBarBut
   if (!part) return;
   constexpr Look looks[] = {Look::Normal, Look::Hot, Look::Pressed, Look::Disabled};
   const int ds = int(info.DrawState);
-  DrawObject(canvas, PickPart(*this, objectName, FCache[ksePanel], part), StateOf(ds < 4 ? looks[ds] : Look::Normal),
-             info.Rect);
+  DrawObject(canvas, PickPart(*this, objectName, FCache[ksePanel], part),
+             StateOf(ds < 4 ? looks[ds] : Look::Normal), info.Rect);
 }
 
 // Tab.
@@ -497,12 +498,14 @@ void TTeSkinFile::TabDrawItem(TteTabSubclass, TCanvas* canvas, const TteTabItemI
 
 void TTeSkinFile::TabDrawButton(TteTabSubclass, TCanvas* canvas, const TteTabButtonInfo& info,
                                 const std::string& objectName) {
-  const char* part = info.ButtonClass == ktbcLeft ? "LeftButton" : info.ButtonClass == ktbcRight ? "RightButton" : nullptr;
+  const char* part = info.ButtonClass == ktbcLeft    ? "LeftButton"
+                     : info.ButtonClass == ktbcRight ? "RightButton"
+                                                     : nullptr;
   if (!part) return;
   constexpr Look looks[] = {Look::Normal, Look::Hot, Look::Pressed, Look::Disabled};
   const int ds = int(info.DrawState);
-  DrawObject(canvas, PickPart(*this, objectName, FCache[kseTabs], part), StateOf(ds < 4 ? looks[ds] : Look::Normal),
-             info.Rect);
+  DrawObject(canvas, PickPart(*this, objectName, FCache[kseTabs], part),
+             StateOf(ds < 4 ? looks[ds] : Look::Normal), info.Rect);
 }
 
 // List and Tree: the ListBox object; the list's check marks come from the Checkbox object.
@@ -561,7 +564,8 @@ void TTeSkinFile::GridDraw(TteGridSubclass, TCanvas* canvas, const TteGridInfo& 
 
 void TTeSkinFile::GridDrawItem(TteGridSubclass, TCanvas* canvas, const TteGridItemInfo& info,
                                const std::string& objectName) {
-  DrawObject(canvas, PickPart(*this, objectName, FCache[kseGrid], info.ItemClass == kgicFixed ? "Fixed" : "Cell"),
+  DrawObject(canvas,
+             PickPart(*this, objectName, FCache[kseGrid], info.ItemClass == kgicFixed ? "Fixed" : "Cell"),
              StateOf(ItemLook(int(info.DrawState))), info.Rect);
 }
 

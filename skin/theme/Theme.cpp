@@ -176,7 +176,8 @@ void TteTheme::DrawThemeText(TCanvas* canvas, const TteTextInfo& info) {
     TRect box = r;
     if (align != ktxaTopLeft) {
       render::DrawText(canvas, info.Text, box, flags | gui::DT_CALCRECT);
-      TAlignOffset d = OffsetFor(align, width - render::RectWidth(box), height - render::RectHeight(box));
+      TAlignOffset d = OffsetFor(align, render::SatDiff(width, render::RectWidth(box)),
+                                  render::SatDiff(height, render::RectHeight(box)));
       box = box.offset(d.Dx, d.Dy);
     }
     render::DrawText(canvas, info.Text, box, flags);
@@ -191,7 +192,7 @@ void TteTheme::DrawThemeText(TCanvas* canvas, const TteTextInfo& info) {
     int textWidth = render::RectWidth(measured);
     int textHeight = render::RectHeight(measured);
     // Turned a quarter, the text's height runs across and its width down.
-    TAlignOffset d = OffsetFor(align, width - textHeight, height - textWidth);
+    TAlignOffset d = OffsetFor(align, render::SatDiff(width, textHeight), render::SatDiff(height, textWidth));
     box = gui::rectFromSize(r.left, r.top, textHeight, textWidth).offset(d.Dx, d.Dy).inflate(0, 2);
   }
   render::DrawVerticalText(canvas, info.Text, box, flags, topToBottom);

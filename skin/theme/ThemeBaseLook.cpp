@@ -37,6 +37,8 @@ constexpr TColor kNavy = 0x800000;
 // Outlines the plain fill of a family the base theme has no real look for.
 constexpr TColor kMarkerOutline = 0x808000;
 
+int Add(int a, int64_t d) { return render::Saturate(int64_t(a) + d); }
+
 void Marker(TCanvas* canvas, const TRect& r, TColor fill) {
   if (!canvas || IsRectEmpty(r)) return;
   FillRect(canvas, r, fill);
@@ -45,7 +47,8 @@ void Marker(TCanvas* canvas, const TRect& r, TColor fill) {
 
 // A w x h box centred in r, halves toward the top left.
 TRect CentredBox(const TRect& r, int w, int h) {
-  return gui::rectFromSize(r.left + (RectWidth(r) - w) / 2, r.top + (RectHeight(r) - h) / 2, w, h);
+  return gui::rectFromSize(Add(r.left, (int64_t(RectWidth(r)) - w) / 2),
+                           Add(r.top, (int64_t(RectHeight(r)) - h) / 2), w, h);
 }
 
 void DrawCentred(TCanvas* canvas, const render::TteBitmap& bitmap, const TRect& r) {
@@ -56,10 +59,10 @@ void DrawCentred(TCanvas* canvas, const render::TteBitmap& bitmap, const TRect& 
 // An isosceles triangle filling r, pointing up or down.
 void DrawTriangle(TCanvas* canvas, const TRect& r, bool up, TColor colour) {
   if (IsRectEmpty(r)) return;
-  int mid = r.left + (RectWidth(r) - 1) / 2;
-  int top = r.top, bottom = r.bottom - 1;
-  const TPoint up_[] = {{r.left, bottom}, {r.right - 1, bottom}, {mid, top}};
-  const TPoint down[] = {{r.left, top}, {r.right - 1, top}, {mid, bottom}};
+  int mid = Add(r.left, (int64_t(RectWidth(r)) - 1) / 2);
+  int top = r.top, bottom = Add(r.bottom, -1);
+  const TPoint up_[] = {{r.left, bottom}, {Add(r.right, -1), bottom}, {mid, top}};
+  const TPoint down[] = {{r.left, top}, {Add(r.right, -1), top}, {mid, bottom}};
   FillPolygon(canvas, up ? up_ : down, colour);
   DrawPolygon(canvas, up ? up_ : down, colour);
 }
@@ -214,7 +217,8 @@ std::optional<gui::Region> TteTheme::WindowGetRegion(TteWindowSubclass, const TR
 }
 
 TRect TteTheme::WindowGetClientRect(TteWindowSubclass, const TRect& rect, const std::string&) {
-  return {rect.left + 4, rect.top + 22, rect.right - 4, rect.bottom - 4};
+  // Saturated: a rectangle near the ends of the coordinate range must not wrap around.
+  return {Add(rect.left, 4), Add(rect.top, 22), Add(rect.right, -4), Add(rect.bottom, -4)};
 }
 
 TRect TteTheme::WindowGetTitleRect(TteWindowSubclass subclass, const TteWindowInfo& info,
@@ -260,9 +264,9 @@ TRect TteTheme::WindowGetButtonRect(TteWindowSubclass subclass, const TteWindowI
                                     TteWindowButtonClass button, const std::string&) {
   if (!info.Buttons.Contains(button)) return NullRect;
   TRect client = WindowGetClientRect(subclass, info.Rect, "default");
-  if (button == kwbSysMenu) return {client.left, 4, client.left + 22, client.top - 1};
+  if (button == kwbSysMenu) return {client.left, 4, Add(client.left, 22), Add(client.top, -1)};
   TteWindowButtonClass place = PlaceOf(button);
-  TRect close{client.right - 23, 4, client.right - 1, client.top - 1};
+  TRect close{Add(client.right, -23), 4, Add(client.right, -1), Add(client.top, -1)};
   int shift = 0;
   for (TteWindowButtonClass earlier : kRightToLeft) {
     if (earlier == place) return close.offset(-shift, 0);

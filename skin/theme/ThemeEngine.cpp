@@ -124,7 +124,7 @@ void TTeThemeEngine::ResetThemeBrightness() {
 }
 
 std::string TTeThemeEngine::GetState() const {
-  std::string deltas = DeltasText(FDeltaHue, FDeltaBrightness);
+  std::string deltas = std::to_string(FDeltaHue) + "," + std::to_string(FDeltaBrightness);
   if (!FThemeFile.empty()) return "1," + FThemeFile + "," + deltas;
   if (FThemeIndex >= 0 && FThemeList) return "2," + std::to_string(FThemeIndex) + "," + deltas;
   if (FThemeBuilding != SNoTheme) return "3," + FThemeBuilding + "," + deltas;

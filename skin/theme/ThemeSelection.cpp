@@ -22,8 +22,4 @@ int SelectThemeIndex(const TTeThemeList* list, int index) {
   return index < count ? index : count - 1;
 }
 
-std::string DeltasText(int deltaHue, int deltaBrightness) {
-  return std::to_string(deltaHue) + "," + std::to_string(deltaBrightness);
-}
-
 }  // namespace z5t8::skin::theme

@@ -20,7 +20,4 @@ TteThemeClass FindBuiltInTheme(const std::string& name);
 // so a list that is going away is not touched for -1.
 int SelectThemeIndex(const TTeThemeList* list, int index);
 
-// "<hue>,<brightness>", the tail of an engine's state text.
-std::string DeltasText(int deltaHue, int deltaBrightness);
-
 }  // namespace z5t8::skin::theme

@@ -61,8 +61,8 @@ void TTeThemeStream::ReadData(TStream& stream) {
       std::string name = ReadCountedString(stream);
       uint8_t count[8];
       stream.ReadBuffer(count, 8);
-      uint32_t size = uint32_t(count[0]) | uint32_t(count[1]) << 8 | uint32_t(count[2]) << 16 |
-                      uint32_t(count[3]) << 24;
+      uint32_t size =
+          uint32_t(count[0]) | uint32_t(count[1]) << 8 | uint32_t(count[2]) << 16 | uint32_t(count[3]) << 24;
       // A count beyond the value is a damaged layout, not a short theme.
       if (int64_t(size) > stream.Remaining()) throw EReadError(SReadError);
       FData.SetSize(size);

@@ -3,7 +3,9 @@
 //   skin-tool compile SRC_DIR OUT     the container kind from OUT's extension (uskn, zqkn, xskn, mskn)
 //   skin-tool dump SKIN OUT_DIR       the sources of a container; compiling them gives the same store
 //   skin-tool info SKIN               kind, sizes, pictures, the object tree and the tables
-//   skin-tool render SKIN OUT.png     a preview sheet of the skin's objects
+//   skin-tool render SKIN --out FILE.png
+//                                     the preview sheet: the skin (container or sources) drawn as a theme
+//   skin-tool render SKIN OUT.png     a sheet of the skin's objects drawn directly
 //   skin-tool themestream SKIN OUT    the container as a theme list item's "ThemeStream" value
 
 #include <cstdio>
@@ -20,6 +22,7 @@
 #include "skin/se3/SkinFilters.h"
 #include "skin/se3/SkinSource.h"
 #include "tools/skin-tool/Preview.h"
+#include "tools/skin-tool/Render.h"
 #include "tools/skin-tool/SkinSources.h"
 
 using namespace z5t8;
@@ -32,6 +35,7 @@ int Usage() {
   std::cerr << "usage: skin-tool compile SRC_DIR OUT.{uskn,zqkn,xskn,mskn}\n"
                "       skin-tool dump SKIN OUT_DIR\n"
                "       skin-tool info SKIN\n"
+               "       skin-tool render SKIN --out FILE.png\n"
                "       skin-tool render SKIN OUT.png\n"
                "       skin-tool themestream SKIN OUT\n";
   return 2;
@@ -137,6 +141,10 @@ int main(int argc, char** argv) {
     }
     if (command == "info" && argc == 3) return Info(argv[2]);
     if (command == "themestream" && argc == 4) return ThemeStream(argv[2], argv[3]);
+    if (command == "render" && argc == 5 && std::string(argv[3]) == "--out") {
+      skin_tool::RenderThemeSheetFile(argv[2], argv[4]);
+      return 0;
+    }
     if (command == "render" && argc == 4) {
       skin_tool::RenderPreview(*Load(argv[2]), argv[3]);
       return 0;

@@ -10,7 +10,9 @@
 #include "framework/gui/Label.h"
 #include "framework/gui/Memo.h"
 #include "framework/gui/ProgressBar.h"
+#include "framework/gui/Timer.h"
 #include "framework/gui/tests/GuiFixture.h"
+#include "framework/Writer.h"
 #include "platform/gui/Input.h"
 #include "platform/gui/VirtualKeys.h"
 
@@ -154,6 +156,23 @@ TEST_F(FormIntegration, LayoutBindsFieldsAndEventsThenRunsOnCreate) {
   EXPECT_EQ(form->Memo1->Font()->Name(), "MS Sans Serif");
   form->Button1->Click();
   EXPECT_EQ(form->Clicks, 1);
+}
+
+// A written form keeps its controls first, then the components it owns without a parent,
+// as stored layouts hold them.
+TEST_F(FormIntegration, WrittenFormKeepsItsNonVisualComponentsAfterItsControls) {
+  std::unique_ptr<TLayoutForm> form(TCustomForm::CreateForm<TLayoutForm>(nullptr));
+  auto* timer = new TTimer(form.get());
+  timer->SetName("Timer1");
+  TMemoryStream stream;
+  WriteComponent(stream, form.get());
+  std::string text = ObjectBinaryToText(std::string(stream.Bytes().begin(), stream.Bytes().end()));
+  size_t button = text.find("  object Button1: TButton");
+  size_t timerAt = text.find("  object Timer1: TTimer");
+  ASSERT_NE(button, std::string::npos);
+  ASSERT_NE(timerAt, std::string::npos) << text;
+  EXPECT_LT(button, timerAt);
+  EXPECT_EQ(text.find("object Timer1", timerAt + 3), std::string::npos) << "written once";
 }
 
 TEST_F(FormIntegration, ShownFormKeepsClientSizeAnchorsAndClosesThroughOnClose) {

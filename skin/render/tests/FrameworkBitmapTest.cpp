@@ -201,6 +201,31 @@ TEST(BitmapDrawingTest, VerticalTextTurnsBothWays) {
   EXPECT_GT(bottom - top, 30);  // the word runs down the strip
 }
 
+// Only the part on the target is turned: a rectangle reaching beyond it, or far beyond any
+// picture, draws there exactly what the whole rectangle draws on a larger target.
+TEST(BitmapDrawingTest, VerticalTextBeyondTheTargetDrawsItsVisiblePart) {
+  for (bool clockwise : {true, false}) {
+    Sheet whole(60, 140), part(30, 70);
+    for (Sheet* s : {&whole, &part}) {
+      s->canvas.Font()->SetColor(framework::clBlack);
+      s->canvas.Font()->SetHeight(-14);
+    }
+    const Rect r{-10, -20, 40, 120};
+    DrawVerticalText(&whole.canvas, u"Download", r.offset(20, 40), pg::DT_SINGLELINE, clockwise);
+    DrawVerticalText(&part.canvas, u"Download", r, pg::DT_SINGLELINE, clockwise);
+    int inked = 0;
+    for (int y = 0; y < 70; ++y)
+      for (int x = 0; x < 30; ++x) {
+        ASSERT_EQ(part.surface.pixel(x, y), whole.surface.pixel(x + 20, y + 40))
+            << clockwise << " " << x << "," << y;
+        inked += part.surface.pixel(x, y) != 0x00FFFFFFu;
+      }
+    EXPECT_GT(inked, 0);
+    DrawVerticalText(&part.canvas, u"Download", {-2000000000, -2000000000, 2000000000, 2000000000},
+                     pg::DT_SINGLELINE, clockwise);
+  }
+}
+
 }  // namespace
 }  // namespace z5t8::skin::render
 

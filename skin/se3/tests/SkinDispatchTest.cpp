@@ -146,17 +146,29 @@ TEST_F(SkinDispatch, ButtonRectanglesComeFromTheButtonFrameLaidOutInTheWindow) {
   EXPECT_EQ(close, theme.CachedObject(kseFormButtonFrame)->FindObjectByName("Close")->GetBoundsRect());
 
   EXPECT_EQ(theme.WindowGetButtonRect(kwscStandard, Window({kwbMin, kwbMax}), kwbClose, "default"), NullRect);
-  EXPECT_EQ(theme.WindowGetButtonRect(kwscStandard, Window(kFrameButtons + TteWindowButtons{kwbHelp}), kwbHelp,
-                                      "default"),
+  EXPECT_EQ(theme.WindowGetButtonRect(kwscStandard, Window(kFrameButtons + TteWindowButtons{kwbHelp}),
+                                      kwbHelp, "default"),
             NullRect);
   for (TteWindowButtonClass c : {kwbTopmost, kwbTopmostRestore, kwbCustom})
-    EXPECT_EQ(theme.WindowGetButtonRect(kwscStandard, Window({c, kwbClose}), c, "default"), NullRect) << int(c);
+    EXPECT_EQ(theme.WindowGetButtonRect(kwscStandard, Window({c, kwbClose}), c, "default"), NullRect)
+        << int(c);
   EXPECT_EQ(theme.WindowGetButtonRect(kwscMessage, Window(kFrameButtons), kwbClose, "default"), NullRect);
   // The restore button shows only while its bit is there.
   EXPECT_FALSE(render::IsRectEmpty(
       theme.WindowGetButtonRect(kwscStandard, Window({kwbClose, kwbMaxRestore}), kwbMaxRestore, "default")));
   EXPECT_EQ(theme.WindowGetButtonRect(kwscToolWindow, Window({kwbClose}), kwbClose, "default"),
             (TRect{352, 2, 366, 16}));
+}
+
+TEST_F(SkinDispatch, NamingTheFormLeavesItsCaptionButtonsHidden) {
+  TteWindowInfo info = Window(kFrameButtons);
+  EXPECT_EQ(theme.WindowGetButtonRect(kwscStandard, info, kwbClose, "Form"),
+            theme.WindowGetButtonRect(kwscStandard, info, kwbClose, "default"));
+  EXPECT_EQ(theme.WindowGetHitTest(kwscStandard, info, 354, 12, "form"), kwhtCloseButton);
+  EXPECT_FALSE(theme.CachedObject(kseForm)->FindObjectByAction(sbaClose)->Visible());
+  theme.WindowDrawButton(kwscStandard, canvas,
+                         TteWindowButtonInfo{{10, 10, 24, 24}, kwbClose, kwbdsPressed, nullptr}, "Form");
+  EXPECT_EQ(Rgb(17, 17), 0xC00000u);
 }
 
 TEST_F(SkinDispatch, HitTests) {
@@ -167,15 +179,13 @@ TEST_F(SkinDispatch, HitTests) {
     bool disabledNC;
     TteWindowHitTest expected;
   } cases[] = {
-      {kwscStandard, 100, 12, false, kwhtCaption},     // the title
+      {kwscStandard, 100, 12, false, kwhtCaption},      // the title
       {kwscStandard, 354, 12, false, kwhtCloseButton},  // a caption button found by the base test
       {kwscStandard, 354, 12, true, kwhtCaption},       // ... which has no buttons then
       {kwscStandard, 1, 200, true, kwhtLeft},           // the border strip by its kind
-      {kwscStandard, 200, 398, true, kwhtBottom},
-      {kwscStandard, 200, 200, false, kwhtClient},
+      {kwscStandard, 200, 398, true, kwhtBottom},       {kwscStandard, 200, 200, false, kwhtClient},
       {kwscToolWindow, 358, 8, false, kwhtCloseButton},  // a TSeSystemButton answers by its action
-      {kwscToolWindow, 358, 8, true, kwhtCloseButton},
-      {kwscToolWindow, 100, 8, false, kwhtTop},
+      {kwscToolWindow, 358, 8, true, kwhtCloseButton},  {kwscToolWindow, 100, 8, false, kwhtTop},
       {kwscMessage, 1, 1, false, kwhtClient},
   };
   for (const Case& c : cases) {
@@ -208,11 +218,9 @@ TEST_F(SkinDispatch, CaptionButtonStates) {
     uint32_t rgb;
   } cases[] = {
       {kwscStandard, kwbdsPressed, 0xC00000},  // sbsDown: the down picture
-      {kwscStandard, kwbdsHot, 0x00C000},
-      {kwscStandard, kwbdsNormal, 0xE0E8F0},
+      {kwscStandard, kwbdsHot, 0x00C000},        {kwscStandard, kwbdsNormal, 0xE0E8F0},
       {kwscToolWindow, kwbdsNormal, 0x0000C0},  // active: the active picture
-      {kwscToolWindow, kwbdsInactive, 0xE0E8F0},
-      {kwscToolWindow, kwbdsPressed, 0xC00000},
+      {kwscToolWindow, kwbdsInactive, 0xE0E8F0}, {kwscToolWindow, kwbdsPressed, 0xC00000},
   };
   for (const Case& c : cases) {
     sheet.Clear(teColor(0xFF808080));
@@ -220,16 +228,18 @@ TEST_F(SkinDispatch, CaptionButtonStates) {
     EXPECT_EQ(Rgb(17, 17), c.rgb) << int(c.subclass) << " " << int(c.state);
   }
   sheet.Clear(teColor(0xFF808080));
-  theme.WindowDrawButton(kwscStandard, canvas, TteWindowButtonInfo{{10, 10, 10, 24}, kwbClose, kwbdsPressed, nullptr},
+  theme.WindowDrawButton(kwscStandard, canvas,
+                         TteWindowButtonInfo{{10, 10, 10, 24}, kwbClose, kwbdsPressed, nullptr}, "default");
+  theme.WindowDrawButton(kwscStandard, canvas, TteWindowButtonInfo{r, kwbCustom, kwbdsPressed, nullptr},
                          "default");
-  theme.WindowDrawButton(kwscStandard, canvas, TteWindowButtonInfo{r, kwbCustom, kwbdsPressed, nullptr}, "default");
   EXPECT_TRUE(Untouched());
 
   // The window's icon goes over the system-menu button.
   TteBitmap icon;
   icon.SetSize(6, 6);
   icon.Clear(teColor(0xFF123456));
-  theme.WindowDrawButton(kwscStandard, canvas, TteWindowButtonInfo{r, kwbSysMenu, kwbdsNormal, &icon}, "default");
+  theme.WindowDrawButton(kwscStandard, canvas, TteWindowButtonInfo{r, kwbSysMenu, kwbdsNormal, &icon},
+                         "default");
   EXPECT_EQ(Rgb(17, 17), 0x123456u);
 }
 
@@ -296,7 +306,8 @@ TEST_F(SkinDispatch, TemporaryChangesAreUndoneWhenDrawingThrows) {
   info.Caption = u"Caption";
   EXPECT_THROW(theme.WindowDraw(kwscStandard, canvas, info, "Broken"), std::runtime_error);
   EXPECT_TRUE(client->Visible());
-  EXPECT_THROW(theme.WindowDrawText(kwscStandard, canvas, info, {0, 0, 100, 20}, "Broken"), std::runtime_error);
+  EXPECT_THROW(theme.WindowDrawText(kwscStandard, canvas, info, {0, 0, 100, 20}, "Broken"),
+               std::runtime_error);
   EXPECT_TRUE(title->Text().empty());
   EXPECT_EQ(title->TextMarginLeft(), 0);
   EXPECT_EQ(title->State(), ssNormal);
@@ -304,8 +315,8 @@ TEST_F(SkinDispatch, TemporaryChangesAreUndoneWhenDrawingThrows) {
 
 TEST_F(SkinDispatch, ButtonDrawStates) {
   TSeSkinObject* face = Part("Button\\Face");
-  const TSeState expected[] = {ssNormal,  ssHot,    ssPressed, ssDisabled, ssFocused, ssHot,
-                               ssFocused, ssHot,    ssPressed, ssNormal,   ssNormal,  ssNormal};
+  const TSeState expected[] = {ssNormal,  ssHot, ssPressed, ssDisabled, ssFocused, ssHot,
+                               ssFocused, ssHot, ssPressed, ssNormal,   ssNormal,  ssNormal};
   for (int s = kbdsNormal; s <= kbdsCheckedFocused; ++s) {
     face->SetState(ssDesign);
     theme.ButtonDraw(kbscButton, canvas, TteButtonInfo{{0, 0, 178, 41}, TteButtonDrawState(s)}, "default");
@@ -357,11 +368,12 @@ TEST_F(SkinDispatch, MemoAndScrollParts) {
   EXPECT_EQ(Part("ScrollBar\\VertSlider")->State(), ssHot);
   EXPECT_EQ(Rgb(8, 40), 0x020000u);
   // A named object's part first, the ScrollBar's for the parts it lacks.
-  theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo({0, 20, 16, 60}, zqbdsPressed, zqbcVertSlider),
-                         "Wide");
+  theme.ScrollDrawButton(zqscScrollBar, canvas,
+                         ScrollButtonInfo({0, 20, 16, 60}, zqbdsPressed, zqbcVertSlider), "Wide");
   EXPECT_EQ(Part("Wide\\VertSlider")->State(), ssPressed);
   EXPECT_EQ(Part("ScrollBar\\VertSlider")->State(), ssHot);
-  theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo({0, 0, 16, 16}, zqbdsDisabled, zqbcUp), "Wide");
+  theme.ScrollDrawButton(zqscScrollBar, canvas, ScrollButtonInfo({0, 0, 16, 16}, zqbdsDisabled, zqbcUp),
+                         "Wide");
   EXPECT_EQ(Part("ScrollBar\\TopButton")->State(), ssDisabled);
   theme.ScrollDrawArea(zqscScrollBar, canvas, ScrollAreaInfo({20, 0, 36, 90}, zqadsPressed, zqacHorizontal),
                        "default");

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,9 @@
 #include "framework/Stream.h"
 #include "framework/TextForm.h"
 #include "framework/Writer.h"
+#include "framework/gui/Form.h"
+#include "framework/gui/tests/GuiFixture.h"
+#include "skin/theme/tests/ThemedWindow.h"
 #include "skin/theme/Theme.h"
 #include "skin/theme/ThemeEngine.h"
 #include "skin/theme/ThemeLink.h"
@@ -95,20 +100,26 @@ public:
 
 // The two test theme classes registered after the manager's own, a recorder listening,
 // and no current theme before or after.
-class ThemeComponentsFixture : public ::testing::Test {
-protected:
-  void SetUp() override {
+struct TestThemes {
+  TNotifyRecorder Recorder;
+  void Begin() {
     ReleaseTheme();
     RegisterTheme(ThemeClass<TStoredTheme>());
     RegisterTheme(ThemeClass<TPlainTheme>());
     AddThemeNotification(&Recorder);
   }
-  void TearDown() override {
+  void End() {
     RemoveThemeNotification(&Recorder);
     ReleaseTheme();
     UnregisterTheme(ThemeClass<TPlainTheme>());
     UnregisterTheme(ThemeClass<TStoredTheme>());
   }
+};
+
+class ThemeComponentsFixture : public ::testing::Test {
+protected:
+  void SetUp() override { Themes.Begin(); }
+  void TearDown() override { Themes.End(); }
   // A list owned by root with one stored theme per name.
   static TTeThemeList* MakeList(framework::TComponent* root, std::vector<std::string> names) {
     auto* list = new TTeThemeList(root);
@@ -128,7 +139,8 @@ protected:
     framework::TCustomMemoryStream stream(bytes.data(), int64_t(bytes.size()));
     item.ReadData(stream);
   }
-  TNotifyRecorder Recorder;
+  TestThemes Themes;
+  TNotifyRecorder& Recorder = Themes.Recorder;
   framework::TComponent Root{nullptr};
 };
 
@@ -185,7 +197,8 @@ TEST_F(ThemeComponentsFixture, DamagedWrappedValueRaisesAndLeavesTheItem) {
   std::string good = Wrapped("New", StoredTheme("New"));
   std::string beyond = good;
   beyond[1 + 4 + 3] = char(0x7F);  // the count's low byte, far past the data
-  for (std::string bad : {beyond, good.substr(0, 10), good.substr(0, 3), std::string("\x02\xFF\xFF\xFF\x7F", 5)}) {
+  for (std::string bad :
+       {beyond, good.substr(0, 10), good.substr(0, 3), std::string("\x02\xFF\xFF\xFF\x7F", 5)}) {
     EXPECT_THROW(Read(*item, bad), EReadError);
     EXPECT_EQ(item->StoreName(), "Old");
     EXPECT_EQ(Bytes(item->Data()), StoredTheme("Old"));
@@ -560,4 +573,69 @@ TEST_F(ThemeComponentsFixture, LinkKeepsItsThemeWhileLoadingAndWhenTheListGoes) 
   EXPECT_EQ(link.ThemeIndex(), -1);
   EXPECT_NE(link.GetTheme(), nullptr);
 }
+
+// ---- The main window's layout ----
+
+class ThemeLayoutIntegration : public framework::GuiTest {
+protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    Themes.Begin();
+  }
+  void TearDown() override {
+    Themes.End();
+    GuiTest::TearDown();
+  }
+  std::unique_ptr<TThemedWindow> Load(const std::string& layout) {
+    AddLayout(TThemedWindowResource, layout);
+    return TThemedWindow::Create();
+  }
+  TestThemes Themes;
+};
+
+TEST_F(ThemeLayoutIntegration, LoadingTheWindowMakesTheStoredThemeCurrentAndGivesTheLinkItsOwn) {
+  std::string value = Wrapped("Aqua", StoredTheme("Aqua") + std::string(1000, '\x11'));
+  std::string layout = MainLayout(value);
+  std::unique_ptr<TThemedWindow> form = Load(layout);
+  ASSERT_TRUE(form->TeThemeEngine1 && form->TeThemeList1 && form->TeThemeLink1);
+  TTeThemeEngine& engine = *form->TeThemeEngine1;
+  TTeThemeLink& link = *form->TeThemeLink1;
+
+  EXPECT_EQ(Themes.Recorder.Heard, (std::vector<std::string>{"1", "4", "2", "L", "L", "1", "3", "2", "L"}))
+      << "engine while read, link while read, then the engine's and the link's Loaded";
+  auto* current = dynamic_cast<TStoredTheme*>(CurrentTheme());
+  auto* own = dynamic_cast<TStoredTheme*>(link.GetTheme());
+  ASSERT_TRUE(current && own);
+  EXPECT_NE(current, own);
+  EXPECT_EQ(current->ThemeName, "Aqua");
+  EXPECT_EQ(own->ThemeName, "Aqua");
+  EXPECT_EQ(engine.ThemeList(), form->TeThemeList1);
+  EXPECT_EQ(engine.ThemeIndex(), 0);
+  EXPECT_EQ(engine.ThemeBuilding(), "No theme");
+  EXPECT_EQ(engine.ThemeFile(), "");
+  EXPECT_EQ(engine.GetState(), "2,0,0,0");
+  EXPECT_EQ(link.ThemeIndex(), 0);
+  EXPECT_EQ(form->TeThemeList1->Themes()->Items(0)->StoreName(), "Aqua");
+
+  // Written back, the three components are what was read, value and all.
+  framework::TMemoryStream written;
+  framework::WriteComponent(written, form.get());
+  std::string text = framework::ObjectBinaryToText(Bytes(written.Bytes()));
+  for (std::string name : {"TeThemeEngine1", "TeThemeList1", "TeThemeLink1"}) {
+    ASSERT_FALSE(Block(layout, name).empty()) << name;
+    EXPECT_EQ(Block(text, name), Block(layout, name));
+  }
+}
+
+TEST_F(ThemeLayoutIntegration, StoredLayoutWithTheStandInDataReadsWithoutATheme) {
+  std::unique_ptr<TThemedWindow> form = Load(MainLayout(std::nullopt));
+  ASSERT_TRUE(form->TeThemeEngine1 && form->TeThemeList1 && form->TeThemeLink1);
+  EXPECT_EQ(CurrentTheme(), nullptr);
+  EXPECT_EQ(form->TeThemeLink1->GetTheme(), nullptr);
+  ASSERT_EQ(form->TeThemeList1->Themes()->Count(), 1);
+  EXPECT_TRUE(form->TeThemeList1->Themes()->Items(0)->Data().empty());
+  EXPECT_EQ(form->TeThemeEngine1->GetState(), "2,0,0,0");
+  EXPECT_EQ(form->TeThemeLink1->ThemeList(), form->TeThemeList1);
+}
+
 }  // namespace z5t8::skin::theme::testing
