@@ -250,6 +250,7 @@ TEST_F(UpdaterE2e, RetailAndDemoPhonesAreUpdatedThroughTheWindow) {
     auto sim = Sim({"--variant", variant});
     Start(sim->Path());
     std::string window = Main_Window();
+    std::this_thread::sleep_for(500ms);  // mapped comes before the first paint
     Shot(variant + "-start");
     Click_Client(window, 90, 317);  // Download
     ASSERT_TRUE(Wait_For([&] { return Memo().find("開始傳送檔案") != std::string::npos; }, 30s)) << Memo();
