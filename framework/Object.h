@@ -70,6 +70,8 @@ public:
   const std::vector<const TPropInfo*>& Properties() const { return FProperties; }
   const TPropInfo* FindProperty(std::string_view name) const;
   const TPublishedMethod* FindMethod(std::string_view name) const;
+  // The methods this class itself publishes, in the order it published them.
+  const std::vector<std::unique_ptr<TPublishedMethod>>& OwnMethods() const { return FMethods; }
   const TMessageHandler* FindMessageHandler(uint32_t msg) const;
   // The published field an owner binds to its owned component of that name.
   const TFieldSetter* FindField(std::string_view name) const;

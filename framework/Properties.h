@@ -85,12 +85,14 @@ void Assign(T& o, S set, V&& v) {
 
 template <class F>
 struct MethodTraits;
-template <class C, class... Args>
-struct MethodTraits<void (C::*)(Args...)> {
-  using Invoker = std::function<void(TObject*, Args...)>;
+template <class R, class C, class... Args>
+struct MethodTraits<R (C::*)(Args...)> {
+  using Invoker = std::function<R(TObject*, Args...)>;
   template <class T>
-  static Invoker Make(void (C::*m)(Args...)) {
-    return [m](TObject* self, Args... args) { (static_cast<T*>(self)->*m)(std::forward<Args>(args)...); };
+  static Invoker Make(R (C::*m)(Args...)) {
+    return [m](TObject* self, Args... args) -> R {
+      return (static_cast<T*>(self)->*m)(std::forward<Args>(args)...);
+    };
   }
 };
 }  // namespace detail
@@ -218,7 +220,7 @@ public:
     p.SetMethod = [field](TObject& o, const TMethodRef& m) { return (static_cast<T&>(o).*field).Bind(m); };
     return TPropBuilder<T>(p);
   }
-  // A published method (void T::Name(Args...)) that streams can bind events to.
+  // A published method (R T::Name(Args...)); streams bind events to those returning void.
   template <class M>
   void Method(std::string name, M method) {
     FMeta.AddMethod(std::move(name), detail::MethodTraits<M>::template Make<T>(method));

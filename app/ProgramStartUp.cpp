@@ -1,0 +1,31 @@
+#include "app/ProgramStartUp.h"
+
+#include "app/MainWindow.h"
+#include "framework/Object.h"
+#include "framework/gui/Registration.h"
+#include "skin/controls/Form.h"
+#include "skin/controls/Registration.h"
+#include "skin/se3/SkinFile.h"
+#include "skin/se3/SkinFilterRegistry.h"
+#include "skin/se3/SkinObjectRegistry.h"
+#include "skin/theme/ThemeComponents.h"
+#include "skin/theme/ThemeManager.h"
+
+namespace z5t8::app {
+
+void Program_Start_Up() {
+  static const bool done = [] {
+    // The registries fill on first use; asking for them fixes the order.
+    (void)skin::se3::RegisteredSkinFilters();
+    (void)skin::se3::RegisteredSkinObjects();
+    skin::theme::RegisterTheme(skin::theme::ThemeClass<skin::se3::TTeSkinFile>());
+    framework::RegisterFrameworkClasses();
+    skin::theme::RegisterThemeComponents();
+    skin::controls::RegisterSkinControlClasses();
+    framework::RegisterClasses({&skin::controls::TTeForm::StaticClass(), &TForm1::StaticClass()});
+    return true;
+  }();
+  (void)done;
+}
+
+}  // namespace z5t8::app

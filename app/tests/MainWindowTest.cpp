@@ -1,0 +1,147 @@
+// The main window built from the program's own layout with the Aqua skin, on
+// the headless screen: what the layout binds, the message log, the bar.
+#include "app/MainWindow.h"
+#include "app/ProgramStartUp.h"
+#include "app/tests/UpdateScript.h"
+#include "framework/Object.h"
+#include "framework/gui/Application.h"
+#include "framework/gui/Label.h"
+#include "framework/gui/ProgressBar.h"
+#include "platform/gui/Backend.h"
+#include "platform/gui/headless/HeadlessBackend.h"
+#include "skin/controls/Button.h"
+#include "skin/controls/Form.h"
+#include "skin/controls/Memo.h"
+#include "skin/se3/SkinFile.h"
+#include "skin/theme/ThemeEngine.h"
+#include "skin/theme/ThemeLink.h"
+#include "skin/theme/ThemeList.h"
+#include "skin/theme/ThemeManager.h"
+#include "tools/make-image/ImageMaker.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace z5t8;
+using namespace z5t8::app;
+namespace apptest = z5t8::app::testing;
+
+namespace {
+
+// A working folder with an image that passes the check, the application on
+// the headless screen, and the window made as the program makes it.
+class MainWindow : public ::testing::Test {
+protected:
+  void SetUp() override {
+    auto plan = make_image::Plan_Image(make_image::Smallest_Image_Size());
+    ASSERT_TRUE(plan);
+    apptest::Write_File(Image_File_Name, make_image::Make_Image(*plan, 7));
+    platform::gui::UseHeadlessBackend();
+    Program_Start_Up();
+    framework::Application()->Initialize();
+    framework::Application()->CreateForm(form);
+    ASSERT_NE(form, nullptr);
+  }
+  void TearDown() override {
+    delete form;
+    framework::Application()->ProcessMessages();
+    framework::Application()->SetMainForm(nullptr);
+    platform::gui::ShutdownWindowSystem();
+  }
+  std::u16string Memo() { return form->mReceive->GetText(); }
+
+  apptest::WorkingFolder folder;
+  TForm1* form = nullptr;
+};
+
+TEST_F(MainWindow, LayoutBindsFieldsEventsAndTheSkin) {
+  EXPECT_EQ(form->Caption(), u"QUEX Z5T8  \u8EDF\u9AD4\u66F4\u65B0\u7A0B\u5F0F");
+  EXPECT_EQ(form->ClientWidth(), 370);
+  EXPECT_EQ(form->ClientHeight(), 370);
+  ASSERT_TRUE(form->Label1 && form->Label4 && form->ProgressBar1 && form->TeThemeEngine1 && form->TeThemeList1 &&
+              form->TeThemeLink1 && form->TeForm1 && form->mReceive && form->Button_Download &&
+              form->Button_Exit_System);
+  EXPECT_EQ(form->Label1->Caption(), u"\u57F7\u884C");
+  EXPECT_EQ(form->mReceive->Lines()->Count(), 42);
+  EXPECT_TRUE(form->Button_Download->Enabled());
+  EXPECT_TRUE(bool(form->OnCreate));
+  EXPECT_TRUE(bool(form->OnClose));
+  EXPECT_TRUE(bool(form->Button_Download->OnClick));
+  EXPECT_TRUE(bool(form->Button_Exit_System->OnClick));
+
+  std::vector<std::string> methods;
+  for (const auto& m : TForm1::StaticClass().OwnMethods()) methods.push_back(m->Name);
+  EXPECT_EQ(methods, (std::vector<std::string>{
+                         "Read_File_to_Data", "Save_Data_to_File", "Clean_Memo", "Print_Str_to_Memo",
+                         "Button_Control", "Button_Exit_SystemClick", "Button_DownloadClick", "Parse_File",
+                         "Download_File", "FormCreate", "FormClose", "Initial_Array", "Check_TW_National",
+                         "Checksum", "BromTW", "Check_Version", "BromVersion"}));
+
+  // The embedded skin became the program-wide theme, and the frame's link has its own.
+  auto* current = dynamic_cast<skin::se3::TTeSkinFile*>(skin::theme::CurrentTheme());
+  ASSERT_NE(current, nullptr);
+  EXPECT_EQ(current->ThemeName, "Aqua");
+  EXPECT_NE(form->TeThemeLink1->GetTheme(), nullptr);
+  EXPECT_NE(form->TeThemeLink1->GetTheme(), current);
+  EXPECT_TRUE(form->TeForm1->Themed());
+
+  const char zero[64] = {};
+  EXPECT_EQ(std::memcmp(form->Phone_Version(), zero, 64), 0);
+}
+
+TEST_F(MainWindow, CreationBindsTheProgressBarToTheChannel) {
+  EXPECT_EQ(form->Comport().progress_bar, form->Progress_Bar());
+  ASSERT_TRUE(form->Comport().Init_Progress(200));
+  ASSERT_TRUE(form->Comport().Step_Progress(50));
+  EXPECT_EQ(form->ProgressBar1->Position() * 4, form->ProgressBar1->Max());
+}
+
+TEST_F(MainWindow, PrintAppendsTheTextAndALineBreak) {
+  const std::u16string instructions = Memo();
+  ASSERT_FALSE(instructions.empty());
+  form->Print_Str_to_Memo("");
+  EXPECT_EQ(Memo(), instructions + u"\r\n") << "an empty text appends only CR LF";
+
+  form->Clean_Memo();
+  EXPECT_EQ(Memo(), u"");
+  form->Print_Str_to_Memo("找到COM" + std::to_string(5));
+  EXPECT_EQ(Memo(), u"\u627E\u5230COM5\r\n");
+  form->Print_Str_to_Memo("清除FLASH開始: Thu Dec 10 15:12:09 2026\n.");
+  EXPECT_EQ(Memo(), u"\u627E\u5230COM5\r\n\u6E05\u9664FLASH\u958B\u59CB: Thu Dec 10 15:12:09 2026\n.\r\n")
+      << "the time stamp's line feed stays in the text";
+}
+
+TEST_F(MainWindow, TheFirstUpdateClearsTheInstructionsForGood) {
+  // A name without ".bin" ends the update right after the log was cleared,
+  // without a box or a port search.
+  form->Procedure().Image_Name = "image.txt";
+  const std::u16string failed = u"\u958B\u555F\u6A94\u6848\u5931\u6557, \u8ACB\u91CD\u65B0\u5EFA\u7ACB\u9023\u7DDA !\r\n";
+  for (int update = 0; update < 2; ++update) {
+    form->Button_Download->SetEnabled(true);
+    form->Button_Download->Click();
+    framework::Application()->ProcessMessages();
+    EXPECT_EQ(Memo(), failed);
+    EXPECT_FALSE(form->Button_Download->Enabled()) << "an early end leaves Download disabled";
+  }
+}
+
+TEST_F(MainWindow, PublishedMethodsAreReachableByName) {
+  const framework::TPublishedMethod* print = TForm1::StaticClass().FindMethod("Print_Str_to_Memo");
+  ASSERT_NE(print, nullptr);
+  auto* invoke = std::any_cast<std::function<void(framework::TObject*, const std::string&)>>(&print->Invoker);
+  ASSERT_NE(invoke, nullptr);
+  form->Clean_Memo();
+  (*invoke)(form, "GetNationalCode");
+  EXPECT_EQ(Memo(), u"GetNationalCode\r\n");
+
+  const framework::TPublishedMethod* control = TForm1::StaticClass().FindMethod("Button_Control");
+  ASSERT_NE(control, nullptr);
+  (*std::any_cast<std::function<void(framework::TObject*, bool)>>(&control->Invoker))(form, false);
+  EXPECT_FALSE(form->Button_Download->Enabled());
+}
+
+}  // namespace
