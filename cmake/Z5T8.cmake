@@ -34,11 +34,15 @@ function(z5t8_tests name)
     Z5T8_SOURCE_DIR="${PROJECT_SOURCE_DIR}" Z5T8_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   # The entries are made when CTest reads the tree, from the built executable,
   # since only it knows every name that the label filters match.
+  # Scratch files go to the build tree's own temporary folder, so that two trees
+  # (a clone and a work tree, say) testing at once never share a fixed path.
+  set(scratch ${CMAKE_BINARY_DIR}/tmp)
+  file(MAKE_DIRECTORY ${scratch})
   set(include_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_tests_entries.cmake)
   file(GENERATE OUTPUT ${include_file} CONTENT
 "include([==[${PROJECT_SOURCE_DIR}/cmake/Z5T8TestLabels.cmake]==])
 z5t8_label_tests([==[${name}]==] [==[$<TARGET_FILE:${exe}>]==] ${A_TIMEOUT}
-  [==[${CMAKE_CURRENT_BINARY_DIR}/${name}_tests_kinds.txt]==])
+  [==[${CMAKE_CURRENT_BINARY_DIR}/${name}_tests_kinds.txt]==] [==[${scratch}]==])
 ")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include_file})
 endfunction()

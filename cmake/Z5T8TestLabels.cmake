@@ -4,7 +4,7 @@
 # that selects nothing. The answer is kept beside the executable until it is
 # built again.
 
-function(z5t8_label_tests name exe timeout kinds_file)
+function(z5t8_label_tests name exe timeout kinds_file scratch)
   set(filter_unit "-*Integration*:*E2e*")
   set(filter_integration "*Integration*")
   set(filter_e2e "*E2e*")
@@ -55,6 +55,6 @@ function(z5t8_label_tests name exe timeout kinds_file)
   foreach(kind IN LISTS kinds)
     add_test(${name}.${kind} "${exe}" "--gtest_filter=${filter_${kind}}")
     set_tests_properties(${name}.${kind} PROPERTIES LABELS ${kind} TIMEOUT ${timeout}
-      ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1")
+      ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1;TMPDIR=${scratch}")
   endforeach()
 endfunction()
