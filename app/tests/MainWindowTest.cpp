@@ -9,6 +9,8 @@
 #include "framework/gui/ProgressBar.h"
 #include "platform/gui/Backend.h"
 #include "platform/gui/headless/HeadlessBackend.h"
+#include "platform/gui/Region.h"
+#include "platform/gui/Window.h"
 #include "skin/controls/Button.h"
 #include "skin/controls/Form.h"
 #include "skin/controls/Memo.h"
@@ -91,6 +93,29 @@ TEST_F(MainWindow, LayoutBindsFieldsEventsAndTheSkin) {
 
   const char zero[64] = {};
   EXPECT_EQ(std::memcmp(form->Phone_Version(), zero, 64), 0);
+}
+
+TEST_F(MainWindow, TheAquaFrameKeepsTheClientAreaAndShapesTheWindow) {
+  form->Show();
+  framework::Application()->ProcessMessages();
+  ASSERT_TRUE(form->TeForm1->Themed());
+  platform::gui::Rect client;
+  ASSERT_TRUE(platform::gui::GetClientRect(form->Handle(), &client));
+  EXPECT_EQ(client.width(), 370);
+  EXPECT_EQ(client.height(), 370);
+  // The window grows by Aqua's own borders and title, not the classic ones.
+  const auto bounds = form->TeForm1->GetClientBounds();
+  EXPECT_EQ(bounds.right - bounds.left, 370);
+  EXPECT_EQ(bounds.bottom - bounds.top, 370);
+  EXPECT_NE(bounds.top, 23) << "Aqua's title band, not the classic caption";
+
+  platform::gui::Region region;
+  ASSERT_NE(platform::gui::GetWindowRgn(form->Handle(), region), platform::gui::RGN_ERROR);
+  const int w = form->Width(), h = form->Height();
+  EXPECT_FALSE(region.contains({0, 0})) << "rounded top corners lie outside the shape";
+  EXPECT_FALSE(region.contains({w - 1, 0}));
+  EXPECT_TRUE(region.contains({w / 2, 0}));
+  EXPECT_TRUE(region.contains({w / 2, h / 2}));
 }
 
 TEST_F(MainWindow, CreationBindsTheProgressBarToTheChannel) {
