@@ -1,14 +1,19 @@
 // The skinned controls on one window: two push buttons, the long read-only
 // memo with its skinned vertical bar, a control with both own bars and a
-// standalone horizontal bar, drawn by the current theme (the base theme's
-// look here; --unthemed draws the controls' own look).
+// standalone horizontal bar, drawn by the embedded Aqua skin (--unthemed draws
+// the controls' own look).
 // controls-demo [--headless] [--snapshot FILE.png] [--unthemed]
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <span>
+#include <stdexcept>
 #include <string>
 
+#include "framework/MemoryStream.h"
 #include "framework/Properties.h"
+#include "framework/Resources.h"
+#include "framework/Stream.h"
 #include "framework/gui/Application.h"
 #include "framework/gui/Form.h"
 #include "framework/gui/Timer.h"
@@ -19,6 +24,7 @@
 #include "skin/controls/Memo.h"
 #include "skin/controls/Registration.h"
 #include "skin/controls/ScrollBar.h"
+#include "skin/se3/SkinFile.h"
 #include "skin/theme/Theme.h"
 #include "skin/theme/ThemeManager.h"
 
@@ -44,6 +50,24 @@ Z5T8_IMPLEMENT_CLASS(TControlsForm, TForm) {
   p.Field("Button_Exit_System", &TControlsForm::Button_Exit_System);
   p.Field("Panel1", &TControlsForm::Panel1);
   p.Field("ScrollBar1", &TControlsForm::ScrollBar1);
+}
+
+// The Aqua skin from the embedded theme list value: version 2, the skin's
+// name, the container's length and a zero word, then the container itself.
+static std::unique_ptr<z5t8::skin::se3::TTeSkinFile> LoadAqua() {
+  std::span<const uint8_t> value = FindResource("AquaThemeStream");
+  TCustomMemoryStream wrapper(value.data(), int64_t(value.size()));
+  if (value.size() < 13 || wrapper.ReadByte() != 2) throw std::runtime_error("bad embedded skin");
+  (void)ReadCountedString(wrapper);
+  const uint32_t count = wrapper.ReadUInt32();
+  if (wrapper.ReadUInt32() != 0 || int64_t(count) != wrapper.Size() - wrapper.Position())
+    throw std::runtime_error("bad embedded skin");
+  TMemoryStream container;
+  container.WriteBuffer(value.data() + wrapper.Position(), int64_t(count));
+  container.SetPosition(0);
+  auto aqua = std::make_unique<z5t8::skin::se3::TTeSkinFile>();
+  if (!aqua->LoadFromStream(container)) throw std::runtime_error("the embedded skin does not load");
+  return aqua;
 }
 
 int main(int argc, char** argv) {
@@ -75,7 +99,7 @@ int main(int argc, char** argv) {
         failed = 1;
         Application()->Terminate();
       };
-    if (!unthemed) theme::ChangeTheme(std::make_unique<theme::TteTheme>());
+    if (!unthemed) theme::ChangeTheme(LoadAqua());
     TControlsForm* form = nullptr;
     Application()->CreateForm(form);
     form->Panel1->SetScrollBars(ssBoth);
