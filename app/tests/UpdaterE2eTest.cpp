@@ -32,6 +32,9 @@
 #include <thread>
 #include <vector>
 
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
+
 using namespace z5t8;
 using namespace z5t8::app;
 namespace apptest = z5t8::app::testing;
@@ -322,6 +325,37 @@ TEST_F(UpdaterE2e, ClosingDuringTheTransferEndsWithZero) {
     EXPECT_EQ(updater_->Wait(10s), 0) << Updater_Errors();
     updater_.reset();
   }
+}
+
+TEST_F(UpdaterE2e, TheWindowsXShapeIsTheSkinsRegion) {
+  Image();
+  auto sim = Sim({});
+  Start(sim->Path());
+  std::string window = Main_Window();
+  std::this_thread::sleep_for(500ms);  // mapped comes before the first paint
+  Shot("shape");
+  const auto geometry = Geometry(window);
+  const int width = std::get<2>(geometry), height = std::get<3>(geometry);
+  ASSERT_GT(width, 370);
+  Display* display = XOpenDisplay(display_.c_str());
+  ASSERT_NE(display, nullptr);
+  auto contains = [&](int x, int y) {
+    int count = 0, ordering = 0;
+    XRectangle* rects = XShapeGetRectangles(display, std::stoul(window), ShapeBounding, &count, &ordering);
+    bool inside = false;
+    for (int i = 0; i < count; ++i)
+      inside |= x >= rects[i].x && x < rects[i].x + rects[i].width && y >= rects[i].y &&
+                y < rects[i].y + rects[i].height;
+    if (rects) XFree(rects);
+    return inside;
+  };
+  EXPECT_TRUE(Wait_For([&] { return contains(width / 2, 0); })) << "the shape covers the title";
+  EXPECT_FALSE(contains(0, 0)) << "the rounded corners lie outside the shape";
+  EXPECT_FALSE(contains(width - 1, 0));
+  EXPECT_TRUE(contains(width / 2, height / 2));
+  XCloseDisplay(display);
+  Click_Client(window, 281, 317);  // Exit
+  EXPECT_EQ(updater_->Wait(10s), 0) << Updater_Errors();
 }
 
 TEST_F(UpdaterE2e, AMissingImageShowsItsBoxAndNoWindowEverMaps) {
