@@ -26,6 +26,9 @@ void CComport::Close_Port() {
     system_.CloseHandle(handle);
     handle = INVALID_HANDLE_VALUE;
   }
+  // The next port starts with its driver's time-outs.
+  read_timeout_ = 0;
+  port_slice_ = 0;
 }
 
 bool CComport::Set_Baudrate(std::uint32_t rate) {
@@ -56,14 +59,40 @@ bool CComport::Set_Baudrate(std::uint32_t rate) {
 }
 
 bool CComport::Read_Data(void* buffer, std::uint32_t n, std::uint32_t timeout) {
-  if (timeout != 0) {
-    COMMTIMEOUTS timeouts;
-    timeouts.ReadTotalTimeoutConstant = timeout;
-    if (!system_.SetCommTimeouts(handle, timeouts)) return false;
+  // Without a time-out of its own the read waits as the last timed read set
+  // the port up; before any, as the driver came.
+  const bool keep = timeout == 0;
+  if (keep) timeout = read_timeout_;
+  if (timeout == 0) {
+    Process_Messages();
+    std::uint32_t read = 0;
+    return system_.ReadFile(handle, buffer, n, read) && read == n;
   }
-  Process_Messages();
+  // The wait runs in slices with the window's messages between them, so a
+  // long acknowledgement never freezes the window. A slice that comes back
+  // short has used all its time, so the slices add up to the whole time-out.
+  auto* out = static_cast<std::uint8_t*>(buffer);
   std::uint32_t read = 0;
-  return system_.ReadFile(handle, buffer, n, read) && read == n;
+  std::uint32_t left = timeout;
+  bool first = !keep;
+  for (;;) {
+    const std::uint32_t slice = std::min(left, Read_Wait_Slice);
+    if (first || slice != port_slice_) {
+      COMMTIMEOUTS timeouts;
+      timeouts.ReadTotalTimeoutConstant = slice;
+      if (!system_.SetCommTimeouts(handle, timeouts)) return false;
+      port_slice_ = slice;
+      read_timeout_ = timeout;
+      first = false;
+    }
+    Process_Messages();
+    std::uint32_t got = 0;
+    if (!system_.ReadFile(handle, out + read, n - read, got)) return false;
+    read += std::min(got, n - read);
+    if (read == n) return true;
+    left -= slice;
+    if (left == 0) return false;
+  }
 }
 
 bool CComport::Write_Data(const void* buffer, std::uint32_t n) {

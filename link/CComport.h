@@ -44,6 +44,8 @@ inline constexpr std::uint32_t Brom_Size_Pause = 20;
 inline constexpr std::uint32_t Brom_Write_Pause = 20;
 inline constexpr std::uint32_t Brom_Search_Pause = 100;
 inline constexpr std::uint32_t Baudrate_Settle_Pause = 100;
+// The longest a read waits before the window's messages run again.
+inline constexpr std::uint32_t Read_Wait_Slice = 25;
 
 class CComport {
 public:
@@ -98,6 +100,8 @@ private:
   bool Write_Size(std::uint32_t size);
 
   SerialSystem& system_;
+  std::uint32_t read_timeout_ = 0;  // the whole wait the port is set up for; 0: the driver's own
+  std::uint32_t port_slice_ = 0;    // the wait of one read call the port holds now
 };
 
 }  // namespace z5t8::link

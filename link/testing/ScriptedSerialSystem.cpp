@@ -134,6 +134,7 @@ Handle ScriptedSerialSystem::CreateFile(const std::string& path) {
   Handle handle = next_handle_++;
   handles_[handle] = *number;
   ++it->second.opens;
+  it->second.read_timeout = 0;  // a fresh open has the driver's time-outs
   advance(it->second);
   return handle;
 }
@@ -170,7 +171,10 @@ bool ScriptedSerialSystem::SetCommTimeouts(Handle handle, const COMMTIMEOUTS& ti
   if (timeouts.ReadIntervalTimeout || timeouts.ReadTotalTimeoutMultiplier ||
       timeouts.WriteTotalTimeoutConstant || timeouts.WriteTotalTimeoutMultiplier)
     problems.push_back("time-outs other than the read total");
-  return open_port(handle) != nullptr;
+  FakePort* port = open_port(handle);
+  if (!port) return false;
+  port->read_timeout = timeouts.ReadTotalTimeoutConstant;
+  return true;
 }
 
 bool ScriptedSerialSystem::ReadFile(Handle handle, void* buffer, std::uint32_t n, std::uint32_t& read) {
@@ -187,6 +191,7 @@ bool ScriptedSerialSystem::ReadFile(Handle handle, void* buffer, std::uint32_t n
     out[read++] = port->input.front();
     port->input.pop_front();
   }
+  if (read < n) waited += port->read_timeout;
   return true;
 }
 

@@ -61,6 +61,7 @@ struct FakePort {
   bool read_fails = false, write_fails = false, gone = false;
   DCB dcb;
   std::uint32_t opens = 0;
+  std::uint32_t read_timeout = 0;  // the total time-out the port holds
 };
 
 class ScriptedSerialSystem : public SerialSystem {
@@ -88,6 +89,9 @@ public:
   std::vector<std::string> log;
   std::vector<std::string> problems;  // script mismatches
   std::uint32_t registry_opens = 0;
+  // The fake clock of reads: a read that comes back short has waited its
+  // port's whole time-out.
+  std::uint64_t waited = 0;
 
   FakePort& Port(std::uint16_t number) { return ports[number]; }
   // Plays a port's script up to its next host step (for scripts written

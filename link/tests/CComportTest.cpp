@@ -104,8 +104,42 @@ TEST_F(CComportTest, ReadSetsTheTotalTimeoutAndPumpsFirst) {
   EXPECT_FALSE(port.Read_Data(buffer, 3, 250));  // two of three arrive
   EXPECT_EQ(buffer[0], 0x41);
   EXPECT_EQ(buffer[1], 0x42);
-  EXPECT_THAT(system.log, ElementsAre("timeouts 250", "read 3"));
-  EXPECT_EQ(pumps, 1);
+  // The wait runs in slices, each after the messages; a short read waits the
+  // whole time-out all the same.
+  std::vector<std::string> expected = {"timeouts 25", "read 3"};
+  for (int slice = 1; slice < 10; ++slice) expected.push_back("read 1");
+  EXPECT_EQ(system.log, expected);
+  EXPECT_EQ(pumps, 10);
+  EXPECT_EQ(system.waited, 250u);
+}
+
+TEST_F(CComportTest, LongWaitLetsMessagesRunBetweenSlices) {
+  system.Port(1);
+  ASSERT_TRUE(port.Open_Port("\\\\.\\COM1"));
+  system.log.clear();
+  pumps = 0;
+  // The second message run sees the first byte come in, the third the rest.
+  Set_Message_Pump([this] {
+    system.log.push_back("pump");
+    if (++pumps == 2) system.Port(1).input = {0x41};
+    if (pumps == 3) system.Port(1).input = {0x42, 0x43};
+  });
+  char buffer[3] = {};
+  EXPECT_TRUE(port.Read_Data(buffer, 3, 2000));
+  EXPECT_EQ(std::string(buffer, 3), "ABC");
+  EXPECT_THAT(system.log, ElementsAre("timeouts 25", "pump", "read 3", "pump", "read 3", "pump", "read 2"));
+  EXPECT_EQ(system.waited, 50u);
+
+  // A wait that is no whole number of slices ends on the rest, and a read
+  // without its own time-out waits as long as the last one did.
+  for (std::uint32_t timeout : {60u, 0u}) {
+    system.log.clear();
+    system.waited = 0;
+    EXPECT_FALSE(port.Read_Data(buffer, 1, timeout));
+    EXPECT_THAT(system.log, ElementsAre("timeouts 25", "pump", "read 1", "pump", "read 1", "timeouts 10", "pump",
+                                        "read 1"));
+    EXPECT_EQ(system.waited, 60u);
+  }
 }
 
 TEST_F(CComportTest, ReadWithoutTimeoutKeepsThePortsTimeouts) {
