@@ -9,6 +9,7 @@
 #include "framework/gui/FontRealizer.h"
 #include "framework/gui/Label.h"
 #include "framework/gui/Screen.h"
+#include "platform/gui/SystemMetrics.h"
 #include "platform/gui/SystemParameters.h"
 
 namespace z5t8::framework {
@@ -21,8 +22,8 @@ TCustomForm* CreateMessageForm(std::u16string_view text, std::u16string_view cap
   form->SetPosition(poScreenCenter);
   form->SetCaption(caption);
   pg::NONCLIENTMETRICSW metrics;
-  if (pg::SystemParametersInfoW(pg::SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) &&
-      !metrics.lfMessageFont.faceName.empty()) {
+  const bool haveMetrics = pg::SystemParametersInfoW(pg::SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  if (haveMetrics && !metrics.lfMessageFont.faceName.empty()) {
     form->Font()->SetName(metrics.lfMessageFont.faceName);
     form->Font()->SetHeight(metrics.lfMessageFont.height);
   }
@@ -40,6 +41,17 @@ TCustomForm* CreateMessageForm(std::u16string_view text, std::u16string_view cap
 
   int buttonWidth = 75, buttonHeight = 23;
   int clientWidth = std::max(textRect.width(), buttonWidth) + 2 * margin;
+  // Wide enough for the whole caption beside the icon and the close button, so
+  // the title is never cut short.
+  if (haveMetrics && !caption.empty()) {
+    pg::DeviceContext captionMeasure;
+    captionMeasure.selectFont(pg::Font(metrics.lfCaptionFont));
+    TRect captionRect = Rect(0, 0, 0, 0);
+    captionMeasure.drawText(std::u16string(caption), captionRect,
+                            pg::DT_CALCRECT | pg::DT_SINGLELINE | pg::DT_NOPREFIX);
+    int chrome = pg::GetSystemMetrics(pg::SM_CXSMICON) + pg::GetSystemMetrics(pg::SM_CXSIZE) + 3 * margin;
+    clientWidth = std::max(clientWidth, captionRect.width() + chrome);
+  }
   int clientHeight = margin + textRect.height() + 2 * spacing + buttonHeight + margin / 2;
   form->SetClientSize(clientWidth, clientHeight);
 

@@ -41,6 +41,12 @@ TEST_F(DialogsIntegration, BoxIsSizedToItsTextAndCentred) {
   EXPECT_NEAR(cy, Screen()->Height() / 2, 1);
 }
 
+TEST_F(DialogsIntegration, BoxIsWideEnoughForItsWholeCaption) {
+  std::unique_ptr<TCustomForm> plain(CreateMessageForm(u"OK?", u""));
+  std::unique_ptr<TCustomForm> titled(CreateMessageForm(u"OK?", u"z5t8-updater: a caption longer than the text"));
+  EXPECT_GT(titled->ClientWidth(), plain->ClientWidth() + 150);
+}
+
 TEST_F(DialogsIntegration, ModalBoxDisablesOtherFormsUntilClosed) {
   std::unique_ptr<TForm> main(new TForm(nullptr));
   main->Show();
