@@ -64,12 +64,7 @@ void TTeThemeEngine::SetThemeFile(const std::string& fileName) {
 }
 
 void TTeThemeEngine::SetThemeList(TTeThemeList* list) {
-  if (list != FThemeList) {
-    if (FThemeList) FThemeList->RemoveFreeNotification(this);
-    FThemeList = list;
-    if (FThemeList) FThemeList->FreeNotification(this);
-  }
-  if (!list) FThemeIndex = -1;
+  SetThemeListReference(this, FThemeList, FThemeIndex, list);
 }
 
 void TTeThemeEngine::SetThemeIndex(int index) {

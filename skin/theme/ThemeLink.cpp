@@ -69,12 +69,7 @@ void TTeThemeLink::SetThemeBuilding(const std::string& name) {
 }
 
 void TTeThemeLink::SetThemeList(TTeThemeList* list) {
-  if (list != FThemeList) {
-    if (FThemeList) FThemeList->RemoveFreeNotification(this);
-    FThemeList = list;
-    if (FThemeList) FThemeList->FreeNotification(this);
-  }
-  if (!list) FThemeIndex = -1;
+  SetThemeListReference(this, FThemeList, FThemeIndex, list);
 }
 
 void TTeThemeLink::SetThemeIndex(int index) {

@@ -22,4 +22,14 @@ int SelectThemeIndex(const TTeThemeList* list, int index) {
   return index < count ? index : count - 1;
 }
 
+void SetThemeListReference(framework::TComponent* owner, TTeThemeList*& field, int& index,
+                           TTeThemeList* list) {
+  if (list != field) {
+    if (field) field->RemoveFreeNotification(owner);
+    field = list;
+    if (field) field->FreeNotification(owner);
+  }
+  if (!list) index = -1;
+}
+
 }  // namespace z5t8::skin::theme

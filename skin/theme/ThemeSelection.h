@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/Component.h"
 #include "skin/theme/Theme.h"
 
 namespace z5t8::skin::theme {
@@ -19,5 +20,10 @@ TteThemeClass FindBuiltInTheme(const std::string& name);
 // beyond it; -1 for a negative index, no list or an empty one. The index is tested first,
 // so a list that is going away is not touched for -1.
 int SelectThemeIndex(const TTeThemeList* list, int index);
+
+// Points an engine's or link's list reference at list, moving the free notification
+// from the old list to the new one, and clears the index when the list goes.
+void SetThemeListReference(framework::TComponent* owner, TTeThemeList*& field, int& index,
+                           TTeThemeList* list);
 
 }  // namespace z5t8::skin::theme
