@@ -377,6 +377,8 @@ void NotifyFocusChanged(HWND top, bool gained) {
     if (m.active != top && IsWindowEnabled(top)) activateWindow(top, WA_ACTIVE);
   } else if (m.active == top) {
     activateWindow(nullptr, WA_INACTIVE);
+    // As when another program comes to the front: its windows get the mouse.
+    if (m.capture) ReleaseCapture();
   }
 }
 

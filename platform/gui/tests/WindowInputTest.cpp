@@ -1,3 +1,4 @@
+#include "platform/gui/Backend.h"
 #include "platform/gui/Caret.h"
 #include "platform/gui/Input.h"
 #include "platform/gui/Paint.h"
@@ -112,6 +113,43 @@ TEST_F(WindowInputIntegration, CaptureGetsEverythingUntilReleased) {
   ASSERT_EQ(changed.size(), 1u);
   EXPECT_EQ(changed[0].hwnd, a);
   EXPECT_EQ(changed[0].lp, reinterpret_cast<LPARAM>(b));
+}
+
+// Where the system takes the mouse from a window that holds it, the holder
+// hears of it: a modal box disabling its owner cancels the owner's mode first,
+// and another program coming to the front ends the capture as well.
+TEST_F(WindowInputIntegration, SystemEndsCaptureWithCancelModeAndCaptureChanged) {
+  struct Case {
+    const char* what;
+    void (*take)(HWND top);
+    bool cancelMode;
+  } cases[] = {
+      {"owner disabled", [](HWND top) { EnableWindow(top, FALSE); }, true},
+      {"another program focused", [](HWND top) { NotifyFocusChanged(top, false); }, false},
+      {"hidden", [](HWND top) { ShowWindow(top, SW_HIDE); }, false},
+  };
+  for (const Case& k : cases) {
+    HWND top = topLevel(100, 100, 300, 200);
+    HWND c = child(top, 20, 30, 50, 40);
+    SetActiveWindow(top);
+    pump();
+    SetCapture(c);
+    ASSERT_EQ(Headless().pointerGrab(), top) << k.what;
+    log.clear();
+    k.take(top);
+    pump();
+    EXPECT_EQ(GetCapture(), nullptr) << k.what;
+    EXPECT_EQ(Headless().pointerGrab(), nullptr) << k.what;
+    std::vector<std::pair<HWND, UINT>> seen;
+    for (const Logged& l : log)
+      if (l.msg == WM_CANCELMODE || l.msg == WM_CAPTURECHANGED) seen.push_back({l.hwnd, l.msg});
+    std::vector<std::pair<HWND, UINT>> expected;
+    if (k.cancelMode) expected.push_back({top, WM_CANCELMODE});
+    expected.push_back({c, WM_CAPTURECHANGED});
+    EXPECT_EQ(seen, expected) << k.what;
+    DestroyWindow(top);
+    pump();
+  }
 }
 
 TEST_F(WindowInputIntegration, MouseLeaveForClientAndFrame) {
