@@ -20,10 +20,14 @@
 #include "skin/theme/ThemeList.h"
 #include "skin/theme/ThemeManager.h"
 #include "tools/make-image/ImageMaker.h"
+#include "tools/phone-sim/PhoneSimProcess.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,9 +49,10 @@ protected:
     platform::gui::UseHeadlessBackend();
     Program_Start_Up();
     framework::Application()->Initialize();
-    framework::Application()->CreateForm(form);
+    Create_Form(form);
     ASSERT_NE(form, nullptr);
   }
+  virtual void Create_Form(TForm1*& made) { framework::Application()->CreateForm(made); }
   void TearDown() override {
     delete form;
     framework::Application()->ProcessMessages();
@@ -64,9 +69,9 @@ TEST_F(MainWindow, LayoutBindsFieldsEventsAndTheSkin) {
   EXPECT_EQ(form->Caption(), u"QUEX Z5T8  \u8EDF\u9AD4\u66F4\u65B0\u7A0B\u5F0F");
   EXPECT_EQ(form->ClientWidth(), 370);
   EXPECT_EQ(form->ClientHeight(), 370);
-  ASSERT_TRUE(form->Label1 && form->Label4 && form->ProgressBar1 && form->TeThemeEngine1 && form->TeThemeList1 &&
-              form->TeThemeLink1 && form->TeForm1 && form->mReceive && form->Button_Download &&
-              form->Button_Exit_System);
+  ASSERT_TRUE(form->Label1 && form->Label4 && form->ProgressBar1 && form->TeThemeEngine1 &&
+              form->TeThemeList1 && form->TeThemeLink1 && form->TeForm1 && form->mReceive &&
+              form->Button_Download && form->Button_Exit_System);
   EXPECT_EQ(form->Label1->Caption(), u"\u57F7\u884C");
   EXPECT_EQ(form->mReceive->Lines()->Count(), 42);
   EXPECT_TRUE(form->Button_Download->Enabled());
@@ -144,7 +149,8 @@ TEST_F(MainWindow, TheFirstUpdateClearsTheInstructionsForGood) {
   // A name without ".bin" ends the update right after the log was cleared,
   // without a box or a port search.
   form->Procedure().Image_Name = "image.txt";
-  const std::u16string failed = u"\u958B\u555F\u6A94\u6848\u5931\u6557, \u8ACB\u91CD\u65B0\u5EFA\u7ACB\u9023\u7DDA !\r\n";
+  const std::u16string failed =
+      u"\u958B\u555F\u6A94\u6848\u5931\u6557, \u8ACB\u91CD\u65B0\u5EFA\u7ACB\u9023\u7DDA !\r\n";
   for (int update = 0; update < 2; ++update) {
     form->Button_Download->SetEnabled(true);
     form->Button_Download->Click();
@@ -167,6 +173,73 @@ TEST_F(MainWindow, PublishedMethodsAreReachableByName) {
   ASSERT_NE(control, nullptr);
   (*std::any_cast<std::function<void(framework::TObject*, bool)>>(&control->Invoker))(form, false);
   EXPECT_FALSE(form->Button_Download->Enabled());
+}
+
+// The window as the program makes it, except that ending the process comes
+// back to the test as an exception, with whether the port's device was still
+// open in this process at that moment.
+struct Process_Ended {
+  int code;
+  bool device_open;
+};
+
+class Closing_Form : public TForm1 {
+public:
+  using TForm1::TForm1;
+  std::string device;
+  [[noreturn]] void End_Process(int code) override { throw Process_Ended{code, Device_Open(device)}; }
+
+  static bool Device_Open(const std::string& device) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+      std::error_code unreadable;
+      if (std::filesystem::read_symlink(entry.path(), unreadable) == device) return true;
+    }
+    return false;
+  }
+};
+
+class MainWindowClosing : public MainWindow {
+protected:
+  void Create_Form(TForm1*& made) override {
+    closing = framework::TCustomForm::CreateForm<Closing_Form>(nullptr);
+    made = closing;
+  }
+  void TearDown() override {
+    unsetenv("Z5T8_SERIAL_MAP");
+    MainWindow::TearDown();
+  }
+  Closing_Form* closing = nullptr;
+};
+
+// Every way of closing the window lets go of the port before the process ends,
+// so the phone's port is free at once, not only once the process is gone.
+TEST_F(MainWindowClosing, ClosingTheWindowClosesThePortBeforeTheProcessEnds) {
+  struct Case {
+    const char* means;
+    std::function<void(TForm1*)> close;
+  } cases[] = {
+      {"the Exit button", [](TForm1* f) { f->Button_Exit_SystemClick(f->Button_Exit_System); }},
+      {"the frame's close", [](TForm1* f) { f->TeForm1->Close(); }},
+      {"the form's close", [](TForm1* f) { f->Close(); }},
+  };
+  for (const Case& c : cases) {
+    phone_sim::PhoneSimProcess sim(std::string(Z5T8_BIN_DIR) + "/phone-sim", {});
+    ASSERT_TRUE(sim.Started());
+    const std::string device = std::filesystem::canonical(sim.Path()).string();
+    closing->device = device;
+    setenv("Z5T8_SERIAL_MAP", ("COM5=" + sim.Path()).c_str(), 1);
+    ASSERT_TRUE(form->Comport().Open_Port("\\\\.\\COM5")) << c.means;
+    ASSERT_TRUE(Closing_Form::Device_Open(device)) << c.means;
+    try {
+      c.close(form);
+      ADD_FAILURE() << c.means << ": the process did not end";
+    } catch (const Process_Ended& ended) {
+      EXPECT_EQ(ended.code, 0) << c.means;
+      EXPECT_FALSE(ended.device_open) << c.means << ": the port was still open as the process ended";
+    }
+    EXPECT_EQ(form->Comport().handle, platform::serial::INVALID_HANDLE_VALUE) << c.means;
+  }
 }
 
 }  // namespace

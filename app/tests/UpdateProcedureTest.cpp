@@ -93,6 +93,23 @@ TEST_F(UpdateProcedureTest, DemoPhoneGetsTheVersionRecord) {
   EXPECT_TRUE(Demo_Phone);
 }
 
+// The demo flag of one update must not carry over: a retail phone updated
+// after a demo phone gets no version record.
+TEST_F(UpdateProcedureTest, ARetailUpdateAfterADemoOneWritesNoVersionRecord) {
+  Image(Image_Bytes(4000));
+  Whole_Update(demo, true);
+  update.Button_DownloadClick();
+  ASSERT_TRUE(Demo_Phone);
+  Whole_Update(retail, false);
+  window.messages.clear();
+  update.Button_DownloadClick();
+  EXPECT_TRUE(system.Finished());
+  EXPECT_FALSE(Demo_Phone);
+  EXPECT_THAT(Without_Times(window.lines), Not(Contains("SetNationalCode Ok ")));
+  EXPECT_THAT(Without_Times(window.lines), Not(Contains("SetNationalCode OK!!!")));
+  EXPECT_THAT(window.messages, ElementsAre("更新完成.                    "));
+}
+
 TEST_F(UpdateProcedureTest, VersionPrefixesIgnoreLetterCase) {
   Image(Image_Bytes(10));
   Whole_Update("z5t8-quex-tw-r100-0-anything", false);
