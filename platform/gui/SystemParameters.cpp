@@ -68,15 +68,22 @@ BOOL SystemParametersInfoW(UINT action, UINT uiParam, void* param, UINT) {
       ncm->iScrollHeight = GetSystemMetrics(SM_CYHSCROLL);
       ncm->iCaptionWidth = GetSystemMetrics(SM_CXSIZE);
       ncm->iCaptionHeight = GetSystemMetrics(SM_CYSIZE);
-      ncm->lfCaptionFont = classicFont(true);
+      ncm->lfCaptionFont = m.captionFont.value_or(classicFont(true));
       ncm->iSmCaptionWidth = GetSystemMetrics(SM_CXSMSIZE);
       ncm->iSmCaptionHeight = GetSystemMetrics(SM_CYSMSIZE);
-      ncm->lfSmCaptionFont = classicFont(true);
+      ncm->lfSmCaptionFont = m.smallCaptionFont.value_or(classicFont(true));
       ncm->iMenuWidth = GetSystemMetrics(SM_CXMENUSIZE);
       ncm->iMenuHeight = GetSystemMetrics(SM_CYMENUSIZE);
       ncm->lfMenuFont = classicFont(false);
       ncm->lfStatusFont = classicFont(false);
       ncm->lfMessageFont = classicFont(false);
+      return TRUE;
+    }
+    case SPI_SETNONCLIENTMETRICS: {
+      if (!param) return FALSE;
+      const auto* ncm = static_cast<const NONCLIENTMETRICSW*>(param);
+      m.captionFont = ncm->lfCaptionFont;
+      m.smallCaptionFont = ncm->lfSmCaptionFont;
       return TRUE;
     }
     default:

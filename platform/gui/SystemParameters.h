@@ -14,6 +14,7 @@ constexpr UINT SPI_SETDOUBLECLICKTIME = 0x0020;
 constexpr UINT SPI_GETDRAGFULLWINDOWS = 0x0026;
 constexpr UINT SPI_SETDRAGFULLWINDOWS = 0x0025;
 constexpr UINT SPI_GETNONCLIENTMETRICS = 0x0029;
+constexpr UINT SPI_SETNONCLIENTMETRICS = 0x002A;
 constexpr UINT SPI_GETWORKAREA = 0x0030;
 constexpr UINT SPI_GETWHEELSCROLLLINES = 0x0068;
 
@@ -38,7 +39,8 @@ struct NONCLIENTMETRICSW {
 // Supported: the getters above and the keyboard, double-click and drag
 // setters. `param` points to: Rect (work area), int (delay 0..3, speed 0..31,
 // wheel lines), BOOL (full drag, beep), NONCLIENTMETRICSW. Setters take the
-// value in `uiParam`.
+// value in `uiParam`; SPI_SETNONCLIENTMETRICS takes NONCLIENTMETRICSW in
+// `param` and keeps its caption fonts (the sizes stay the fixed ones).
 BOOL SystemParametersInfoW(UINT action, UINT uiParam, void* param, UINT winIni);
 
 }  // namespace z5t8::platform::gui

@@ -243,6 +243,9 @@ public:
   int keyboardSpeed = 31;
   bool dragFullWindows = true;
   uint32_t doubleClickTime = 500;
+  // Caption fonts set through SPI_SETNONCLIENTMETRICS; none: the classic ones.
+  std::optional<LogFont> captionFont;
+  std::optional<LogFont> smallCaptionFont;
 
   std::unique_ptr<Backend> backend_;
 
