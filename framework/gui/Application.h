@@ -71,6 +71,8 @@ public:
   // Process-wide mouse state the controls share.
   TControl* CaptureControl() const { return FCaptureControl; }
   void SetCaptureControl(TControl* control);
+  // The platform took the capture away: no control holds it any more.
+  void ForgetCaptureControl() { FCaptureControl = nullptr; }
   // The control under the mouse changed to control; sends the leave and enter
   // notifications. False when it was already that control.
   bool MouseEntered(TControl* control);

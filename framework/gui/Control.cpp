@@ -363,7 +363,11 @@ void TControl::ReadState(TReader& reader) {
   FControlState.Exclude(csReadingState);
 }
 
-void TControl::Click() { OnClick(this); }
+// A copy runs: the handler may free the control, and its event with it.
+void TControl::Click() {
+  TNotifyEvent handler = OnClick;
+  handler(this);
+}
 void TControl::DblClick() { OnDblClick(this); }
 void TControl::Resize() { OnResize(this); }
 

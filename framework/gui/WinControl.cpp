@@ -715,6 +715,23 @@ void TWinControl::CMExit(TMessage&) { OnExit(this); }
 
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
+    case pg::WM_CANCELMODE:
+    case pg::WM_CAPTURECHANGED: {
+      // The platform ends a capture the framework still counts on (a modal box,
+      // another window taking the mouse): a windowless control that holds it
+      // through this window hears of it too, and the framework forgets it.
+      TControl* capture = Application()->CaptureControl();
+      bool held =
+          capture && (capture == this || (capture->Parent() == this && !dynamic_cast<TWinControl*>(capture)));
+      if (held && capture != this) {
+        TMessage m{message.Msg, message.WParam, message.LParam, 0};
+        capture->WindowProc(m);
+      }
+      TControl::WndProc(message);
+      if (message.Msg == pg::WM_CAPTURECHANGED && held && Application()->CaptureControl() == capture)
+        Application()->ForgetCaptureControl();
+      return;
+    }
     case pg::WM_MOUSEMOVE:
     case pg::WM_LBUTTONDOWN:
     case pg::WM_LBUTTONUP:

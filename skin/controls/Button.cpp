@@ -76,6 +76,8 @@ Z5T8_IMPLEMENT_CLASS(TTeButton, TTeControl) {
   p.Message(CM_DIALOGCHAR, &TTeButton::CMDialogChar);
   p.Message(CM_FOCUSCHANGED, &TTeButton::CMFocusChanged);
   p.Message(CM_TEXTCHANGED, &TTeButton::CMTextChanged);
+  p.Message(pg::WM_CANCELMODE, &TTeButton::WMCancelMode);
+  p.Message(pg::WM_CAPTURECHANGED, &TTeButton::WMCaptureChanged);
   p.Message(TM_THEMENOTIFY, &TTeButton::TMThemeNotify);
   p.Message(TM_THEMELINKCHANGED, &TTeButton::TMThemeLinkChanged);
   p.Component("ThemeLink", &TTeButton::ThemeLink, &TTeButton::SetThemeLink);
@@ -550,8 +552,29 @@ void TTeButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (!FMouseTracking) return;
   FMouseTracking = false;
   FPressed = false;
+  // The click may free the button.
+  std::shared_ptr<bool> alive = FAlive;
   if (Rect(0, 0, Width(), Height()).contains({x, y})) Click();
+  if (*alive) Invalidate();
+}
+
+void TTeButton::CancelPress() {
+  if (!FMouseTracking && !FPressed) return;
+  FMouseTracking = false;
+  FPressed = false;
   Invalidate();
+}
+
+void TTeButton::WMCancelMode(TMessage& message) {
+  CancelPress();
+  InheritedMessage(StaticClass(), message);
+}
+
+// The framework lets go of the capture itself before a release reaches
+// MouseUp; only a capture it still counts on was taken away.
+void TTeButton::WMCaptureChanged(TMessage& message) {
+  if (MouseCapture()) CancelPress();
+  InheritedMessage(StaticClass(), message);
 }
 
 void TTeButton::MouseEnter() {

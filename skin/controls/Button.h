@@ -119,6 +119,8 @@ protected:
   void CMDialogChar(TMessage& message);
   void CMFocusChanged(TMessage& message);
   void CMTextChanged(TMessage& message);
+  void WMCancelMode(TMessage& message);
+  void WMCaptureChanged(TMessage& message);
   void TMThemeNotify(TMessage& message);
   void TMThemeLinkChanged(TMessage& message);
 
@@ -126,6 +128,8 @@ private:
   // The theme drawing this button, or null for the own look.
   theme::TteTheme* Theme() const;
   void GlyphChanged();
+  // The press ends without a click: the mouse was taken away.
+  void CancelPress();
   // Fills the glyph copy from Glyph or the image list; false when there is none.
   bool PrepareGlyph();
   // Frame size of the glyph copy (0 x 0 without one).

@@ -78,6 +78,7 @@ TTeControl::TTeControl(TComponent* owner) : TCustomControl(owner), FPaintFont(st
 }
 
 TTeControl::~TTeControl() {
+  *FAlive = false;
   Destroying();
   DestroyHandle();
   FreeScrollBars();
@@ -530,7 +531,7 @@ TTeGraphicControl::TTeGraphicControl(TComponent* owner)
   SetBounds(0, 0, 100, 30);
 }
 
-TTeGraphicControl::~TTeGraphicControl() = default;
+TTeGraphicControl::~TTeGraphicControl() { *FAlive = false; }
 
 void TTeGraphicControl::SetPerformance(TTePerformance value) {
   if (value == FPerformance) return;

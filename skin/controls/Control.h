@@ -115,6 +115,8 @@ protected:
   bool FFocused = false;
   // While set, the bars' scroll notifications are not forwarded.
   bool FScrollSuppression = false;
+  // False once the control is gone: an event it raises may free it.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 
 private:
   TTeScrollBar* Bar(int bar) const { return bar == 0 ? FHorzScrollBar : bar == 1 ? FVertScrollBar : nullptr; }
@@ -164,6 +166,8 @@ protected:
   void CMMouseLeave(TMessage& message);
 
   bool FHot = false;
+  // False once the control is gone: an event it raises may free it.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 
 private:
   TTePerformance FPerformance = zqpNoBuffer;

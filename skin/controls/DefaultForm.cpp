@@ -10,6 +10,7 @@
 #include "platform/gui/MessageQueue.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/SystemMetrics.h"
+#include "platform/gui/Backend.h"
 #include "platform/gui/SystemParameters.h"
 #include "skin/render/CanvasDrawing.h"
 #include "skin/render/SystemQueries.h"
@@ -174,6 +175,8 @@ Z5T8_IMPLEMENT_CLASS(TTeDefaultForm, TTeHook) {
   p.Message(pg::WM_NCMOUSEMOVE, &TTeDefaultForm::WMNCMouseMove);
   p.Message(pg::WM_MOUSEMOVE, &TTeDefaultForm::WMMouseMove);
   p.Message(pg::WM_LBUTTONUP, &TTeDefaultForm::WMLButtonUp);
+  p.Message(pg::WM_CANCELMODE, &TTeDefaultForm::WMCancelMode);
+  p.Message(pg::WM_CAPTURECHANGED, &TTeDefaultForm::WMCaptureChanged);
   p.Message(pg::WM_SYSCOMMAND, &TTeDefaultForm::WMSysCommand);
   p.Message(pg::WM_ENTERMENULOOP, &TTeDefaultForm::WMEnterMenuLoop);
   p.Message(pg::WM_THEMECHANGED, &TTeDefaultForm::WMThemeChanged);
@@ -229,11 +232,21 @@ TTeDefaultForm::TTeDefaultForm(fw::TComponent* owner)
 }
 
 TTeDefaultForm::~TTeDefaultForm() {
+  *FAlive = false;
   Destroying();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   UnchainApplicationEvents();
   if (!InState(fw::csDesigning)) RemoveTrayIcon();
+  // A window that outlives its frame gets the platform's frame and no shape.
+  fw::TWinControl* control = GetWinControl();
+  pg::HWND h = control && !control->InState(fw::csDestroying) ? GetHandle() : nullptr;
   UnhookControl();
+  if (h && pg::IsWindow(h)) {
+    pg::SetWindowRgn(h, nullptr, pg::TRUE);
+    pg::SetWindowPos(
+        h, nullptr, 0, 0, 0, 0,
+        pg::SWP_NOMOVE | pg::SWP_NOSIZE | pg::SWP_NOZORDER | pg::SWP_NOACTIVATE | pg::SWP_FRAMECHANGED);
+  }
   FWorkCanvas->SetHandle(nullptr);
 }
 
@@ -243,6 +256,12 @@ void TTeDefaultForm::RefreshMetrics() {
   FToolCaptionHeight = pg::GetSystemMetrics(pg::SM_CYSMCAPTION);
   FButtonWidth = pg::GetSystemMetrics(pg::SM_CXSIZE);
   FButtonHeight = pg::GetSystemMetrics(pg::SM_CYSIZE);
+  // The caption fonts too: a theme change may bring others.
+  pg::NONCLIENTMETRICSW ncm;
+  if (pg::HasBackend() && pg::SystemParametersInfoW(pg::SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) {
+    FCaptionFont = std::make_unique<pg::Font>(ncm.lfCaptionFont);
+    FSmallCaptionFont = std::make_unique<pg::Font>(ncm.lfSmCaptionFont);
+  }
 }
 
 void TTeDefaultForm::Loaded() {
@@ -725,11 +744,9 @@ void TTeDefaultForm::DrawCaption(fw::TCanvas* canvas, const TRect& band) {
   std::u16string caption = GetCaption();
   if (!caption.empty() && textRight > textLeft) {
     dc.saveDC();
-    pg::NONCLIENTMETRICSW ncm;
-    pg::SystemParametersInfoW(pg::SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-    static const pg::Font normal(ncm.lfCaptionFont);
-    static const pg::Font small(ncm.lfSmCaptionFont);
-    dc.selectFont(FBorderStyle == kbsToolWindow ? small : normal);
+    if (!FCaptionFont) RefreshMetrics();
+    const std::unique_ptr<pg::Font>& font = FBorderStyle == kbsToolWindow ? FSmallCaptionFont : FCaptionFont;
+    if (font) dc.selectFont(*font);
     dc.setBkMode(pg::TRANSPARENT);
     dc.setTextColor(pg::GetSysColor(FFrameActive ? pg::COLOR_CAPTIONTEXT : pg::COLOR_INACTIVECAPTIONTEXT));
     TRect tr{textLeft, band.top, textRight, band.bottom};
@@ -1044,8 +1061,11 @@ void TTeDefaultForm::WMWindowPosChanging(fw::TMessage& m) {
     FFrameHeight = wp->cy - ShadowSize();
     sizeChanged = true;
   }
-  if (wp->flags & pg::SWP_FRAMECHANGED) UpdateNonClientArea();
-  if (sizeChanged) ChangeSize();
+  // A changed frame also comes after the hook returns to a window made again,
+  // or after Active turns back on: the window needs its shape again then.
+  bool frameChanged = wp->flags & pg::SWP_FRAMECHANGED;
+  if (frameChanged) UpdateNonClientArea();
+  if (sizeChanged || frameChanged) ChangeSize();
   if (FBlending->Enabled() || FShadow->Enabled()) wp->flags |= pg::SWP_NOCOPYBITS;
 }
 

@@ -11,6 +11,7 @@
 #include "framework/gui/Menus.h"
 #include "framework/gui/SizeConstraints.h"
 #include "framework/gui/Timer.h"
+#include "platform/gui/Font.h"
 #include "platform/gui/Icon.h"
 #include "platform/gui/MessageWindow.h"
 #include "platform/gui/Region.h"
@@ -243,6 +244,8 @@ protected:
   std::optional<pg::LRESULT> TrayMessage(pg::UINT msg, pg::LPARAM lParam);
   void PopupMenuAt(fw::TPopupMenu* menu, TPoint at);
   void FinishState();
+  // Ends a press or drag without its release: the mouse was taken away.
+  void CancelMouseMode();
 
   // Message handlers.
   void WMNCCalcSize(fw::TMessage& m);
@@ -262,6 +265,8 @@ protected:
   void WMNCMouseMove(fw::TMessage& m);
   void WMMouseMove(fw::TMessage& m);
   void WMLButtonUp(fw::TMessage& m);
+  void WMCancelMode(fw::TMessage& m);
+  void WMCaptureChanged(fw::TMessage& m);
   void WMSysCommand(fw::TMessage& m);
   void WMEnterMenuLoop(fw::TMessage& m);
   void WMThemeChanged(fw::TMessage& m);
@@ -325,6 +330,7 @@ protected:
   TRect FGravitationRect;
   bool FFinalOutline = false;
   bool FSavedDragMode = true;
+  bool FReleasingCapture = false;  // our own release, not a loss
   fw::TNotifyEvent FPrevAppMinimize;
   fw::TNotifyEvent FPrevAppRestore;
   std::vector<TTeSysMenuItem> FLastSysMenu;
@@ -343,6 +349,8 @@ protected:
   int FToolCaptionHeight = 15;
   int FButtonWidth = 18;
   int FButtonHeight = 18;
+  std::unique_ptr<pg::Font> FCaptionFont;
+  std::unique_ptr<pg::Font> FSmallCaptionFont;
 };
 
 }  // namespace z5t8::skin::controls

@@ -66,11 +66,12 @@ void TTeDefaultForm::WMNCLButtonUp(fw::TMessage& m) {
 
 void TTeDefaultForm::WMNCLButtonDblClk(fw::TMessage& m) {
   MessageHandled();
+  m.Result = 1;
   TPoint p = ScreenToWindow(pg::lParamToPoint(m.LParam));
+  std::shared_ptr<bool> alive = FAlive;
   NCMouseDown(fw::mbLeft, {fw::ssLeft, fw::ssDouble}, p.x, p.y);
   NCMouseUp(fw::mbLeft, {fw::ssLeft, fw::ssDouble}, p.x, p.y);
-  FHeldButtons = {};
-  m.Result = 1;
+  if (*alive) FHeldButtons = {};
 }
 
 void TTeDefaultForm::WMNCRButtonDown(fw::TMessage& m) {
@@ -98,16 +99,50 @@ void TTeDefaultForm::WMNCMouseMove(fw::TMessage& m) {
   NCMouseMove(FHeldButtons, p.x, p.y);
 }
 
+// The buttons come from the message: a release that never reached us (taken
+// by another window) must not keep a drag going.
 void TTeDefaultForm::WMMouseMove(fw::TMessage& m) {
-  if (FHotPart != kwhtClient && !FHeldButtons.Contains(fw::ssLeft)) {
+  bool left = m.WParam & pg::MK_LBUTTON;
+  if (FHotPart != kwhtClient && !left) {
     FHotPart = kwhtClient;
     UpdateNonClientArea();
   }
-  if (!FHeldButtons.Empty()) {
-    TRect cb = GetClientBounds();
-    TPoint p = pg::lParamToPoint(m.LParam);
-    NCMouseMove(FHeldButtons, p.x + cb.left, p.y + cb.top);
+  if (FHeldButtons.Empty()) return;
+  bool right = m.WParam & pg::MK_RBUTTON;
+  if ((FHeldButtons.Contains(fw::ssLeft) && !left) || (FHeldButtons.Contains(fw::ssRight) && !right)) {
+    CancelMouseMode();
+    return;
   }
+  TRect cb = GetClientBounds();
+  TPoint p = pg::lParamToPoint(m.LParam);
+  NCMouseMove(FHeldButtons, p.x + cb.left, p.y + cb.top);
+}
+
+void TTeDefaultForm::WMCancelMode(fw::TMessage&) { CancelMouseMode(); }
+
+void TTeDefaultForm::WMCaptureChanged(fw::TMessage&) {
+  if (!FReleasingCapture) CancelMouseMode();
+}
+
+void TTeDefaultForm::CancelMouseMode() {
+  bool dragging = FDragging_;
+  if (!dragging && !FFrameDrag && FPressedPart == kwhtClient && FHeldButtons.Empty()) return;
+  FHeldButtons = {};
+  FPressedPart = kwhtClient;
+  FDragging_ = false;
+  if (FFrameDrag) {
+    DrawDragFrame({});
+    FFrameDrag = false;
+    EnableDrawing();
+  }
+  pg::HWND h = GetHandle();
+  if (h && dragging) pg::PostMessageW(h, pg::WM_EXITSIZEMOVE, 0, 0);
+  if (h && pg::GetCapture() == h) {
+    FReleasingCapture = true;
+    pg::ReleaseCapture();
+    FReleasingCapture = false;
+  }
+  if (GetForm()) UpdateNonClientArea();
 }
 
 void TTeDefaultForm::WMLButtonUp(fw::TMessage& m) {
@@ -240,7 +275,9 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
   if (!form) return;
   TteWindowHitTest part = GetHitTest(x, y);
   if (button == fw::mbLeft) {
+    FReleasingCapture = true;
     pg::ReleaseCapture();
+    FReleasingCapture = false;
     if (shift.Contains(fw::ssDouble)) {
       TteWindowHitTest pressed = FPressedPart;
       bool onCaption = FBorderIcons.Contains(kbiMaximize) && pressed == kwhtCaption;
@@ -267,10 +304,13 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
     bool frameDrag = FFrameDrag;
     FPressedPart = kwhtClient;
     FDragging_ = false;
+    std::shared_ptr<bool> alive = FAlive;
     if (part == pressed) {
       switch (part) {
         case kwhtCloseButton:
           Close();
+          // A refused close leaves the button drawn as it is now: not pressed.
+          if (*alive && GetForm() && GetHandle()) UpdateNonClientArea();
           return;
         case kwhtHelpButton:
           Help();
@@ -298,6 +338,9 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
           pg::DWORD opened = pg::GetMessageTime();
           FMenuChose = false;
           SysMenu();
+          if (!*alive) return;
+          // The next menu (Alt+Space, say) opens where the window is then.
+          FSysMenuPos = {0, 0};
           // The menu took the second click of a double-click on the icon; that
           // closes the window as the double-click would have.
           TPoint cursor;
@@ -316,7 +359,7 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
           break;
       }
     }
-    if (!GetForm()) return;
+    if (!*alive || !GetForm()) return;
     if (!frameDrag) {
       UpdateNonClientArea();
     } else if (wasDragging) {
@@ -339,7 +382,9 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
   } else if (button == fw::mbRight && part == kwhtCaption) {
     TPoint o = WindowOrigin();
     FSysMenuPos = {o.x + x, o.y + y};
+    std::shared_ptr<bool> alive = FAlive;
     SysMenu();
+    if (!*alive) return;
     FSysMenuPos = {0, 0};
   }
   FPressedPart = kwhtClient;
@@ -484,10 +529,13 @@ TRect TTeDefaultForm::ApplyGravitation(const TRect& rect) {
 
 // --- Window states -----------------------------------------------------------------------
 
+// False also when the handler freed the frame (or its form with it).
 bool TTeDefaultForm::DoAction(const TTeFormActionEvent& event) {
   bool allow = true;
-  event(this, allow);
-  return allow;
+  std::shared_ptr<bool> alive = FAlive;
+  TTeFormActionEvent handler = event;
+  handler(this, allow);
+  return *alive && allow;
 }
 
 void TTeDefaultForm::FinishState() { FRequestedState.reset(); }
@@ -561,9 +609,10 @@ void TTeDefaultForm::MinToTray() {
     Restore();
     return;
   }
-  // With no notification area to hold an icon, a hidden window could never be
-  // brought back: minimize it instead.
-  if (!pg::HasNotifyArea()) {
+  // Without a notification area, or when it refuses the icon, a hidden window
+  // could never be brought back: it is minimized instead. The icon goes in
+  // before the window goes out.
+  auto minimizeInstead = [&] {
     if (FWindowState != kwsMinimized) {
       FPreviousState = FWindowState;
       FWindowState = kwsMinimized;
@@ -574,23 +623,34 @@ void TTeDefaultForm::MinToTray() {
         fw::Application()->Minimize();
     }
     FinishState();
+  };
+  if (!pg::HasNotifyArea()) {
+    minimizeInstead();
+    return;
+  }
+  std::u16string tip;
+  fw::TCustomForm* main = fw::Application()->MainForm();
+  bool application = FMinimizeApplication && main;
+  if (application) {
+    tip = fw::Application()->Title();
+    if (tip.empty()) tip = main->Caption();
+  } else {
+    tip = GetCaption();
+  }
+  AddTrayIcon(tip.substr(0, 63));
+  if (!FTrayIconAdded) {
+    minimizeInstead();
     return;
   }
   FPreviousState = FWindowState;
   FWindowState = kwsTray;
   if (FPreviousState == kwsNormal && !FRequestedState) FNormalBounds = BoundsToRemember();
-  std::u16string tip;
-  fw::TCustomForm* main = fw::Application()->MainForm();
-  if (FMinimizeApplication && main) {
-    tip = fw::Application()->Title();
-    if (tip.empty()) tip = main->Caption();
+  if (application) {
     fw::Application()->Minimize();
     if (main->HandleAllocated()) pg::ShowWindow(main->Handle(), pg::SW_HIDE);
-  } else {
-    tip = GetCaption();
-    if (h) pg::ShowWindow(h, pg::SW_HIDE);
+  } else if (h) {
+    pg::ShowWindow(h, pg::SW_HIDE);
   }
-  AddTrayIcon(tip.substr(0, 63));
   FinishState();
 }
 
@@ -639,6 +699,7 @@ std::optional<pg::LRESULT> TTeDefaultForm::TrayMessage(pg::UINT msg, pg::LPARAM 
 
 void TTeDefaultForm::Restore() {
   FHotPart = kwhtNonClient;
+  std::shared_ptr<bool> alive = FAlive;
   fw::TWinControl* control = GetWinControl();
   auto toNormal = [&] {
     FWindowState = kwsNormal;
@@ -666,11 +727,14 @@ void TTeDefaultForm::Restore() {
       break;
     case kwsMinimized:
       if (h && pg::IsIconic(h)) pg::ShowWindow(h, pg::SW_RESTORE);
-      if (FPreviousState == kwsMaximized) {
-        Maximize();
-        FPreviousState = kwsNormal;
-      } else if (FPreviousState == kwsRollup) {
-        Rollup();
+      if (FPreviousState == kwsMaximized || FPreviousState == kwsRollup) {
+        if (FPreviousState == kwsMaximized)
+          Maximize();
+        else
+          Rollup();
+        if (!*alive) return;
+        // Refused by its event, the window stays shown: as a normal one.
+        if (FWindowState == kwsMinimized) toNormal();
         FPreviousState = kwsNormal;
       } else {
         toNormal();
@@ -710,13 +774,16 @@ void TTeDefaultForm::Restore() {
           Maximize();
         else
           Rollup();
+        if (!*alive) return;
         FNormalBounds = normal;
+        if (FWindowState == kwsTray) toNormal();
       } else {
         toNormal();
       }
       break;
     }
   }
+  if (!*alive) return;
   UpdateNonClientArea();
   FinishState();
 }
@@ -733,10 +800,13 @@ void TTeDefaultForm::Close() {
     form->SetModalResult(fw::mrCancel);
     return;
   }
-  if (!form->CloseQuery()) return;
+  // The form's own close events may free it, and this frame with it.
+  std::shared_ptr<bool> alive = FAlive;
+  auto gone = [&] { return !*alive || GetForm() != form; };
+  if (!form->CloseQuery() || gone()) return;
   fw::TCloseAction action = fw::caHide;
   form->DoClose(action);
-  if (action == fw::caNone) return;
+  if (gone() || action == fw::caNone) return;
   if (fw::Application()->MainForm() == form) {
     fw::Application()->Terminate();
     return;
@@ -938,6 +1008,17 @@ void TTeDefaultForm::WMStartAction(fw::TMessage& m) {
   FActionRunning = false;
 }
 
+namespace {
+
+// The frames whose handlers are in the application's events, oldest first:
+// each calls the one before it.
+std::vector<TTeDefaultForm*>& ChainedFrames() {
+  static std::vector<TTeDefaultForm*> frames;
+  return frames;
+}
+
+}  // namespace
+
 void TTeDefaultForm::ChainApplicationEvents() {
   if (FAppEventsChained) return;
   fw::TApplication* app = fw::Application();
@@ -946,43 +1027,73 @@ void TTeDefaultForm::ChainApplicationEvents() {
   app->OnMinimize = [this](fw::TObject* sender) { ApplicationMinimize(sender); };
   app->OnRestore = [this](fw::TObject* sender) { ApplicationRestore(sender); };
   FAppEventsChained = true;
+  ChainedFrames().push_back(this);
 }
 
+// Out of the middle of the chain, the frame after this one takes over what
+// this one called; only the last one hands the application its old events back.
 void TTeDefaultForm::UnchainApplicationEvents() {
   if (!FAppEventsChained) return;
-  fw::TApplication* app = fw::Application();
-  app->OnMinimize = FPrevAppMinimize;
-  app->OnRestore = FPrevAppRestore;
+  std::vector<TTeDefaultForm*>& frames = ChainedFrames();
+  auto self = std::find(frames.begin(), frames.end(), this);
+  if (self != frames.end() && self + 1 != frames.end()) {
+    TTeDefaultForm* next = *(self + 1);
+    next->FPrevAppMinimize = FPrevAppMinimize;
+    next->FPrevAppRestore = FPrevAppRestore;
+  } else {
+    fw::TApplication* app = fw::Application();
+    app->OnMinimize = FPrevAppMinimize;
+    app->OnRestore = FPrevAppRestore;
+  }
+  if (self != frames.end()) frames.erase(self);
   FAppEventsChained = false;
 }
 
+// While the handler runs, the application's event is what it was before this
+// frame, so that it is not entered again; afterwards it is what it was on entry
+// (this frame's, or that of a later frame that called this one), unless this
+// frame was the last in the chain and is gone: its going put the event right.
 void TTeDefaultForm::ApplicationMinimize(fw::TObject* sender) {
   fw::TApplication* app = fw::Application();
-  app->OnMinimize = FPrevAppMinimize;
+  fw::TNotifyEvent entry = app->OnMinimize;
+  fw::TNotifyEvent previous = FPrevAppMinimize;
+  bool last = !ChainedFrames().empty() && ChainedFrames().back() == this;
+  std::shared_ptr<bool> alive = FAlive;
+  auto back = [&] {
+    if (*alive || !last) app->OnMinimize = entry;
+  };
+  app->OnMinimize = previous;
   try {
     if (FWindowState != kwsMinimized && FWindowState != kwsTray) Minimize();
-    FPrevAppMinimize(sender);
+    previous(sender);
   } catch (...) {
-    app->OnMinimize = [this](fw::TObject* s) { ApplicationMinimize(s); };
+    back();
     throw;
   }
-  app->OnMinimize = [this](fw::TObject* s) { ApplicationMinimize(s); };
+  back();
 }
 
 void TTeDefaultForm::ApplicationRestore(fw::TObject* sender) {
   fw::TApplication* app = fw::Application();
-  app->OnRestore = FPrevAppRestore;
+  fw::TNotifyEvent entry = app->OnRestore;
+  fw::TNotifyEvent previous = FPrevAppRestore;
+  bool last = !ChainedFrames().empty() && ChainedFrames().back() == this;
+  std::shared_ptr<bool> alive = FAlive;
+  auto back = [&] {
+    if (*alive || !last) app->OnRestore = entry;
+  };
+  app->OnRestore = previous;
   try {
     if (FWindowState == kwsMinimized) {
       Restore();
-      UpdateNonClientArea();
+      if (*alive) UpdateNonClientArea();
     }
-    FPrevAppRestore(sender);
+    previous(sender);
   } catch (...) {
-    app->OnRestore = [this](fw::TObject* s) { ApplicationRestore(s); };
+    back();
     throw;
   }
-  app->OnRestore = [this](fw::TObject* s) { ApplicationRestore(s); };
+  back();
 }
 
 }  // namespace z5t8::skin::controls

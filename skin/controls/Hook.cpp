@@ -30,6 +30,7 @@ Z5T8_IMPLEMENT_CLASS(TTeHook, fw::TComponent) {
 TTeHook::TTeHook(fw::TComponent* owner) : fw::TComponent(owner) {}
 
 TTeHook::~TTeHook() {
+  *FAlive = false;
   Destroying();
   UnhookControl();
   if (FWinControl) FWinControl->RemoveFreeNotification(this);
@@ -51,7 +52,13 @@ void TTeHook::DoAfterMessage(fw::TMessage&, bool&) {}
 void TTeHook::DoBeforeMessage(fw::TMessage& message, bool& handled) {
   bool outer = FHandled;
   FHandled = handled;
+  std::shared_ptr<bool> alive = FAlive;
   Dispatch(message);
+  // Freed by its own handler: the message went no further than it.
+  if (!*alive) {
+    handled = true;
+    return;
+  }
   handled = FHandled;
   FHandled = outer;
 }

@@ -56,6 +56,8 @@ protected:
   fw::TWinControl* FWinControl = nullptr;
   TControlHook* FHook = nullptr;
   bool FHandled = false;
+  // False once the component is gone: a handler may free it mid-message.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
 // The window procedure installed on one control's window, shared by every

@@ -45,10 +45,9 @@ void TTeInplaceScrollBar::WMEraseBkgnd(TMessage& message) { message.Result = 1; 
 
 void TTeInplaceScrollBar::ControlMessage(TMessage& message) {
   if (!FControl->HandleAllocated() || !HandleAllocated() || FControl->InState(csDestroying)) return;
+  // The control's window going is no end: the control makes a new one, and
+  // the bar follows that one from its first paint.
   switch (message.Msg) {
-    case pg::WM_DESTROY:
-      FClosing = true;
-      break;
     case CM_VISIBLECHANGED:
       SetVisible(FControl->Visible());
       if (FControl->Visible()) UpdateFromControl();

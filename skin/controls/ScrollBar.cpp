@@ -48,6 +48,8 @@ Z5T8_IMPLEMENT_CLASS(TTeScrollBar, TTeGraphicControl) {
   p.Event("OnScroll", &TTeScrollBar::OnScroll);
   p.Message(CM_ENABLEDCHANGED, &TTeScrollBar::CMEnabledChanged);
   p.Message(pg::WM_GETDLGCODE, &TTeScrollBar::WMGetDlgCode);
+  p.Message(pg::WM_CANCELMODE, &TTeScrollBar::WMCancelMode);
+  p.Message(pg::WM_CAPTURECHANGED, &TTeScrollBar::WMCancelMode);
   p.Message(TM_THEMENOTIFY, &TTeScrollBar::TMThemeNotify);
   p.Component("ThemeLink", &TTeScrollBar::ThemeLink, &TTeScrollBar::SetThemeLink);
 }
@@ -151,7 +153,11 @@ void TTeScrollBar::UpdateSytemSize() {
 
 void TTeScrollBar::Change() { OnChange(this); }
 
-void TTeScrollBar::Scroll(TTeScrollCode code, int& position) { OnScroll(this, code, position); }
+// A copy runs: the handler may free the bar, and its event with it.
+void TTeScrollBar::Scroll(TTeScrollCode code, int& position) {
+  auto handler = OnScroll;
+  handler(this, code, position);
+}
 
 // Geometry
 
@@ -305,7 +311,9 @@ void TTeScrollBar::ScrollStep(TTeScrollCode code) {
       return;
   }
   int position = static_cast<int>(std::clamp<int64_t>(p, FMin, FMax));
+  std::shared_ptr<bool> alive = FAlive;
   Scroll(code, position);
+  if (!*alive) return;
   SetPosition(position);
   if (code == zqcLineUp && FAutoScrollUp && FPosition <= FMin) SetAutoScrollUp(false);
   if (code == zqcLineDown && FAutoScrollDown && FPosition >= FMax) SetAutoScrollDown(false);
@@ -350,7 +358,9 @@ void TTeScrollBar::StartRepeat(bool immediate) {
   }
   FTimer->SetEnabled(false);
   if (immediate) {
+    std::shared_ptr<bool> alive = FAlive;
     RepeatStep();
+    if (!*alive) return;
     FTimer->SetInterval(static_cast<unsigned>(render::GetKeyBoardDelayInterval()));
   } else {
     FTimer->SetInterval(static_cast<unsigned>(render::GetKeyBoardSpeedInterval()));
@@ -371,11 +381,12 @@ void TTeScrollBar::RepeatStep() {
     ScrollStep(zqcLineDown);
   } else {
     bool changed = UpdateHot(FMousePos.x, FMousePos.y, false, true);
+    std::shared_ptr<bool> alive = FAlive;
     if (FLeftTopTrackPressed && FLeftTopTrackHot)
       ScrollStep(zqcPageUp);
     else if (FRightBottomTrackPressed && FRightBottomTrackHot)
       ScrollStep(zqcPageDown);
-    if (changed) Changed();
+    if (changed && *alive) Changed();
   }
 }
 
@@ -408,10 +419,13 @@ void TTeScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int 
   if (button != mbLeft) return;
   FMousePos = {x, y};
   UpdateHot(x, y, true, true);
+  // Every Scroll may free the bar: its handler is the owner's code.
+  std::shared_ptr<bool> alive = FAlive;
   if (PtInSlider(x, y)) {
     FGrabOffset = (Vertical() ? y : x) - PositionCoordinate();
     int position = FPosition;
     Scroll(zqcTrack, position);
+    if (!*alive) return;
     SetPosition(position);
     Changed();
   }
@@ -442,7 +456,9 @@ void TTeScrollBar::MouseMove(TShiftState shift, int x, int y) {
     int c = (Vertical() ? y : x) - FGrabOffset;
     c = std::clamp(c, trackStart, std::max(trackStart, trackEnd));
     int position = CoordinatePosition(c);
+    std::shared_ptr<bool> alive = FAlive;
     Scroll(zqcTrack, position);
+    if (!*alive) return;
     SetPosition(CoordinatePosition(c));
   }
   if (UpdateHot(x, y, true, true)) Changed();
@@ -451,9 +467,11 @@ void TTeScrollBar::MouseMove(TShiftState shift, int x, int y) {
 void TTeScrollBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TTeGraphicControl::MouseUp(button, shift, x, y);
   if (button != mbLeft) return;
+  std::shared_ptr<bool> alive = FAlive;
   if (FGrabOffset >= 0) {
     int position = FPosition;
     Scroll(zqcPosition, position);
+    if (!*alive) return;
     SetPosition(position);
   }
   FGrabOffset = -1;
@@ -462,6 +480,7 @@ void TTeScrollBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
   StopRepeat();
   int position = FPosition;
   Scroll(zqcEndScroll, position);
+  if (!*alive) return;
   SetPosition(position);
   Changed();
 }
@@ -472,6 +491,29 @@ void TTeScrollBar::MouseLeave() {
     FSliderHot = FLeftTopBtnHot = FRightBottomBtnHot = FLeftTopTrackHot = FRightBottomTrackHot = false;
     Changed();
   }
+}
+
+void TTeScrollBar::CancelMode() {
+  bool busy = FGrabOffset >= 0 || FLeftTopBtnPressed || FRightBottomBtnPressed || FLeftTopTrackPressed ||
+              FRightBottomTrackPressed || RepeatRunning();
+  StopRepeat();
+  if (!busy) return;
+  FGrabOffset = -1;
+  FLeftTopBtnPressed = FRightBottomBtnPressed = false;
+  FLeftTopTrackPressed = FRightBottomTrackPressed = false;
+  FAutoScrollUp = FAutoScrollDown = false;
+  int position = FPosition;
+  std::shared_ptr<bool> alive = FAlive;
+  Scroll(zqcEndScroll, position);
+  if (!*alive) return;
+  SetPosition(position);
+  Changed();
+}
+
+// Both reach a windowless bar through its parent window while it holds the capture.
+void TTeScrollBar::WMCancelMode(TMessage& message) {
+  CancelMode();
+  InheritedMessage(StaticClass(), message);
 }
 
 void TTeScrollBar::CMEnabledChanged(TMessage& message) {

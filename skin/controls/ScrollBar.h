@@ -105,6 +105,7 @@ protected:
   void MouseUp(framework::TMouseButton button, framework::TShiftState shift, int x, int y) override;
   void MouseLeave() override;
   void CMEnabledChanged(TMessage& message);
+  void WMCancelMode(TMessage& message);
   void WMGetDlgCode(TMessage& message);
   void TMThemeNotify(TMessage& message);
 
@@ -121,6 +122,8 @@ private:
   bool UpdateHot(int x, int y, bool buttons, bool tracks);
   void StartRepeat(bool immediate);
   void StopRepeat();
+  // Drag, presses and repeat end where they are: the mouse was taken away.
+  void CancelMode();
   void RepeatStep();
   void Changed();
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "framework/gui/ColorMap.h"
 #include "framework/gui/FontRealizer.h"
 #include "framework/gui/Memo.h"
@@ -64,6 +66,92 @@ TEST_F(ButtonIntegration, MouseTrackingPressesOnlyInsideAndClicksOnReleaseInside
     ++i;
   }
   EXPECT_TRUE(first->Focused()) << "a press takes the focus";
+}
+
+// A modal box disabling the form, another window taking the mouse, or the
+// button itself being disabled ends the press: the pressed look goes, the
+// release clicks nothing, and the next press is tracked afresh.
+TEST_F(ButtonIntegration, PressEndsWithoutAClickWhenTheMouseIsTakenAway) {
+  Show();
+  struct Case {
+    const char* what;
+    std::function<void()> take, undo;
+  } cases[] = {
+      {"the form disabled", [&] { pg::EnableWindow(form->Handle(), pg::FALSE); },
+       [&] { pg::EnableWindow(form->Handle(), pg::TRUE); }},
+      {"another window captures", [&] { pg::SetCapture(memo->Handle()); }, [] { pg::ReleaseCapture(); }},
+      {"the button's window disabled", [&] { pg::EnableWindow(first->Handle(), pg::FALSE); },
+       [&] { pg::EnableWindow(first->Handle(), pg::TRUE); }},
+  };
+  for (const Case& c : cases) {
+    Press(first, 20, 20);
+    ASSERT_TRUE(first->Pressed()) << c.what;
+    c.take();
+    Pump();
+    EXPECT_FALSE(first->Pressed()) << c.what;
+    MoveTo(first, 30, 20);
+    EXPECT_FALSE(first->Pressed()) << c.what << ": no longer tracking";
+    Release();
+    c.undo();
+    Pump();
+    EXPECT_EQ(firstClicks, 0) << c.what;
+    hl::AdvanceClock(1000);
+    Press(first, 20, 20);
+    MoveTo(first, 200, 20);
+    EXPECT_FALSE(first->Pressed()) << c.what << ": the next press captures the mouse again";
+    MoveTo(first, 20, 20);
+    Release();
+    EXPECT_EQ(firstClicks, 1) << c.what;
+    firstClicks = 0;
+    hl::AdvanceClock(1000);
+  }
+}
+
+// A handler may free the button it was called from, whichever way it was
+// clicked; nothing touches the button afterwards.
+TEST_F(ButtonIntegration, AButtonFreedByItsOwnClickIsNotTouchedAgain) {
+  struct Case {
+    const char* what;
+    std::function<void(TTeButton*)> click;
+  } cases[] = {
+      {"mouse",
+       [](TTeButton* b) {
+         Press(b, 20, 20);
+         Release();
+       }},
+      {"space",
+       [](TTeButton* b) {
+         b->SetFocus();
+         Pump();
+         Key(pg::VK_SPACE);
+       }},
+      {"enter",
+       [](TTeButton* b) {
+         b->SetFocus();
+         Pump();
+         Key(pg::VK_RETURN);
+       }},
+      {"its accelerator", [](TTeButton*) { Key('D'); }},
+  };
+  Show();
+  for (const Case& c : cases) {
+    TTeButton* doomed = Make(10, u"&Doomed");
+    doomed->SetTop(200);
+    int clicks = 0;
+    doomed->OnClick = [&](TObject*) {
+      ++clicks;
+      delete doomed;
+      doomed = nullptr;
+    };
+    second->SetFocus();
+    Pump();
+    c.click(doomed);
+    EXPECT_EQ(clicks, 1) << c.what;
+    EXPECT_EQ(doomed, nullptr) << c.what;
+    delete doomed;
+    hl::AdvanceClock(1000);
+    Pump();
+  }
 }
 
 TEST_F(ButtonIntegration, KeysClickTheFocusedDefaultAndCancelButtons) {

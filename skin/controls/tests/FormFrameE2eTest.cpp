@@ -15,6 +15,10 @@
 
 #include "framework/Properties.h"
 #include "framework/gui/Application.h"
+#include "framework/gui/Dialogs.h"
+#include "framework/gui/Screen.h"
+#include "framework/gui/Timer.h"
+#include "platform/gui/Input.h"
 #include "platform/gui/Backend.h"
 #include "platform/gui/x11/X11Backend.h"
 #include "skin/controls/Form.h"
@@ -287,6 +291,64 @@ TEST_F(FormFrameE2e, DraggingTheTitleMovesTheXWindow) {
       << "X window at " << XBounds().left << "," << XBounds().top;
   EXPECT_EQ(XBounds().top, before.top + 60);
   EXPECT_EQ(form_->Left(), before.left + 100);
+}
+
+// A message box appears while the title is being dragged (its owner is
+// disabled under the held button): the drag ends where the box found the
+// window, the pointer is free, and neither the moves and release while the box
+// is up nor a later plain move take the window anywhere.
+TEST_F(FormFrameE2e, ATitleDragEndsCleanlyWhenAMessageBoxAppears) {
+  TRect before = XBounds();
+  int x0 = before.left + 150, y0 = before.top + 12;
+  auto at = [](int x, int y) { return std::to_string(x) + " " + std::to_string(y); };
+  TRect whereTheBoxFoundIt;
+  bool grabbedDuringBox = true, boxShown = false;
+  fw::TTimer box(nullptr), ending(nullptr);
+  box.SetEnabled(false);
+  box.SetInterval(100);
+  ending.SetEnabled(false);
+  ending.SetInterval(2500);
+  box.OnTimer = [&](fw::TObject*) {
+    box.SetEnabled(false);
+    whereTheBoxFoundIt = form_->BoundsRect();
+    // While the box is up, the mouse goes on and lets go elsewhere.
+    Shell("(sleep 0.5; DISPLAY=" + display_ + " xdotool mousemove " + at(x0 + 150, y0 + 90) +
+          "; sleep 0.5; DISPLAY=" + display_ + " xdotool mouseup 1) >/dev/null 2>&1 &");
+    ending.SetEnabled(true);
+    boxShown = true;
+    fw::MessageBox(u"A box over a drag.", u"Frame E2E box");
+  };
+  ending.OnTimer = [&](fw::TObject*) {
+    ending.SetEnabled(false);
+    // Another client can take the pointer: nobody holds it any more.
+    grabbedDuringBox = XGrabPointer(probe_, DefaultRootWindow(probe_), False, ButtonPressMask, GrabModeAsync,
+                                    GrabModeAsync, None, None, CurrentTime) != GrabSuccess;
+    XUngrabPointer(probe_, CurrentTime);
+    XSync(probe_, False);
+    for (fw::TCustomForm* f : fw::Screen()->Forms())
+      if (f->FormState().Contains(fw::fsModal)) f->SetModalResult(fw::mrOk);
+  };
+  Xdo("mousemove --sync " + at(x0, y0) + " mousedown 1");
+  Pump(100);
+  Xdo("mousemove --sync " + at(x0 + 50, y0 + 30));
+  ASSERT_TRUE(WaitFor([&] { return form_->Left() == before.left + 50; })) << "the drag moves the window";
+  ASSERT_TRUE(frame_->IsDragging());
+  box.SetEnabled(true);
+  ASSERT_TRUE(WaitFor([&] { return boxShown && !ending.Enabled(); }));
+  Pump(200);
+  EXPECT_FALSE(grabbedDuringBox) << "the pointer was free while the box was up";
+  EXPECT_FALSE(frame_->IsDragging());
+  EXPECT_EQ(frame_->PressedPart(), kwhtClient);
+  EXPECT_TRUE(frame_->DrawingEnabled());
+  EXPECT_EQ(pg::GetCapture(), nullptr);
+  EXPECT_EQ(form_->BoundsRect(), whereTheBoxFoundIt);
+  // A plain move over the title afterwards only moves the mouse.
+  Xdo("mousemove --sync " + at(whereTheBoxFoundIt.left + 120, whereTheBoxFoundIt.top + 12));
+  Pump(200);
+  Xdo("mousemove --sync " + at(whereTheBoxFoundIt.left + 60, whereTheBoxFoundIt.top + 15));
+  Pump(300);
+  EXPECT_EQ(form_->BoundsRect(), whereTheBoxFoundIt);
+  EXPECT_TRUE(WaitFor([&] { return XBounds().left == whereTheBoxFoundIt.left; })) << XBounds().left;
 }
 
 TEST_F(FormFrameE2e, MaximizeFillsTheWorkAreaAndRestores) {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "framework/gui/Label.h"
+#include "platform/gui/NotifyIcon.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/SystemMetrics.h"
+#include "platform/gui/SystemParameters.h"
 #include "platform/gui/VirtualKeys.h"
 #include "skin/controls/tests/FrameFixture.h"
 
@@ -234,6 +237,147 @@ TEST_F(FormFrameIntegration, DraggingNearAnotherSkinnedFormSnapsToIt) {
   delete other;
 }
 
+// A drag or a caption-button press ends cleanly when the mouse is taken away:
+// by a modal box disabling the window, by another window capturing it, or by a
+// release that went elsewhere (the next move says no button is down). The
+// outline is erased, drawing is on again, the pressed look goes, and the later
+// moves and release do nothing.
+TEST_F(FormFrameIntegration, TakingTheMouseAwayEndsDragsAndPresses) {
+  pg::HWND other = nullptr;
+  struct Take {
+    const char* what;
+    std::function<void(pg::HWND)> take, undo;
+  } takes[] = {
+      {"a modal box disables the window", [](pg::HWND h) { pg::EnableWindow(h, pg::FALSE); },
+       [](pg::HWND h) { pg::EnableWindow(h, pg::TRUE); }},
+      {"another window captures", [&](pg::HWND) { pg::SetCapture(other); },
+       [](pg::HWND) { pg::ReleaseCapture(); }},
+      {"the release went elsewhere",
+       [](pg::HWND h) { pg::SendMessageW(h, pg::WM_MOUSEMOVE, 0, pg::MAKELPARAM(150, 40)); },
+       [](pg::HWND) {}},
+  };
+  struct Start {
+    const char* what;
+    TTeFormDragMode mode;
+    bool closeButton;
+  } starts[] = {{"title drag", kfdmFullDrag, false},
+                {"outline drag", kfdmBorder, false},
+                {"close button", kfdmFullDrag, true}};
+  for (const Take& t : takes) {
+    for (const Start& s : starts) {
+      std::string what = std::string(t.what) + ", " + s.what;
+      Make(300, 200, 378, 397, false, [&](TTeDefaultForm* f) { f->Dragging()->SetDragMode(s.mode); });
+      auto* otherForm = new fw::TForm(nullptr);
+      otherForm->SetBounds(800, 500, 150, 100);
+      otherForm->Show();
+      other = otherForm->Handle();
+      pump();
+      pg::Surface before = pg::ScreenImage();
+      TPoint at = s.closeButton ? centre(frame->GetCaptionButtonRect(kbiClose)) : screen(150, 12);
+      press(at);
+      if (!s.closeButton) moveTo({at.x + 40, at.y + 30});
+      TRect bounds = form->BoundsRect();
+      t.take(hwnd());
+      pump();
+      EXPECT_FALSE(frame->IsDragging()) << what;
+      EXPECT_EQ(frame->PressedPart(), kwhtClient) << what;
+      EXPECT_TRUE(frame->HeldButtons().Empty()) << what;
+      EXPECT_TRUE(frame->DrawingEnabled()) << what;
+      EXPECT_NE(frame->ButtonDrawState(kwhtCloseButton), kwbdsPressed) << what;
+      EXPECT_NE(pg::GetCapture(), hwnd()) << what;
+      if (s.mode == kfdmBorder)
+        EXPECT_EQ(pg::ScreenImage().pixel(341, 400), before.pixel(341, 400)) << what << ": outline erased";
+      moveTo({at.x + 90, at.y + 60});
+      release();
+      t.undo(hwnd());
+      pump();
+      EXPECT_EQ(form->BoundsRect(), bounds) << what;
+      EXPECT_TRUE(form->Visible()) << what;
+      delete otherForm;
+      delete form;
+      form = nullptr;
+      pump();
+      hl::AdvanceClock(1000);
+    }
+  }
+}
+
+// An action event or a menu command may free the form (and the frame with it)
+// or the frame alone; the frame's code touches nothing of them afterwards.
+TEST_F(FormFrameIntegration, AFormOrFrameFreedInsideAnActionIsNotTouchedAgain) {
+  enum Act { CloseButton, TitleDoubleClick, MinimizeButton, RollButton, MenuClose };
+  struct Case {
+    const char* what;
+    Act act;
+    bool frameOnly;
+  } cases[] = {
+      {"close button frees the form", CloseButton, false},
+      {"title double-click frees the form", TitleDoubleClick, false},
+      {"minimize button frees the form", MinimizeButton, false},
+      {"roll-up button frees the frame", RollButton, true},
+      {"system menu's Close frees the form", MenuClose, false},
+      {"system menu's Close frees the frame", MenuClose, true},
+  };
+  for (const Case& c : cases) {
+    Make();
+    int calls = 0;
+    auto free = [&](fw::TObject*, bool&) {
+      ++calls;
+      if (c.frameOnly) {
+        delete frame;
+      } else {
+        delete form;
+        form = nullptr;
+      }
+      frame = nullptr;
+    };
+    frame->OnClose = free;
+    frame->OnMaximize = free;
+    frame->OnMinimize = free;
+    frame->OnRollup = free;
+    auto click = [&](TTeBorderIcon icon) {
+      TPoint at = centre(frame->GetCaptionButtonRect(icon));
+      press(at);
+      release();
+    };
+    switch (c.act) {
+      case CloseButton:
+        click(kbiClose);
+        break;
+      case MinimizeButton:
+        click(kbiMinimize);
+        break;
+      case RollButton:
+        click(kbiRollup);
+        break;
+      case TitleDoubleClick:
+        hl::DoubleClick(screen(150, 12).x, screen(150, 12).y);
+        pump();
+        break;
+      case MenuClose:
+        moveTo(screen(150, 12));
+        hl::PressButton(1);
+        hl::ReleaseButton(1);
+        hl::TypeKey('C');
+        pump();
+        break;
+    }
+    pump();
+    EXPECT_EQ(calls, 1) << c.what;
+    EXPECT_EQ(frame, nullptr) << c.what;
+    if (c.frameOnly) {
+      ASSERT_NE(form, nullptr) << c.what;
+      EXPECT_TRUE(form->Visible()) << c.what;
+    } else {
+      EXPECT_EQ(form, nullptr) << c.what;
+    }
+    delete form;
+    form = nullptr;
+    pump();
+    hl::AdvanceClock(1000);
+  }
+}
+
 TEST_F(FormFrameIntegration, HotCaptionButtonCoolsWithinTheHoverTime) {
   Make();
   TRect close = frame->GetCaptionButtonRect(kbiClose);
@@ -320,6 +464,159 @@ TEST_F(FormFrameIntegration, ActionEventsCanRefuse) {
   EXPECT_TRUE(form->Visible());
 }
 
+// A close that is refused, by the frame's event or by the form's close query,
+// leaves the close button drawn as it is then: not pressed.
+TEST_F(FormFrameIntegration, ARefusedCloseRepaintsTheCloseButtonUnpressed) {
+  struct Case {
+    const char* what;
+    bool byQuery;
+  } cases[] = {{"OnClose", false}, {"the close query", true}};
+  for (const Case& c : cases) {
+    Make();
+    if (c.byQuery)
+      form->OnCloseQuery = [](fw::TObject*, bool& can) { can = false; };
+    else
+      frame->OnClose = [](fw::TObject*, bool& allow) { allow = false; };
+    TRect close = frame->GetCaptionButtonRect(kbiClose);
+    auto buttonImage = [&] {
+      pg::Surface w = pg::WindowImage(hwnd());
+      std::vector<uint32_t> pixels;
+      for (int y = close.top; y < close.bottom; ++y)
+        for (int x = close.left; x < close.right; ++x) pixels.push_back(w.pixel(x, y));
+      return pixels;
+    };
+    moveTo(centre(close));
+    std::vector<uint32_t> normal = buttonImage();
+    hl::PressButton(0);
+    pump();
+    ASSERT_NE(buttonImage(), normal) << c.what << ": drawn pressed";
+    release();
+    EXPECT_TRUE(form->Visible()) << c.what;
+    EXPECT_EQ(buttonImage(), normal) << c.what << ": drawn unpressed again";
+    delete form;
+    form = nullptr;
+    hl::AdvanceClock(1000);
+  }
+}
+
+// The system menu opened from its icon does not leave its place behind: the
+// next one asked for by key opens where the window is then.
+TEST_F(FormFrameIntegration, TheSystemMenuByKeyOpensWhereTheWindowIsNow) {
+  Make(100, 100);
+  TRect icon = frame->GetCaptionButtonRect(kbiSystemMenu);
+  press(centre(icon));
+  hl::ReleaseButton(0);
+  hl::TypeKey(pg::VK_ESCAPE);
+  pump();
+  EXPECT_EQ(frame->LastSystemMenuPoint(), screen(icon.left, icon.bottom)) << "under the icon";
+  hl::AdvanceClock(1000);
+  form->SetBounds(400, 300, form->Width(), form->Height());
+  pump();
+  pg::PostMessageW(hwnd(), pg::WM_SYSCOMMAND, pg::SC_KEYMENU, ' ');
+  hl::TypeKey(pg::VK_ESCAPE);
+  pump();
+  EXPECT_EQ(frame->LastSystemMenuPoint(), form->ClientOrigin());
+}
+
+// Restoring into a state whose own event refuses it (from the tray or from
+// minimized, back to maximized) leaves a normal, shown window.
+TEST_F(FormFrameIntegration, ARestoreRefusedOnTheWayLeavesANormalShownWindow) {
+  for (bool fromTray : {true, false}) {
+    const char* what = fromTray ? "from the tray" : "from minimized";
+    Make(100, 100, 378, 397, false, [](TTeDefaultForm* f) { f->SetMinimizeApplication(false); });
+    TRect normal = form->BoundsRect();
+    frame->Maximize();
+    pump();
+    if (fromTray)
+      frame->MinToTray();
+    else
+      frame->Minimize();
+    pump();
+    ASSERT_EQ(frame->WindowState(), fromTray ? kwsTray : kwsMinimized) << what;
+    frame->OnMaximize = [](fw::TObject*, bool& allow) { allow = false; };
+    frame->Restore();
+    pump();
+    EXPECT_EQ(frame->WindowState(), kwsNormal) << what;
+    EXPECT_TRUE(pg::IsWindowVisible(hwnd())) << what;
+    EXPECT_FALSE(pg::IsIconic(hwnd())) << what;
+    EXPECT_FALSE(frame->InTray()) << what;
+    EXPECT_EQ(form->BoundsRect(), normal) << what;
+    delete form;
+    form = nullptr;
+    pump();
+  }
+}
+
+// Several frames chain the application's minimize and restore events; any of
+// them may go first, and the others keep working, the last one handing the
+// application its own events back.
+TEST_F(FormFrameIntegration, FramesLeaveTheApplicationsEventChainInAnyOrder) {
+  for (bool oldestFirst : {true, false}) {
+    int original = 0;
+    fw::Application()->OnMinimize = [&](fw::TObject*) { ++original; };
+    std::vector<fw::TForm*> forms;
+    std::vector<TTeDefaultForm*> frames;
+    for (int i = 0; i < 3; ++i) {
+      auto* f = new fw::TForm(nullptr);
+      f->SetBounds(50 + 200 * i, 50, 300, 200);
+      auto* fr = new TTeDefaultForm(f);
+      fr->Loaded();
+      f->Show();
+      pump();
+      pg::SetActiveWindow(f->Handle());  // the first activation chains
+      pump();
+      forms.push_back(f);
+      frames.push_back(fr);
+    }
+    // The middle one goes first, then the oldest or the newest.
+    int order[3] = {1, oldestFirst ? 0 : 2, oldestFirst ? 2 : 0};
+    for (int k = 0; k < 3; ++k) {
+      delete forms[order[k]];
+      forms[order[k]] = nullptr;
+      pump();
+      original = 0;
+      fw::Application()->OnMinimize(nullptr);
+      EXPECT_EQ(original, 1) << "after " << k + 1 << " gone, the application's own handler still runs once";
+      for (int i = 0; i < 3; ++i)
+        if (forms[i]) {
+          EXPECT_EQ(frames[i]->WindowState(), kwsMinimized) << "frame " << i;
+          frames[i]->Restore();
+          pump();
+        }
+    }
+    original = 0;
+    fw::Application()->OnMinimize(nullptr);
+    EXPECT_EQ(original, 1);
+    fw::Application()->OnMinimize = nullptr;
+  }
+}
+
+// A theme change may bring other caption fonts: the unthemed title is drawn
+// in the fonts the platform gives after it.
+TEST_F(FormFrameIntegration, ThemeChangedRereadsTheCaptionFonts) {
+  Make();
+  auto title = [&] {
+    pg::Surface w = pg::WindowImage(hwnd());
+    std::vector<uint32_t> pixels;
+    for (int y = 4; y < 23; ++y)
+      for (int x = 24; x < 200; ++x) pixels.push_back(w.pixel(x, y));
+    return pixels;
+  };
+  std::vector<uint32_t> classic = title();
+  pg::NONCLIENTMETRICSW ncm;
+  ASSERT_TRUE(pg::SystemParametersInfoW(pg::SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
+  ncm.lfCaptionFont.height = -16;
+  ncm.lfCaptionFont.weight = pg::FW_NORMAL;
+  ASSERT_TRUE(pg::SystemParametersInfoW(pg::SPI_SETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
+  frame->InvalidateNonClientArea();
+  pump();
+  EXPECT_EQ(title(), classic) << "the fonts are read again only when the theme changes";
+  pg::SendMessageW(hwnd(), pg::WM_THEMECHANGED, 0, 0);
+  frame->InvalidateNonClientArea();
+  pump();
+  EXPECT_NE(title(), classic) << "the larger, lighter caption font";
+}
+
 TEST_F(FormFrameIntegration, SystemMenuItemsFollowTheState) {
   Make();
   auto captions = [&] {
@@ -394,17 +691,42 @@ TEST_F(FormFrameIntegration, MinimizingToTheTrayHidesAndTheIconBringsItBack) {
   EXPECT_EQ(form->BoundsRect(), (TRect{100, 100, 478, 497}));
 }
 
+// A window hidden without its tray icon could never come back: without a
+// notification area, or when it refuses the icon, it is minimized instead.
 TEST_F(FormFrameIntegration, WithoutATrayMinimizingToItMinimizes) {
-  Make();
-  pg::Headless().setNotifyArea(false);
-  frame->MinToTray();
-  pump();
-  EXPECT_EQ(frame->WindowState(), kwsMinimized);
-  EXPECT_TRUE(pg::IsIconic(hwnd())) << "not hidden where nothing could bring it back";
-  frame->Restore();
-  pump();
-  EXPECT_FALSE(pg::IsIconic(hwnd()));
-  EXPECT_TRUE(pg::IsWindowVisible(hwnd()));
+  struct Case {
+    const char* what;
+    bool noArea;
+  } cases[] = {{"no notification area", true}, {"the area refuses the icon", false}};
+  for (const Case& c : cases) {
+    Make(100, 100, 378, 397, false, [](TTeDefaultForm* f) { f->SetMinimizeApplication(false); });
+    pg::NOTIFYICONDATAW taken;
+    if (c.noArea) {
+      pg::Headless().setNotifyArea(false);
+    } else {
+      // Something else holds the icon the frame would add.
+      taken.hWnd = frame->TrayWindow();
+      taken.uID = frame->TrayIconId();
+      taken.uFlags = 0;
+      ASSERT_TRUE(pg::Shell_NotifyIconW(pg::NIM_ADD, &taken));
+    }
+    frame->MinToTray();
+    pump();
+    EXPECT_EQ(frame->WindowState(), kwsMinimized) << c.what;
+    EXPECT_FALSE(frame->InTray()) << c.what;
+    EXPECT_TRUE(pg::IsIconic(hwnd())) << c.what << ": not hidden where nothing could bring it back";
+    frame->Restore();
+    pump();
+    EXPECT_FALSE(pg::IsIconic(hwnd())) << c.what;
+    EXPECT_TRUE(pg::IsWindowVisible(hwnd())) << c.what;
+    if (c.noArea)
+      pg::Headless().setNotifyArea(true);
+    else
+      pg::Shell_NotifyIconW(pg::NIM_DELETE, &taken);
+    delete form;
+    form = nullptr;
+    pump();
+  }
 }
 
 TEST_F(FormFrameIntegration, DeactivationDrawsEveryCaptionButtonInactive) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ public:
   std::string Tag;
   bool Handles = false;
   bool Destructed = false;
+  std::function<void()> During;  // runs inside the before-pass
   void DoAfterMessage(fw::TMessage& m, bool& handled) override {
     if (m.Msg == pg::WM_USER + 1 && gTrace) gTrace->push_back("after " + Tag);
     TTeHook::DoAfterMessage(m, handled);
@@ -26,6 +28,11 @@ public:
   void DoBeforeDestruction() override { Destructed = true; }
   void UserMessage(fw::TMessage& m) {
     if (gTrace) gTrace->push_back("before " + Tag);
+    if (During) {
+      std::function<void()> during = During;
+      during();
+      return;
+    }
     if (Handles) {
       m.Result = 42;
       MessageHandled();
@@ -73,6 +80,36 @@ TEST_F(HookIntegration, ClientsSeeMessagesLastAddedFirstAndAHandledMessageStops)
   b->Handles = true;
   pg::SendMessageW(hwnd(), pg::WM_USER + 1, 0, 0);
   EXPECT_EQ(trace, (std::vector<std::string>{"before b"}));
+}
+
+// A client may go while a message runs through the hook: freed by its own
+// handler, freeing another client, or unhooking. Nothing touches what is gone,
+// and the clients that remain see the rest of the message.
+TEST_F(HookIntegration, AClientGoingDuringAMessageIsNotTouchedAgain) {
+  struct Case {
+    const char* what;
+    std::function<void(TRecordingHook*& a, TRecordingHook*& b)> during;
+    std::vector<std::string> trace;
+  } cases[] = {
+      {"b frees itself", [](TRecordingHook*&, TRecordingHook*& b) { delete b, b = nullptr; }, {"before b"}},
+      {"b frees a",
+       [](TRecordingHook*& a, TRecordingHook*&) { delete a, a = nullptr; },
+       {"before b", "after b"}},
+      {"b unhooks itself",
+       [](TRecordingHook*&, TRecordingHook*& b) { b->SetActive(false); },
+       {"before b", "before a", "after a"}},
+  };
+  for (const Case& c : cases) {
+    TRecordingHook* a = hook("a");
+    TRecordingHook* b = hook("b");
+    b->During = [&] { c.during(a, b); };
+    trace.clear();
+    pg::SendMessageW(hwnd(), pg::WM_USER + 1, 0, 0);
+    EXPECT_EQ(trace, c.trace) << c.what;
+    delete a;
+    delete b;
+    pump();
+  }
 }
 
 TEST_F(HookIntegration, UnhookingTheLastClientGivesTheProcedureBack) {

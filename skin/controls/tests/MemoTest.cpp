@@ -97,6 +97,25 @@ TEST_F(MemoIntegration, DraggingTheSkinnedThumbScrollsTheMemo) {
   ExpectInStep("after the arrow");
 }
 
+// The memo's window is made again (a style change does that); its in-place bar
+// follows the new window as it did the old one.
+TEST_F(MemoIntegration, InplaceBarKeepsWorkingAfterTheMemosWindowIsMadeAgain) {
+  pg::HWND old = memo->Handle();
+  memo->RecreateWnd();
+  Pump();
+  ASSERT_TRUE(memo->HandleAllocated());
+  ASSERT_NE(memo->Handle(), old);
+  ASSERT_FALSE(Inplace()->Closing());
+  ExpectInStep("after the new window");
+  TTeScrollBar* bar = Inplace()->ScrollBar();
+  Press(bar, 8, bar->Height() - 4);
+  Release();
+  EXPECT_EQ(TopRow(), 1) << "the down arrow scrolls the new window";
+  for (int i = 0; i < 40; ++i) memo->Lines()->Add("appended");
+  Pump();
+  ExpectInStep("after appends");
+}
+
 TEST_F(MemoIntegration, HotStateEndsWhenTheMouseLeaves) {
   MoveTo(memo, 50, 50);
   EXPECT_TRUE(memo->IsHot());

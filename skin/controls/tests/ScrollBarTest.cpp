@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
+
+#include "framework/gui/Memo.h"
 
 #include "skin/controls/ScrollBar.h"
 #include "skin/controls/tests/ControlsFixture.h"
@@ -99,6 +102,102 @@ TEST_F(ScrollBarIntegration, ThumbDragFromItsFirstPixel) {
   EXPECT_EQ(calls[calls.size() - 2].code, zqcPosition);
   EXPECT_EQ(calls.back().code, zqcEndScroll);
   EXPECT_EQ(bar->GrabOffset(), -1);
+}
+
+// The bar holds the mouse through its parent's window; when a modal box
+// disables the form or another window takes the mouse, the repeat and the thumb
+// drag stop where they are and the bar ends the scroll.
+TEST_F(ScrollBarIntegration, RepeatAndThumbDragEndWhenTheMouseIsTakenAway) {
+  auto* other = new framework::TMemo(form.get());
+  other->SetParent(form.get());
+  other->SetBounds(10, 10, 100, 60);
+  Pump();
+  struct Take {
+    const char* what;
+    std::function<void()> take, undo;
+  } takes[] = {
+      {"the form disabled", [&] { pg::EnableWindow(form->Handle(), pg::FALSE); },
+       [&] { pg::EnableWindow(form->Handle(), pg::TRUE); }},
+      {"another window captures", [&] { pg::SetCapture(other->Handle()); }, [] { pg::ReleaseCapture(); }},
+  };
+  struct Start {
+    const char* what;
+    int y;
+  } starts[] = {{"down button", 224}, {"thumb", 20}, {"track", 150}};
+  for (const Take& t : takes) {
+    for (const Start& s : starts) {
+      bar->SetPosition(0);
+      calls.clear();
+      Press(bar, 8, s.y);
+      t.take();
+      Pump();
+      EXPECT_FALSE(bar->RepeatRunning()) << t.what << ", " << s.what;
+      EXPECT_EQ(bar->GrabOffset(), -1) << t.what << ", " << s.what;
+      ASSERT_FALSE(calls.empty());
+      EXPECT_EQ(calls.back().code, zqcEndScroll) << t.what << ", " << s.what;
+      int position = bar->Position();
+      Wait(delay + 3 * speed);
+      MoveTo(bar, 8, 200);
+      EXPECT_EQ(bar->Position(), position) << t.what << ", " << s.what;
+      Release();
+      t.undo();
+      Pump();
+      hl::AdvanceClock(1000);
+    }
+  }
+  // Pressed again, the bar has the mouse once more.
+  bar->SetPosition(0);
+  Press(bar, 8, 20);
+  MoveTo(bar, 8, 120);
+  EXPECT_GT(bar->Position(), 0);
+  Release();
+}
+
+// The scroll handler may free the bar at any of its notifications; the bar's
+// code touches nothing of it afterwards (the sanitizer would see it).
+TEST_F(ScrollBarIntegration, ABarFreedByItsScrollHandlerIsNotTouchedAgain) {
+  struct Case {
+    const char* what;
+    TTeScrollCode code;
+    int pressY;
+    int moveY;      // -1: no move while held
+    int waitSteps;  // repeat steps to wait for
+  } cases[] = {
+      {"a line at the press", zqcLineDown, 224, -1, 0}, {"a repeated line", zqcLineDown, 224, -1, 2},
+      {"a page at the press", zqcPageDown, 150, -1, 0}, {"the thumb grabbed", zqcTrack, 20, -1, 0},
+      {"the thumb tracked", zqcTrack, 20, 60, 0},       {"the end of the scroll", zqcEndScroll, 224, -1, 0},
+  };
+  for (const Case& c : cases) {
+    auto* doomed = new TTeScrollBar(form.get());
+    doomed->SetParent(form.get());
+    doomed->SetOrientation(zqoVertical);
+    doomed->SetBounds(300, 10, 16, 232);
+    doomed->SetPageSize(10);
+    Pump();
+    int seen = 0;
+    int after = c.waitSteps;
+    bool grabbed = false;
+    doomed->OnScroll = [&](TObject*, TTeScrollCode code, int&) {
+      if (code != c.code) return;
+      if (c.moveY >= 0 && !grabbed) {
+        grabbed = true;  // the grab itself; free at the first tracked move
+        return;
+      }
+      if (seen++ < after) return;
+      delete doomed;
+      doomed = nullptr;
+    };
+    Press(doomed, 8, c.pressY);
+    if (doomed && c.moveY >= 0) MoveTo(doomed, 8, c.moveY);
+    for (int i = 0; doomed && i < c.waitSteps; ++i) Wait(delay);
+    if (doomed) Release();
+    Pump();
+    EXPECT_EQ(doomed, nullptr) << c.what;
+    delete doomed;
+    hl::ReleaseButton();
+    Pump();
+    hl::AdvanceClock(1000);
+  }
 }
 
 TEST_F(ScrollBarIntegration, ScrollHandlerMayChangeThePosition) {

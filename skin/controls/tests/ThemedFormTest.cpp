@@ -5,6 +5,7 @@
 
 #include "framework/Properties.h"
 #include "platform/gui/Region.h"
+#include "platform/gui/SystemMetrics.h"
 #include "framework/TextForm.h"
 #include "framework/Resources.h"
 #include "skin/controls/Form.h"
@@ -88,6 +89,46 @@ TEST_F(ThemedFormIntegration, TheThemesRegionShapesTheWindow) {
   EXPECT_FALSE(region.contains({381, 0}));
   EXPECT_TRUE(region.contains({20, 0}));
   EXPECT_TRUE(region.contains({0, 405}));
+}
+
+// The shape belongs to the frame: a window made again, or a frame turned off
+// and on, comes back rounded; without the frame the window has the platform's
+// frame and no shape.
+TEST_F(ThemedFormIntegration, TheShapeFollowsTheFrameThroughReCreationActiveAndItsEnd) {
+  MakeLinked();
+  auto shaped = [&](const char* when) {
+    pg::Region region;
+    ASSERT_NE(pg::GetWindowRgn(hwnd(), region), pg::RGN_ERROR) << when;
+    EXPECT_FALSE(region.contains({0, 0})) << when;
+    EXPECT_TRUE(region.contains({20, 0})) << when;
+    pg::Rect client;
+    pg::GetClientRect(hwnd(), &client);
+    EXPECT_EQ(client.width(), 370) << when;
+  };
+  auto plain = [&](const char* when) {
+    pg::Region region;
+    EXPECT_EQ(pg::GetWindowRgn(hwnd(), region), pg::RGN_ERROR) << when << ": no shape";
+    pg::Rect client;
+    pg::GetClientRect(hwnd(), &client);
+    EXPECT_EQ(client.width(), form->Width() - 2 * pg::GetSystemMetrics(pg::SM_CXFRAME))
+        << when << ": the platform's frame";
+  };
+  shaped("at first");
+  pg::HWND old = hwnd();
+  form->RecreateWnd();
+  pump();
+  ASSERT_NE(hwnd(), old);
+  shaped("after the window was made again");
+  frame->SetActive(false);
+  pump();
+  plain("inactive");
+  frame->SetActive(true);
+  pump();
+  shaped("active again");
+  delete frame;
+  frame = nullptr;
+  pump();
+  plain("without the frame");
 }
 
 TEST_F(ThemedFormIntegration, HitTestAndButtonsComeFromTheTheme) {
