@@ -194,7 +194,8 @@ TTeDefaultForm::TTeDefaultForm(fw::TComponent* owner)
       FSystemMenuOptions(std::make_unique<TTePopupMenuOptions>()),
       FTrayMenuOptions(std::make_unique<TTePopupMenuOptions>()),
       FBorderIcons(DefaultBorderIcons),
-      FWorkCanvas(std::make_unique<fw::TCanvas>()) {
+      FWorkCanvas(std::make_unique<fw::TCanvas>()),
+      FEffects(std::make_unique<TTeFrameEffects>()) {
   RefreshMetrics();
   auto changed = [this] {
     if (!Loading() && GetHandle()) Update();
@@ -396,6 +397,20 @@ TPoint TTeDefaultForm::ScreenToWindow(TPoint screen) const {
   return {screen.x - o.x, screen.y - o.y};
 }
 
+TRect TTeDefaultForm::ScreenBounds() const {
+  TPoint o = WindowOrigin();
+  return {o.x, o.y, o.x + FWindowWidth, o.y + FWindowHeight};
+}
+
+void TTeDefaultForm::TakeBackground(const TRect& target) {
+  pg::HWND h = GetHandle();
+  fw::TWinControl* control = GetWinControl();
+  bool topLevel = control && !control->Parent();
+  std::optional<TRect> current;
+  if (h && pg::IsWindowVisible(h) && !pg::IsIconic(h)) current = ScreenBounds();
+  FEffects->TakeBackground(target, topLevel ? h : nullptr, current);
+}
+
 void TTeDefaultForm::SyncFrameSize() {
   TRect b = FormBounds();
   FWindowWidth = b.width();
@@ -478,7 +493,7 @@ TRect TTeDefaultForm::GetRollupRect() {
 TRect TTeDefaultForm::GetGripperRect() { return {}; }
 
 std::optional<pg::Region> TTeDefaultForm::GetRegion() {
-  return pg::Region(TRect{0, 0, FWindowWidth, FWindowHeight});
+  return pg::Region(TRect{0, 0, FFrameWidth, FFrameHeight});
 }
 
 void TTeDefaultForm::ChangeSize() {
@@ -487,6 +502,7 @@ void TTeDefaultForm::ChangeSize() {
     FPersistentBuffer->SetSize(std::max(FWindowWidth, 1), std::max(FWindowHeight, 1));
   DisableDrawing();
   std::optional<pg::Region> region = GetRegion();
+  FEffects->SetFrameRegion(region);
   if (region && ShadowSize() > 0) {
     pg::Region moved = *region;
     moved.offset(ShadowSize(), ShadowSize());
@@ -630,6 +646,11 @@ void TTeDefaultForm::PaintBuffered(pg::DeviceContext* target, const TRect& bound
       buffer = temporary.get();
       break;
     case zqfpNoBuffer:
+      if (nonClient && HasEffects()) {
+        temporary = std::make_unique<render::TteBitmap>();
+        temporary->SetSize(std::max(w, 1), std::max(hgt, 1));
+        buffer = temporary.get();
+      }
       break;
   }
   fw::TCanvas canvas;
@@ -638,8 +659,15 @@ void TTeDefaultForm::PaintBuffered(pg::DeviceContext* target, const TRect& bound
   pg::DeviceContext* dc = canvas.Handle();
   dc->saveDC();
   if (nonClient) {
+    bool effects = buffer && HasEffects();
+    if (effects && FEffects->BackgroundRect() != ScreenBounds()) TakeBackground(ScreenBounds());
+    if (effects && ShadowSize() > 0) FEffects->PaintShadow(*buffer, FFrameWidth, FFrameHeight, ShadowSize());
     dc->excludeClipRect(bounds.left, bounds.top, bounds.right, bounds.bottom);
+    FIntoBuffer = buffer != nullptr;
     PaintNonClientArea(&canvas);
+    FIntoBuffer = false;
+    if (effects && FBlending->Enabled())
+      FEffects->BlendBands(*buffer, FFrameWidth, FFrameHeight, bounds, FBlending->Value());
   } else {
     FWorkCanvas->SetHandle(dc);
     if (OnPaint && !Loading())
@@ -687,7 +715,7 @@ void TTeDefaultForm::PaintUnthemed(fw::TCanvas* canvas) {
   if (CaptionHeight() == 0) return;
   TRect band{cb.left, FBorderWidth, cb.right, cb.top - 1};
   if (IsEmpty(band)) return;
-  if (FPerformance == zqfpNoBuffer) {
+  if (FPerformance == zqfpNoBuffer && !FIntoBuffer) {
     // The title band goes to the screen in one piece, so it never flickers.
     render::TteBitmap title;
     title.SetSize(FFrameWidth, cb.top);
@@ -1045,8 +1073,19 @@ void TTeDefaultForm::WMWindowPosChanging(fw::TMessage& m) {
     sizeChanged = true;
   }
   if (wp->flags & pg::SWP_FRAMECHANGED) UpdateNonClientArea();
+  if (HasEffects() && (sizing || !(wp->flags & pg::SWP_NOMOVE) || (wp->flags & pg::SWP_SHOWWINDOW))) {
+    TRect now = ScreenBounds();
+    TPoint at{now.left, now.top};
+    if (!(wp->flags & pg::SWP_NOMOVE)) {
+      at = {wp->x, wp->y};
+      fw::TWinControl* control = GetWinControl();
+      if (control && control->Parent()) at = control->Parent()->ClientToScreen(at);
+    }
+    int cx = sizing ? wp->cx : now.width(), cy = sizing ? wp->cy : now.height();
+    TakeBackground({at.x, at.y, at.x + cx, at.y + cy});
+  }
   if (sizeChanged) ChangeSize();
-  if (FBlending->Enabled() || FShadow->Enabled()) wp->flags |= pg::SWP_NOCOPYBITS;
+  if (HasEffects()) wp->flags |= pg::SWP_NOCOPYBITS;
 }
 
 void TTeDefaultForm::WMGetMinMaxInfo(fw::TMessage& m) {
@@ -1134,9 +1173,13 @@ void TTeDefaultForm::DoAfterMessage(fw::TMessage& message, bool& handled) {
       message.Result = 0;
       break;
     }
-    case pg::WM_WINDOWPOSCHANGED:
+    case pg::WM_WINDOWPOSCHANGED: {
       if (!pg::IsIconic(h) && FWindowState == kwsNormal) FLastShownBounds = FormBounds();
+      // A moved window shows another part of the screen through its effects.
+      auto* wp = reinterpret_cast<const pg::WINDOWPOS*>(message.LParam);
+      if (HasEffects() && wp && !(wp->flags & pg::SWP_NOMOVE)) UpdateNonClientArea();
       break;
+    }
     case pg::WM_SETICON:
       GetIcon();
       UpdateNonClientArea();

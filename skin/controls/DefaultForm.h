@@ -15,6 +15,7 @@
 #include "platform/gui/MessageWindow.h"
 #include "platform/gui/Region.h"
 #include "skin/controls/FormOptions.h"
+#include "skin/controls/FrameEffects.h"
 #include "skin/theme/ThemeTypes.h"
 #include "skin/controls/Hook.h"
 #include "skin/render/Bitmap.h"
@@ -171,6 +172,8 @@ public:
   TRect NormalBounds() const { return FNormalBounds; }
   int FrameWidth() const { return FFrameWidth; }
   int FrameHeight() const { return FFrameHeight; }
+  // The shadow's and the translucent bands' copy of the screen under the window.
+  const TTeFrameEffects& Effects() const { return *FEffects; }
 
   // Mouse handling and window states, in window coordinates.
   void NCMouseDown(fw::TMouseButton button, fw::TShiftState shift, int x, int y);
@@ -223,6 +226,10 @@ protected:
   void PaintBuffered(pg::DeviceContext* target, const TRect& bounds, bool nonClient,
                      const std::optional<TRect>& only);
   int ShadowSize() const;
+  bool HasEffects() const { return FBlending->Enabled() || FShadow->Enabled(); }
+  // Where the window is on the screen.
+  TRect ScreenBounds() const;
+  void TakeBackground(const TRect& target);
   void SyncFrameSize();
   TRect FormBounds() const;
   // The bounds to remember as the normal ones: the form's, or while the
@@ -308,6 +315,10 @@ protected:
   std::u16string FCachedCaption;
   std::unique_ptr<fw::TCanvas> FWorkCanvas;
   std::unique_ptr<render::TteBitmap> FPersistentBuffer;
+  std::unique_ptr<TTeFrameEffects> FEffects;
+  // The frame is being painted into a bitmap that goes to the window in one
+  // copy, so the look needs no band bitmap of its own.
+  bool FIntoBuffer = false;
   std::unique_ptr<pg::Icon> FSmallIcon;
   fw::TTimer* FHoverTimer = nullptr;
   bool FFormShown = false;
