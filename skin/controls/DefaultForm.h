@@ -238,6 +238,10 @@ protected:
   TPoint ScreenToWindow(TPoint screen) const;
   void SetHot(TteWindowHitTest part);
   void DrawDragFrame(const TRect& r);
+  // The visible skinned forms that move with this one (Gravitation.OwnedForm):
+  // those snapping to forms that touch it.
+  std::vector<TTeDefaultForm*> Followers() const;
+  void EraseFollowerOutlines();
   void ChainApplicationEvents();
   void UnchainApplicationEvents();
   void ApplicationMinimize(fw::TObject* sender);
@@ -334,6 +338,7 @@ protected:
   bool FFrameDrag = false;
   TRect FOutlineRect;
   TRect FGravitationRect;
+  std::vector<pg::HWND> FOutlinedFollowers;  // followers whose outline a frame-drag drew
   bool FFinalOutline = false;
   bool FSavedDragMode = true;
   fw::TNotifyEvent FPrevAppMinimize;

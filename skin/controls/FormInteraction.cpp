@@ -249,6 +249,7 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
         FDragging_ = false;
         if (FFrameDrag) {
           DrawDragFrame({});
+          EraseFollowerOutlines();
           FFrameDrag = false;
           EnableDrawing();
         }
@@ -322,12 +323,31 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
     } else if (wasDragging) {
       FFinalOutline = true;
       ApplyGravitation(FormBounds());
-      TRect target = FOutlineRect;
       DrawDragFrame({});
+      EraseFollowerOutlines();
+      // The window goes where the mouse was released, the way a full drag
+      // would have taken it there, so that snapping and followers apply.
+      TTeFormDragMode mode = FDragging->DragMode();
+      FDragging->SetDragMode(kfdmFullDrag);
       FSavedDragMode = false;
-      if (!IsEmpty(target)) MoveWindow(target);
+      FDragging_ = true;
+      FPressedPart = pressed;
+      try {
+        NCMouseMove({fw::ssLeft}, x, y);
+      } catch (...) {
+        FDragging->SetDragMode(mode);
+        FSavedDragMode = true;
+        FDragging_ = false;
+        FPressedPart = kwhtClient;
+        FFinalOutline = false;
+        throw;
+      }
+      FDragging_ = false;
+      FPressedPart = kwhtClient;
       FSavedDragMode = true;
+      FDragging->SetDragMode(mode);
       FFinalOutline = false;
+      if (!GetForm()) return;
       FFrameDrag = false;
       EnableDrawing();
       UpdateNonClientArea();
@@ -468,18 +488,45 @@ TRect TTeDefaultForm::ApplyGravitation(const TRect& rect) {
       result = Offset(result, dx, dy);
     }
   }
-  if (g.OwnedForm() && (FDragging->DragMode() != kfdmBorder || FFinalOutline)) {
-    int dx = result.left - mine.left, dy = result.top - mine.top;
-    if (dx != 0 || dy != 0) {
-      for (fw::TCustomForm* other : fw::Screen()->Forms()) {
-        if (!other->Visible() || !other->HandleAllocated() || other->Handle() == self) continue;
-        TTeDefaultForm* frame = FrameOfWindow(other->Handle());
-        if (!frame || !frame->Gravitation()->SnapToForms() || !Touches(mine, other->BoundsRect())) continue;
-        frame->MoveWindow(dx, dy);
+  if (g.OwnedForm()) {
+    // Followers are the forms touching the window where it is now; they keep
+    // their place beside it.
+    TRect current = FormBounds();
+    int dx = result.left - current.left, dy = result.top - current.top;
+    bool moveNow = FDragging->DragMode() != kfdmBorder || FFinalOutline;
+    if (moveNow && (dx != 0 || dy != 0)) {
+      for (TTeDefaultForm* follower : Followers()) follower->MoveWindow(dx, dy);
+    } else if (!moveNow && FFrameDrag) {
+      for (TTeDefaultForm* follower : Followers()) {
+        TRect b = follower->FormBounds();
+        follower->DrawDragFrame(Offset(b, dx, dy));
+        pg::HWND h = follower->GetHandle();
+        if (std::find(FOutlinedFollowers.begin(), FOutlinedFollowers.end(), h) == FOutlinedFollowers.end())
+          FOutlinedFollowers.push_back(h);
       }
     }
   }
   return result;
+}
+
+std::vector<TTeDefaultForm*> TTeDefaultForm::Followers() const {
+  std::vector<TTeDefaultForm*> found;
+  pg::HWND self = GetHandle();
+  TRect current = FormBounds();
+  for (fw::TCustomForm* other : fw::Screen()->Forms()) {
+    if (!other->Visible() || !other->HandleAllocated() || other->Handle() == self) continue;
+    TTeDefaultForm* frame = FrameOfWindow(other->Handle());
+    if (frame && frame->Gravitation()->SnapToForms() && Touches(current, other->BoundsRect()))
+      found.push_back(frame);
+  }
+  return found;
+}
+
+void TTeDefaultForm::EraseFollowerOutlines() {
+  std::vector<pg::HWND> outlined;
+  outlined.swap(FOutlinedFollowers);
+  for (pg::HWND h : outlined)
+    if (TTeDefaultForm* follower = FrameOfWindow(h)) follower->DrawDragFrame({});
 }
 
 // --- Window states -----------------------------------------------------------------------
