@@ -397,6 +397,11 @@ TPoint TTeDefaultForm::ScreenToWindow(TPoint screen) const {
   return {screen.x - o.x, screen.y - o.y};
 }
 
+TPoint TTeDefaultForm::ClientToWindow(TPoint client) const {
+  fw::TWinControl* control = GetWinControl();
+  return control ? ScreenToWindow(control->ClientToScreen(client)) : client;
+}
+
 TRect TTeDefaultForm::ScreenBounds() const {
   TPoint o = WindowOrigin();
   return {o.x, o.y, o.x + FWindowWidth, o.y + FWindowHeight};
@@ -852,6 +857,9 @@ void TTeDefaultForm::PaintChildBackground(fw::TCanvas* canvas, const TRect& rect
     PaintClientArea();
   FWorkCanvas->SetHandle(nullptr);
   FRequestedRect.reset();
+  // With the frame inside the client area, the program may paint what lies
+  // under the child over the frame's look.
+  if (FDisabledNCArea && OnPaintBackground) OnPaintBackground(this, canvas->Handle(), rect);
 }
 
 void TTeDefaultForm::InvalidateNow() {
@@ -1017,13 +1025,27 @@ void TTeDefaultForm::WMEraseBkgnd(fw::TMessage& m) {
   pg::DeviceContext* dc = given ? given : pg::GetDC(h);
   if (!dc) return;
   TRect client = GetClientRect();
+  dc->saveDC();
   if (FDisabledNCArea) {
+    // Windowless children paint themselves over what is left.
+    if (fw::TWinControl* control = GetWinControl())
+      for (int i = 0; i < control->ControlCount(); ++i) {
+        fw::TControl* child = control->Controls(i);
+        if (child->Visible() && !dynamic_cast<fw::TWinControl*>(child)) {
+          TRect r = child->BoundsRect();
+          dc->excludeClipRect(r.left, r.top, r.right, r.bottom);
+        }
+      }
     fw::TCanvas canvas;
     canvas.SetHandle(dc);
     PaintNonClientArea(&canvas);
     canvas.SetHandle(nullptr);
+    // The client area lies inside the frame drawn around it.
+    TRect cb = GetClientBounds();
+    dc->offsetViewportOrg(cb.left, cb.top);
   }
   PaintBuffered(dc, client, false, FRequestedRect);
+  dc->restoreDC(-1);
   if (!given) pg::ReleaseDC(h, dc);
 }
 

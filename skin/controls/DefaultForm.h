@@ -236,8 +236,16 @@ protected:
   // platform has it minimized, the last it had outside that.
   TRect BoundsToRemember() const;
   TPoint ScreenToWindow(TPoint screen) const;
+  // A point of the form's client area in window coordinates (the two are
+  // the same when the frame is drawn inside the client area).
+  TPoint ClientToWindow(TPoint client) const;
   void SetHot(TteWindowHitTest part);
   void DrawDragFrame(const TRect& r);
+  // With DisabledNCArea: the windowless control under a window point, and a
+  // mouse message for it in its own coordinates.
+  fw::TControl* WindowlessAt(int x, int y) const;
+  void SendToWindowless(fw::TControl* control, pg::UINT msg, pg::WPARAM keys, int x, int y);
+  void SetWindowlessTarget(fw::TControl* control);
   // The visible skinned forms that move with this one (Gravitation.OwnedForm):
   // those snapping to forms that touch it.
   std::vector<TTeDefaultForm*> Followers() const;
@@ -338,7 +346,8 @@ protected:
   bool FFrameDrag = false;
   TRect FOutlineRect;
   TRect FGravitationRect;
-  std::vector<pg::HWND> FOutlinedFollowers;  // followers whose outline a frame-drag drew
+  fw::TControl* FWindowlessTarget = nullptr;  // took the last press over the frame
+  std::vector<pg::HWND> FOutlinedFollowers;   // followers whose outline a frame-drag drew
   bool FFinalOutline = false;
   bool FSavedDragMode = true;
   fw::TNotifyEvent FPrevAppMinimize;

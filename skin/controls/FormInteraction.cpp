@@ -95,6 +95,12 @@ void TTeDefaultForm::WMNCMouseMove(fw::TMessage& m) {
   MessageHandled();
   m.Result = 0;
   TPoint p = ScreenToWindow(pg::lParamToPoint(m.LParam));
+  if (FDisabledNCArea && !FWindowlessTarget) {
+    // Hover tracking: the control under the mouse, or the form itself.
+    fw::TControl* under = WindowlessAt(p.x, p.y);
+    if (!under) under = GetWinControl();
+    if (under) fw::Application()->MouseEntered(under);
+  }
   NCMouseMove(FHeldButtons, p.x, p.y);
 }
 
@@ -103,19 +109,24 @@ void TTeDefaultForm::WMMouseMove(fw::TMessage& m) {
     FHotPart = kwhtClient;
     UpdateNonClientArea();
   }
+  // A windowless control that took the mouse hears the client area's moves
+  // from the form itself.
+  if (FWindowlessTarget && fw::Application()->CaptureControl() == FWindowlessTarget) return;
   if (!FHeldButtons.Empty()) {
-    TRect cb = GetClientBounds();
-    TPoint p = pg::lParamToPoint(m.LParam);
-    NCMouseMove(FHeldButtons, p.x + cb.left, p.y + cb.top);
+    TPoint p = ClientToWindow(pg::lParamToPoint(m.LParam));
+    NCMouseMove(FHeldButtons, p.x, p.y);
   }
 }
 
 void TTeDefaultForm::WMLButtonUp(fw::TMessage& m) {
   if (FHeldButtons.Empty()) return;
   FHeldButtons = {};
-  TRect cb = GetClientBounds();
-  TPoint p = pg::lParamToPoint(m.LParam);
-  NCMouseUp(fw::mbLeft, {}, p.x + cb.left, p.y + cb.top);
+  if (FWindowlessTarget && fw::Application()->CaptureControl() == FWindowlessTarget) {
+    SetWindowlessTarget(nullptr);
+    return;
+  }
+  TPoint p = ClientToWindow(pg::lParamToPoint(m.LParam));
+  NCMouseUp(fw::mbLeft, {}, p.x, p.y);
 }
 
 void TTeDefaultForm::HoverTimer(fw::TObject*) {
@@ -138,7 +149,39 @@ void TTeDefaultForm::SetHot(TteWindowHitTest part) {
 
 // --- Mouse ------------------------------------------------------------------------------
 
+fw::TControl* TTeDefaultForm::WindowlessAt(int x, int y) const {
+  fw::TWinControl* control = GetWinControl();
+  if (!control || !FDisabledNCArea) return nullptr;
+  TPoint o = WindowOrigin();
+  TPoint c = control->ScreenToClient({o.x + x, o.y + y});
+  return control->ControlAtPos(c, false);
+}
+
+void TTeDefaultForm::SendToWindowless(fw::TControl* target, pg::UINT msg, pg::WPARAM keys, int x, int y) {
+  fw::TWinControl* control = GetWinControl();
+  if (!control || !target) return;
+  TPoint o = WindowOrigin();
+  TPoint c = control->ScreenToClient({o.x + x, o.y + y});
+  target->Perform(msg, keys, pg::MAKELPARAM(c.x - target->Left(), c.y - target->Top()));
+}
+
+void TTeDefaultForm::SetWindowlessTarget(fw::TControl* target) {
+  if (target == FWindowlessTarget) return;
+  if (FWindowlessTarget) FWindowlessTarget->RemoveFreeNotification(this);
+  FWindowlessTarget = target;
+  if (target) target->FreeNotification(this);
+}
+
 void TTeDefaultForm::NCMouseDown(fw::TMouseButton button, fw::TShiftState, int x, int y) {
+  if (fw::TControl* under = WindowlessAt(x, y)) {
+    SetWindowlessTarget(under);
+    bool left = button == fw::mbLeft;
+    SendToWindowless(under, left ? pg::WM_LBUTTONDOWN : pg::WM_RBUTTONDOWN,
+                     left ? pg::MK_LBUTTON : pg::MK_RBUTTON, x, y);
+    // The release must come back here even off the window.
+    if (pg::HWND h = GetHandle(); h && FWindowlessTarget) pg::SetCapture(h);
+    return;
+  }
   if (button != fw::mbLeft) return;
   FPressedPart = FHotPart = GetHitTest(x, y);
   FDownPoint = FLastPoint = {x, y};
@@ -159,6 +202,12 @@ void TTeDefaultForm::NCMouseDown(fw::TMouseButton button, fw::TShiftState, int x
 void TTeDefaultForm::NCMouseMove(fw::TShiftState shift, int x, int y) {
   fw::TCustomForm* form = GetForm();
   if (!form) return;
+  if (FDisabledNCArea && FWindowlessTarget) {
+    pg::WPARAM keys = (shift.Contains(fw::ssLeft) ? pg::MK_LBUTTON : 0) |
+                      (shift.Contains(fw::ssRight) ? pg::MK_RBUTTON : 0);
+    SendToWindowless(FWindowlessTarget, pg::WM_MOUSEMOVE, keys, x, y);
+    return;
+  }
   if (!FDragging_ || !shift.Contains(fw::ssLeft)) {
     SetHot(GetHitTest(x, y));
     return;
@@ -238,6 +287,14 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
   if (h) pg::PostMessageW(h, pg::WM_EXITSIZEMOVE, 0, 0);
   fw::TCustomForm* form = GetForm();
   if (!form) return;
+  if (FDisabledNCArea && FWindowlessTarget) {
+    fw::TControl* target = FWindowlessTarget;
+    SetWindowlessTarget(nullptr);
+    if (button == fw::mbLeft) pg::ReleaseCapture();
+    SendToWindowless(target, button == fw::mbLeft ? pg::WM_LBUTTONUP : pg::WM_RBUTTONUP, 0, x, y);
+    FPressedPart = kwhtClient;
+    return;
+  }
   TteWindowHitTest part = GetHitTest(x, y);
   if (button == fw::mbLeft) {
     pg::ReleaseCapture();
@@ -928,6 +985,7 @@ void TTeDefaultForm::Notification(fw::TComponent* component, fw::TOperation oper
   TTeHook::Notification(component, operation);
   if (operation != fw::opRemove) return;
   if (component == FSystemMenuLink) FSystemMenuLink = nullptr;
+  if (component == FWindowlessTarget) FWindowlessTarget = nullptr;
   if (component == FTrayMenuLink) FTrayMenuLink = nullptr;
 }
 
