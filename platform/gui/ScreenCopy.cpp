@@ -57,6 +57,10 @@ Surface CopyScreen(const Rect& area, HWND under, bool* withoutUnder) {
       Pixel* dst = out.scanLine(y + onScreen.top - area.top) + (onScreen.left - area.left);
       for (int x = 0; x < shown.width(); ++x) dst[x] = src[x] | 0xFF000000u;
     }
+    // The display may still show our windows where they were a move ago,
+    // until their neighbours repaint; where our windows are, their own pixels
+    // as painted now are surer.
+    ComposeWindows(m, onScreen, {area.left, area.top}, under, out);
     if (withoutUnder && under) *withoutUnder = false;
     return out;
   }
