@@ -145,6 +145,8 @@ Z5T8_IMPLEMENT_CLASS(TTeDefaultForm, TTeHook) {
       .Default(0);
   p.Enum("WindowState", WindowStateInfo, &TTeDefaultForm::WindowState, &TTeDefaultForm::SetWindowState)
       .Default(kwsNormal);
+  p.Component("MenuBar", &TTeDefaultForm::MenuBar, &TTeDefaultForm::SetMenuBar);
+  p.Component("WindowMenu", &TTeDefaultForm::WindowMenu, &TTeDefaultForm::SetWindowMenu);
   p.Boolean("DisabledNCArea", &TTeDefaultForm::DisabledNCArea, &TTeDefaultForm::SetDisabledNCArea).Default(0);
   p.Event("OnFormShown", &TTeDefaultForm::OnFormShown);
   p.Event("OnCreate", &TTeDefaultForm::OnCreate);
@@ -234,6 +236,8 @@ TTeDefaultForm::~TTeDefaultForm() {
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   UnchainApplicationEvents();
   if (!InState(fw::csDesigning)) RemoveTrayIcon();
+  if (FShortCutChained && Owner() && !Owner()->InState(fw::csDestroying))
+    if (auto* form = dynamic_cast<fw::TCustomForm*>(Owner())) form->OnShortCut = FPrevShortCut;
   UnhookControl();
   FWorkCanvas->SetHandle(nullptr);
 }
@@ -267,7 +271,16 @@ void TTeDefaultForm::Loaded() {
       if (FHook) FHook->Install();
       h = GetHandle();
     }
+    if (form && !FShortCutChained) {
+      // The menu bar answers the form's shortcuts first.
+      FPrevShortCut = form->OnShortCut;
+      form->OnShortCut = [this](fw::TObject* sender, fw::TShortCut key, bool& handled) {
+        ShortCut(sender, key, handled);
+      };
+      FShortCutChained = true;
+    }
     if (!InState(fw::csDesigning)) {
+      RefreshTrayRecord();
       if (FRequestedState && *FRequestedState != kwsNormal) {
         FNormalBounds = FormBounds();
         if (*FRequestedState != kwsRollup && form)

@@ -16,6 +16,7 @@
 #include "platform/gui/Region.h"
 #include "skin/controls/FormOptions.h"
 #include "skin/controls/FrameEffects.h"
+#include "skin/controls/Menus.h"
 #include "skin/theme/ThemeTypes.h"
 #include "skin/controls/Hook.h"
 #include "skin/render/Bitmap.h"
@@ -114,6 +115,12 @@ public:
   void SetSystemMenuLink(fw::TPopupMenu* menu);
   fw::TPopupMenu* TrayMenuLink() const { return FTrayMenuLink; }
   void SetTrayMenuLink(fw::TPopupMenu* menu);
+  // Keyboard menu and shortcuts go to the menu bar first.
+  TTeMenuBar* MenuBar() const { return FMenuBar; }
+  void SetMenuBar(TTeMenuBar* value);
+  // The window list's menu item of a multiple-document parent (stored only).
+  fw::TMenuItem* WindowMenu() const { return FWindowMenu; }
+  void SetWindowMenu(fw::TMenuItem* value);
   bool DisabledNCArea() const { return FDisabledNCArea; }
   void SetDisabledNCArea(bool value) { FDisabledNCArea = value; }
 
@@ -199,7 +206,10 @@ public:
   fw::TPopupMenu* SystemMenu() const { return FSysMenu.get(); }
   // The tray window's handle and the icon's id there (while in the tray).
   pg::HWND TrayWindow() const { return FTrayWindow ? FTrayWindow->handle() : nullptr; }
-  pg::UINT TrayIconId() const { return 1; }
+  // The frame itself is the icon's id there (the tray window tells frames apart).
+  pg::UINT TrayIconId() const { return pg::UINT(reinterpret_cast<uintptr_t>(this)); }
+  // The tip the tray icon shows, refreshed at loading and on going to the tray.
+  const std::u16string& TrayTip() const { return FTrayTip; }
   bool InTray() const { return FTrayIconAdded; }
   void Notification(fw::TComponent* component, fw::TOperation operation) override;
   // Where the next system menu opens, and what the last one showed.
@@ -258,6 +268,8 @@ protected:
   void ShowBuiltInSystemMenu(TPoint at);
   bool DoAction(const TTeFormActionEvent& event);
   void AddTrayIcon(const std::u16string& tip);
+  void RefreshTrayRecord();
+  void ShortCut(fw::TObject* sender, fw::TShortCut shortCut, bool& handled);
   void RemoveTrayIcon();
   std::optional<pg::LRESULT> TrayMessage(pg::UINT msg, pg::LPARAM lParam);
   void PopupMenuAt(fw::TPopupMenu* menu, TPoint at);
@@ -353,11 +365,16 @@ protected:
   fw::TNotifyEvent FPrevAppMinimize;
   fw::TNotifyEvent FPrevAppRestore;
   std::vector<TTeSysMenuItem> FLastSysMenu;
-  std::unique_ptr<fw::TPopupMenu> FSysMenu;
+  std::unique_ptr<TTePopupMenu> FSysMenu;
   std::unique_ptr<fw::TImageList> FMenuImages;
   std::unique_ptr<pg::MessageWindow> FTrayWindow;
   bool FTrayIconAdded = false;
   bool FMenuChose = false;
+  TTeMenuBar* FMenuBar = nullptr;
+  fw::TMenuItem* FWindowMenu = nullptr;
+  fw::TShortCutEvent FPrevShortCut;
+  bool FShortCutChained = false;
+  std::u16string FTrayTip;
   fw::TPopupMenu* FSystemMenuLink = nullptr;
   fw::TPopupMenu* FTrayMenuLink = nullptr;
   TPoint FLastSysMenuPoint;

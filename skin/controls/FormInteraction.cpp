@@ -694,7 +694,8 @@ void TTeDefaultForm::MinToTray() {
     tip = GetCaption();
     if (h) pg::ShowWindow(h, pg::SW_HIDE);
   }
-  AddTrayIcon(tip.substr(0, 63));
+  FTrayTip = tip.substr(0, 63);
+  AddTrayIcon(FTrayTip);
   FinishState();
 }
 
@@ -710,6 +711,22 @@ void TTeDefaultForm::AddTrayIcon(const std::u16string& tip) {
   std::copy_n(tip.begin(), std::min<size_t>(tip.size(), 63), data.szTip);
   if (FTrayIconAdded) pg::Shell_NotifyIconW(pg::NIM_DELETE, &data);
   FTrayIconAdded = pg::Shell_NotifyIconW(pg::NIM_ADD, &data);
+}
+
+void TTeDefaultForm::RefreshTrayRecord() {
+  fw::TCustomForm* main = fw::Application()->MainForm();
+  std::u16string tip = FMinimizeApplication && main ? fw::Application()->Title() : GetCaption();
+  if (tip.empty() && main) tip = main->Caption();
+  FTrayTip = tip.substr(0, 63);
+  const pg::Icon* icon = GetIcon();
+  if (!FTrayIconAdded) return;
+  pg::NOTIFYICONDATAW data;
+  data.hWnd = TrayWindow();
+  data.uID = TrayIconId();
+  data.uFlags = pg::NIF_ICON | pg::NIF_TIP;
+  data.hIcon = icon;
+  std::copy_n(FTrayTip.begin(), FTrayTip.size(), data.szTip);
+  pg::Shell_NotifyIconW(pg::NIM_MODIFY, &data);
 }
 
 void TTeDefaultForm::RemoveTrayIcon() {
@@ -924,6 +941,11 @@ void TTeDefaultForm::SysMenu() {
 
 void TTeDefaultForm::PopupMenuAt(fw::TPopupMenu* menu, TPoint at) {
   FLastSysMenuPoint = at;
+  if (auto* skinned = dynamic_cast<TTePopupMenu*>(menu)) {
+    bool tray = FWindowState == kwsTray;
+    skinned->SetOptions(tray ? FTrayMenuOptions.get() : FSystemMenuOptions.get());
+    skinned->SetTray(tray);
+  }
   menu->Popup(at.x, at.y);
 }
 
@@ -934,7 +956,7 @@ void TTeDefaultForm::ShowBuiltInSystemMenu(TPoint at) {
     fw::AddSystemMenuImages(*FMenuImages);
   }
   if (FSysMenu && FSysMenu->Showing()) return;
-  FSysMenu = std::make_unique<fw::TPopupMenu>(nullptr);
+  FSysMenu = std::make_unique<TTePopupMenu>(nullptr);
   FSysMenu->SetImages(FMenuImages.get());
   fw::TMenuItem* root = FSysMenu->Items();
   for (const TTeSysMenuItem& def : FLastSysMenu) {
@@ -975,6 +997,26 @@ void TTeDefaultForm::SetSystemMenuLink(fw::TPopupMenu* menu) {
   if (menu) menu->FreeNotification(this);
 }
 
+void TTeDefaultForm::SetMenuBar(TTeMenuBar* value) {
+  if (FMenuBar) FMenuBar->RemoveFreeNotification(this);
+  FMenuBar = value;
+  if (value) value->FreeNotification(this);
+}
+
+void TTeDefaultForm::SetWindowMenu(fw::TMenuItem* value) {
+  if (FWindowMenu) FWindowMenu->RemoveFreeNotification(this);
+  FWindowMenu = value;
+  if (value) value->FreeNotification(this);
+}
+
+void TTeDefaultForm::ShortCut(fw::TObject* sender, fw::TShortCut shortCut, bool& handled) {
+  if (FMenuBar && FMenuBar->IsShortCut(shortCut)) {
+    handled = true;
+    return;
+  }
+  FPrevShortCut(sender, shortCut, handled);
+}
+
 void TTeDefaultForm::SetTrayMenuLink(fw::TPopupMenu* menu) {
   if (FTrayMenuLink) FTrayMenuLink->RemoveFreeNotification(this);
   FTrayMenuLink = menu;
@@ -986,6 +1028,8 @@ void TTeDefaultForm::Notification(fw::TComponent* component, fw::TOperation oper
   if (operation != fw::opRemove) return;
   if (component == FSystemMenuLink) FSystemMenuLink = nullptr;
   if (component == FWindowlessTarget) FWindowlessTarget = nullptr;
+  if (component == FMenuBar) FMenuBar = nullptr;
+  if (component == FWindowMenu) FWindowMenu = nullptr;
   if (component == FTrayMenuLink) FTrayMenuLink = nullptr;
 }
 
@@ -993,7 +1037,19 @@ void TTeDefaultForm::Notification(fw::TComponent* component, fw::TOperation oper
 
 void TTeDefaultForm::WMSysCommand(fw::TMessage& m) {
   switch (m.WParam & 0xFFF0) {
-    case pg::SC_KEYMENU:
+    case pg::SC_KEYMENU: {
+      auto c = char16_t(m.LParam);
+      pg::HWND h = GetHandle();
+      if (c != 0 && c != u' ' && c != u'-' && FMenuBar && h && !pg::GetCapture()) {
+        MessageHandled();
+        pg::PostMessageW(h, pg::WM_CHAR, pg::WPARAM(c), 0);
+        FMenuBar->KeyboardLoop(h);
+        m.Result = 1;
+        return;
+      }
+      SysMenu();
+      break;
+    }
     case pg::SC_MOUSEMENU:
       SysMenu();
       break;
