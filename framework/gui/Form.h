@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "framework/gui/Icon.h"
+#include "framework/gui/Menus.h"
 #include "framework/gui/WinControl.h"
 
 namespace z5t8::framework {
@@ -39,6 +40,9 @@ constexpr TModalResult mrAll = 8;
 
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
+// A key with its modifiers pressed on the form; setting the flag true takes it
+// before the focused control sees it.
+using TShortCutEvent = TEvent<TObject*, TShortCut, bool&>;
 
 extern const TEnumInfo FormBorderStyleInfo;
 
@@ -138,6 +142,7 @@ public:
   TNotifyEvent OnPaint;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
+  TShortCutEvent OnShortCut;
 
 protected:
   void CreateParams(TCreateParams& params) override;

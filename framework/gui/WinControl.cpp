@@ -592,6 +592,11 @@ void TWinControl::WMChar(TMessage& message) {
 
 void TWinControl::CNKeyDown(TMessage& message) {
   message.Result = 1;
+  if (TCustomForm* form = GetParentForm(this); form && form->OnShortCut) {
+    bool handled = false;
+    form->OnShortCut(form, ShortCut(uint16_t(message.WParam), KeyboardShiftState()), handled);
+    if (handled) return;
+  }
   auto key = static_cast<int>(message.WParam);
   intptr_t mask = 0;
   switch (key) {

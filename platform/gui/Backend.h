@@ -55,6 +55,14 @@ public:
   virtual void cursorMoved(Point screen) = 0;
   // The screen context's drawing, combined with the screen by exclusive or.
   virtual void overlayChanged(const Surface& overlay, const Rect& dirty) = 0;
+  // What the display shows in `area` (screen coordinates, inside the screen),
+  // every program's windows included. False when the display cannot say; the
+  // screen as our own windows make it then serves.
+  virtual bool readScreen(const Rect& area, Surface& out) {
+    (void)area;
+    (void)out;
+    return false;
+  }
 
   // The notification area; `key` names one icon for the session.
   virtual bool hasNotifyArea() = 0;

@@ -146,6 +146,8 @@ Z5T8_IMPLEMENT_CLASS(TTeDefaultForm, TTeHook) {
       .Default(0);
   p.Enum("WindowState", WindowStateInfo, &TTeDefaultForm::WindowState, &TTeDefaultForm::SetWindowState)
       .Default(kwsNormal);
+  p.Component("MenuBar", &TTeDefaultForm::MenuBar, &TTeDefaultForm::SetMenuBar);
+  p.Component("WindowMenu", &TTeDefaultForm::WindowMenu, &TTeDefaultForm::SetWindowMenu);
   p.Boolean("DisabledNCArea", &TTeDefaultForm::DisabledNCArea, &TTeDefaultForm::SetDisabledNCArea).Default(0);
   p.Event("OnFormShown", &TTeDefaultForm::OnFormShown);
   p.Event("OnCreate", &TTeDefaultForm::OnCreate);
@@ -197,7 +199,8 @@ TTeDefaultForm::TTeDefaultForm(fw::TComponent* owner)
       FSystemMenuOptions(std::make_unique<TTePopupMenuOptions>()),
       FTrayMenuOptions(std::make_unique<TTePopupMenuOptions>()),
       FBorderIcons(DefaultBorderIcons),
-      FWorkCanvas(std::make_unique<fw::TCanvas>()) {
+      FWorkCanvas(std::make_unique<fw::TCanvas>()),
+      FEffects(std::make_unique<TTeFrameEffects>()) {
   RefreshMetrics();
   auto changed = [this] {
     if (!Loading() && GetHandle()) Update();
@@ -240,6 +243,8 @@ TTeDefaultForm::~TTeDefaultForm() {
   // A window that outlives its frame gets the platform's frame and no shape.
   fw::TWinControl* control = GetWinControl();
   pg::HWND h = control && !control->InState(fw::csDestroying) ? GetHandle() : nullptr;
+  if (FShortCutChained && Owner() && !Owner()->InState(fw::csDestroying))
+    if (auto* form = dynamic_cast<fw::TCustomForm*>(Owner())) form->OnShortCut = FPrevShortCut;
   UnhookControl();
   if (h && pg::IsWindow(h)) {
     pg::SetWindowRgn(h, nullptr, pg::TRUE);
@@ -285,7 +290,16 @@ void TTeDefaultForm::Loaded() {
       if (FHook) FHook->Install();
       h = GetHandle();
     }
+    if (form && !FShortCutChained) {
+      // The menu bar answers the form's shortcuts first.
+      FPrevShortCut = form->OnShortCut;
+      form->OnShortCut = [this](fw::TObject* sender, fw::TShortCut key, bool& handled) {
+        ShortCut(sender, key, handled);
+      };
+      FShortCutChained = true;
+    }
     if (!InState(fw::csDesigning)) {
+      RefreshTrayRecord();
       if (FRequestedState && *FRequestedState != kwsNormal) {
         FNormalBounds = FormBounds();
         if (*FRequestedState != kwsRollup && form)
@@ -415,6 +429,25 @@ TPoint TTeDefaultForm::ScreenToWindow(TPoint screen) const {
   return {screen.x - o.x, screen.y - o.y};
 }
 
+TPoint TTeDefaultForm::ClientToWindow(TPoint client) const {
+  fw::TWinControl* control = GetWinControl();
+  return control ? ScreenToWindow(control->ClientToScreen(client)) : client;
+}
+
+TRect TTeDefaultForm::ScreenBounds() const {
+  TPoint o = WindowOrigin();
+  return {o.x, o.y, o.x + FWindowWidth, o.y + FWindowHeight};
+}
+
+void TTeDefaultForm::TakeBackground(const TRect& target) {
+  pg::HWND h = GetHandle();
+  fw::TWinControl* control = GetWinControl();
+  bool topLevel = control && !control->Parent();
+  std::optional<TRect> current;
+  if (h && pg::IsWindowVisible(h) && !pg::IsIconic(h)) current = ScreenBounds();
+  FEffects->TakeBackground(target, topLevel ? h : nullptr, current);
+}
+
 void TTeDefaultForm::SyncFrameSize() {
   TRect b = FormBounds();
   FWindowWidth = b.width();
@@ -497,7 +530,7 @@ TRect TTeDefaultForm::GetRollupRect() {
 TRect TTeDefaultForm::GetGripperRect() { return {}; }
 
 std::optional<pg::Region> TTeDefaultForm::GetRegion() {
-  return pg::Region(TRect{0, 0, FWindowWidth, FWindowHeight});
+  return pg::Region(TRect{0, 0, FFrameWidth, FFrameHeight});
 }
 
 void TTeDefaultForm::ChangeSize() {
@@ -506,6 +539,7 @@ void TTeDefaultForm::ChangeSize() {
     FPersistentBuffer->SetSize(std::max(FWindowWidth, 1), std::max(FWindowHeight, 1));
   DisableDrawing();
   std::optional<pg::Region> region = GetRegion();
+  FEffects->SetFrameRegion(region);
   if (region && ShadowSize() > 0) {
     pg::Region moved = *region;
     moved.offset(ShadowSize(), ShadowSize());
@@ -649,6 +683,11 @@ void TTeDefaultForm::PaintBuffered(pg::DeviceContext* target, const TRect& bound
       buffer = temporary.get();
       break;
     case zqfpNoBuffer:
+      if (nonClient && HasEffects()) {
+        temporary = std::make_unique<render::TteBitmap>();
+        temporary->SetSize(std::max(w, 1), std::max(hgt, 1));
+        buffer = temporary.get();
+      }
       break;
   }
   fw::TCanvas canvas;
@@ -657,8 +696,15 @@ void TTeDefaultForm::PaintBuffered(pg::DeviceContext* target, const TRect& bound
   pg::DeviceContext* dc = canvas.Handle();
   dc->saveDC();
   if (nonClient) {
+    bool effects = buffer && HasEffects();
+    if (effects && FEffects->BackgroundRect() != ScreenBounds()) TakeBackground(ScreenBounds());
+    if (effects && ShadowSize() > 0) FEffects->PaintShadow(*buffer, FFrameWidth, FFrameHeight, ShadowSize());
     dc->excludeClipRect(bounds.left, bounds.top, bounds.right, bounds.bottom);
+    FIntoBuffer = buffer != nullptr;
     PaintNonClientArea(&canvas);
+    FIntoBuffer = false;
+    if (effects && FBlending->Enabled())
+      FEffects->BlendBands(*buffer, FFrameWidth, FFrameHeight, bounds, FBlending->Value());
   } else {
     FWorkCanvas->SetHandle(dc);
     if (OnPaint && !Loading())
@@ -706,7 +752,7 @@ void TTeDefaultForm::PaintUnthemed(fw::TCanvas* canvas) {
   if (CaptionHeight() == 0) return;
   TRect band{cb.left, FBorderWidth, cb.right, cb.top - 1};
   if (IsEmpty(band)) return;
-  if (FPerformance == zqfpNoBuffer) {
+  if (FPerformance == zqfpNoBuffer && !FIntoBuffer) {
     // The title band goes to the screen in one piece, so it never flickers.
     render::TteBitmap title;
     title.SetSize(FFrameWidth, cb.top);
@@ -841,6 +887,9 @@ void TTeDefaultForm::PaintChildBackground(fw::TCanvas* canvas, const TRect& rect
     PaintClientArea();
   FWorkCanvas->SetHandle(nullptr);
   FRequestedRect.reset();
+  // With the frame inside the client area, the program may paint what lies
+  // under the child over the frame's look.
+  if (FDisabledNCArea && OnPaintBackground) OnPaintBackground(this, canvas->Handle(), rect);
 }
 
 void TTeDefaultForm::InvalidateNow() {
@@ -1006,13 +1055,27 @@ void TTeDefaultForm::WMEraseBkgnd(fw::TMessage& m) {
   pg::DeviceContext* dc = given ? given : pg::GetDC(h);
   if (!dc) return;
   TRect client = GetClientRect();
+  dc->saveDC();
   if (FDisabledNCArea) {
+    // Windowless children paint themselves over what is left.
+    if (fw::TWinControl* control = GetWinControl())
+      for (int i = 0; i < control->ControlCount(); ++i) {
+        fw::TControl* child = control->Controls(i);
+        if (child->Visible() && !dynamic_cast<fw::TWinControl*>(child)) {
+          TRect r = child->BoundsRect();
+          dc->excludeClipRect(r.left, r.top, r.right, r.bottom);
+        }
+      }
     fw::TCanvas canvas;
     canvas.SetHandle(dc);
     PaintNonClientArea(&canvas);
     canvas.SetHandle(nullptr);
+    // The client area lies inside the frame drawn around it.
+    TRect cb = GetClientBounds();
+    dc->offsetViewportOrg(cb.left, cb.top);
   }
   PaintBuffered(dc, client, false, FRequestedRect);
+  dc->restoreDC(-1);
   if (!given) pg::ReleaseDC(h, dc);
 }
 
@@ -1065,8 +1128,19 @@ void TTeDefaultForm::WMWindowPosChanging(fw::TMessage& m) {
   // or after Active turns back on: the window needs its shape again then.
   bool frameChanged = wp->flags & pg::SWP_FRAMECHANGED;
   if (frameChanged) UpdateNonClientArea();
+  if (HasEffects() && (sizing || !(wp->flags & pg::SWP_NOMOVE) || (wp->flags & pg::SWP_SHOWWINDOW))) {
+    TRect now = ScreenBounds();
+    TPoint at{now.left, now.top};
+    if (!(wp->flags & pg::SWP_NOMOVE)) {
+      at = {wp->x, wp->y};
+      fw::TWinControl* control = GetWinControl();
+      if (control && control->Parent()) at = control->Parent()->ClientToScreen(at);
+    }
+    int cx = sizing ? wp->cx : now.width(), cy = sizing ? wp->cy : now.height();
+    TakeBackground({at.x, at.y, at.x + cx, at.y + cy});
+  }
   if (sizeChanged || frameChanged) ChangeSize();
-  if (FBlending->Enabled() || FShadow->Enabled()) wp->flags |= pg::SWP_NOCOPYBITS;
+  if (HasEffects()) wp->flags |= pg::SWP_NOCOPYBITS;
 }
 
 void TTeDefaultForm::WMGetMinMaxInfo(fw::TMessage& m) {
@@ -1154,9 +1228,13 @@ void TTeDefaultForm::DoAfterMessage(fw::TMessage& message, bool& handled) {
       message.Result = 0;
       break;
     }
-    case pg::WM_WINDOWPOSCHANGED:
+    case pg::WM_WINDOWPOSCHANGED: {
       if (!pg::IsIconic(h) && FWindowState == kwsNormal) FLastShownBounds = FormBounds();
+      // A moved window shows another part of the screen through its effects.
+      auto* wp = reinterpret_cast<const pg::WINDOWPOS*>(message.LParam);
+      if (HasEffects() && wp && !(wp->flags & pg::SWP_NOMOVE)) UpdateNonClientArea();
       break;
+    }
     case pg::WM_SETICON:
       GetIcon();
       UpdateNonClientArea();

@@ -16,6 +16,8 @@
 #include "platform/gui/MessageWindow.h"
 #include "platform/gui/Region.h"
 #include "skin/controls/FormOptions.h"
+#include "skin/controls/FrameEffects.h"
+#include "skin/controls/Menus.h"
 #include "skin/theme/ThemeTypes.h"
 #include "skin/controls/Hook.h"
 #include "skin/render/Bitmap.h"
@@ -114,6 +116,12 @@ public:
   void SetSystemMenuLink(fw::TPopupMenu* menu);
   fw::TPopupMenu* TrayMenuLink() const { return FTrayMenuLink; }
   void SetTrayMenuLink(fw::TPopupMenu* menu);
+  // Keyboard menu and shortcuts go to the menu bar first.
+  TTeMenuBar* MenuBar() const { return FMenuBar; }
+  void SetMenuBar(TTeMenuBar* value);
+  // The window list's menu item of a multiple-document parent (stored only).
+  fw::TMenuItem* WindowMenu() const { return FWindowMenu; }
+  void SetWindowMenu(fw::TMenuItem* value);
   bool DisabledNCArea() const { return FDisabledNCArea; }
   void SetDisabledNCArea(bool value) { FDisabledNCArea = value; }
 
@@ -172,6 +180,8 @@ public:
   TRect NormalBounds() const { return FNormalBounds; }
   int FrameWidth() const { return FFrameWidth; }
   int FrameHeight() const { return FFrameHeight; }
+  // The shadow's and the translucent bands' copy of the screen under the window.
+  const TTeFrameEffects& Effects() const { return *FEffects; }
 
   // Mouse handling and window states, in window coordinates.
   void NCMouseDown(fw::TMouseButton button, fw::TShiftState shift, int x, int y);
@@ -197,7 +207,10 @@ public:
   fw::TPopupMenu* SystemMenu() const { return FSysMenu.get(); }
   // The tray window's handle and the icon's id there (while in the tray).
   pg::HWND TrayWindow() const { return FTrayWindow ? FTrayWindow->handle() : nullptr; }
-  pg::UINT TrayIconId() const { return 1; }
+  // The frame itself is the icon's id there (the tray window tells frames apart).
+  pg::UINT TrayIconId() const { return pg::UINT(reinterpret_cast<uintptr_t>(this)); }
+  // The tip the tray icon shows, refreshed at loading and on going to the tray.
+  const std::u16string& TrayTip() const { return FTrayTip; }
   bool InTray() const { return FTrayIconAdded; }
   void Notification(fw::TComponent* component, fw::TOperation operation) override;
   // Where the next system menu opens, and what the last one showed.
@@ -224,14 +237,30 @@ protected:
   void PaintBuffered(pg::DeviceContext* target, const TRect& bounds, bool nonClient,
                      const std::optional<TRect>& only);
   int ShadowSize() const;
+  bool HasEffects() const { return FBlending->Enabled() || FShadow->Enabled(); }
+  // Where the window is on the screen.
+  TRect ScreenBounds() const;
+  void TakeBackground(const TRect& target);
   void SyncFrameSize();
   TRect FormBounds() const;
   // The bounds to remember as the normal ones: the form's, or while the
   // platform has it minimized, the last it had outside that.
   TRect BoundsToRemember() const;
   TPoint ScreenToWindow(TPoint screen) const;
+  // A point of the form's client area in window coordinates (the two are
+  // the same when the frame is drawn inside the client area).
+  TPoint ClientToWindow(TPoint client) const;
   void SetHot(TteWindowHitTest part);
   void DrawDragFrame(const TRect& r);
+  // With DisabledNCArea: the windowless control under a window point, and a
+  // mouse message for it in its own coordinates.
+  fw::TControl* WindowlessAt(int x, int y) const;
+  void SendToWindowless(fw::TControl* control, pg::UINT msg, pg::WPARAM keys, int x, int y);
+  void SetWindowlessTarget(fw::TControl* control);
+  // The visible skinned forms that move with this one (Gravitation.OwnedForm):
+  // those snapping to forms that touch it.
+  std::vector<TTeDefaultForm*> Followers() const;
+  void EraseFollowerOutlines();
   void ChainApplicationEvents();
   void UnchainApplicationEvents();
   void ApplicationMinimize(fw::TObject* sender);
@@ -240,6 +269,8 @@ protected:
   void ShowBuiltInSystemMenu(TPoint at);
   bool DoAction(const TTeFormActionEvent& event);
   void AddTrayIcon(const std::u16string& tip);
+  void RefreshTrayRecord();
+  void ShortCut(fw::TObject* sender, fw::TShortCut shortCut, bool& handled);
   void RemoveTrayIcon();
   std::optional<pg::LRESULT> TrayMessage(pg::UINT msg, pg::LPARAM lParam);
   void PopupMenuAt(fw::TPopupMenu* menu, TPoint at);
@@ -313,6 +344,10 @@ protected:
   std::u16string FCachedCaption;
   std::unique_ptr<fw::TCanvas> FWorkCanvas;
   std::unique_ptr<render::TteBitmap> FPersistentBuffer;
+  std::unique_ptr<TTeFrameEffects> FEffects;
+  // The frame is being painted into a bitmap that goes to the window in one
+  // copy, so the look needs no band bitmap of its own.
+  bool FIntoBuffer = false;
   std::unique_ptr<pg::Icon> FSmallIcon;
   fw::TTimer* FHoverTimer = nullptr;
   bool FFormShown = false;
@@ -328,17 +363,24 @@ protected:
   bool FFrameDrag = false;
   TRect FOutlineRect;
   TRect FGravitationRect;
+  fw::TControl* FWindowlessTarget = nullptr;  // took the last press over the frame
+  std::vector<pg::HWND> FOutlinedFollowers;   // followers whose outline a frame-drag drew
   bool FFinalOutline = false;
   bool FSavedDragMode = true;
   bool FReleasingCapture = false;  // our own release, not a loss
   fw::TNotifyEvent FPrevAppMinimize;
   fw::TNotifyEvent FPrevAppRestore;
   std::vector<TTeSysMenuItem> FLastSysMenu;
-  std::unique_ptr<fw::TPopupMenu> FSysMenu;
+  std::unique_ptr<TTePopupMenu> FSysMenu;
   std::unique_ptr<fw::TImageList> FMenuImages;
   std::unique_ptr<pg::MessageWindow> FTrayWindow;
   bool FTrayIconAdded = false;
   bool FMenuChose = false;
+  TTeMenuBar* FMenuBar = nullptr;
+  fw::TMenuItem* FWindowMenu = nullptr;
+  fw::TShortCutEvent FPrevShortCut;
+  bool FShortCutChained = false;
+  std::u16string FTrayTip;
   fw::TPopupMenu* FSystemMenuLink = nullptr;
   fw::TPopupMenu* FTrayMenuLink = nullptr;
   TPoint FLastSysMenuPoint;

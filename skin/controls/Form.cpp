@@ -193,7 +193,7 @@ void TTeForm::DrawThemedTitle(fw::TCanvas* canvas, TteTheme* theme, const TteWin
 
 void TTeForm::PaintThemed(fw::TCanvas* canvas, TteTheme* theme) {
   TteWindowInfo info = WindowInfo();
-  if (FPerformance != zqfpNoBuffer) {
+  if (FPerformance != zqfpNoBuffer || FIntoBuffer) {
     DrawThemedTitle(canvas, theme, info);
     return;
   }

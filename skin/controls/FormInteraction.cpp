@@ -96,6 +96,12 @@ void TTeDefaultForm::WMNCMouseMove(fw::TMessage& m) {
   MessageHandled();
   m.Result = 0;
   TPoint p = ScreenToWindow(pg::lParamToPoint(m.LParam));
+  if (FDisabledNCArea && !FWindowlessTarget) {
+    // Hover tracking: the control under the mouse, or the form itself.
+    fw::TControl* under = WindowlessAt(p.x, p.y);
+    if (!under) under = GetWinControl();
+    if (under) fw::Application()->MouseEntered(under);
+  }
   NCMouseMove(FHeldButtons, p.x, p.y);
 }
 
@@ -107,15 +113,17 @@ void TTeDefaultForm::WMMouseMove(fw::TMessage& m) {
     FHotPart = kwhtClient;
     UpdateNonClientArea();
   }
+  // A windowless control that took the mouse hears the client area's moves
+  // from the form itself.
+  if (FWindowlessTarget && fw::Application()->CaptureControl() == FWindowlessTarget) return;
   if (FHeldButtons.Empty()) return;
   bool right = m.WParam & pg::MK_RBUTTON;
   if ((FHeldButtons.Contains(fw::ssLeft) && !left) || (FHeldButtons.Contains(fw::ssRight) && !right)) {
     CancelMouseMode();
     return;
   }
-  TRect cb = GetClientBounds();
-  TPoint p = pg::lParamToPoint(m.LParam);
-  NCMouseMove(FHeldButtons, p.x + cb.left, p.y + cb.top);
+  TPoint p = ClientToWindow(pg::lParamToPoint(m.LParam));
+  NCMouseMove(FHeldButtons, p.x, p.y);
 }
 
 void TTeDefaultForm::WMCancelMode(fw::TMessage&) { CancelMouseMode(); }
@@ -148,9 +156,12 @@ void TTeDefaultForm::CancelMouseMode() {
 void TTeDefaultForm::WMLButtonUp(fw::TMessage& m) {
   if (FHeldButtons.Empty()) return;
   FHeldButtons = {};
-  TRect cb = GetClientBounds();
-  TPoint p = pg::lParamToPoint(m.LParam);
-  NCMouseUp(fw::mbLeft, {}, p.x + cb.left, p.y + cb.top);
+  if (FWindowlessTarget && fw::Application()->CaptureControl() == FWindowlessTarget) {
+    SetWindowlessTarget(nullptr);
+    return;
+  }
+  TPoint p = ClientToWindow(pg::lParamToPoint(m.LParam));
+  NCMouseUp(fw::mbLeft, {}, p.x, p.y);
 }
 
 void TTeDefaultForm::HoverTimer(fw::TObject*) {
@@ -173,7 +184,39 @@ void TTeDefaultForm::SetHot(TteWindowHitTest part) {
 
 // --- Mouse ------------------------------------------------------------------------------
 
+fw::TControl* TTeDefaultForm::WindowlessAt(int x, int y) const {
+  fw::TWinControl* control = GetWinControl();
+  if (!control || !FDisabledNCArea) return nullptr;
+  TPoint o = WindowOrigin();
+  TPoint c = control->ScreenToClient({o.x + x, o.y + y});
+  return control->ControlAtPos(c, false);
+}
+
+void TTeDefaultForm::SendToWindowless(fw::TControl* target, pg::UINT msg, pg::WPARAM keys, int x, int y) {
+  fw::TWinControl* control = GetWinControl();
+  if (!control || !target) return;
+  TPoint o = WindowOrigin();
+  TPoint c = control->ScreenToClient({o.x + x, o.y + y});
+  target->Perform(msg, keys, pg::MAKELPARAM(c.x - target->Left(), c.y - target->Top()));
+}
+
+void TTeDefaultForm::SetWindowlessTarget(fw::TControl* target) {
+  if (target == FWindowlessTarget) return;
+  if (FWindowlessTarget) FWindowlessTarget->RemoveFreeNotification(this);
+  FWindowlessTarget = target;
+  if (target) target->FreeNotification(this);
+}
+
 void TTeDefaultForm::NCMouseDown(fw::TMouseButton button, fw::TShiftState, int x, int y) {
+  if (fw::TControl* under = WindowlessAt(x, y)) {
+    SetWindowlessTarget(under);
+    bool left = button == fw::mbLeft;
+    SendToWindowless(under, left ? pg::WM_LBUTTONDOWN : pg::WM_RBUTTONDOWN,
+                     left ? pg::MK_LBUTTON : pg::MK_RBUTTON, x, y);
+    // The release must come back here even off the window.
+    if (pg::HWND h = GetHandle(); h && FWindowlessTarget) pg::SetCapture(h);
+    return;
+  }
   if (button != fw::mbLeft) return;
   FPressedPart = FHotPart = GetHitTest(x, y);
   FDownPoint = FLastPoint = {x, y};
@@ -194,6 +237,12 @@ void TTeDefaultForm::NCMouseDown(fw::TMouseButton button, fw::TShiftState, int x
 void TTeDefaultForm::NCMouseMove(fw::TShiftState shift, int x, int y) {
   fw::TCustomForm* form = GetForm();
   if (!form) return;
+  if (FDisabledNCArea && FWindowlessTarget) {
+    pg::WPARAM keys = (shift.Contains(fw::ssLeft) ? pg::MK_LBUTTON : 0) |
+                      (shift.Contains(fw::ssRight) ? pg::MK_RBUTTON : 0);
+    SendToWindowless(FWindowlessTarget, pg::WM_MOUSEMOVE, keys, x, y);
+    return;
+  }
   if (!FDragging_ || !shift.Contains(fw::ssLeft)) {
     SetHot(GetHitTest(x, y));
     return;
@@ -273,6 +322,14 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
   if (h) pg::PostMessageW(h, pg::WM_EXITSIZEMOVE, 0, 0);
   fw::TCustomForm* form = GetForm();
   if (!form) return;
+  if (FDisabledNCArea && FWindowlessTarget) {
+    fw::TControl* target = FWindowlessTarget;
+    SetWindowlessTarget(nullptr);
+    if (button == fw::mbLeft) pg::ReleaseCapture();
+    SendToWindowless(target, button == fw::mbLeft ? pg::WM_LBUTTONUP : pg::WM_RBUTTONUP, 0, x, y);
+    FPressedPart = kwhtClient;
+    return;
+  }
   TteWindowHitTest part = GetHitTest(x, y);
   if (button == fw::mbLeft) {
     FReleasingCapture = true;
@@ -286,6 +343,7 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
         FDragging_ = false;
         if (FFrameDrag) {
           DrawDragFrame({});
+          EraseFollowerOutlines();
           FFrameDrag = false;
           EnableDrawing();
         }
@@ -365,12 +423,31 @@ void TTeDefaultForm::NCMouseUp(fw::TMouseButton button, fw::TShiftState shift, i
     } else if (wasDragging) {
       FFinalOutline = true;
       ApplyGravitation(FormBounds());
-      TRect target = FOutlineRect;
       DrawDragFrame({});
+      EraseFollowerOutlines();
+      // The window goes where the mouse was released, the way a full drag
+      // would have taken it there, so that snapping and followers apply.
+      TTeFormDragMode mode = FDragging->DragMode();
+      FDragging->SetDragMode(kfdmFullDrag);
       FSavedDragMode = false;
-      if (!IsEmpty(target)) MoveWindow(target);
+      FDragging_ = true;
+      FPressedPart = pressed;
+      try {
+        NCMouseMove({fw::ssLeft}, x, y);
+      } catch (...) {
+        FDragging->SetDragMode(mode);
+        FSavedDragMode = true;
+        FDragging_ = false;
+        FPressedPart = kwhtClient;
+        FFinalOutline = false;
+        throw;
+      }
+      FDragging_ = false;
+      FPressedPart = kwhtClient;
       FSavedDragMode = true;
+      FDragging->SetDragMode(mode);
       FFinalOutline = false;
+      if (!GetForm()) return;
       FFrameDrag = false;
       EnableDrawing();
       UpdateNonClientArea();
@@ -513,18 +590,45 @@ TRect TTeDefaultForm::ApplyGravitation(const TRect& rect) {
       result = Offset(result, dx, dy);
     }
   }
-  if (g.OwnedForm() && (FDragging->DragMode() != kfdmBorder || FFinalOutline)) {
-    int dx = result.left - mine.left, dy = result.top - mine.top;
-    if (dx != 0 || dy != 0) {
-      for (fw::TCustomForm* other : fw::Screen()->Forms()) {
-        if (!other->Visible() || !other->HandleAllocated() || other->Handle() == self) continue;
-        TTeDefaultForm* frame = FrameOfWindow(other->Handle());
-        if (!frame || !frame->Gravitation()->SnapToForms() || !Touches(mine, other->BoundsRect())) continue;
-        frame->MoveWindow(dx, dy);
+  if (g.OwnedForm()) {
+    // Followers are the forms touching the window where it is now; they keep
+    // their place beside it.
+    TRect current = FormBounds();
+    int dx = result.left - current.left, dy = result.top - current.top;
+    bool moveNow = FDragging->DragMode() != kfdmBorder || FFinalOutline;
+    if (moveNow && (dx != 0 || dy != 0)) {
+      for (TTeDefaultForm* follower : Followers()) follower->MoveWindow(dx, dy);
+    } else if (!moveNow && FFrameDrag) {
+      for (TTeDefaultForm* follower : Followers()) {
+        TRect b = follower->FormBounds();
+        follower->DrawDragFrame(Offset(b, dx, dy));
+        pg::HWND h = follower->GetHandle();
+        if (std::find(FOutlinedFollowers.begin(), FOutlinedFollowers.end(), h) == FOutlinedFollowers.end())
+          FOutlinedFollowers.push_back(h);
       }
     }
   }
   return result;
+}
+
+std::vector<TTeDefaultForm*> TTeDefaultForm::Followers() const {
+  std::vector<TTeDefaultForm*> found;
+  pg::HWND self = GetHandle();
+  TRect current = FormBounds();
+  for (fw::TCustomForm* other : fw::Screen()->Forms()) {
+    if (!other->Visible() || !other->HandleAllocated() || other->Handle() == self) continue;
+    TTeDefaultForm* frame = FrameOfWindow(other->Handle());
+    if (frame && frame->Gravitation()->SnapToForms() && Touches(current, other->BoundsRect()))
+      found.push_back(frame);
+  }
+  return found;
+}
+
+void TTeDefaultForm::EraseFollowerOutlines() {
+  std::vector<pg::HWND> outlined;
+  outlined.swap(FOutlinedFollowers);
+  for (pg::HWND h : outlined)
+    if (TTeDefaultForm* follower = FrameOfWindow(h)) follower->DrawDragFrame({});
 }
 
 // --- Window states -----------------------------------------------------------------------
@@ -637,7 +741,8 @@ void TTeDefaultForm::MinToTray() {
   } else {
     tip = GetCaption();
   }
-  AddTrayIcon(tip.substr(0, 63));
+  FTrayTip = tip.substr(0, 63);
+  AddTrayIcon(FTrayTip);
   if (!FTrayIconAdded) {
     minimizeInstead();
     return;
@@ -666,6 +771,22 @@ void TTeDefaultForm::AddTrayIcon(const std::u16string& tip) {
   std::copy_n(tip.begin(), std::min<size_t>(tip.size(), 63), data.szTip);
   if (FTrayIconAdded) pg::Shell_NotifyIconW(pg::NIM_DELETE, &data);
   FTrayIconAdded = pg::Shell_NotifyIconW(pg::NIM_ADD, &data);
+}
+
+void TTeDefaultForm::RefreshTrayRecord() {
+  fw::TCustomForm* main = fw::Application()->MainForm();
+  std::u16string tip = FMinimizeApplication && main ? fw::Application()->Title() : GetCaption();
+  if (tip.empty() && main) tip = main->Caption();
+  FTrayTip = tip.substr(0, 63);
+  const pg::Icon* icon = GetIcon();
+  if (!FTrayIconAdded) return;
+  pg::NOTIFYICONDATAW data;
+  data.hWnd = TrayWindow();
+  data.uID = TrayIconId();
+  data.uFlags = pg::NIF_ICON | pg::NIF_TIP;
+  data.hIcon = icon;
+  std::copy_n(FTrayTip.begin(), FTrayTip.size(), data.szTip);
+  pg::Shell_NotifyIconW(pg::NIM_MODIFY, &data);
 }
 
 void TTeDefaultForm::RemoveTrayIcon() {
@@ -890,6 +1011,11 @@ void TTeDefaultForm::SysMenu() {
 
 void TTeDefaultForm::PopupMenuAt(fw::TPopupMenu* menu, TPoint at) {
   FLastSysMenuPoint = at;
+  if (auto* skinned = dynamic_cast<TTePopupMenu*>(menu)) {
+    bool tray = FWindowState == kwsTray;
+    skinned->SetOptions(tray ? FTrayMenuOptions.get() : FSystemMenuOptions.get());
+    skinned->SetTray(tray);
+  }
   menu->Popup(at.x, at.y);
 }
 
@@ -900,7 +1026,7 @@ void TTeDefaultForm::ShowBuiltInSystemMenu(TPoint at) {
     fw::AddSystemMenuImages(*FMenuImages);
   }
   if (FSysMenu && FSysMenu->Showing()) return;
-  FSysMenu = std::make_unique<fw::TPopupMenu>(nullptr);
+  FSysMenu = std::make_unique<TTePopupMenu>(nullptr);
   FSysMenu->SetImages(FMenuImages.get());
   fw::TMenuItem* root = FSysMenu->Items();
   for (const TTeSysMenuItem& def : FLastSysMenu) {
@@ -941,6 +1067,26 @@ void TTeDefaultForm::SetSystemMenuLink(fw::TPopupMenu* menu) {
   if (menu) menu->FreeNotification(this);
 }
 
+void TTeDefaultForm::SetMenuBar(TTeMenuBar* value) {
+  if (FMenuBar) FMenuBar->RemoveFreeNotification(this);
+  FMenuBar = value;
+  if (value) value->FreeNotification(this);
+}
+
+void TTeDefaultForm::SetWindowMenu(fw::TMenuItem* value) {
+  if (FWindowMenu) FWindowMenu->RemoveFreeNotification(this);
+  FWindowMenu = value;
+  if (value) value->FreeNotification(this);
+}
+
+void TTeDefaultForm::ShortCut(fw::TObject* sender, fw::TShortCut shortCut, bool& handled) {
+  if (FMenuBar && FMenuBar->IsShortCut(shortCut)) {
+    handled = true;
+    return;
+  }
+  FPrevShortCut(sender, shortCut, handled);
+}
+
 void TTeDefaultForm::SetTrayMenuLink(fw::TPopupMenu* menu) {
   if (FTrayMenuLink) FTrayMenuLink->RemoveFreeNotification(this);
   FTrayMenuLink = menu;
@@ -951,6 +1097,9 @@ void TTeDefaultForm::Notification(fw::TComponent* component, fw::TOperation oper
   TTeHook::Notification(component, operation);
   if (operation != fw::opRemove) return;
   if (component == FSystemMenuLink) FSystemMenuLink = nullptr;
+  if (component == FWindowlessTarget) FWindowlessTarget = nullptr;
+  if (component == FMenuBar) FMenuBar = nullptr;
+  if (component == FWindowMenu) FWindowMenu = nullptr;
   if (component == FTrayMenuLink) FTrayMenuLink = nullptr;
 }
 
@@ -958,7 +1107,19 @@ void TTeDefaultForm::Notification(fw::TComponent* component, fw::TOperation oper
 
 void TTeDefaultForm::WMSysCommand(fw::TMessage& m) {
   switch (m.WParam & 0xFFF0) {
-    case pg::SC_KEYMENU:
+    case pg::SC_KEYMENU: {
+      auto c = char16_t(m.LParam);
+      pg::HWND h = GetHandle();
+      if (c != 0 && c != u' ' && c != u'-' && FMenuBar && h && !pg::GetCapture()) {
+        MessageHandled();
+        pg::PostMessageW(h, pg::WM_CHAR, pg::WPARAM(c), 0);
+        FMenuBar->KeyboardLoop(h);
+        m.Result = 1;
+        return;
+      }
+      SysMenu();
+      break;
+    }
     case pg::SC_MOUSEMENU:
       SysMenu();
       break;

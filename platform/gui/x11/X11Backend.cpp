@@ -313,6 +313,15 @@ struct Native {
   std::unique_ptr<ShmImage> shm;
 };
 
+// A channel's bits of a screen pixel, scaled to eight.
+uint32_t ScreenChannel(unsigned long pixel, unsigned long mask) {
+  if (!mask) return 0;
+  int shift = 0;
+  while (!((mask >> shift) & 1)) ++shift;
+  unsigned long max = mask >> shift;
+  return uint32_t(((pixel & mask) >> shift) * 255 / max);
+}
+
 class X11Backend : public Backend {
 public:
   explicit X11Backend(Display* d) : display_(d) {
@@ -411,6 +420,31 @@ public:
       XNextEvent(display_, &e);
       handle(e);
     }
+  }
+
+  bool readScreen(const Rect& area, Surface& out) override {
+    XImage* image = XGetImage(display_, root_, area.left, area.top, unsigned(area.width()),
+                              unsigned(area.height()), AllPlanes, ZPixmap);
+    if (!image) return false;
+    out = Surface(area.width(), area.height());
+    bool plain = image->bits_per_pixel == 32 && image->red_mask == 0xFF0000 &&
+                 image->green_mask == 0xFF00 && image->blue_mask == 0xFF &&
+                 image->byte_order == LSBFirst;
+    for (int y = 0; y < area.height(); ++y) {
+      Pixel* row = out.scanLine(y);
+      if (plain) {
+        const auto* src = reinterpret_cast<const uint32_t*>(image->data + ptrdiff_t(y) * image->bytes_per_line);
+        for (int x = 0; x < area.width(); ++x) row[x] = src[x] | 0xFF000000u;
+        continue;
+      }
+      for (int x = 0; x < area.width(); ++x) {
+        unsigned long p = XGetPixel(image, x, y);
+        row[x] = 0xFF000000u | ScreenChannel(p, image->red_mask) << 16 |
+                 ScreenChannel(p, image->green_mask) << 8 | ScreenChannel(p, image->blue_mask);
+      }
+    }
+    XDestroyImage(image);
+    return true;
   }
 
   void windowCreated(HWND top) override {

@@ -3,19 +3,27 @@
 // the paints it dispatches), and the hit test the platform asks for on every
 // mouse move. The frame is 370 x 400, unbuffered, once with the classic look
 // and once through a theme's window family (the base theme's look with a
-// rounded region, standing in for a skin).
+// rounded region, standing in for a skin). The embedded Aqua skin's frame
+// paints its non-client area plain, with a drop shadow and with translucent
+// bands.
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <span>
+#include <stdexcept>
 
+#include "framework/MemoryStream.h"
 #include "framework/Properties.h"
+#include "framework/Resources.h"
 #include "framework/gui/Application.h"
 #include "framework/gui/Form.h"
 #include "platform/gui/Backend.h"
 #include "platform/gui/headless/HeadlessBackend.h"
 #include "skin/controls/Form.h"
+#include "skin/se3/SkinFile.h"
 #include "skin/theme/CustomThemeLink.h"
 #include "skin/theme/Theme.h"
+#include "skin/theme/ThemeManager.h"
 
 namespace {
 
@@ -105,6 +113,72 @@ void HitTest(benchmark::State& state) {
   state.SetLabel(w.frame->Themed() ? "themed" : "classic");
 }
 BENCHMARK(HitTest)->Arg(0)->Arg(1);
+
+// The theme list value: version 2, the skin's name, the container's length
+// and a zero word, then the container.
+std::unique_ptr<skin::se3::TTeSkinFile> LoadAqua() {
+  std::span<const uint8_t> value = fw::FindResource("AquaThemeStream");
+  fw::TCustomMemoryStream wrapper(value.data(), int64_t(value.size()));
+  if (value.size() < 13 || wrapper.ReadByte() != 2) throw std::runtime_error("bad embedded skin");
+  (void)fw::ReadCountedString(wrapper);
+  const uint32_t count = wrapper.ReadUInt32();
+  if (wrapper.ReadUInt32() != 0 || int64_t(count) != wrapper.Size() - wrapper.Position())
+    throw std::runtime_error("bad embedded skin");
+  fw::TMemoryStream container;
+  container.WriteBuffer(value.data() + wrapper.Position(), int64_t(count));
+  container.SetPosition(0);
+  auto aqua = std::make_unique<skin::se3::TTeSkinFile>();
+  if (!aqua->LoadFromStream(container)) throw std::runtime_error("the embedded skin does not load");
+  return aqua;
+}
+
+enum Effect { Plain, WithShadow, WithBlending };
+
+// A 370 x 400 Aqua frame (its shadow outside that) over a backdrop window.
+struct AquaWindow {
+  explicit AquaWindow(Effect effect) {
+    pg::UseHeadlessBackend();
+    fw::Application()->Initialize();
+    ChangeTheme(LoadAqua());
+    backdrop = std::make_unique<fw::TForm>(nullptr);
+    backdrop->SetBorderStyle(fw::bsNone);
+    backdrop->SetBounds(0, 0, 1024, 738);
+    backdrop->SetColor(fw::clTeal);
+    backdrop->Show();
+    form = std::make_unique<fw::TForm>(nullptr);
+    form->SetCaption(u"Z5T8 Updater");
+    frame = new TTeForm(form.get());
+    frame->IncludeState(fw::csLoading);
+    frame->Shadow()->SetEnabled(effect == WithShadow);
+    frame->Blending()->SetEnabled(effect == WithBlending);
+    frame->ExcludeState(fw::csLoading);
+    frame->Loaded();
+    form->Show();
+    int s = effect == WithShadow ? frame->Shadow()->Size() : 0;
+    form->SetBounds(100, 100, 370 + s, 400 + s);
+    fw::Application()->ProcessMessages();
+    if (!frame->Themed() || frame->FrameWidth() != 370 || frame->FrameHeight() != 400)
+      throw std::runtime_error("the Aqua frame is not 370 x 400");
+  }
+  ~AquaWindow() {
+    form.reset();
+    backdrop.reset();
+    fw::Application()->ProcessMessages();
+    ReleaseTheme();
+    pg::ShutdownWindowSystem();
+  }
+  std::unique_ptr<fw::TForm> backdrop;
+  std::unique_ptr<fw::TForm> form;
+  TTeForm* frame = nullptr;
+};
+
+void AquaNonClientPaint(benchmark::State& state) {
+  AquaWindow w(Effect(state.range(0)));
+  for (auto _ : state) w.frame->UpdateNonClientArea();
+  const char* labels[] = {"plain", "shadow", "blending"};
+  state.SetLabel(labels[state.range(0)]);
+}
+BENCHMARK(AquaNonClientPaint)->Arg(Plain)->Arg(WithShadow)->Arg(WithBlending)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
