@@ -72,7 +72,11 @@ Z5T8_IMPLEMENT_CLASS(TControl, TComponent) {
     return !c.ParentShowHint();
   });
   p.Boolean("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(1);
-  p.Event("OnClick", &TControl::OnClick);
+  // The action's handler is the action's to store.
+  p.Event("OnClick", &TControl::OnClick).Stored([](const TControl& c) {
+    TBasicAction* action = c.Action();
+    return !action || !c.OnClick.SameHandler(action->OnExecute);
+  });
   p.Event("OnDblClick", &TControl::OnDblClick);
   p.Event("OnMouseDown", &TControl::OnMouseDown);
   p.Event("OnMouseMove", &TControl::OnMouseMove);
@@ -370,6 +374,21 @@ void TControl::ReadState(TReader& reader) {
 
 // Actions
 
+namespace {
+
+// What the control took from its action last time: a property still showing
+// that value follows the action's changes; one set since by hand keeps its own.
+class TControlActionLink : public TBasicActionLink {
+public:
+  using TBasicActionLink::TBasicActionLink;
+  bool Taken = false;
+  std::u16string Caption, Hint;
+  bool Enabled = true, Visible = true;
+  TNotifyEvent Handler;
+};
+
+}  // namespace
+
 TBasicAction* TControl::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
 
 void TControl::SetAction(TBasicAction* action) {
@@ -380,7 +399,7 @@ void TControl::SetAction(TBasicAction* action) {
     return;
   }
   if (!FActionLink)
-    FActionLink = std::make_unique<TBasicActionLink>([this](TBasicAction* changed) {
+    FActionLink = std::make_unique<TControlActionLink>([this](TBasicAction* changed) {
       if (changed) ActionChange(changed, false);
     });
   FActionLink->SetAction(action);
@@ -391,11 +410,25 @@ void TControl::SetAction(TBasicAction* action) {
 void TControl::ActionChange(TObject* sender, bool checkDefaults) {
   auto* action = dynamic_cast<TCustomAction*>(sender);
   if (!action) return;
-  if (!checkDefaults || GetText().empty()) SetText(action->Caption());
-  if (!checkDefaults || FEnabled) SetEnabled(action->Enabled());
-  if (!checkDefaults || FHint.empty()) SetHint(action->Hint());
-  if (!checkDefaults || FVisible) SetVisible(action->Visible());
-  if (!checkDefaults || !OnClick) OnClick = action->OnExecute;
+  auto* link = FActionLink && FActionLink->Action() == action
+                   ? static_cast<TControlActionLink*>(FActionLink.get())
+                   : nullptr;
+  // After the first time, only what still shows the action's value follows it.
+  const bool follow = link && link->Taken && !checkDefaults;
+  std::u16string text = GetText();
+  if (follow ? text == link->Caption : !checkDefaults || text.empty()) SetText(action->Caption());
+  if (follow ? FEnabled == link->Enabled : !checkDefaults || FEnabled) SetEnabled(action->Enabled());
+  if (follow ? FHint == link->Hint : !checkDefaults || FHint.empty()) SetHint(action->Hint());
+  if (follow ? FVisible == link->Visible : !checkDefaults || FVisible) SetVisible(action->Visible());
+  bool ownClick = OnClick && !(link && OnClick.SameHandler(link->Handler));
+  if (follow ? !ownClick : !checkDefaults || !OnClick) OnClick = action->OnExecute;
+  if (!link) return;
+  link->Taken = true;
+  link->Caption = action->Caption();
+  link->Hint = action->Hint();
+  link->Enabled = action->Enabled();
+  link->Visible = action->Visible();
+  link->Handler = action->OnExecute;
 }
 
 void TControl::Click() {

@@ -75,11 +75,21 @@ TEST_F(ActionsTest, AControlShowsItsActionAndFollowsItsChanges) {
   action->SetCaption(u"Store");
   EXPECT_EQ(button->Changes, before);
 
+  // A property set by hand since keeps its value; the others still follow.
+  action->SetVisible(true);
+  button->SetCaption(u"By hand");
+  action->SetCaption(u"Renamed");
+  action->SetHint(u"Again");
+  EXPECT_EQ(button->Caption(), u"By hand");
+  EXPECT_EQ(button->Hint(), u"Again");
+  EXPECT_TRUE(button->Visible());
+  before = button->Changes;
+
   // Unlinked, the control keeps what it showed and hears nothing more.
   button->SetAction(nullptr);
   EXPECT_EQ(action->ClientCount(), 0);
   action->SetCaption(u"Later");
-  EXPECT_EQ(button->Caption(), u"Store");
+  EXPECT_EQ(button->Caption(), u"By hand");
   EXPECT_EQ(button->Changes, before);
 }
 

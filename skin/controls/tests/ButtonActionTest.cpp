@@ -125,10 +125,14 @@ end
   EXPECT_EQ(window->OwnClicks, std::vector<TObject*>{window->Button2});
   EXPECT_EQ(window->Saves.size(), 1u);
 
-  // The action changing later reaches both buttons in full.
+  // Later changes reach what a button took from the action, not what it set itself.
   window->Save->SetCaption(u"Keep");
+  window->Save->SetHint(u"Keeps the log");
   EXPECT_EQ(window->Button1->Caption(), u"Keep");
-  EXPECT_EQ(window->Button2->Caption(), u"Keep");
+  EXPECT_EQ(window->Button2->Caption(), u"Mine");
+  EXPECT_EQ(window->Button2->Hint(), u"Keeps the log");
+  window->Button2->Click();
+  EXPECT_EQ(window->OwnClicks.size(), 2u) << "its own click handler stays";
 
   // Written back, the action sits in its list and the buttons name it.
   fw::TMemoryStream binary;
@@ -141,6 +145,8 @@ end
   EXPECT_GT(action, list) << text;
   EXPECT_NE(text.find("Action = Save"), std::string::npos) << text;
   EXPECT_NE(text.find("PopupMenu = Menu1"), std::string::npos) << text;
+  EXPECT_EQ(text.find("OnClick = SaveExecute"), std::string::npos) << "the action stores its handler";
+  EXPECT_NE(text.find("OnClick = Button2Click"), std::string::npos) << text;
 }
 
 class ButtonActionLook : public ControlsTest {
