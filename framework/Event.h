@@ -2,6 +2,7 @@
 
 #include <any>
 #include <functional>
+#include <memory>
 #include <type_traits>
 
 #include "framework/Object.h"
@@ -27,13 +28,21 @@ public:
   TEvent(std::nullptr_t) {}
   template <class F, class = std::enable_if_t<std::is_invocable_v<F&, Args...> &&
                                               !std::is_same_v<std::decay_t<F>, TEvent>>>
-  TEvent(F handler) : FHandler(std::move(handler)) {}
+  TEvent(F handler) : FHandler(std::make_shared<const Handler>(std::move(handler))) {}
 
-  explicit operator bool() const { return bool(FHandler); }
+  explicit operator bool() const { return FHandler && *FHandler; }
   void operator()(Args... args) const {
-    if (FHandler) FHandler(std::forward<Args>(args)...);
+    // The handler may replace the event while it runs; it lives until it returns.
+    std::shared_ptr<const Handler> handler = FHandler;
+    if (handler && *handler) (*handler)(std::forward<Args>(args)...);
   }
   const TMethodRef& Method() const { return FMethod; }
+  // One handler: both bound to one method of one object, or one a copy of the other.
+  bool SameHandler(const TEvent& other) const {
+    if (FMethod || other.FMethod)
+      return FMethod.Data == other.FMethod.Data && FMethod.Method == other.FMethod.Method;
+    return FHandler && FHandler == other.FHandler;
+  }
 
   // False when the method's parameters are not the event's.
   bool Bind(const TMethodRef& method) {
@@ -44,13 +53,15 @@ public:
     const auto* invoker = std::any_cast<Invoker>(&method.Method->Invoker);
     if (!invoker) return false;
     TObject* data = method.Data;
-    FHandler = [invoker, data](Args... args) { (*invoker)(data, std::forward<Args>(args)...); };
+    FHandler = std::make_shared<const Handler>(
+        [invoker, data](Args... args) { (*invoker)(data, std::forward<Args>(args)...); });
     FMethod = method;
     return true;
   }
 
 private:
-  Handler FHandler;
+  // Shared by copies, so a copy can be told apart from an equal-looking handler.
+  std::shared_ptr<const Handler> FHandler;
   TMethodRef FMethod;
 };
 

@@ -4,8 +4,10 @@
 
 #include "framework/Properties.h"
 #include "framework/Reader.h"
+#include "framework/gui/Action.h"
 #include "framework/gui/Application.h"
 #include "framework/gui/Form.h"
+#include "framework/gui/Menus.h"
 #include "framework/gui/WinControl.h"
 #include "platform/gui/Input.h"
 #include "platform/gui/Paint.h"
@@ -70,7 +72,11 @@ Z5T8_IMPLEMENT_CLASS(TControl, TComponent) {
     return !c.ParentShowHint();
   });
   p.Boolean("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(1);
-  p.Event("OnClick", &TControl::OnClick);
+  // The action's handler is the action's to store.
+  p.Event("OnClick", &TControl::OnClick).Stored([](const TControl& c) {
+    TBasicAction* action = c.Action();
+    return !action || !c.OnClick.SameHandler(action->OnExecute);
+  });
   p.Event("OnDblClick", &TControl::OnDblClick);
   p.Event("OnMouseDown", &TControl::OnMouseDown);
   p.Event("OnMouseMove", &TControl::OnMouseMove);
@@ -87,6 +93,7 @@ Z5T8_IMPLEMENT_CLASS(TControl, TComponent) {
   p.Message(CM_COLORCHANGED, &TControl::CMColorChanged);
   p.Message(CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged);
   p.Message(CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged);
+  p.Message(pg::WM_CONTEXTMENU, &TControl::WMContextMenu);
 }
 
 TControl::TControl(TComponent* owner)
@@ -104,6 +111,7 @@ TControl::TControl(TComponent* owner)
 }
 
 TControl::~TControl() {
+  FActionLink.reset();
   Application()->ControlDestroyed(this);
   if (FParent) FParent->RemoveControl(this);
 }
@@ -349,6 +357,7 @@ void TControl::Loaded() {
     if (FParentFont) Perform(CM_PARENTFONTCHANGED, 0, 0);
   }
   UpdateAnchorRules();
+  if (TBasicAction* action = Action(); action && !InState(csDesigning)) ActionChange(action, true);
 }
 
 void TControl::ReadState(TReader& reader) {
@@ -363,11 +372,110 @@ void TControl::ReadState(TReader& reader) {
   FControlState.Exclude(csReadingState);
 }
 
-// A copy runs: the handler may free the control, and its event with it.
+// Actions
+
+namespace {
+
+// What the control took from its action last time: a property still showing
+// that value follows the action's changes; one set since by hand keeps its own.
+class TControlActionLink : public TBasicActionLink {
+public:
+  using TBasicActionLink::TBasicActionLink;
+  bool Taken = false;
+  std::u16string Caption, Hint;
+  bool Enabled = true, Visible = true;
+  TNotifyEvent Handler;
+};
+
+}  // namespace
+
+TBasicAction* TControl::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+
+void TControl::SetAction(TBasicAction* action) {
+  if (action == Action()) return;
+  if (!action) {
+    // What the action gave stays, as if it had been set by hand.
+    FActionLink.reset();
+    return;
+  }
+  if (!FActionLink)
+    FActionLink = std::make_unique<TControlActionLink>([this](TBasicAction* changed) {
+      if (changed) ActionChange(changed, false);
+    });
+  FActionLink->SetAction(action);
+  // A layout being read applies its actions in Loaded, once every property is in.
+  if (!InState(csLoading)) ActionChange(action, action->InState(csLoading));
+}
+
+void TControl::ActionChange(TObject* sender, bool checkDefaults) {
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (!action) return;
+  auto* link = FActionLink && FActionLink->Action() == action
+                   ? static_cast<TControlActionLink*>(FActionLink.get())
+                   : nullptr;
+  // After the first time, only what still shows the action's value follows it.
+  const bool follow = link && link->Taken && !checkDefaults;
+  std::u16string text = GetText();
+  if (follow ? text == link->Caption : !checkDefaults || text.empty()) SetText(action->Caption());
+  if (follow ? FEnabled == link->Enabled : !checkDefaults || FEnabled) SetEnabled(action->Enabled());
+  if (follow ? FHint == link->Hint : !checkDefaults || FHint.empty()) SetHint(action->Hint());
+  if (follow ? FVisible == link->Visible : !checkDefaults || FVisible) SetVisible(action->Visible());
+  bool ownClick = OnClick && !(link && OnClick.SameHandler(link->Handler));
+  if (follow ? !ownClick : !checkDefaults || !OnClick) OnClick = action->OnExecute;
+  if (!link) return;
+  link->Taken = true;
+  link->Caption = action->Caption();
+  link->Hint = action->Hint();
+  link->Enabled = action->Enabled();
+  link->Visible = action->Visible();
+  link->Handler = action->OnExecute;
+}
+
 void TControl::Click() {
+  TBasicAction* action = Action();
+  // The action's own handler runs as the action's execution, so a disabled
+  // action stays idle and the handler sees the action as its sender.
+  if (action && !InState(csDesigning) && (!OnClick || OnClick.SameHandler(action->OnExecute))) {
+    FActionLink->Execute();
+    return;
+  }
+  // A copy runs: the handler may free the control, and its event with it.
   TNotifyEvent handler = OnClick;
   handler(this);
 }
+
+// The popup menu
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  if (menu == FPopupMenu) return;
+  if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+  FPopupMenu = menu;
+  if (FPopupMenu) FPopupMenu->FreeNotification(this);
+}
+
+void TControl::WMContextMenu(TMessage& message) {
+  if (!FPopupMenu || InState(csDesigning)) {
+    DefaultHandler(message);
+    return;
+  }
+  TPoint at = pg::lParamToPoint(message.LParam);
+  // The menu key gives no point: the menu opens over the middle of the control.
+  if (at.x == -1 && at.y == -1) at = ClientToScreen({FWidth / 2, FHeight / 2});
+  message.Result = 1;
+  FPopupMenu->Popup(at.x, at.y);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == FPopupMenu) FPopupMenu = nullptr;
+}
+
+void TControl::SetBiDiMode(TBiDiMode value) {
+  if (value == FBiDiMode) return;
+  FBiDiMode = value;
+  Invalidate();
+}
+
 void TControl::DblClick() { OnDblClick(this); }
 void TControl::Resize() { OnResize(this); }
 

@@ -8,6 +8,7 @@
 #include "framework/Event.h"
 #include "framework/Font.h"
 #include "framework/Set.h"
+#include "framework/gui/BiDiMode.h"
 #include "framework/gui/Canvas.h"
 #include "framework/gui/ColorMap.h"
 #include "framework/gui/ControlMessages.h"
@@ -17,6 +18,9 @@ namespace z5t8::framework {
 
 namespace pg = platform::gui;
 
+class TBasicAction;
+class TBasicActionLink;
+class TPopupMenu;
 class TWinControl;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
@@ -147,6 +151,24 @@ public:
   std::u16string Caption() { return GetText(); }
   void SetCaption(std::u16string_view text) { SetText(text); }
 
+  // The action whose caption, state and handler the control shows and runs;
+  // null for none. Setting one takes its properties at once (after loading,
+  // only into properties still at their defaults).
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* action);
+  // The menu a right click or the menu key opens over the control.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* menu);
+
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode value);
+  bool UseRightToLeftAlignment() const { return framework::UseRightToLeftAlignment(FBiDiMode); }
+  bool UseRightToLeftReading() const { return framework::UseRightToLeftReading(FBiDiMode); }
+  // Text-drawing flags with the control's bidirectional mode applied.
+  uint32_t DrawTextBiDiModeFlags(uint32_t flags) const {
+    return framework::DrawTextBiDiModeFlags(FBiDiMode, flags);
+  }
+
   TAlign Align() const { return FAlign; }
   void SetAlign(TAlign value);
   TAnchors Anchors() const { return FAnchors; }
@@ -184,10 +206,18 @@ public:
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
 
+  // With an action whose handler is the click handler (or with no click
+  // handler), runs the action; otherwise OnClick.
   virtual void Click();
   virtual void DblClick();
 
 protected:
+  // The action changed, or was just set: the control takes its caption,
+  // enabled and visible state, hint and handler. With checkDefaults only
+  // properties still at their defaults change.
+  virtual void ActionChange(TObject* sender, bool checkDefaults);
+  void Notification(TComponent* component, TOperation operation) override;
+  void WMContextMenu(TMessage& message);
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
@@ -234,6 +264,9 @@ private:
   int FAnchorBottom = 0;
   bool FAnchorsValid = false;
   bool FFontChanging = false;
+  std::unique_ptr<TBasicActionLink> FActionLink;
+  TPopupMenu* FPopupMenu = nullptr;
+  TBiDiMode FBiDiMode = bdLeftToRight;
 
 public:
   // Anchoring: the right and bottom gaps to the parent's client edges are

@@ -5,8 +5,10 @@
 
 #include "framework/Properties.h"
 #include "framework/Writer.h"
+#include "framework/gui/Action.h"
 #include "framework/gui/Button.h"
 #include "framework/gui/ColorMap.h"
+#include "framework/gui/Menus.h"
 #include "platform/gui/VirtualKeys.h"
 #include "skin/render/CanvasDrawing.h"
 #include "skin/render/Color.h"
@@ -81,6 +83,9 @@ Z5T8_IMPLEMENT_CLASS(TTeButton, TTeControl) {
   p.Message(TM_THEMENOTIFY, &TTeButton::TMThemeNotify);
   p.Message(TM_THEMELINKCHANGED, &TTeButton::TMThemeLinkChanged);
   p.Component("ThemeLink", &TTeButton::ThemeLink, &TTeButton::SetThemeLink);
+  p.Component("Action", &TTeButton::Action, &TTeButton::SetAction);
+  p.Component("PopupMenu", &TTeButton::PopupMenu, &TTeButton::SetPopupMenu);
+  p.Enum("BiDiMode", BiDiModeInfo, &TTeButton::BiDiMode, &TTeButton::SetBiDiMode).Default(bdLeftToRight);
 }
 
 TTeButton::TTeButton(TComponent* owner)
@@ -263,6 +268,16 @@ void TTeButton::Notification(TComponent* component, TOperation operation) {
   if (component == FThemeLink) SetThemeLink(nullptr);
 }
 
+void TTeButton::ActionChange(TObject* sender, bool checkDefaults) {
+  TTeControl::ActionChange(sender, checkDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (!action) return;
+  // The caption came through the control's text; the own copy follows it.
+  FCaption = GetText();
+  // The glyph may be the action's picture, which may just have changed.
+  Invalidate();
+}
+
 // States
 
 namespace {
@@ -290,6 +305,15 @@ bool TTeButton::PrepareGlyph() {
     render::FillRect(FGlyphCopy->Canvas(), Rect(0, 0, FImages->Width(), FImages->Height()), TColor(kMagenta));
     FImages->Draw(FGlyphCopy->Canvas(), 0, 0, FImageIndex, true);
     FHasGlyph = true;
+  } else if (auto* action = dynamic_cast<TCustomAction*>(Action())) {
+    TImageList* images = action->Images();
+    int index = action->ImageIndex();
+    if (images && index >= 0 && index < images->Count()) {
+      FGlyphCopy->SetSize(images->Width(), images->Height());
+      render::FillRect(FGlyphCopy->Canvas(), Rect(0, 0, images->Width(), images->Height()), TColor(kMagenta));
+      images->Draw(FGlyphCopy->Canvas(), 0, 0, index, true);
+      FHasGlyph = true;
+    }
   }
   return FHasGlyph;
 }
@@ -433,11 +457,11 @@ void TTeButton::PaintText() {
   FFontOptions->ApplyOptions(&font);
   canvas->SetFont(font);
   TRect c = GetCaptionRect();
-  uint32_t flags = pg::DT_CENTER | (FWordWrap ? pg::DT_WORDBREAK : 0);
+  uint32_t flags = DrawTextBiDiModeFlags(pg::DT_CENTER | (FWordWrap ? pg::DT_WORDBREAK : 0));
   TRect t;
   if (FWordWrap) {
     TRect measure = Rect(0, 0, c.width(), 0);
-    int height = canvas->DrawText(FCaption, measure, pg::DT_CALCRECT | pg::DT_WORDBREAK);
+    int height = canvas->DrawText(FCaption, measure, pg::DT_CALCRECT | flags);
     t = Rect(0, 0, c.width(), height);
   } else {
     TSize size = canvas->TextExtent(FCaption);

@@ -102,6 +102,9 @@ public:
   void Click() override;
   void Loaded() override;
   void Notification(TComponent* component, framework::TOperation operation) override;
+  // The caption, state and handler of a custom action, and its picture as the
+  // glyph when the button has none of its own.
+  void ActionChange(TObject* sender, bool checkDefaults) override;
   // At design time the button's own values, not the theme's, are what gets written.
   void WriteState(framework::TWriter& writer) override;
 

@@ -17,6 +17,14 @@ namespace z5t8::skin::controls {
 using namespace framework;
 namespace pg = platform::gui;
 
+namespace {
+
+// The unit's background procedures are there before any control: a parent's
+// background is painted the same way whether or not a skinned control was made.
+[[maybe_unused]] const bool backgroundsRegistered = (RegisterControlBackgrounds(), true);
+
+}  // namespace
+
 TTeBevelColors BevelColors(TTeBevelCut cut, bool outer) {
   switch (cut) {
     case kbvLowered:
@@ -70,7 +78,6 @@ Z5T8_IMPLEMENT_CLASS(TTeControl, TCustomControl) {
 }
 
 TTeControl::TTeControl(TComponent* owner) : TCustomControl(owner), FPaintFont(std::make_unique<TFont>()) {
-  RegisterControlBackgrounds();
   ControlStyle().Include(csOpaque);
   SetParentColor(false);
   SetColor(clBtnFace);

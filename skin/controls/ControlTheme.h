@@ -34,7 +34,7 @@ void SetFormFrameHooks(const TTeFormFrameHooks& hooks);
 TTeForm* GetParentZqForm(framework::TControl* control);
 
 // Registers the background procedures for skinned-control, form and in-place
-// scroll bar parents; runs once, from the controls' start-up.
+// scroll bar parents; runs once, at the controls' static start-up.
 void RegisterControlBackgrounds();
 
 }  // namespace z5t8::skin::controls

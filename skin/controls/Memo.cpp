@@ -6,7 +6,6 @@
 #include "platform/gui/MessageQueue.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/Window.h"
-#include "skin/controls/ControlTheme.h"
 #include "skin/render/CanvasDrawing.h"
 #include "skin/theme/CustomThemeLink.h"
 #include "skin/theme/Theme.h"
@@ -34,7 +33,6 @@ Z5T8_IMPLEMENT_CLASS(TTeMemo, TMemo) {
 }
 
 TTeMemo::TTeMemo(TComponent* owner) : TMemo(owner) {
-  RegisterControlBackgrounds();
   FSubScrollBar = std::make_unique<TTeSubScrollBar>(this, [this](TComponent* barOwner) {
     TTeScrollBar* bar = nullptr;
     CreateScrollBar(bar, barOwner);

@@ -98,6 +98,8 @@ void TSeActiveBitmap::AfterLoad() {
 }
 
 void TSeActiveBitmap::Draw(framework::TCanvas* canvas, const Rect& clip) {
+  // Without its main picture an object draws nothing, whatever state pictures it has.
+  if (!Assigned(FBitmap)) return;
   const bool lit = FActive || FState == ssHot || FState == ssPressed || FState == ssFocused;
   TTempValue<TteBitmapLink*> picture(FBitmap, lit ? Pick(FActiveBitmap.get(), FBitmap) : FBitmap);
   TSeBitmapObject::Draw(canvas, clip);
@@ -154,7 +156,7 @@ void TSeSystemButton::Draw(framework::TCanvas* canvas, const Rect& clip) {
     if (CanDraw(clip)) DrawSysMenuIcon(canvas, *this);
     return;
   }
-  if (!HasPositiveSize()) return;
+  if (!HasPositiveSize() || !Assigned(FBitmap)) return;
   if (!FActive) {
     TScopeExit normal([this] { SetChildrenState(ssNormal); });
     SetChildrenState(ssDisabled);

@@ -73,6 +73,7 @@ void TSeFormBitmapSkinObject::AfterLoad() {
 }
 
 void TSeFormBitmapSkinObject::Draw(framework::TCanvas* canvas, const Rect& clip) {
+  if (!Assigned(FBitmap)) return;
   TTempValue<TteBitmapLink*> picture(FBitmap, FActive ? FBitmap : Pick(FInactiveBitmap.get(), FBitmap));
   TSeBitmapSkinObject::Draw(canvas, clip);
 }
@@ -121,6 +122,7 @@ void TSeSysButtonSkinObject::Draw(framework::TCanvas* canvas, const Rect& clip) 
     if (CanDraw(clip)) DrawSysMenuIcon(canvas, *this);
     return;
   }
+  if (!Assigned(FBitmap)) return;
   TteBitmapLink* state = FButtonState == sbsHover  ? FBitmapHover.get()
                          : FButtonState == sbsDown ? FBitmapDown.get()
                                                    : nullptr;
@@ -177,6 +179,7 @@ void TSeActiveBitmapBoxObject::AfterLoad() {
 }
 
 void TSeActiveBitmapBoxObject::Draw(framework::TCanvas* canvas, const Rect& clip) {
+  if (!Assigned(FBitmap)) return;
   const bool lit = FState == ssFocused || FState == ssHot;
   TTempValue<TteBitmapLink*> picture(FBitmap, lit ? Pick(FFocusedBitmap.get(), FBitmap) : FBitmap);
   TSeBitmapBoxObject::Draw(canvas, clip);

@@ -8,6 +8,7 @@
 #include "framework/Properties.h"
 #include "framework/Reader.h"
 #include "framework/TextUtils.h"
+#include "framework/gui/WinControl.h"
 #include "platform/gui/Surface.h"
 #include "skin/render/Bitmap.h"
 #include "skin/render/BitmapRegion.h"
@@ -31,20 +32,6 @@ bool PtInRect(const Rect& r, Point p) {
 bool Intersects(const Rect& a, const Rect& b) {
   return std::max(a.left, b.left) < std::min(a.right, b.right) &&
          std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
-}
-
-// Right-to-left scripts are read from the locale the program runs under.
-bool LocaleIsRightToLeft() {
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (!value || !*value) continue;
-    std::string_view lang(value);
-    lang = lang.substr(0, lang.find_first_of("_.@"));
-    for (std::string_view l : {"ar", "he", "iw", "fa", "ur", "yi", "ps", "sd", "ug", "dv"})
-      if (lang == l) return true;
-    return false;
-  }
-  return false;
 }
 
 // saText widths are measured as on the screen: the font alone decides them.
@@ -323,8 +310,7 @@ void TSeSkinObject::SetBitmaps(render::TteBitmapList* bitmaps) {
 void TSeSkinObject::SetParentControl(framework::TWinControl* control) {
   FParentControl = control;
   for (int i = 0; i < GetCount(); ++i) GetObject(i)->SetParentControl(control);
-  // The framework's controls have no bidirectional mode of their own: left to right.
-  SetBiDiMode(bdLeftToRight);
+  SetBiDiMode(control ? control->BiDiMode() : bdLeftToRight);
 }
 
 void TSeSkinObject::SetBiDiMode(TBiDiMode mode) {
@@ -441,22 +427,12 @@ void TSeSkinObject::DrawObjectText(framework::TCanvas* canvas) {
   render::DrawText(canvas, text, r, flags);
 }
 
-bool TSeSkinObject::UseRightToLeftAlignment() const {
-  return LocaleIsRightToLeft() && FBiDiMode != bdLeftToRight;
-}
+bool TSeSkinObject::UseRightToLeftAlignment() const { return framework::UseRightToLeftAlignment(FBiDiMode); }
 
-bool TSeSkinObject::UseRightToLeftReading() const {
-  return LocaleIsRightToLeft() && FBiDiMode == bdRightToLeft;
-}
+bool TSeSkinObject::UseRightToLeftReading() const { return framework::UseRightToLeftReading(FBiDiMode); }
 
 uint32_t TSeSkinObject::DrawTextBiDiModeFlags(uint32_t flags) const {
-  if (UseRightToLeftAlignment()) {
-    if (flags & pg::DT_RIGHT)
-      flags &= ~pg::DT_RIGHT;
-    else if (!(flags & pg::DT_CENTER))
-      flags |= pg::DT_RIGHT;
-  }
-  return flags | DrawTextBiDiModeFlagsReadingOnly();
+  return framework::DrawTextBiDiModeFlags(FBiDiMode, flags);
 }
 
 uint32_t TSeSkinObject::DrawTextBiDiModeFlagsReadingOnly() const {

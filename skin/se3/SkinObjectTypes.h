@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "framework/TypeInfo.h"
+#include "framework/gui/BiDiMode.h"
 
 namespace z5t8::skin::se3 {
 
@@ -114,7 +115,11 @@ enum TSeButtonState : uint8_t { sbsNormal, sbsHover, sbsDown };
 enum TSeRollKind : uint8_t { rkLeft, rkTop, rkRight, rkBottom };
 
 // The bidirectional mode a skin object takes from the control it draws for.
-enum TBiDiMode : uint8_t { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+using framework::bdLeftToRight;
+using framework::bdRightToLeft;
+using framework::bdRightToLeftNoAlign;
+using framework::bdRightToLeftReadingOnly;
+using framework::TBiDiMode;
 
 namespace detail {
 inline constexpr std::string_view AlignNames[] = {

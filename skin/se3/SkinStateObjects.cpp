@@ -54,7 +54,8 @@ TFont* TSeActiveObject::GetFont() {
 void TSeActiveObject::Draw(framework::TCanvas* canvas, const Rect& clip) {
   const bool lit = FActive || FState == ssHot || FState == ssPressed || FState == ssFocused;
   TColor colour = lit ? FActiveColor : FColor;
-  TFont* font = lit ? FActiveFont.get() : FState == ssDisabled ? FDisabledFont.get() : FFont;
+  // Disabled decides the font even in an active window; the colour stays the active one.
+  TFont* font = FState == ssDisabled ? FDisabledFont.get() : lit ? FActiveFont.get() : FFont;
   TTempValue<TColor> swapColour(FColor, colour);
   TTempValue<TFont*> swapFont(FFont, font);
   TSeSkinObject::Draw(canvas, clip);

@@ -694,7 +694,9 @@ bool TteTheme::IsToolDefined(TteToolSubclass, const std::string&) { return true;
 TRect TteTheme::ToolGetClientRect(TteToolSubclass, const TteToolInfo& info, const std::string&) {
   return info.Rect.inflate(-2, -2);
 }
-void TteTheme::ToolDraw(TteToolSubclass, TCanvas*, const TteToolInfo&, const std::string&) {}
+void TteTheme::ToolDraw(TteToolSubclass, TCanvas* canvas, const TteToolInfo& info, const std::string&) {
+  Marker(canvas, info.Rect, FColors->GetColor(ktcPanelNormal));
+}
 void TteTheme::ToolDrawItem(TteToolSubclass, TCanvas*, const TteToolItemInfo&, const std::string&) {}
 void TteTheme::ToolDrawItemText(TteToolSubclass, TCanvas* canvas, const TteToolItemInfo&,
                                 const TteTextInfo& text, const std::string&) {

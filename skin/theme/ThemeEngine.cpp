@@ -126,6 +126,8 @@ std::string TTeThemeEngine::GetState() const {
   return "0";
 }
 
+void TTeThemeEngine::SetState(const std::string&) {}
+
 void TTeThemeEngine::Loaded() {
   TComponent::Loaded();
   if (FThemeList && FThemeIndex >= 0) SetThemeIndex(FThemeIndex);

@@ -54,6 +54,8 @@ public:
 
   // "1,<file>,<hue>,<brightness>", "2,<index>,...", "3,<built-in name>,..." or "0".
   std::string GetState() const;
+  // Accepts a state text and ignores it: nothing reads the text back.
+  void SetState(const std::string& state);
 
   // After every theme change the engine is told of, also while loading.
   framework::TNotifyEvent OnThemeChanged;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,14 +8,17 @@
 #include "framework/MemoryStream.h"
 #include "framework/Properties.h"
 #include "framework/Writer.h"
+#include "framework/gui/Bitmap.h"
 #include "framework/gui/ColorMap.h"
 #include "framework/gui/FontRealizer.h"
+#include "framework/gui/Label.h"
 #include "skin/controls/Button.h"
 #include "skin/controls/ControlTheme.h"
 #include "skin/controls/Memo.h"
 #include "skin/controls/ScrollBar.h"
 #include "skin/controls/tests/ControlsFixture.h"
 #include "skin/render/CanvasDrawing.h"
+#include "skin/theme/ControlBackground.h"
 #include "skin/theme/CustomThemeLink.h"
 #include "skin/theme/Theme.h"
 #include "skin/theme/ThemeInfo.h"
@@ -41,6 +45,7 @@ public:
   int LastTextSize = 0;
   TRect LastTextRect;
   std::u16string LastText;
+  TteTextInfo LastTextInfo;
 
   bool IsButtonDefined(TteButtonSubclass subclass, const std::string& name) override {
     return subclass == kbscButton && (name == "default" || name == "Glass");
@@ -56,6 +61,7 @@ public:
     LastTextSize = canvas->Font()->Size();
     LastTextRect = text.Rect;
     LastText = text.Text;
+    LastTextInfo = text;
   }
   bool IsScrollDefined(TteScrollSubclass, const std::string& name) override { return name == "default"; }
   void ScrollDrawButton(TteScrollSubclass, TCanvas* canvas, const TteScrollButtonInfo& info,
@@ -140,6 +146,34 @@ TEST_F(ThemedIntegration, ButtonFaceFollowsTheStateTable) {
   button->SetEnabled(false);
   Pump();
   EXPECT_EQ(PixelAt(button, 2, 2), Rgb(TFlatTheme::FaceColour(kbdsDisabled)));
+}
+
+TEST_F(ThemedIntegration, CaptionReadsRightToLeftOnlyInARightToLeftModeAndLocale) {
+  const char* saved = std::getenv("LC_ALL");
+  std::string restore = saved ? saved : "";
+  const struct {
+    const char* locale;
+    framework::TBiDiMode mode;
+    bool rtl;
+  } cases[] = {{"C.UTF-8", framework::bdRightToLeft, false},
+               {"ar_EG.UTF-8", framework::bdLeftToRight, false},
+               {"ar_EG.UTF-8", framework::bdRightToLeft, true},
+               {"he_IL.UTF-8", framework::bdRightToLeftNoAlign, false}};
+  Show();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.locale) + " " + std::to_string(c.mode));
+    setenv("LC_ALL", c.locale, 1);
+    button->SetBiDiMode(c.mode);
+    button->Invalidate();
+    Pump();
+    EXPECT_EQ(theme->LastTextInfo.Style.Contains(ktxsRTLReading), c.rtl);
+    EXPECT_EQ(theme->LastTextInfo.Align, ktxaTopCenter) << "centred text stays centred";
+    button->SetBiDiMode(framework::bdLeftToRight);
+  }
+  if (saved)
+    setenv("LC_ALL", restore.c_str(), 1);
+  else
+    unsetenv("LC_ALL");
 }
 
 TEST_F(ThemedIntegration, CaptionIsDrawnTenPointsAboveTheThemeButtonFont) {
@@ -319,6 +353,28 @@ TEST_F(ThemedIntegration, FormFrameHooksPaintUnderTransparentButtons) {
   Pump();
   EXPECT_EQ(PixelAt(button, 2, 2), Rgb(0x00123456)) << "without an active frame, the form's colour";
   SetFormFrameHooks({});
+}
+
+// Only a fresh process shows it: there, no skinned control has been made yet
+// when the form's background procedure has the frame paint under a plain label.
+TEST(ControlBackgroundsDeathTest, AreRegisteredAtStartUpBeforeAnyControlIsMade) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        pg::UseHeadlessBackend();
+        framework::Application()->Initialize();
+        framework::TForm form(nullptr);
+        auto* frame = new TFakeFrame(&form);
+        SetFormFrameHooks({ActiveFakeFrame, PaintFakeFrame});
+        auto* label = new framework::TLabel(&form);
+        label->SetParent(&form);
+        label->SetBounds(0, 0, 10, 10);
+        framework::TBitmap target;
+        target.SetSize(10, 10);
+        DrawControlBackground(label, target.Canvas());
+        std::_Exit(frame->Paints == 1 ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(ThemedIntegration, MemoFrameFollowsTheTheme) {

@@ -479,6 +479,102 @@ TEST(SkinObjectDraw, StateColoursAndFontsOfThePlainClasses) {
   }
 }
 
+TEST(SkinObjectDraw, ADisabledActiveObjectDrawsItsTextInTheDisabledFontOverTheActiveColour) {
+  const uint32_t own = 0x0000A0, lit = 0x00A000, disabled = 0xA00000;
+  const struct {
+    bool active;
+    TSeState state;
+    uint32_t fill, text;
+  } cases[] = {
+      {false, ssNormal, 0x111111, own},       {true, ssNormal, 0x222222, lit},
+      {false, ssHot, 0x222222, lit},          {false, ssDisabled, 0x111111, disabled},
+      {true, ssDisabled, 0x222222, disabled},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(int(c.state) * 2 + c.active);
+    TSeActiveObject object(nullptr);
+    object.SetColor(0x111111);
+    object.SetActiveColor(0x222222);
+    object.Font()->SetColor(own);
+    object.ActiveFont()->SetColor(lit);
+    object.DisabledFont()->SetColor(disabled);
+    for (framework::TFont* f : {object.Font(), object.ActiveFont(), object.DisabledFont()}) {
+      f->SetName("Tahoma");
+      f->SetSize(20);
+      f->SetStyle({framework::fsBold});
+    }
+    object.SetText(u"WWW");
+    object.SetTextAlign(taCenter);
+    object.SetActive(c.active);
+    object.SetState(c.state);
+    object.SetBoundsRect({0, 0, 80, 40});
+    Target target(80, 40);
+    object.Draw(target.Canvas(), NoClip);
+    std::set<uint32_t> seen;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 80; ++x) seen.insert(target.Rgb(x, y));
+    // Colours are 0xBBGGRR in the object, 0xRRGGBB in the target.
+    auto rgb = [](uint32_t bgr) { return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | bgr >> 16; };
+    EXPECT_EQ(target.Rgb(0, 0), rgb(c.fill));
+    EXPECT_TRUE(seen.count(rgb(c.text))) << "the text is drawn in its state's font";
+    for (uint32_t other : {own, lit, disabled})
+      if (other != c.text) EXPECT_FALSE(seen.count(rgb(other))) << std::hex << other;
+  }
+}
+
+TEST(SkinObjectDraw, WithoutTheMainPictureNoStatePictureIsDrawn) {
+  render::TteBitmapList pictures;
+  AddPicture(pictures, "state", 2, 2, [](int, int) { return Solid(0x00C0C0); });
+  AddPicture(pictures, "main", 2, 2, [](int, int) { return Solid(0x400040); });
+  TSeActiveBitmap activeBitmap(nullptr);
+  TSeSystemButton systemButton(nullptr);
+  TSeButtonObject button(nullptr);
+  TSeFormBitmapSkinObject form(nullptr);
+  TSeSysButtonSkinObject sysButton(nullptr);
+  TSeActiveBitmapBoxObject activeBox(nullptr);
+  TSeButtonBitmapBoxObject buttonBox(nullptr);
+  systemButton.SetAction(sbaClose);
+  sysButton.SetAction(sbaClose);
+  systemButton.SetButtonState(sbsHover);
+  sysButton.SetButtonState(sbsHover);
+  const struct {
+    TSeSkinObject* object;
+    render::TteBitmapLink* main;
+    render::TteBitmapLink* state;
+    bool active;
+    TSeState selecting;
+  } cases[] = {
+      {&activeBitmap, activeBitmap.Bitmap(), activeBitmap.ActiveBitmap(), true, ssNormal},
+      {&systemButton, systemButton.Bitmap(), systemButton.BitmapHot(), true, ssNormal},
+      {&button, button.Bitmap(), button.BitmapHot(), false, ssHot},
+      {&form, form.Bitmap(), form.InactiveBitmap(), false, ssNormal},
+      {&sysButton, sysButton.Bitmap(), sysButton.BitmapHover(), false, ssNormal},
+      {&activeBox, activeBox.Bitmap(), activeBox.FocusedBitmap(), false, ssFocused},
+      {&buttonBox, buttonBox.Bitmap(), buttonBox.HotBitmap(), false, ssHot},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.object->ClassName());
+    Link(*c.state, "state", {0, 0, 2, 2});
+    Link(*c.main, "missing", {0, 0, 2, 2});
+    c.object->SetBitmaps(&pictures);
+    c.object->AfterLoad();
+    c.object->SetActive(c.active);
+    c.object->SetState(c.selecting);
+    c.object->SetVisible(true);
+    c.object->SetBoundsRect({0, 0, 4, 4});
+    Target without(4, 4);
+    c.object->Draw(without.Canvas(), NoClip);
+    EXPECT_EQ(without.Rgb(2, 2), 0u) << "an unassigned main picture draws nothing";
+
+    // With the main picture there, the same state shows its own picture.
+    Link(*c.main, "main", {0, 0, 2, 2});
+    c.object->AfterLoad();
+    Target with(4, 4);
+    c.object->Draw(with.Canvas(), NoClip);
+    EXPECT_EQ(with.Rgb(2, 2), 0x00C0C0u);
+  }
+}
+
 TEST(SkinObjectDraw, LinkObjectShowsAPlaceholderOnlyAtDesignTime) {
   TSeLinkSkinObject link(nullptr);
   link.SetLinkControl("Memo1");

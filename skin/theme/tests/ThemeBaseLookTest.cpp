@@ -182,6 +182,10 @@ TEST(ThemeBaseLook, FamiliesWithoutALookDrawNothing) {
   theme.ListDraw(klscListBox, c, ListInfo(r), kDefault);
   EXPECT_EQ(s.At(15, 15), Rgb(theme.Colors()->GetColor(ktcList)));
   EXPECT_NE(s.At(0, 0), Rgb(theme.Colors()->GetColor(ktcList)));
+  // The tool bar's frame is one of them; only its items draw nothing.
+  theme.ToolDraw(ktscToolBar, c, ToolInfo(r), kDefault);
+  EXPECT_EQ(s.At(15, 15), Rgb(theme.Colors()->GetColor(ktcPanelNormal)));
+  EXPECT_NE(s.At(0, 0), Rgb(theme.Colors()->GetColor(ktcPanelNormal)));
 }
 
 }  // namespace

@@ -298,6 +298,13 @@ TEST_F(ThemeComponentsFixture, EngineClampsTheIndexAndMakesTheItemCurrent) {
   EXPECT_EQ(CurrentTheme()->ThemeName, "Second");
   EXPECT_EQ(Recorder.Heard, (std::vector<std::string>{"1", "3", "2"}));
   EXPECT_EQ(engine.GetState(), "2,1,0,0");
+  // The state text is only ever written: reading one back selects nothing.
+  Recorder.Heard.clear();
+  engine.SetState("1,elsewhere.uskn,30,40");
+  engine.SetState("garbage");
+  EXPECT_EQ(engine.GetState(), "2,1,0,0");
+  EXPECT_EQ(CurrentTheme()->ThemeName, "Second");
+  EXPECT_TRUE(Recorder.Heard.empty());
 
   // A negative index releases the theme, unless a theme file is set.
   engine.SetThemeIndex(-1);
