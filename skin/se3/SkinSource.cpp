@@ -402,8 +402,8 @@ void TSeSkinSource::SaveToStream(TStream& stream) {
   filter->WriteSkin(stream);
 }
 
-void TSeSkinSource::LoadFromFile(const std::string& fileName) {
-  if (fileName.empty()) return;
+bool TSeSkinSource::LoadFromFile(const std::string& fileName) {
+  if (fileName.empty()) return false;
   namespace fs = std::filesystem;
   std::error_code error;
   std::string path = fileName;
@@ -411,12 +411,12 @@ void TSeSkinSource::LoadFromFile(const std::string& fileName) {
   if (!fs::is_regular_file(path, error) && fs::path(path).is_relative() &&
       !(path.size() > 1 && path[1] == ':')) {
     fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (error) return;
+    if (error) return false;
     path = (program.parent_path() / fileName).string();
   }
-  if (!fs::is_regular_file(path, error)) return;
+  if (!fs::is_regular_file(path, error)) return false;
   TSeSkinFilterClass cls = GetThemeFilterByExt(path);
-  if (!cls) return;
+  if (!cls) return false;
   framework::TFileStream stream(path, framework::fmOpenRead | framework::fmShareDenyNone);
   std::unique_ptr<TSeSkinFilter> filter = cls->Create();
   Clear();
@@ -424,6 +424,7 @@ void TSeSkinSource::LoadFromFile(const std::string& fileName) {
   filter->ReadSkin(stream);
   filter.reset();
   CheckingObject();
+  return true;
 }
 
 void TSeSkinSource::SaveToFile(const std::string& fileName) {
