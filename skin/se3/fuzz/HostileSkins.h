@@ -138,4 +138,20 @@ inline std::string ManyObjectsSkin(uint32_t count) {
   return ContainerHead() + Deflate(store, {}, 0, tail);
 }
 
+// A store of one square picture of one colour, as large as the store ceiling allows at
+// side 2896, then one plain object: the most pixels a skin can bring.
+inline std::string BigPictureSkin(uint32_t side) {
+  std::string head = EmptyHeader();
+  PutUInt32(head, 1 | 0x00FFF000u);
+  PutString(head, "big");
+  PutUInt32(head, side);
+  PutUInt32(head, side);
+  std::string row;
+  for (uint32_t x = 0; x < side; ++x) PutUInt32(row, 0xFF336699u);
+  std::string tail = std::string("\1\0", 2);
+  PutUInt32(tail, 1);
+  tail += ObjectRecord("Form", {}, 0);
+  return ContainerHead() + Deflate(head, row, side, tail);
+}
+
 }  // namespace z5t8::skin::se3::hostile

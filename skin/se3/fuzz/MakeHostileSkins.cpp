@@ -30,11 +30,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string dir = argv[1];
-  // 1.9 GB of zeros behind a name that claims them; 9.5 million pictures of one pixel; a
-  // tree at the reader's depth limit over a 3 MiB record; and more objects than a store takes.
-  bool ok = Write(dir + "/huge-name.mskn", hostile::HugeNameSkin(1812)) &&
+  // 1.88 GB of zeros behind a name that claims 1.9 GB; 9.5 million pictures of one pixel; a
+  // tree at the reader's depth limit over a 3 MiB record; more objects than a store takes;
+  // and a picture as large as a store can hold.
+  bool ok = Write(dir + "/huge-name.mskn", hostile::HugeNameSkin(1790)) &&
             Write(dir + "/many-pictures.mskn", hostile::ManyPicturesSkin(9'500'000)) &&
             Write(dir + "/deep.mskn", hostile::DeepSkin(190, size_t(3) << 20)) &&
-            Write(dir + "/many-objects.mskn", hostile::ManyObjectsSkin(60'000));
+            Write(dir + "/many-objects.mskn", hostile::ManyObjectsSkin(60'000)) &&
+            Write(dir + "/big-picture.mskn", hostile::BigPictureSkin(2896));
   return ok ? 0 : 1;
 }
