@@ -18,7 +18,9 @@ void Program_Start_Up() {
     // The registries fill on first use; asking for them fixes the order.
     (void)skin::se3::RegisteredSkinFilters();
     (void)skin::se3::RegisteredSkinObjects();
-    skin::theme::RegisterTheme(skin::theme::ThemeClass<skin::se3::TTeSkinFile>());
+    // Static start-up of the skin theme's unit may have registered it already; twice would
+    // list it twice, in the file dialog's filter too.
+    skin::se3::RegisterSkinTheme();
     framework::RegisterFrameworkClasses();
     skin::theme::RegisterThemeComponents();
     skin::controls::RegisterSkinControlClasses();

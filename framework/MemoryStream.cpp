@@ -31,6 +31,26 @@ int64_t TCustomMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   return FPosition;
 }
 
+TCustomMemoryStream TCustomMemoryStream::ReadView(int64_t count) {
+  const int64_t left = FPosition >= 0 && FPosition < FSize ? FSize - FPosition : 0;
+  if (count < 0 || count > left) throw EReadError(SReadError);
+  TCustomMemoryStream view(FMemory + FPosition, count);
+  FPosition += count;
+  return view;
+}
+
+TCustomMemoryStream ReadBlock(TStream& stream, int64_t count, std::string& holder) {
+  if (auto* memory = dynamic_cast<TCustomMemoryStream*>(&stream)) return memory->ReadView(count);
+  if (count < 0) throw EReadError(SReadError);
+  holder.clear();
+  while (int64_t(holder.size()) < count) {
+    size_t at = holder.size();
+    holder.resize(at + size_t(std::min<int64_t>(count - int64_t(at), int64_t(1) << 16)));
+    stream.ReadBuffer(holder.data() + at, int64_t(holder.size() - at));
+  }
+  return TCustomMemoryStream(holder.data(), count);
+}
+
 void TCustomMemoryStream::SaveToStream(TStream& stream) const {
   if (FSize > 0) stream.WriteBuffer(FMemory, FSize);
 }

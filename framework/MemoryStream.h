@@ -21,6 +21,9 @@ public:
   int64_t Size() override { return FSize; }
 
   const uint8_t* Memory() const { return FMemory; }
+  // The next count bytes as a stream of their own over the same memory, and the position
+  // moved past them; fewer bytes left raise "Stream read error" before anything is read.
+  TCustomMemoryStream ReadView(int64_t count);
   void SaveToStream(TStream& stream) const;
   void SaveToFile(const std::string& fileName) const;
 
@@ -59,5 +62,10 @@ private:
   void Sync() { SetPointer(FBytes.data(), int64_t(FBytes.size())); }
   std::vector<uint8_t> FBytes;
 };
+
+// The next count bytes of any stream as a stream in memory: a view when the stream is in
+// memory already, else a copy in holder, gathered as the bytes arrive so that a count the
+// stream cannot back costs no more than the bytes it really holds.
+TCustomMemoryStream ReadBlock(TStream& stream, int64_t count, std::string& holder);
 
 }  // namespace z5t8::framework

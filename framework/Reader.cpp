@@ -80,6 +80,9 @@ void TReader::Read(void* buffer, size_t count) {
 }
 
 std::string TReader::ReadBytes(uint64_t count) {
+  // A count past the end of a stream in memory fails before anything is allocated.
+  if (auto* memory = dynamic_cast<TCustomMemoryStream*>(&FStream))
+    if (count > uint64_t(memory->Remaining()) + (FPeek ? 1 : 0)) throw EReadError(SReadError);
   std::string bytes;
   while (bytes.size() < count) {
     size_t chunk = size_t(std::min<uint64_t>(count - bytes.size(), 1 << 16));
@@ -581,8 +584,10 @@ void TReader::DefineBinaryProperty(const std::string& name, const std::function<
   if (ReadValue() != vaBinary) PropValueError();
   uint8_t b[4];
   Read(b, 4);
-  std::string bytes = ReadBytes(Le32(b));
-  TCustomMemoryStream data(bytes.data(), int64_t(bytes.size()));
+  // A view of the value rather than a copy: nested values (skin objects keep their children
+  // in one) would otherwise hold a copy of everything below them at every level.
+  std::string holder;
+  TCustomMemoryStream data = ReadBlock(FStream, Le32(b), holder);
   readData(data);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/Exceptions.h"
+#include "framework/MemoryStream.h"
 
 namespace z5t8::framework {
 
@@ -83,17 +84,12 @@ int64_t TStream::Remaining() {
 std::string ReadCountedString(TStream& stream) {
   int32_t length = stream.ReadInt32();
   if (length <= 0) return {};
-  // Grown as the bytes arrive, so a hostile length cannot ask for gigabytes up front, and
-  // streams that do not know their size (decompressors) work too.
-  std::string text;
-  size_t wanted = size_t(length);
-  while (text.size() < wanted) {
-    size_t chunk = std::min<size_t>(wanted - text.size(), 1 << 16);
-    size_t at = text.size();
-    text.resize(at + chunk);
-    stream.ReadBuffer(text.data() + at, int64_t(chunk));
-  }
-  return text;
+  // A length past the end of a stream in memory fails before anything is allocated; other
+  // streams (decompressors cannot tell their size) are bounded by what they deliver.
+  std::string holder;
+  TCustomMemoryStream text = ReadBlock(stream, length, holder);
+  if (!holder.empty()) return holder;
+  return std::string(reinterpret_cast<const char*>(text.Memory()), size_t(length));
 }
 
 void WriteCountedString(TStream& stream, const std::string& text) {

@@ -243,3 +243,19 @@ TEST_F(MainWindowClosing, ClosingTheWindowClosesThePortBeforeTheProcessEnds) {
 }
 
 }  // namespace
+
+TEST(ProgramStartUp, RegistersTheSkinThemeOnce) {
+  Program_Start_Up();
+  Program_Start_Up();
+  int skinThemes = 0;
+  for (int i = 0; i < skin::theme::ThemeManager()->GetThemeCount(); ++i)
+    if (skin::theme::ThemeManager()->GetTheme(i) == skin::theme::ThemeClass<skin::se3::TTeSkinFile>())
+      ++skinThemes;
+  EXPECT_EQ(skinThemes, 1);
+  // The file dialog lists each kind of skin once.
+  const std::string filter = skin::theme::GetDialogFilter();
+  const std::string kind = "Maximum Compressed (*.mskn)";
+  size_t kinds = 0;
+  for (size_t at = filter.find(kind); at != std::string::npos; at = filter.find(kind, at + 1)) ++kinds;
+  EXPECT_EQ(kinds, 1u) << filter;
+}

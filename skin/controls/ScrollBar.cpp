@@ -1,6 +1,7 @@
 #include "skin/controls/ScrollBar.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "framework/Properties.h"
@@ -25,7 +26,13 @@ namespace {
 int ThumbMetric() { return pg::GetSystemMetrics(pg::SM_CYVTHUMB); }
 
 // Nearest integer, ties to even, in extended precision.
-int Nearest(long double x) { return static_cast<int>(std::nearbyint(x)); }
+// Saturated: with a range near the ends of int, a quotient can fall outside it.
+int Nearest(long double x) {
+  return static_cast<int>(std::clamp<long double>(std::nearbyint(x), INT_MIN, INT_MAX));
+}
+
+// Max - Min + 1 in 64 bits (Min and Max may span all of int), as the largest page it allows.
+int PageLimit(int min, int max) { return int(std::min<int64_t>(int64_t(max) - min + 1, INT_MAX)); }
 
 }  // namespace
 
@@ -85,7 +92,7 @@ void TTeScrollBar::SetMin(int value) {
   if (value == FMin) return;
   FMin = std::min(value, FMax);
   if (FPosition < FMin) FPosition = FMin;
-  if (FPageSize > FMax - FMin + 1) FPageSize = FMax - FMin + 1;
+  FPageSize = std::min(FPageSize, PageLimit(FMin, FMax));
   Changed();
 }
 
@@ -93,13 +100,13 @@ void TTeScrollBar::SetMax(int value) {
   if (value == FMax) return;
   FMax = std::max(value, FMin);
   if (FPosition > FMax) FPosition = FMax;
-  if (FPageSize > FMax - FMin + 1) FPageSize = FMax - FMin + 1;
+  FPageSize = std::min(FPageSize, PageLimit(FMin, FMax));
   Changed();
 }
 
 void TTeScrollBar::SetPageSize(int value) {
   if (value == FPageSize || value < 0) return;
-  FPageSize = std::min(value, FMax - FMin + 1);
+  FPageSize = std::min(value, PageLimit(FMin, FMax));
   Changed();
 }
 

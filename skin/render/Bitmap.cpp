@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdlib>
 #include <new>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -29,16 +30,16 @@ namespace {
 
 using platform::gui::intersectRect;
 
-// Never destroyed, so bitmaps that outlive static destruction can still
-// leave it.
-std::vector<TteBitmap*>& LiveBitmaps() {
-  static auto* list = new std::vector<TteBitmap*>;
-  return *list;
+// Every bitmap with pixels, by its device context. Hashed, so that making and freeing the
+// thousands of pictures of a large skin stays linear. Never destroyed, so bitmaps that
+// outlive static destruction can still leave it.
+std::unordered_map<const DeviceContext*, TteBitmap*>& LiveBitmaps() {
+  static auto* live = new std::unordered_map<const DeviceContext*, TteBitmap*>;
+  return *live;
 }
 
 void Forget(TteBitmap* b) {
-  auto& list = LiveBitmaps();
-  list.erase(std::remove(list.begin(), list.end(), b), list.end());
+  if (b->DC()) LiveBitmaps().erase(b->DC());
 }
 
 Rect At(int x, int y, int w, int h) { return {x, y, Saturate(int64_t(x) + w), Saturate(int64_t(y) + h)}; }
@@ -131,9 +132,8 @@ bool (*GetBitsFromDCFunc)(const DeviceContext&, DibInfo&) = GetBitsFromDC;
 
 TteBitmap* FindBitmapByDC(const DeviceContext* dc) {
   if (!dc) return nullptr;
-  for (TteBitmap* b : LiveBitmaps())
-    if (b->DC() == dc) return b;
-  return nullptr;
+  auto it = LiveBitmaps().find(dc);
+  return it != LiveBitmaps().end() ? it->second : nullptr;
 }
 
 Z5T8_IMPLEMENT_CLASS(TteBitmap, framework::TPersistent) {}
@@ -171,7 +171,7 @@ void TteBitmap::SetSize(int width, int height) {
   bits_ = reinterpret_cast<teColor*>(surface_.bits());
   width_ = int(w);
   height_ = int(h);
-  LiveBitmaps().push_back(this);
+  LiveBitmaps()[dc_.get()] = this;
   if (canvas_) canvas_->SetHandle(dc_.get());
 }
 
@@ -222,9 +222,17 @@ void TteBitmap::LoadFromStream(framework::TStream& stream) {
   using platform::gui::Surface;
   if (w < 0 || w > Surface::kMaxSide || rows > Surface::kMaxSide || w * rows > Surface::kMaxPixels)
     throw framework::EReadError(framework::SReadError);
-  // The pixels are gathered as they arrive, so a stream that cannot tell its size (a
-  // decompressor) is bounded by what it delivers, not by what the record claims.
   const size_t total = size_t(w * rows);
+  // In memory the pixels go straight into the picture once the stream is known to hold them.
+  if (auto* memory = dynamic_cast<framework::TCustomMemoryStream*>(&stream)) {
+    if (int64_t(total) * 4 > memory->Remaining()) throw framework::EReadError(framework::SReadError);
+    SetSize(w, h);
+    stream.ReadBuffer(bits_, int64_t(total) * 4);
+    if (h < 0) FlipHorz();
+    return;
+  }
+  // Elsewhere they are gathered as they arrive, so a stream that cannot tell its size (a
+  // decompressor) is bounded by what it delivers, not by what the record claims.
   std::vector<teColor> pixels;
   while (pixels.size() < total) {
     size_t at = pixels.size();

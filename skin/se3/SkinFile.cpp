@@ -68,7 +68,12 @@ void RegisterSkinTheme() {
 }
 
 TTeSkinFile::TTeSkinFile()
-    : FLoaded(std::make_unique<TSeSkinSource>()), FWorking(std::make_unique<TSeSkinSource>()) {}
+    : FLoaded(std::make_unique<TSeSkinSource>()), FWorking(std::make_unique<TSeSkinSource>()) {
+  // The base part's reset ran before this theme's parts existed; its name, colours and fonts
+  // come from the (empty) skin only now. The default container kind is left alone: making a
+  // theme must not change how skins are read.
+  ResetSkin();
+}
 
 TTeSkinFile::~TTeSkinFile() { FreeObjects(); }
 
@@ -110,8 +115,10 @@ bool TTeSkinFile::LoadFromStream(TStream& stream) {
 }
 
 bool TTeSkinFile::LoadFromFile(const std::string& fileName) {
+  // Nothing read (no name, no such file, no known kind): the theme stays as it was. The
+  // cache points into the working copy, which a load does not touch.
+  if (!FLoaded->LoadFromFile(fileName)) return false;
   FreeObjects();
-  FLoaded->LoadFromFile(fileName);
   if (FLoaded->GetCount() == 0) return false;
   FileName = fileName;
   ResetTheme();
@@ -120,7 +127,10 @@ bool TTeSkinFile::LoadFromFile(const std::string& fileName) {
 
 void TTeSkinFile::CopyThemeTablesToLoaded() {
   // The theme's tables may have been edited since loading; the system colours are the
-  // platform's and stay as loaded.
+  // platform's and stay as loaded. Under a hue or brightness delta the tables are shifted
+  // copies: saving them would bake the shift into the skin, and the next reset would shift
+  // it again, so the skin's own tables are written instead.
+  if (DeltaHue() != 0 || DeltaBrightness() != 0) return;
   FLoaded->Fonts()->Assign(Fonts());
   FLoaded->Colors()->Assign(Colors());
 }
@@ -140,6 +150,13 @@ bool TTeSkinFile::SaveToFile(const std::string& fileName) {
 
 void TTeSkinFile::ResetTheme() {
   SetDefaultSkinFilterClass(SkinFilterClass<TSeSkinFilterUncompressed>());
+  ResetSkin();
+}
+
+void TTeSkinFile::ResetSkin() {
+  // The cache points into the working tree, so it goes first: a copy that fails halfway
+  // leaves no entry pointing at a freed object.
+  FreeObjects();
   FWorking->Assign(FLoaded.get());
   ResetObjects();
   ThemeName = FLoaded->SkinName();
@@ -148,9 +165,15 @@ void TTeSkinFile::ResetTheme() {
 
 void TTeSkinFile::ResetThemeColors() {
   Colors()->Assign(FWorking->Colors());
-  SystemColors()->Assign(FWorking->SysColors());
   Colors()->ChangeColorsHue(DeltaHue());
   Colors()->ChangeColorsBrightness(DeltaBrightness());
+}
+
+void TTeSkinFile::ResetThemeSysColors() {
+  // The skin's own system colours, where the base theme starts from the platform's.
+  SystemColors()->Assign(FWorking->SysColors());
+  SystemColors()->ChangeColorsHue(DeltaHue());
+  SystemColors()->ChangeColorsBrightness(DeltaBrightness());
 }
 
 void TTeSkinFile::ResetThemeFonts() {

@@ -78,6 +78,7 @@ public:
   bool SaveToFile(const std::string& fileName) override;
   void ResetTheme() override;
   void ResetThemeColors() override;
+  void ResetThemeSysColors() override;
   void ResetThemeFonts() override;
 
   // Rebuilds the object cache from the working source.
@@ -240,6 +241,8 @@ private:
   // frame keep all its buttons, and the frame's own system buttons are hidden.
   void CacheFrame(const char* name, TTeSkinCacheEntry first, bool placeholderInFrame);
   void CopyThemeTablesToLoaded();
+  // ResetTheme without touching the default container kind.
+  void ResetSkin();
 
   std::unique_ptr<TSeSkinSource> FLoaded;
   std::unique_ptr<TSeSkinSource> FWorking;

@@ -21,6 +21,12 @@ constexpr TTeFilterSign FilterSign(const char (&text)[5]) {
 
 inline constexpr std::array<uint8_t, 4> ZlibMagic{'Z', 'Q', 'L', 'Z'};
 
+// The most bytes a store body is read from: far above any real skin (the embedded one is
+// 380 KB), and low enough that the pictures of a hostile store, with the working copy a
+// theme makes of them, stay within a small memory budget. A compressed body that inflates
+// further is refused with "Stream read error".
+inline constexpr int64_t kMaxStoreBody = int64_t(32) << 20;
+
 class TSeSkinFilter;
 
 // A class reference to TSeSkinFilter or a descendant: its virtual constructor and its
@@ -76,6 +82,9 @@ protected:
 
   void ReadSign(framework::TStream& stream);
   void WriteSign(framework::TStream& stream);
+  // The store body as it stands, read in memory from at most kMaxStoreBody bytes; the
+  // stream is left right after the body.
+  void ReadPlain(framework::TStream& stream);
   // Magic, then the store body as one zlib stream.
   void ReadCompressed(framework::TStream& stream);
   void WriteCompressed(framework::TStream& stream, TCompressionLevel level);

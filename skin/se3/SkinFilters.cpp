@@ -13,7 +13,7 @@ Z5T8_IMPLEMENT_CLASS(TSeSkinFilterMaxCompression, TSeSkinFilterUltraCompressed) 
 
 void TSeSkinFilterUncompressed::ReadSkin(TStream& stream) {
   ReadSign(stream);
-  ReadSkinSource(stream);
+  ReadPlain(stream);
 }
 
 void TSeSkinFilterUncompressed::WriteSkin(TStream& stream) {

@@ -101,8 +101,15 @@ TSeSkinObject* TSeSkinObject::GetObject(int index) const {
 }
 
 void TSeSkinObject::Add(TSeSkinObject* child) {
-  if (!child || child == this) return;
-  if (child->Owner()) child->Owner()->RemoveComponent(child);
+  // An ancestor (or the object itself) would close a loop in the ownership tree.
+  for (const framework::TComponent* up = this; up; up = up->Owner())
+    if (up == child) return;
+  if (!child) return;
+  // A clash is refused while the child is still where it was, so it keeps its one owner.
+  if (!child->Name().empty() && child->Owner() != this)
+    for (int i = 0; i < GetCount(); ++i)
+      if (framework::SameText(GetObject(i)->Name(), child->Name()))
+        throw framework::EComponentError("A component named " + child->Name() + " already exists");
   InsertComponent(child);
 }
 
@@ -450,9 +457,13 @@ std::optional<Region> TSeSkinObject::CreateRegion() {
 }
 
 std::optional<Region> TSeSkinObject::RegionFromOwnDrawing() {
-  // Beyond any screen: the plain bounds rather than a picture that cannot be had.
+  // Beyond any screen: the plain bounds rather than a picture that cannot be had. Each side
+  // is bounded as a picture's is, not only the pixel count: a long thin object is no
+  // smaller a picture to make.
+  using platform::gui::Surface;
   constexpr int64_t kMaxPixels = int64_t(1) << 25;
-  if (int64_t(FWidth) * FHeight > kMaxPixels) return Region(GetBoundsRect());
+  if (FWidth > Surface::kMaxSide || FHeight > Surface::kMaxSide || int64_t(FWidth) * FHeight > kMaxPixels)
+    return Region(GetBoundsRect());
   render::TteBitmap picture;
   picture.SetSize(FWidth, FHeight);
   picture.Clear(render::teTransparentVar);
@@ -544,7 +555,12 @@ void TSeSkinObject::Assign(const framework::TPersistent* source) {
   FMarginTop = src->FMarginTop;
   FMarginRight = src->FMarginRight;
   FMarginBottom = src->FMarginBottom;
-  for (int i = 0; i < src->GetCount(); ++i) src->GetObject(i)->CreateCopy(this);
+  // The children are copied whole before any is added: when this object lies within the
+  // source, adding copies to it would grow the very tree being copied.
+  std::vector<std::unique_ptr<TSeSkinObject>> copies;
+  for (int i = 0; i < src->GetCount(); ++i)
+    if (TSeSkinObject* copy = src->GetObject(i)->CreateCopy(nullptr)) copies.emplace_back(copy);
+  for (auto& copy : copies) InsertComponent(copy.release());
   FLeft = src->FLeft;
   FTop = src->FTop;
   FWidth = src->FWidth;

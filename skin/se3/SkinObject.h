@@ -77,7 +77,11 @@ public:
   void Remove(TSeSkinObject* child);
 
   // Bounds and layout.
-  Rect GetBoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
+  // Saturated: stored positions and the corner anchors' shifts may sit near the ends of int.
+  Rect GetBoundsRect() const {
+    return {FLeft, FTop, render::Saturate(int64_t(FLeft) + FWidth),
+            render::Saturate(int64_t(FTop) + FHeight)};
+  }
   void SetBoundsRect(const Rect& r);
   int Left() const { return FLeft; }
   int Top() const { return FTop; }

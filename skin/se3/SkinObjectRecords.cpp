@@ -18,11 +18,13 @@ namespace {
 
 constexpr uint32_t kBinaryChildren = 0x000F0000;
 
+TSeObjectBudget* gBudget = nullptr;
+
 // Reads a component stream into a new object of the resolved class; the object is freed
 // when the read fails.
-TSeSkinObject* ReadObject(TSeSkinObjectClass cls, const std::string& bytes, framework::TComponent* owner) {
+TSeSkinObject* ReadObject(TSeSkinObjectClass cls, framework::TStream& data, framework::TComponent* owner) {
+  TSeObjectBudget::Charge();
   std::unique_ptr<TSeSkinObject> object(CreateSkinObject(cls, owner));
-  framework::TCustomMemoryStream data(bytes.data(), int64_t(bytes.size()));
   framework::ReadComponent(data, object.get());
   object->SetCharset(framework::DEFAULT_CHARSET);
   return object.release();
@@ -36,6 +38,16 @@ std::string WriteObject(TSeSkinObject* object) {
 
 }  // namespace
 
+TSeObjectBudget::TSeObjectBudget(int limit) : FLeft(limit), FOuter(gBudget) { gBudget = this; }
+
+TSeObjectBudget::~TSeObjectBudget() { gBudget = FOuter; }
+
+void TSeObjectBudget::Charge() {
+  if (!gBudget) return;
+  if (gBudget->FLeft <= 0) throw framework::EReadError(framework::SReadError);
+  --gBudget->FLeft;
+}
+
 void SaveSkinObjectBinary(framework::TStream& stream, TSeSkinObject* object) {
   std::string bytes = WriteObject(object);
   if (bytes.size() > UINT32_MAX) throw framework::EWriteError("Stream write error");
@@ -47,14 +59,9 @@ void SaveSkinObjectBinary(framework::TStream& stream, TSeSkinObject* object) {
 TSeSkinObject* LoadSkinObjectBinary(framework::TStream& stream, framework::TComponent* owner) {
   std::string className = render::ReadString(stream);
   uint32_t count = stream.ReadUInt32();
-  // Gathered as the bytes arrive: a decompressor cannot tell its size, and a hostile count
-  // then costs no more memory than the stream really holds.
-  std::string bytes;
-  while (bytes.size() < count) {
-    size_t at = bytes.size();
-    bytes.resize(at + std::min<size_t>(count - at, size_t(1) << 16));
-    stream.ReadBuffer(bytes.data() + at, int64_t(bytes.size() - at));
-  }
+  // A view of the record within its parent's bytes, so nesting costs no copies.
+  std::string holder;
+  framework::TCustomMemoryStream bytes = framework::ReadBlock(stream, count, holder);
   // The byte count is known, so an unknown class skips its record whole and the records
   // after it stay readable.
   TSeSkinObjectClass cls = ResolveSkinObjectClass(className);
@@ -73,7 +80,9 @@ TSeSkinObject* LoadSkinObject(framework::TStream& stream, framework::TComponent*
   std::string text = render::ReadString(stream);
   TSeSkinObjectClass cls = ResolveSkinObjectClass(className);
   if (!cls) return nullptr;
-  return ReadObject(cls, framework::ObjectTextToBinary(text), owner);
+  std::string binary = framework::ObjectTextToBinary(text);
+  framework::TCustomMemoryStream data(binary.data(), int64_t(binary.size()));
+  return ReadObject(cls, data, owner);
 }
 
 std::string SaveSkinObjectSource(TSeSkinObject* object) {
@@ -95,7 +104,8 @@ TSeSkinObject* LoadSkinObjectSource(std::string_view text, framework::TComponent
   }
   TSeSkinObjectClass cls = ResolveSkinObjectClass(className);
   if (!cls) return nullptr;
-  return ReadObject(cls, binary, owner);
+  framework::TCustomMemoryStream data(binary.data(), int64_t(binary.size()));
+  return ReadObject(cls, data, owner);
 }
 
 void ReadSkinObjects(framework::TStream& stream, TSeSkinObject* owner) {

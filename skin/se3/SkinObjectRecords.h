@@ -23,6 +23,24 @@ TSeSkinObject* LoadSkinObjectBinary(framework::TStream& stream, framework::TComp
 void SaveSkinObject(framework::TStream& stream, TSeSkinObject* object);
 TSeSkinObject* LoadSkinObject(framework::TStream& stream, framework::TComponent* owner);
 
+// The skin objects one store may make, nested ones included, while a budget is in scope
+// (the store reader opens one): making one more raises "Stream read error". Objects cost
+// far more memory than their records take bytes, so the store's size alone cannot bound them.
+class TSeObjectBudget {
+public:
+  explicit TSeObjectBudget(int limit);
+  ~TSeObjectBudget();
+  TSeObjectBudget(const TSeObjectBudget&) = delete;
+  TSeObjectBudget& operator=(const TSeObjectBudget&) = delete;
+
+  // Counts one object against the innermost budget in scope, if any.
+  static void Charge();
+
+private:
+  int FLeft;
+  TSeObjectBudget* FOuter;
+};
+
 // The readable source form of one object: the text form of its component stream with the
 // children as nested objects. Loading takes children nested or in "Objects" and gives none
 // when the class resolves to no registered class.

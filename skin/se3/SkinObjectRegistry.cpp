@@ -47,6 +47,8 @@ void RegisterSkinObject(const framework::TMetaClass& cls) {
   framework::RegisterClass(cls);
 }
 
+void UnregisterSkinObject(const framework::TMetaClass& cls) { std::erase(Registry(), &cls); }
+
 const std::vector<TSeSkinObjectClass>& RegisteredSkinObjects() { return Registry(); }
 
 TSeSkinObjectClass GetSkinObjectClass(std::string_view name) {

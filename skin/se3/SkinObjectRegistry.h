@@ -15,6 +15,7 @@ using TSeSkinObjectClass = const framework::TMetaClass*;
 // The registered skin object classes: the seventeen of this library, in their fixed
 // order, from the first use on; further classes are appended.
 void RegisterSkinObject(const framework::TMetaClass& cls);
+void UnregisterSkinObject(const framework::TMetaClass& cls);
 const std::vector<TSeSkinObjectClass>& RegisteredSkinObjects();
 // The first registered class of exactly that name (case matters), or none.
 TSeSkinObjectClass GetSkinObjectClass(std::string_view name);

@@ -43,6 +43,12 @@ constexpr uint32_t kTwoTables = 0x000F0000;
 
 const render::teColor kMagenta(255, 0, 255, 255);
 
+// Pictures and objects cost memory beyond the bytes their records take (an empty picture
+// takes twelve), so a store's size alone does not bound them. The pictures are held to what
+// the extended writer can store at all; the objects to some thirty times a full skin's.
+constexpr uint32_t kMaxStoreImages = 0xFFF;
+constexpr int kMaxStoreObjects = 4096;
+
 // Pictures of the base layout and forms B and C carry no flags: they are worked out from
 // the pixels, pure magenta first becoming the key colour.
 void ComputeFlags(TteBitmap& bitmap, bool magenta) {
@@ -50,17 +56,6 @@ void ComputeFlags(TteBitmap& bitmap, bool magenta) {
   if (magenta) bitmap.CheckingTransparent(kMagenta);
   bitmap.CheckingTransparent(render::teTransparentVar);
   bitmap.CheckingAlphaBlend();
-}
-
-// Exactly count bytes, gathered as they arrive.
-std::string ReadBytes(TStream& stream, uint32_t count) {
-  std::string bytes;
-  while (bytes.size() < count) {
-    size_t at = bytes.size();
-    bytes.resize(at + std::min<size_t>(count - at, size_t(1) << 16));
-    stream.ReadBuffer(bytes.data() + at, int64_t(bytes.size() - at));
-  }
-  return bytes;
 }
 
 // The font an object draws with in a state, where its class has state fonts.
@@ -290,13 +285,13 @@ void TSeSkinSource::ReadImages(TStream& stream, TSeSkinStoreLayout layout) {
       form = kC;
     }
   }
-  // A hostile count ends in a read error: every record takes bytes from the stream.
+  if (count > kMaxStoreImages) throw framework::EReadError(framework::SReadError);
   for (uint32_t i = 0; i < count; ++i) {
     auto image = std::make_unique<TteBitmap>();
     if (form == kC) {
       std::string name = render::ReadString(stream);
-      std::string file = ReadBytes(stream, stream.ReadUInt32());
-      framework::TCustomMemoryStream data(file.data(), int64_t(file.size()));
+      std::string holder;
+      framework::TCustomMemoryStream data = framework::ReadBlock(stream, stream.ReadUInt32(), holder);
       framework::TBitmap picture;
       picture.LoadFromStream(data);
       image->Assign(&picture);
@@ -339,6 +334,7 @@ void TSeSkinSource::ReadObjects(TStream& stream, TSeSkinStoreLayout layout) {
 
 void TSeSkinSource::ReadStore(TStream& stream, TSeSkinStoreLayout layout) {
   Clear();
+  TSeObjectBudget budget(kMaxStoreObjects);
   FSkinName = render::ReadString(stream);
   FSkinVersion = render::ReadString(stream);
   FAuthor = render::ReadString(stream);
@@ -406,8 +402,8 @@ void TSeSkinSource::SaveToStream(TStream& stream) {
   filter->WriteSkin(stream);
 }
 
-void TSeSkinSource::LoadFromFile(const std::string& fileName) {
-  if (fileName.empty()) return;
+bool TSeSkinSource::LoadFromFile(const std::string& fileName) {
+  if (fileName.empty()) return false;
   namespace fs = std::filesystem;
   std::error_code error;
   std::string path = fileName;
@@ -415,12 +411,12 @@ void TSeSkinSource::LoadFromFile(const std::string& fileName) {
   if (!fs::is_regular_file(path, error) && fs::path(path).is_relative() &&
       !(path.size() > 1 && path[1] == ':')) {
     fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (error) return;
+    if (error) return false;
     path = (program.parent_path() / fileName).string();
   }
-  if (!fs::is_regular_file(path, error)) return;
+  if (!fs::is_regular_file(path, error)) return false;
   TSeSkinFilterClass cls = GetThemeFilterByExt(path);
-  if (!cls) return;
+  if (!cls) return false;
   framework::TFileStream stream(path, framework::fmOpenRead | framework::fmShareDenyNone);
   std::unique_ptr<TSeSkinFilter> filter = cls->Create();
   Clear();
@@ -428,6 +424,7 @@ void TSeSkinSource::LoadFromFile(const std::string& fileName) {
   filter->ReadSkin(stream);
   filter.reset();
   CheckingObject();
+  return true;
 }
 
 void TSeSkinSource::SaveToFile(const std::string& fileName) {

@@ -54,8 +54,9 @@ public:
   // Always the default kind.
   void SaveToStream(framework::TStream& stream);
   // The kind from the extension. An empty name, a missing file (also beside the program)
-  // or an unknown extension leaves the source as it is.
-  void LoadFromFile(const std::string& fileName);
+  // or an unknown extension leaves the source as it is and gives false; true once a
+  // container was read.
+  bool LoadFromFile(const std::string& fileName);
   // The kind from the extension, else the default kind; nothing for an empty name.
   void SaveToFile(const std::string& fileName);
 

@@ -84,6 +84,9 @@ void TteTheme::ResetThemeColors() {
 }
 
 void TteTheme::ResetThemeSysColors() {
+  // From the platform's colours each time, as the colours and fonts start from their
+  // defaults: shifting what the last reset left would add every delta up.
+  FSystemColors->SetPlatformColors();
   FSystemColors->ChangeColorsHue(FDeltaHue);
   FSystemColors->ChangeColorsBrightness(FDeltaBrightness);
 }

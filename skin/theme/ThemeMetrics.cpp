@@ -1,6 +1,7 @@
 #include "skin/theme/ThemeMetrics.h"
 
 #include "framework/Properties.h"
+#include "skin/render/RectUtils.h"
 #include "skin/theme/Theme.h"
 #include "skin/theme/ThemeManager.h"
 #include "skin/theme/ThemeServices.h"
@@ -42,7 +43,8 @@ TktlMargin TteThemeMetrics::GetMargin(TktlMarginId id) const {
   }
   // The current theme answers, not the theme these metrics belong to.
   TRect c = CurrentTheme()->WindowGetClientRect(subclass, TRect{0, 0, 400, 400}, defaultName);
-  return Margin(c.left, c.top, 400 - c.right, 400 - c.bottom);
+  // The skin's layout decides the client rectangle, so its edges may lie anywhere.
+  return Margin(c.left, c.top, render::SatDiff(400, c.right), render::SatDiff(400, c.bottom));
 }
 
 }  // namespace z5t8::skin::theme

@@ -19,7 +19,9 @@ size_t IndexOf(TColor sysColor) {
 }
 }  // namespace
 
-TteThemeSysColors::TteThemeSysColors(IteThemeOwner* theme) : FTheme(theme) {
+TteThemeSysColors::TteThemeSysColors(IteThemeOwner* theme) : FTheme(theme) { SetPlatformColors(); }
+
+void TteThemeSysColors::SetPlatformColors() {
   for (size_t i = 0; i < SysColors.size(); ++i) FColors[i] = ResolvedColor(SysColors[i].Color);
 }
 

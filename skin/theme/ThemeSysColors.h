@@ -20,6 +20,8 @@ public:
   explicit TteThemeSysColors(IteThemeOwner* theme);
 
   void Assign(const framework::TPersistent* source) override;
+  // Every colour the platform's current value again.
+  void SetPlatformColors();
   // A 32-bit entry count, then one entry per colour, placed by position; entries beyond
   // the table are read and dropped, missing ones leave their colours as they were.
   virtual void LoadFromStream(framework::TStream& stream);

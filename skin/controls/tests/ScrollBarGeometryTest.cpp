@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <memory>
 
 #include "framework/gui/tests/GuiFixture.h"
@@ -110,6 +112,24 @@ TEST_F(ScrollBarGeometry, SettersKeepTheRangeConsistent) {
   EXPECT_EQ(bar->PageSize(), 1);
   bar->SetPosition(-5);
   EXPECT_EQ(bar->Position(), 20);
+}
+
+TEST_F(ScrollBarGeometry, ARangeSpanningAllOfIntKeepsItsPageAndItsThumb) {
+  Vertical(200);
+  bar->SetMin(INT_MIN);
+  bar->SetMax(INT_MAX);
+  bar->SetPageSize(INT_MAX);
+  EXPECT_EQ(bar->PageSize(), INT_MAX) << "Max - Min + 1 is past int, so any page fits";
+  bar->SetMax(INT_MAX - 1);
+  EXPECT_EQ(bar->PageSize(), INT_MAX);
+  // A thumb of about half the track, at its start, and positions that map back into the range.
+  EXPECT_NEAR(bar->GetSliderSize(), 100, 1);
+  bar->SetPosition(INT_MIN);
+  EXPECT_EQ(bar->CoordinatePosition(bar->PositionCoordinate()), INT_MIN);
+  EXPECT_EQ(bar->CoordinatePosition(100000), 0) << "lowered to Max - PageSize + 1";
+  bar->SetPageSize(0);
+  bar->SetPosition(INT_MAX - 1);
+  EXPECT_EQ(bar->CoordinatePosition(bar->PositionCoordinate()), INT_MAX - 1);
 }
 
 }  // namespace

@@ -4,10 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "framework/Exceptions.h"
 #include "framework/MemoryStream.h"
+#include "framework/Properties.h"
 #include "skin/se3/SkinFile.h"
 #include "skin/se3/SkinFilterRegistry.h"
 #include "skin/se3/SkinFilters.h"
+#include "skin/se3/SkinObjectRegistry.h"
 #include "skin/se3/tests/TestSkins.h"
 #include "skin/theme/ThemeManager.h"
 
@@ -208,6 +211,88 @@ TEST(SkinFile, ASkinWithoutObjectsIsNotLoaded) {
   EXPECT_FALSE(theme.LoadFromStream(s));
   EXPECT_EQ(theme.CachedObject(kseForm), nullptr);
   EXPECT_FALSE(theme.LoadFromFile("no-such-skin.mskn"));
+}
+
+// A skin object whose copy fails, as a copy that runs out of memory would.
+class TUncopyableObject : public TSeSkinObject {
+  Z5T8_CLASS(TUncopyableObject, TSeSkinObject)
+
+public:
+  using TSeSkinObject::TSeSkinObject;
+  void Assign(const framework::TPersistent*) override { throw framework::Exception("copy failed"); }
+};
+Z5T8_IMPLEMENT_CLASS(TUncopyableObject, TSeSkinObject) {}
+
+// Loads and resets move the process-wide default container kind; these tests put it back.
+struct TDefaultKindKept {
+  TSeSkinFilterClass kind = DefaultSkinFilterClass();
+  ~TDefaultKindKept() { SetDefaultSkinFilterClass(kind); }
+};
+
+TEST(SkinFile, AResetThatFailsLeavesNoCacheEntryIntoTheFreedTree) {
+  TDefaultKindKept kept;
+  RegisterSkinObject(TUncopyableObject::StaticClass());
+  struct TUnregister {
+    ~TUnregister() { UnregisterSkinObject(TUncopyableObject::StaticClass()); }
+  } unregister;
+  TTeSkinFile theme;
+  ASSERT_TRUE(Load(theme, Container()));
+  ASSERT_NE(theme.CachedObject(kseButton), nullptr);
+  // The next reset copies the loaded skin into a new working tree and fails on the way.
+  auto* uncopyable = new TUncopyableObject(nullptr);
+  uncopyable->SetName("Uncopyable");
+  theme.LoadedSource()->AddObject(std::unique_ptr<TSeSkinObject>(uncopyable));
+  EXPECT_THROW(theme.ChangeThemeHue(30), framework::Exception);
+  for (TTeSkinCacheEntry entry : {kseButton, kseForm, kseFormClient, kseFormButtonFrame})
+    EXPECT_EQ(theme.CachedObject(entry), nullptr) << int(entry);
+}
+
+TEST(SkinFile, LoadingAFileThatIsNotThereLeavesTheThemeAsItWas) {
+  TDefaultKindKept kept;
+  TTeSkinFile theme;
+  ASSERT_TRUE(Load(theme, Container()));
+  theme.FileName = "before.mskn";
+  TSeSkinObject* form = theme.CachedObject(kseForm);
+  for (const char* name : {"no-such-skin.mskn", "", "no-such-skin.unknown"}) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(theme.LoadFromFile(name));
+    EXPECT_EQ(theme.FileName, "before.mskn");
+    EXPECT_EQ(theme.ThemeName, "Tiny");
+    EXPECT_EQ(theme.CachedObject(kseForm), form);
+    EXPECT_EQ(theme.LoadedSource()->GetCount(), theme.WorkingSource()->GetCount());
+  }
+}
+
+TEST(SkinFile, SavingUnderADeltaWritesTheSkinsOwnTables) {
+  TDefaultKindKept kept;
+  TTeSkinFile fresh;
+  ASSERT_TRUE(Load(fresh, Container()));
+  TTeSkinFile theme;
+  ASSERT_TRUE(Load(theme, Container()));
+  theme.ChangeThemeHueAndBrightness(30, 10);
+  TMemoryStream saved;
+  ASSERT_TRUE(theme.SaveToStream(saved));
+  // Read back, the skin has its own colours and fonts, and the same delta shifts them once.
+  TTeSkinFile back;
+  ASSERT_TRUE(Load(back, saved.Bytes()));
+  EXPECT_EQ(Colors(back), Colors(fresh));
+  EXPECT_EQ(Fonts(back.Fonts()), Fonts(fresh.Fonts()));
+  back.ChangeThemeHueAndBrightness(30, 10);
+  EXPECT_EQ(Colors(back), Colors(theme));
+  EXPECT_EQ(Fonts(back.Fonts()), Fonts(theme.Fonts()));
+}
+
+TEST(SkinFile, ASkinThemeTheManagerMakesIsResetLikeALoadedOne) {
+  TDefaultKindKept kept;
+  RegisterSkinTheme();
+  const std::string placeholder = TSeSkinSource().SkinName();
+  ChangeTheme(ThemeClass<TTeSkinFile>());
+  ASSERT_NE(CurrentTheme(), nullptr);
+  EXPECT_EQ(CurrentTheme()->ThemeName, placeholder);
+  ChangeTheme(TTeSkinFile::GetThemeName());
+  ASSERT_NE(dynamic_cast<TTeSkinFile*>(CurrentTheme()), nullptr);
+  EXPECT_EQ(CurrentTheme()->ThemeName, placeholder);
+  ReleaseTheme();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <memory>
 #include <vector>
 
@@ -121,6 +123,20 @@ TEST(SkinObjectLayout, CornerAnchorsFollowAChangeOfBoundsOnlyOnce) {
   EXPECT_EQ(bottomRight->GetBoundsRect(), (Rect{390, 300, 400, 310}));
   EXPECT_EQ(bottomLeft->GetBoundsRect(), (Rect{3, 280, 13, 290}));
   EXPECT_EQ(topLeft->GetBoundsRect(), (Rect{15, 25, 20, 30}));
+}
+
+TEST(SkinObjectLayout, BoundsNearTheEndsOfIntSaturate) {
+  // A stored bottom-left anchor far down, pushed further when its parent grows.
+  Tree t({{saBottomLeft, {3, INT_MAX - 20, 13, INT_MAX - 10}}}, {0, 0, 300, 250});
+  t.root->SetBoundsRect({0, 0, 300, 1000});
+  TSeSkinObject* anchor = t.kids[0];
+  EXPECT_EQ(anchor->Top(), INT_MAX);
+  EXPECT_EQ(anchor->GetBoundsRect(), (Rect{3, INT_MAX, 13, INT_MAX}));
+  // Stored positions alone can reach the end too.
+  TSeSkinObject far(nullptr);
+  far.SetLeft(INT_MAX - 2);
+  far.SetWidth(50);
+  EXPECT_EQ(far.GetBoundsRect().right, INT_MAX);
 }
 
 TEST(SkinObjectLayout, BoundsKeepTheOldOnesAndLayOutOnlyOnAChange) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/Exceptions.h"
 #include "framework/Properties.h"
 #include "framework/gui/Form.h"
 #include "skin/render/Color.h"
@@ -103,6 +104,20 @@ TEST(SkinObjectRegion, MaskedPictureGivesItsOpaquePixelsAtItsPlace) {
   TSeBitmapObject unassigned(nullptr);
   unassigned.SetBoundsRect({0, 0, 9, 7});
   EXPECT_FALSE(unassigned.GetRegion());
+}
+
+TEST(SkinObjectRegion, ObjectsTooLongForAPictureGiveTheirBounds) {
+  render::TteBitmapList pictures;
+  AddPicture(pictures, "dot", 1, 1, [](int, int) { return Solid(0x336699); });
+  // Few pixels, but one side longer than any picture can be; and one far too large.
+  for (Rect bounds : {Rect{0, 0, 40000, 1}, Rect{0, 0, 1, 40000}, Rect{-5, -5, 20000, 20000}}) {
+    TSeBitmapObject object(nullptr);
+    Link(*object.Bitmap(), "dot", {0, 0, 1, 1});
+    object.SetBitmaps(&pictures);
+    object.AfterLoad();
+    object.SetBoundsRect(bounds);
+    EXPECT_EQ(object.GetRegion(), Region(bounds));
+  }
 }
 
 TEST(SkinObjectRegion, OwnersUniteTheirVisibleChildren) {
@@ -433,6 +448,53 @@ public:
   using TSeSkinObject::TSeSkinObject;
 };
 Z5T8_IMPLEMENT_CLASS(TUnregisteredObject, TSeSkinObject) {}
+
+TEST(SkinObjectTree, AddKeepsTheTreeATreeAndEveryChildWithOneOwner) {
+  auto root = std::make_unique<TSeSkinObject>(nullptr);
+  auto* middle = new TSeSkinObject(root.get());
+  middle->SetName("Middle");
+  auto* leaf = new TSeSkinObject(middle);
+  leaf->SetName("Leaf");
+  // Neither the object itself nor an ancestor can become a child: the tree stays as it was.
+  for (TSeSkinObject* ancestor : {leaf, middle, root.get()}) {
+    leaf->Add(ancestor);
+    EXPECT_EQ(leaf->GetCount(), 0);
+    EXPECT_EQ(middle->Owner(), root.get());
+    EXPECT_EQ(leaf->Owner(), middle);
+  }
+  // A name the new owner's children have already is refused while the child stays where it is.
+  auto other = std::make_unique<TSeSkinObject>(nullptr);
+  auto* twin = new TSeSkinObject(other.get());
+  twin->SetName("leaf");
+  EXPECT_THROW(middle->Add(twin), framework::EComponentError);
+  EXPECT_EQ(twin->Owner(), other.get());
+  EXPECT_EQ(middle->GetCount(), 1);
+  // A child moves whole to its new owner.
+  root->Add(leaf);
+  EXPECT_EQ(leaf->Owner(), root.get());
+  EXPECT_EQ(middle->GetCount(), 0);
+  EXPECT_EQ(root->GetObject(1), leaf);
+}
+
+TEST(SkinObjectTree, AssignFromAnObjectThatHoldsTheTargetCopiesTheTreeAsItWas) {
+  TSeSkinObject root(nullptr);
+  root.SetName("Root");
+  auto* child = new TSeSkinObject(&root);
+  child->SetName("Child");
+  auto* grandchild = new TSeSkinObject(child);
+  grandchild->SetName("Grandchild");
+  grandchild->Assign(&root);
+  // The grandchild took Root's name first, then one copy of Root's child as it stood then:
+  // holding the grandchild, already renamed, without the copy being made.
+  EXPECT_EQ(grandchild->Name(), "Root");
+  ASSERT_EQ(grandchild->GetCount(), 1);
+  TSeSkinObject* copy = grandchild->GetObject(0);
+  EXPECT_EQ(copy->Name(), "Child");
+  ASSERT_EQ(copy->GetCount(), 1);
+  EXPECT_EQ(copy->GetObject(0)->Name(), "Root");
+  EXPECT_EQ(copy->GetObject(0)->GetCount(), 0);
+  EXPECT_EQ(child->GetCount(), 1);
+}
 
 TEST(SkinObjectState, CopiesAreDeepLeaveRunTimeStateAndSkipUnregisteredClasses) {
   TSeSkinObject source(nullptr);

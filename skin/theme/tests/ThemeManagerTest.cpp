@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -508,6 +510,26 @@ TEST_F(ThemeServicesTest, MarginsComeFromTheCurrentThemesClientRectangle) {
   ChangeTheme(std::make_unique<TAlphaTestTheme>());
   EXPECT_EQ(metrics->GetMargin(ktmiWindowStandard), Margin(6, 26, 5, 4));
   EXPECT_EQ(metrics->GetMargin(ktmiWindowToolWindow), Margin(6, 26, 5, 4));
+}
+
+// A theme whose window client rectangle lies at the far ends of int.
+class TFarClientTheme : public TteTheme {
+  Z5T8_CLASS(TFarClientTheme, TteTheme)
+  Z5T8_THEME_CLASS(TFarClientTheme)
+
+public:
+  bool IsWindowDefined(TteWindowSubclass, const std::string&) override { return true; }
+  TRect WindowGetClientRect(TteWindowSubclass, const TRect&, const std::string&) override {
+    return {INT_MIN, 3, INT_MIN, -10};
+  }
+};
+Z5T8_IMPLEMENT_CLASS(TFarClientTheme, TteTheme) {}
+
+TEST_F(ThemeServicesTest, MarginsOfAFarClientRectangleSaturate) {
+  TteTheme owner;
+  ChangeTheme(std::make_unique<TFarClientTheme>());
+  EXPECT_EQ(owner.Metrics()->GetMargin(ktmiWindowStandard), Margin(INT_MIN, 3, INT_MAX, 410));
+  ReleaseTheme();
 }
 
 TEST_F(ThemeServicesTest, HueAndBrightnessRepaintOnlyWhenSomethingChanges) {

@@ -10,6 +10,8 @@
 #include "framework/Properties.h"
 #include "skin/theme/Theme.h"
 #include "skin/theme/ThemeColorShift.h"
+#include "skin/theme/ThemeNames.h"
+#include "skin/theme/ThemeSysColors.h"
 
 namespace z5t8::skin::theme {
 
@@ -122,6 +124,26 @@ TEST(Theme, HueAndBrightnessResetOnlyWhenTheyChange) {
   EXPECT_EQ(theme.Calls.size(), 6u);
   theme.ChangeThemeHueAndBrightness(0, 0);
   EXPECT_EQ(theme.Colors()->GetColor(ktcCaptionNormal), caption);
+}
+
+TEST(Theme, SystemColoursStartFromThePlatformsOnEveryReset) {
+  TteTheme theme;
+  const TteThemeSysColors platform(nullptr);
+  auto same = [&](const TteThemeSysColors& expected) {
+    for (const auto& entry : SysColors)
+      if (theme.SystemColors()->GetColor(entry.Color) != expected.GetColor(entry.Color)) return false;
+    return true;
+  };
+  ASSERT_TRUE(same(platform));
+  // Shifts never add up: the second hue is applied to the platform's colours, and no
+  // shift at all gives them back exactly.
+  theme.ChangeThemeHue(30);
+  theme.ChangeThemeHue(60);
+  TteThemeSysColors expected(nullptr);
+  expected.ChangeColorsHue(60);
+  EXPECT_TRUE(same(expected));
+  theme.ChangeThemeHueAndBrightness(0, 0);
+  EXPECT_TRUE(same(platform));
 }
 
 TEST(Theme, AssignCopiesTheLookButNotTheShiftsOrTheFile) {
