@@ -4,6 +4,7 @@
 #include "skin/controls/Button.h"
 #include "skin/controls/Form.h"
 #include "skin/controls/Memo.h"
+#include "skin/controls/MessageForms.h"
 #include "skin/controls/ScrollBar.h"
 
 namespace z5t8::skin::controls {
@@ -12,6 +13,7 @@ void RegisterSkinControlClasses() {
   framework::RegisterClasses({&TTeButton::StaticClass(), &TTeMemo::StaticClass(),
                               &TTeScrollBar::StaticClass(), &TTeControl::StaticClass(),
                               &TTeDefaultForm::StaticClass(), &TTeForm::StaticClass()});
+  InstallMessageFormLook();
 }
 
 }  // namespace z5t8::skin::controls
