@@ -53,7 +53,8 @@ constexpr ColorRef kColors[] = {
     RGB(0xE8, 0xED, 0xF2),  // button face
     RGB(0xAA, 0xBA, 0xC8),  // button shadow
     RGB(0x9A, 0xA4, 0xAE),  // grey text
-    RGB(0x1B, 0x27, 0x33),  // button text
+    RGB(0x00, 0x00, 0x00),  // button text: black, since the frame controls' glyphs are
+                            // drawn in it and the skin lifts out their black strokes
     RGB(0x6B, 0x77, 0x85),  // inactive caption text
     RGB(0xFF, 0xFF, 0xFF),  // button highlight
     RGB(0x8C, 0x9D, 0xB0),  // 3D dark shadow
