@@ -5,11 +5,16 @@
 #include "app/tests/UpdateScript.h"
 #include "framework/Object.h"
 #include "framework/gui/Application.h"
+#include "framework/gui/Dialogs.h"
 #include "framework/gui/Label.h"
 #include "framework/gui/ProgressBar.h"
 #include "platform/gui/Backend.h"
+#include "platform/gui/Input.h"
+#include "platform/gui/SystemMetrics.h"
 #include "platform/gui/headless/HeadlessBackend.h"
 #include "platform/gui/Region.h"
+#include "platform/gui/Snapshot.h"
+#include "platform/gui/VirtualKeys.h"
 #include "platform/gui/Window.h"
 #include "skin/controls/Button.h"
 #include "skin/controls/Form.h"
@@ -28,6 +33,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,6 +70,44 @@ protected:
   apptest::WorkingFolder folder;
   TForm1* form = nullptr;
 };
+
+// A window's pixels as the screen shows them, 0xRRGGBB by window coordinates.
+class Pixels {
+public:
+  explicit Pixels(platform::gui::HWND hwnd) : image_(platform::gui::WindowImage(hwnd)) {}
+  std::uint32_t At(int x, int y) const { return image_.pixel(x, y) & 0xFFFFFF; }
+  // The most frequent colour of a rectangle: the background under thin text.
+  std::uint32_t Background(int left, int top, int right, int bottom) const {
+    std::map<std::uint32_t, int> counts;
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x) ++counts[At(x, y)];
+    std::uint32_t best = 0;
+    int most = 0;
+    for (auto [colour, n] : counts)
+      if (n > most) most = n, best = colour;
+    return best;
+  }
+
+private:
+  platform::gui::Surface image_;
+};
+
+int Channel(std::uint32_t c, int shift) { return int(c >> shift & 0xFF); }
+// Every channel within the tolerance of the expected colour.
+bool Near(std::uint32_t c, std::uint32_t expected, int tolerance) {
+  for (int shift : {0, 8, 16})
+    if (std::abs(Channel(c, shift) - Channel(expected, shift)) > tolerance) return false;
+  return true;
+}
+bool Red(std::uint32_t c) {
+  return Channel(c, 16) > Channel(c, 8) + 60 && Channel(c, 16) > Channel(c, 0) + 60;
+}
+
+skin::controls::TTeForm* Frame_Of(framework::TCustomForm* box) {
+  for (int i = 0; i < box->ComponentCount(); ++i)
+    if (auto* frame = dynamic_cast<skin::controls::TTeForm*>(box->Components(i))) return frame;
+  return nullptr;
+}
 
 TEST_F(MainWindow, LayoutBindsFieldsEventsAndTheSkin) {
   EXPECT_EQ(form->Caption(), u"QUEX Z5T8  \u8EDF\u9AD4\u66F4\u65B0\u7A0B\u5F0F");
@@ -239,6 +283,83 @@ TEST_F(MainWindowClosing, ClosingTheWindowClosesThePortBeforeTheProcessEnds) {
       EXPECT_FALSE(ended.device_open) << c.means << ": the port was still open as the process ended";
     }
     EXPECT_EQ(form->Comport().handle, platform::serial::INVALID_HANDLE_VALUE) << c.means;
+// The two labels paint the button face; under Aqua it is the client's own colour.
+TEST_F(MainWindow, TheLabelsSitOnAquasClientColour) {
+  form->Show();
+  framework::Application()->ProcessMessages();
+  const auto cb = form->TeForm1->GetClientBounds();
+  Pixels shot(form->Handle());
+  const std::uint32_t client = shot.At(cb.left + 200, cb.top + 8);
+  EXPECT_EQ(client, 0xE8EDF2u) << std::hex << client;
+  for (framework::TLabel* label : {form->Label1, form->Label4}) {
+    const int left = cb.left + label->Left(), top = cb.top + label->Top();
+    EXPECT_EQ(shot.Background(left, top, left + label->Width(), top + label->Height()), client)
+        << label->Name();
+  }
+}
+
+TEST_F(MainWindow, CaptionButtonsAreGreyWhileAnotherWindowHasTheFocus) {
+  form->Show();
+  framework::Application()->ProcessMessages();
+  const auto close = form->TeForm1->GetCaptionButtonRect(skin::controls::kbiClose);
+  // The lower half of the ball: below the sheen, no glyph in the normal state.
+  auto ball = [&] { return Pixels(form->Handle()).At(close.left + 7, close.top + 10); };
+  EXPECT_TRUE(Red(ball())) << std::hex << ball();
+
+  std::unique_ptr<framework::TCustomForm> box(framework::CreateMessageForm(u"x", u"z5t8"));
+  box->Show();
+  framework::Application()->ProcessMessages();
+  ASSERT_EQ(platform::gui::GetActiveWindow(), box->Handle());
+  EXPECT_TRUE(Near(ball(), 0xC9CED4, 12)) << std::hex << ball();
+  const auto min = form->TeForm1->GetCaptionButtonRect(skin::controls::kbiMinimize);
+  EXPECT_TRUE(Near(Pixels(form->Handle()).At(min.left + 7, min.top + 10), 0xC9CED4, 12)) << "all three";
+
+  box->Hide();
+  platform::gui::SetActiveWindow(form->Handle());
+  framework::Application()->ProcessMessages();
+  EXPECT_TRUE(Red(ball())) << std::hex << ball();
+}
+
+// Under Aqua a message box has Aqua's frame and button; its text, caption, keys
+// and place stay the framework's.
+TEST_F(MainWindow, MessageBoxesWearAquasFrameAndButton) {
+  form->Show();
+  framework::Application()->ProcessMessages();
+  Pixels window(form->Handle());
+  const std::u16string done = u"\u66F4\u65B0\u5B8C\u6210.";
+  std::unique_ptr<framework::TCustomForm> box(framework::CreateMessageForm(done, u"z5t8-updater"));
+  skin::controls::TTeForm* frame = Frame_Of(box.get());
+  ASSERT_NE(frame, nullptr);
+  auto* ok = dynamic_cast<skin::controls::TTeButton*>(box->FindComponent("OK"));
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(ok->Caption(), u"OK");
+  EXPECT_EQ(box->Caption(), u"z5t8-updater");
+  box->Show();
+  framework::Application()->ProcessMessages();
+  ASSERT_TRUE(frame->Themed());
+
+  // The title band is Aqua's: above and below the caption text its rows are those of
+  // the active main window's band.
+  const auto cb = frame->GetClientBounds();
+  EXPECT_EQ(cb.top, form->TeForm1->GetClientBounds().top);
+  Pixels shot(box->Handle());
+  for (int y : {2, 3, cb.top - 3, cb.top - 2}) EXPECT_EQ(shot.At(12, y), window.At(12, y)) << y;
+  platform::gui::Region region;
+  ASSERT_NE(platform::gui::GetWindowRgn(box->Handle(), region), platform::gui::RGN_ERROR);
+  EXPECT_FALSE(region.contains({0, 0})) << "Aqua's rounded corner";
+  EXPECT_NEAR(box->Left() + box->Width() / 2, platform::gui::GetSystemMetrics(platform::gui::SM_CXSCREEN) / 2,
+              1);
+
+  // The OK button is Aqua's rounded face with its border, on the client's colour.
+  const int bx = cb.left + ok->Left(), by = cb.top + ok->Top();
+  EXPECT_EQ(shot.At(bx, by), 0xE8EDF2u) << "the rounded corner shows the client";
+  EXPECT_TRUE(Near(shot.At(bx, by + ok->Height() / 2), 0x8FA3B8, 8)) << std::hex << shot.At(bx, by + 12);
+  box->Hide();
+  framework::Application()->ProcessMessages();
+
+  for (int key : {platform::gui::VK_RETURN, platform::gui::VK_ESCAPE, platform::gui::VK_SPACE}) {
+    platform::gui::headless::TypeKey(key);
+    EXPECT_EQ(framework::MessageBox(done, u"z5t8-updater"), framework::mrOk) << key;
   }
 }
 

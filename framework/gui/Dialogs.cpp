@@ -16,13 +16,36 @@ namespace z5t8::framework {
 
 namespace pg = platform::gui;
 
+namespace {
+
+TMessageFormLook& Look() {
+  static TMessageFormLook look;
+  return look;
+}
+
+TWinControl* CreateButton(TCustomForm* form) {
+  if (Look().CreateButton)
+    if (TWinControl* button = Look().CreateButton(form, u"OK", mrOk)) return button;
+  auto* button = new TButton(form);
+  button->SetCaption(u"OK");
+  button->SetModalResult(mrOk);
+  button->SetDefault(true);
+  button->SetCancel(true);
+  return button;
+}
+
+}  // namespace
+
+void SetMessageFormLook(TMessageFormLook look) { Look() = std::move(look); }
+
 TCustomForm* CreateMessageForm(std::u16string_view text, std::u16string_view caption) {
   auto form = std::make_unique<TForm>(nullptr);
   form->SetBorderStyle(bsDialog);
   form->SetPosition(poScreenCenter);
   form->SetCaption(caption);
   pg::NONCLIENTMETRICSW metrics;
-  const bool haveMetrics = pg::SystemParametersInfoW(pg::SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const bool haveMetrics =
+      pg::SystemParametersInfoW(pg::SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   if (haveMetrics && !metrics.lfMessageFont.faceName.empty()) {
     form->Font()->SetName(metrics.lfMessageFont.faceName);
     form->Font()->SetHeight(metrics.lfMessageFont.height);
@@ -64,16 +87,21 @@ TCustomForm* CreateMessageForm(std::u16string_view text, std::u16string_view cap
   label->SetBounds(margin, margin, textRect.width(), textRect.height());
   label->SetCaption(text);
 
-  auto* button = new TButton(form.get());
+  TWinControl* button = CreateButton(form.get());
   button->SetName("OK");
   button->SetParent(form.get());
-  button->SetCaption(u"OK");
-  button->SetModalResult(mrOk);
-  button->SetDefault(true);
-  button->SetCancel(true);
   button->SetBounds((clientWidth - buttonWidth) / 2, margin + textRect.height() + 2 * spacing, buttonWidth,
                     buttonHeight);
   form->SetActiveControl(button);
+
+  if (Look().Dress) {
+    Look().Dress(form.get());
+    // A frame of the look's own grows the window around the same client area,
+    // and the window is centred as it now is.
+    form->SetClientSize(clientWidth, clientHeight);
+    form->SetBounds((Screen()->Width() - form->Width()) / 2, (Screen()->Height() - form->Height()) / 2,
+                    form->Width(), form->Height());
+  }
   return form.release();
 }
 

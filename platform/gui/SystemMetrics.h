@@ -113,7 +113,8 @@ constexpr int COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT;
 constexpr int COLOR_3DHILIGHT = COLOR_BTNHIGHLIGHT;
 constexpr int COLOR_BTNHILIGHT = COLOR_BTNHIGHLIGHT;
 
-// The classic desktop's colours (0x00BBGGRR); 0 for an unknown index.
+// The desktop's colours (0x00BBGGRR), our light scheme in Aqua's palette (on
+// Windows the system's own hold); 0 for an unknown index.
 ColorRef GetSysColor(int index);
 Brush GetSysColorBrush(int index);
 

@@ -5,6 +5,7 @@
 #include "skin/controls/Form.h"
 #include "skin/controls/Memo.h"
 #include "skin/controls/Menus.h"
+#include "skin/controls/MessageForms.h"
 #include "skin/controls/ScrollBar.h"
 
 namespace z5t8::skin::controls {
@@ -14,6 +15,7 @@ void RegisterSkinControlClasses() {
                               &TTeScrollBar::StaticClass(), &TTeControl::StaticClass(),
                               &TTeDefaultForm::StaticClass(), &TTeForm::StaticClass(),
                               &TTeMenuBar::StaticClass(), &TTePopupMenu::StaticClass()});
+  InstallMessageFormLook();
 }
 
 }  // namespace z5t8::skin::controls

@@ -271,21 +271,26 @@ bool GlyphAt(Glyph g, double x, double y) {
   return false;
 }
 
-// Normal, hover (glyph shown) and down (darker, glyph shown).
+// Normal, hover (glyph shown), down (darker, glyph shown), and the grey ball of an
+// inactive window, so that only the window with the focus shows colour.
+const Rgba kInactiveButton = Hex(0xC9CED4);
+const Rgba kInactiveButtonRim = Hex(0xAEB5BD);
+
 void CaptionButton(const std::string& path, Glyph glyph, Rgba fill) {
   const double size = 14, r = 7;
-  Sheet sheet(int(size), int(size), 3, false);
-  for (int state = 0; state < 3; ++state) {
-    Rgba base = state == 2 ? Scale(fill, 0.85) : fill;
-    Rgba rim = Scale(fill, 0.75);
+  Sheet sheet(int(size), int(size), 4, false);
+  for (int state = 0; state < 4; ++state) {
+    const bool inactive = state == 3;
+    Rgba base = inactive ? kInactiveButton : state == 2 ? Scale(fill, 0.85) : fill;
+    Rgba rim = inactive ? kInactiveButtonRim : Scale(fill, 0.75);
     sheet.Cell(state, [&](double x, double y) {
       if (!InCircle(x, y, r, r, r)) return kClear;
       if (!InCircle(x, y, r, r, r - 1)) return rim;
-      Rgba c = Mix(Mix(base, kWhite, state == 2 ? 0.25 : 0.45), base, (y - 1) / 12);
+      Rgba c = Mix(Mix(base, kWhite, state == 2 ? 0.25 : inactive ? 0.3 : 0.45), base, (y - 1) / 12);
       // A soft sheen across the upper part of the ball.
       double ex = (x - r) / 4.4, ey = (y - 4.2) / 2.6;
-      if (ex * ex + ey * ey <= 1) c = Over(Alpha(kWhite, state == 2 ? 0.18 : 0.35), c);
-      if (state > 0 && GlyphAt(glyph, x, y)) c = Over(Hex(0x3A1410, 0.6), c);
+      if (ex * ex + ey * ey <= 1) c = Over(Alpha(kWhite, state == 2 ? 0.18 : inactive ? 0.25 : 0.35), c);
+      if ((state == 1 || state == 2) && GlyphAt(glyph, x, y)) c = Over(Hex(0x3A1410, 0.6), c);
       return c;
     });
   }
@@ -626,7 +631,7 @@ void MakeReview(const std::string& dir, const std::string& out) {
   const char* buttons[] = {"caption-close.png", "caption-max.png", "caption-min.png"};
   for (int i = 0; i < 3; ++i) r.Stretch(buttons[i], 0, 0, 14, 14, right - 14 - i * 20, top, 14, 14);
   Window(r, "toolwindow", 400, 10, 200, 120, 20, false);
-  r.Stretch("caption-close.png", 14, 0, 14, 14, 400 + 200 - 8 - 14, 10 + 3, 14, 14);
+  r.Stretch("caption-close.png", 42, 0, 14, 14, 400 + 200 - 8 - 14, 10 + 3, 14, 14);
   // Push buttons at the window's two sizes, in every state.
   for (int s = 0; s < 5; ++s) {
     r.Nine("button-face.png", s * 24, 0, 24, 24, 8, 8, 8, 8, 30, 60 + s * 48, 178, 41);

@@ -12,7 +12,7 @@ using namespace headless;
 
 class WindowSystemIntegration : public WindowTest {};
 
-TEST_F(WindowSystemIntegration, ClassicMetricsAndColours) {
+TEST_F(WindowSystemIntegration, ClassicMetricsAndTheLightScheme) {
   struct Metric {
     int index;
     int value;
@@ -20,8 +20,9 @@ TEST_F(WindowSystemIntegration, ClassicMetricsAndColours) {
                  {SM_CXVSCROLL, 16}, {SM_CXSIZE, 18},   {SM_CXEDGE, 2},    {SM_CXSCREEN, 1024},
                  {SM_CYSCREEN, 768}, {SM_CMONITORS, 1}, {12345, 0}};
   for (const Metric& m : metrics) EXPECT_EQ(GetSystemMetrics(m.index), m.value) << m.index;
-  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(0xD4, 0xD0, 0xC8));
-  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), RGB(0x80, 0x80, 0x80));
+  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(0xE8, 0xED, 0xF2)) << "Aqua's window colour";
+  EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(0x3D, 0x7B, 0xD9)) << "Aqua's accent";
+  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), RGB(0xAA, 0xBA, 0xC8));
   EXPECT_EQ(GetSysColor(-1), 0u);
   int delay = -1, speed = -1;
   SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &delay, 0);

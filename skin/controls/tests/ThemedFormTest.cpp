@@ -6,8 +6,13 @@
 #include "framework/Properties.h"
 #include "platform/gui/Region.h"
 #include "platform/gui/SystemMetrics.h"
+#include "platform/gui/VirtualKeys.h"
 #include "framework/TextForm.h"
+#include "framework/gui/Button.h"
+#include "framework/gui/Dialogs.h"
+#include "framework/gui/Screen.h"
 #include "framework/Resources.h"
+#include "skin/controls/Button.h"
 #include "skin/controls/Form.h"
 #include "skin/controls/Registration.h"
 #include "skin/controls/tests/FrameFixture.h"
@@ -237,6 +242,54 @@ end
   EXPECT_EQ(window->ClientHeight(), 370);
   EXPECT_EQ(window->Width(), 378);
   EXPECT_EQ(window->Height(), 397);
+}
+
+// The box's own frame, when the current look gave it one.
+TTeForm* FrameOfBox(fw::TCustomForm* box) {
+  for (int i = 0; i < box->ComponentCount(); ++i)
+    if (auto* f = dynamic_cast<TTeForm*>(box->Components(i))) return f;
+  return nullptr;
+}
+
+// A box follows the theme that is current when it is made: a skinned frame and
+// a skinned OK button with the plain one's roles, then plain again without it.
+TEST_F(ThemedFormIntegration, MessageBoxesWearTheCurrentThemesFrame) {
+  RegisterSkinControlClasses();
+  const std::u16string text = u"\u66F4\u65B0\u5B8C\u6210. The phone has its new firmware.";
+  std::unique_ptr<fw::TCustomForm> plain(fw::CreateMessageForm(text, u"Box"));
+  EXPECT_EQ(FrameOfBox(plain.get()), nullptr) << "no theme: the framework's own box";
+
+  ChangeTheme(std::make_unique<TFrameTestTheme>());
+  std::unique_ptr<fw::TCustomForm> box(fw::CreateMessageForm(text, u"Box"));
+  TTeForm* f = FrameOfBox(box.get());
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(f->Themed());
+  EXPECT_EQ(f->BorderStyle(), kbsDialog);
+  EXPECT_EQ(f->BorderIcons(), TTeBorderIcons{kbiClose});
+  EXPECT_NE(dynamic_cast<fw::TButton*>(plain->FindComponent("OK")), nullptr);
+  auto* ok = dynamic_cast<TTeButton*>(box->FindComponent("OK"));
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(ok->ModalResult(), fw::mrOk);
+  EXPECT_TRUE(ok->Default());
+  EXPECT_TRUE(ok->Cancel());
+
+  box->Show();
+  pump();
+  EXPECT_EQ(box->ClientWidth(), plain->ClientWidth()) << "the size rules do not change";
+  EXPECT_EQ(box->ClientHeight(), plain->ClientHeight());
+  EXPECT_EQ(f->GetClientBounds().top, 30) << "the theme's title band";
+  EXPECT_EQ(box->Width(), plain->ClientWidth() + 12);
+  EXPECT_NEAR(box->Left() + box->Width() / 2, fw::Screen()->Width() / 2, 1) << "centred as it is now";
+  EXPECT_NEAR(box->Top() + box->Height() / 2, fw::Screen()->Height() / 2, 1);
+  box->Hide();
+  pump();
+  hl::TypeKey(pg::VK_ESCAPE);
+  EXPECT_EQ(fw::MessageBox(text, u"Box"), fw::mrOk) << "Escape still ends the skinned box";
+
+  ReleaseTheme();
+  std::unique_ptr<fw::TCustomForm> after(fw::CreateMessageForm(text, u"Box"));
+  EXPECT_EQ(FrameOfBox(after.get()), nullptr) << "the theme gone, boxes are plain again";
+  EXPECT_NE(dynamic_cast<fw::TButton*>(after->FindComponent("OK")), nullptr);
 }
 
 }  // namespace

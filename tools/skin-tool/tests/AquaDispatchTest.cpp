@@ -4,7 +4,7 @@
 #include <string>
 
 #include "skin/render/Bitmap.h"
-#include "skin/se3/SkinBitmapSkinObjects.h"
+#include "skin/se3/SkinBitmapObjects.h"
 #include "skin/se3/SkinFile.h"
 #include "tools/skin-tool/Render.h"
 #include "tools/skin-tool/SkinSources.h"
@@ -86,22 +86,28 @@ TEST_F(AquaDispatch, TitleAndCloseButtonHitTests) {
 TEST_F(AquaDispatch, CaptionButtonStates) {
   TteWindowInfo info = Window(kFrameButtons);
   TRect close = theme.WindowGetButtonRect(kwscStandard, info, kwbClose, "default");
-  const uint32_t normalCentre = [&] {
-    theme.WindowDrawButton(kwscStandard, canvas, TteWindowButtonInfo{close, kwbClose, kwbdsNormal, nullptr},
+  auto draw = [&](TteWindowButtonDrawState state) {
+    theme.WindowDrawButton(kwscStandard, canvas, TteWindowButtonInfo{close, kwbClose, state, nullptr},
                            "default");
-    return sheet.GetPixel(close.left + 7, close.top + 4).Rgb();
-  }();
-  auto* button = dynamic_cast<TSeSysButtonSkinObject*>(
+    // The lower half of the ball: below its sheen and, unless hot or pressed, without a glyph.
+    return sheet.GetPixel(close.left + 7, close.top + 10).Rgb();
+  };
+  auto channel = [](uint32_t c, int shift) { return int(c >> shift & 0xFF); };
+  const uint32_t normal = draw(kwbdsNormal);
+  EXPECT_GT(channel(normal, 16), channel(normal, 8) + 60)
+      << "red in the active window " << std::hex << normal;
+  auto* button = dynamic_cast<TSeSystemButton*>(
       theme.CachedObject(kseFormButtonDrawingFrame)->FindObjectByAction(sbaClose));
-  ASSERT_NE(button, nullptr);
-  // Pressed draws the down picture (sbsDown), a darker fill; the state is not kept afterwards.
-  theme.WindowDrawButton(kwscStandard, canvas, TteWindowButtonInfo{close, kwbClose, kwbdsPressed, nullptr},
-                         "default");
-  EXPECT_NE(sheet.GetPixel(close.left + 7, close.top + 4).Rgb(), normalCentre);
+  ASSERT_NE(button, nullptr) << "the caption buttons are state-picture buttons";
+  // Pressed draws the pressed picture, a darker fill; the state is not kept afterwards.
+  EXPECT_NE(draw(kwbdsPressed), normal);
   EXPECT_EQ(button->ButtonState(), sbsNormal);
-  theme.WindowDrawButton(kwscStandard, canvas, TteWindowButtonInfo{close, kwbClose, kwbdsInactive, nullptr},
-                         "default");
+  // Another window has the focus: the grey picture, #C9CED4 lit from the top.
+  const uint32_t inactive = draw(kwbdsInactive);
   EXPECT_FALSE(button->Active());
+  for (int shift : {0, 8, 16})
+    EXPECT_NEAR(channel(inactive, shift), channel(0xC9CED4, shift), 12) << std::hex << inactive;
+  EXPECT_EQ(draw(kwbdsNormal), normal) << "and red again";
 
   Clear();
   theme.WindowDrawButton(kwscStandard, canvas,
