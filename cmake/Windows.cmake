@@ -21,26 +21,33 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 set(Z5T8_WINDOWS_TOOLS z5t8-flash make-image)
 
 # The build machine's own tools (the layout and skin compilers that make the
-# resources, and the phone simulator the Windows suite runs against) come from
-# a Release build of this same tree for the build machine, nested in this one.
-include(ExternalProject)
-set(Z5T8_HOST_DIR ${CMAKE_BINARY_DIR}/host)
-set(Z5T8_HOST_BIN ${Z5T8_HOST_DIR}/bin)
+# resources, and the phone simulator and image maker the Windows suite runs)
+# come from a Release build of this same tree for the build machine, nested in
+# this one, or from a Linux tree that has them already (Z5T8_HOST_TOOLS_DIR,
+# its bin/ folder; scripts/test gives its sanitizer tree's).
+set(Z5T8_HOST_TOOLS_DIR "" CACHE PATH "The build machine's layout-tool, skin-tool, phone-sim and make-image (empty: build them)")
 set(host_tools layout-tool skin-tool phone-sim make-image)
-set(host_outputs)
-foreach(tool ${host_tools})
-  list(APPEND host_outputs ${Z5T8_HOST_BIN}/${tool})
-endforeach()
-ExternalProject_Add(z5t8_host_tools
-  SOURCE_DIR ${PROJECT_SOURCE_DIR}
-  BINARY_DIR ${Z5T8_HOST_DIR}
-  CMAKE_GENERATOR ${CMAKE_GENERATOR}
-  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
-  BUILD_COMMAND ${CMAKE_COMMAND} --build ${Z5T8_HOST_DIR} --target ${host_tools}
-  BUILD_ALWAYS TRUE
-  BUILD_BYPRODUCTS ${host_outputs}
-  INSTALL_COMMAND ""
-  STEP_TARGETS build)
+if(Z5T8_HOST_TOOLS_DIR)
+  set(Z5T8_HOST_BIN ${Z5T8_HOST_TOOLS_DIR})
+  add_custom_target(z5t8_host_tools)
+else()
+  include(ExternalProject)
+  set(Z5T8_HOST_DIR ${CMAKE_BINARY_DIR}/host)
+  set(Z5T8_HOST_BIN ${Z5T8_HOST_DIR}/bin)
+  set(host_outputs)
+  foreach(tool ${host_tools})
+    list(APPEND host_outputs ${Z5T8_HOST_BIN}/${tool})
+  endforeach()
+  ExternalProject_Add(z5t8_host_tools
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${Z5T8_HOST_DIR}
+    CMAKE_GENERATOR ${CMAKE_GENERATOR}
+    CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+    BUILD_COMMAND ${CMAKE_COMMAND} --build ${Z5T8_HOST_DIR} --target ${host_tools}
+    BUILD_ALWAYS TRUE
+    BUILD_BYPRODUCTS ${host_outputs}
+    INSTALL_COMMAND "")
+endif()
 set(Z5T8_LAYOUT_TOOL ${Z5T8_HOST_BIN}/layout-tool)
 set(Z5T8_LAYOUT_TOOL_DEPENDS ${Z5T8_HOST_BIN}/layout-tool z5t8_host_tools)
 set(Z5T8_SKIN_TOOL ${Z5T8_HOST_BIN}/skin-tool)

@@ -4,11 +4,38 @@
 # dosdevices/com5 link). Run by the Windows tree's CTest inside the namespace
 # that scripts/test-windows sets up; one case at a time (COM5 is shared).
 #   wine-flasher-integration.sh FLASHER.exe HOST_BIN_DIR SCRATCH_DIR
+#
+# Each case has a Wine server of its own, stopped before the simulator's end
+# of the line closes (a server that outlives the line keeps a dead terminal).
+# So that stopping it never touches the other tests, the cases use a copy of
+# the suite's prefix.
 set -uo pipefail
 flasher=$1 host_bin=$2 scratch=$3
 : "${WINEPREFIX:?the Wine prefix}"
+suite_prefix=$WINEPREFIX
+export WINEPREFIX="$suite_prefix-flasher"
 com5="$WINEPREFIX/dosdevices/com5"
 image_name=Z5T8-QUEX-TW-R104-0-V4_4_0.bin
+
+if [ ! -f "$WINEPREFIX/.z5t8-ready" ] || [ "$suite_prefix/.z5t8-ready" -nt "$WINEPREFIX/.z5t8-ready" ]; then
+  rm -rf "$WINEPREFIX"
+  cp -a "$suite_prefix" "$WINEPREFIX"
+  touch "$WINEPREFIX/.z5t8-ready"
+fi
+trap 'wineserver --kill >/dev/null 2>&1; wineserver --wait >/dev/null 2>&1' EXIT
+
+# Starts this prefix's server and its services, which map COM5 to /dev/null;
+# the link points elsewhere before, so that the mapping shows it is done.
+start_wine() {
+  ln -sfn "$dir/unmapped" "$com5"
+  wineserver --persistent >/dev/null 2>&1
+  wine reg query 'HKLM\HARDWARE\DEVICEMAP\SERIALCOMM' >/dev/null 2>&1
+  for _ in $(seq 100); do
+    [ "$(readlink "$com5")" = /dev/null ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 
 if [ -c /dev/ttyS0 ] && stty -F /dev/ttyS0 >/dev/null 2>&1; then
   echo "a real serial port is visible to Wine; run this through scripts/test-windows"
@@ -45,16 +72,18 @@ run_case() {
     kill "$sim_pid" 2>/dev/null
     return
   fi
+  start_wine || fail "Wine did not map COM5"
   ln -sfn "$pty" "$com5"
   (cd "$dir" && exec timeout 120 wine "$flasher" >"$dir/out" 2>/dev/null)
   status=$?
+  wineserver --kill >/dev/null 2>&1
+  wineserver --wait >/dev/null 2>&1
   [ "$status" -eq "$expected_status" ] || fail "exit status $status, not $expected_status: $(cat "$dir/out")"
   # The simulator ends once the flasher has closed the line.
   for _ in $(seq 100); do kill -0 "$sim_pid" 2>/dev/null || break; sleep 0.1; done
   kill "$sim_pid" 2>/dev/null
   wait "$sim_pid" 2>/dev/null
   sim_status=$?
-  ln -sfn /dev/null "$com5"
 }
 
 found='開啟檔案完成\r\n自動尋找COM,....請稍後\r\n此程序可能需要30秒時間,請耐心等候!!\r\n找到COM5\r\nGetNationalCode\r\n'

@@ -1,4 +1,4 @@
-#include "platform/console/Console.h"
+#include "platform/process/Console.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -10,7 +10,7 @@
 #include <unistd.h>
 #endif
 
-namespace z5t8::platform::console {
+namespace z5t8::platform::process {
 
 #ifdef _WIN32
 
@@ -37,4 +37,4 @@ void Write_Standard_Error(const char* text, std::size_t n) { (void)!::write(STDE
 
 #endif
 
-}  // namespace z5t8::platform::console
+}  // namespace z5t8::platform::process

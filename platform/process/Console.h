@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-namespace z5t8::platform::console {
+namespace z5t8::platform::process {
 
 // True when standard error is a terminal (a console window on Windows).
 bool Standard_Error_Is_Terminal();
@@ -16,4 +16,4 @@ void Prepare_Output();
 // Writes to standard error without buffering; safe in an interrupt handler.
 void Write_Standard_Error(const char* text, std::size_t n);
 
-}  // namespace z5t8::platform::console
+}  // namespace z5t8::platform::process
