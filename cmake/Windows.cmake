@@ -2,7 +2,7 @@
 # Linux tree, in one place.
 
 # Executables need only the DLLs that every Windows has.
-add_link_options(-static -static-libgcc -static-libstdc++)
+add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 set(ZLIB_USE_STATIC_LIBS ON)
 
