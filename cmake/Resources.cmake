@@ -35,6 +35,17 @@ endif()
 
 set(Z5T8_RESOURCES_SCRIPT ${CMAKE_CURRENT_LIST_FILE})
 
+# The compilers run on the build machine: this tree's own targets, unless a
+# cross build has set them to the build machine's programs.
+if(NOT Z5T8_LAYOUT_TOOL)
+  set(Z5T8_LAYOUT_TOOL layout-tool)
+  set(Z5T8_LAYOUT_TOOL_DEPENDS layout-tool)
+endif()
+if(NOT Z5T8_SKIN_TOOL)
+  set(Z5T8_SKIN_TOOL skin-tool)
+  set(Z5T8_SKIN_TOOL_DEPENDS skin-tool)
+endif()
+
 function(z5t8_embed_resource target name file)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/resources/${target}-${name}.cpp)
   add_custom_command(OUTPUT ${out}
@@ -53,9 +64,9 @@ function(z5t8_skin_theme_stream out dir)
   set(container ${outdir}/${skin}.mskn)
   add_custom_command(OUTPUT ${out}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${outdir}
-    COMMAND skin-tool compile ${dir} ${container}
-    COMMAND skin-tool themestream ${container} ${out}
-    DEPENDS skin-tool ${sources}
+    COMMAND ${Z5T8_SKIN_TOOL} compile ${dir} ${container}
+    COMMAND ${Z5T8_SKIN_TOOL} themestream ${container} ${out}
+    DEPENDS ${Z5T8_SKIN_TOOL_DEPENDS} ${sources}
     COMMENT "Compiling skin ${dir}"
     VERBATIM)
 endfunction()
@@ -71,8 +82,8 @@ function(z5t8_layout_resource target name text)
     list(APPEND deps ${file})
   endforeach()
   add_custom_command(OUTPUT ${bin}
-    COMMAND layout-tool compile ${text} ${bin} ${args}
-    DEPENDS layout-tool ${text} ${deps}
+    COMMAND ${Z5T8_LAYOUT_TOOL} compile ${text} ${bin} ${args}
+    DEPENDS ${Z5T8_LAYOUT_TOOL_DEPENDS} ${text} ${deps}
     COMMENT "Compiling layout ${name}"
     VERBATIM)
   z5t8_embed_resource(${target} ${name} ${bin})

@@ -4,7 +4,8 @@
 # that selects nothing. The answer is kept beside the executable until it is
 # built again.
 
-function(z5t8_label_tests name exe timeout kinds_file scratch)
+# emulator: what runs the executable (Wine for the Windows tree), or empty.
+function(z5t8_label_tests name exe timeout kinds_file scratch emulator)
   set(filter_unit "-*Integration*:*E2e*")
   set(filter_integration "*Integration*")
   set(filter_e2e "*E2e*")
@@ -18,7 +19,7 @@ function(z5t8_label_tests name exe timeout kinds_file scratch)
     set(kinds "")
     set(listed TRUE)
     foreach(kind unit integration e2e)
-      execute_process(COMMAND "${exe}" --gtest_list_tests "--gtest_filter=${filter_${kind}}"
+      execute_process(COMMAND ${emulator} "${exe}" --gtest_list_tests "--gtest_filter=${filter_${kind}}"
         OUTPUT_VARIABLE listing ERROR_QUIET RESULT_VARIABLE result TIMEOUT 120)
       if(NOT result EQUAL 0)
         # An executable that cannot list its tests keeps its entries; running
@@ -53,7 +54,7 @@ function(z5t8_label_tests name exe timeout kinds_file scratch)
   endif()
 
   foreach(kind IN LISTS kinds)
-    add_test(${name}.${kind} "${exe}" "--gtest_filter=${filter_${kind}}")
+    add_test(${name}.${kind} ${emulator} "${exe}" "--gtest_filter=${filter_${kind}}")
     set_tests_properties(${name}.${kind} PROPERTIES LABELS ${kind} TIMEOUT ${timeout}
       ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1;TMPDIR=${scratch}")
   endforeach()

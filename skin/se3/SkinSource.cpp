@@ -1,4 +1,5 @@
 #include "skin/se3/SkinSource.h"
+#include "platform/process/Program.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -410,7 +411,7 @@ bool TSeSkinSource::LoadFromFile(const std::string& fileName) {
   // A relative name that is not there is looked for beside the program.
   if (!fs::is_regular_file(path, error) && fs::path(path).is_relative() &&
       !(path.size() > 1 && path[1] == ':')) {
-    fs::path program = fs::read_symlink("/proc/self/exe", error);
+    fs::path program = platform::process::Program_File(error);
     if (error) return false;
     path = (program.parent_path() / fileName).string();
   }

@@ -1,4 +1,5 @@
 #include "skin/theme/ThemeManager.h"
+#include "platform/process/Program.h"
 
 #include <algorithm>
 #include <cctype>
@@ -242,7 +243,7 @@ std::unique_ptr<TteTheme> TteThemeManager::LoadFromFile(const std::string& fileN
   if (!fs::exists(name, ec)) {
     // Names of one letter or with a drive are not looked for beside the program.
     if (name.size() < 2 || name[1] == ':') return nullptr;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    fs::path exe = platform::process::Program_File(ec);
     if (ec) return nullptr;
     name = (exe.parent_path() / fileName).string();
     if (!fs::exists(name, ec)) return nullptr;

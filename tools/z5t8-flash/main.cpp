@@ -2,6 +2,7 @@
 // file in the working folder, then runs the same update as the window's
 // Download button, with the log on standard output.
 #include "app/UpdateProcedure.h"
+#include "platform/process/Console.h"
 
 #include <algorithm>
 #include <csignal>
@@ -9,8 +10,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-
-#include <unistd.h>
 
 using namespace z5t8;
 
@@ -71,7 +70,7 @@ private:
 
 class Console_Window : public app::UpdateWindow {
 public:
-  Console_Window() : bar_(::isatty(STDERR_FILENO) == 1) {}
+  Console_Window() : bar_(platform::process::Standard_Error_Is_Terminal()) {}
 
   void Clean_Memo() override {}
   void Print_Str_to_Memo(const std::string& text) override {
@@ -107,13 +106,14 @@ extern "C" void on_interrupt(int) {
   // Only calls that are safe in a signal handler: close the descriptor, end.
   if (interrupted_port) interrupted_port->Close_Port();
   static const char line_break[] = "\n";
-  if (::isatty(STDERR_FILENO) == 1) (void)!::write(STDERR_FILENO, line_break, 1);
+  if (platform::process::Standard_Error_Is_Terminal()) platform::process::Write_Standard_Error(line_break, 1);
   std::_Exit(1);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  platform::process::Prepare_Output();
   if (argc > 1) {
     bool help = argc == 2 && std::strcmp(argv[1], "--help") == 0;
     std::fputs(usage, help ? stdout : stderr);

@@ -313,6 +313,11 @@ TEST(SkinObjectState, StatesAndSetsReachTheWholeSubtreeActiveOnlyOnAChange) {
   EXPECT_TRUE(b->Active());
 }
 
+#ifdef _WIN32
+int setenv(const char* name, const char* value, int) { return _putenv_s(name, value); }
+int unsetenv(const char* name) { return _putenv_s(name, ""); }
+#endif
+
 TEST(SkinObjectState, BidirectionalFlagsFollowTheLocaleAndTheMode) {
   namespace pg = platform::gui;
   const char* saved = std::getenv("LC_ALL");

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
-
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/process/Program.h"
 #include "framework/Font.h"
 #include "framework/MemoryStream.h"
 #include "framework/Properties.h"
@@ -420,8 +420,11 @@ TEST_F(ThemeManagerTest, LoadingFromFilesByExtensionOrContents) {
   EXPECT_FALSE(manager.LoadFromFile(dir.string()));
 
   // A relative name that is not found here is looked for beside the program.
+  std::error_code error;
   fs::path beside =
-      fs::read_symlink("/proc/self/exe").parent_path() / ("beside-" + std::to_string(getpid()) + ".a");
+      platform::process::Program_File(error).parent_path() /
+      ("beside-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + ".a");
+  ASSERT_FALSE(error);
   std::ofstream(beside, std::ios::binary) << "Abeside";
   theme = manager.LoadFromFile(beside.filename().string());
   fs::remove(beside);

@@ -64,8 +64,12 @@ TEST(ImageMakerIntegration, TheToolWritesAPassingFileOrRefuses) {
   auto file = std::filesystem::temp_directory_path() / "z5t8-make-image-test.bin";
   std::string tool = std::string(Z5T8_BIN_DIR) + "/make-image";
   ASSERT_EQ(std::system((tool + " --size 5500000 " + file.string() + " >/dev/null").c_str()), 0);
-  std::ifstream in(file, std::ios::binary);
-  std::vector<std::uint8_t> image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<std::uint8_t> image;
+  {
+    // Closed before the removal, which Windows refuses for an open file.
+    std::ifstream in(file, std::ios::binary);
+    image.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
   EXPECT_EQ(image.size(), 5'500'000u);
   EXPECT_TRUE(Passes(image));
   std::filesystem::remove(file);
