@@ -4,8 +4,6 @@
 
 #include <csetjmp>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 namespace z5t8::platform::gui {
@@ -91,13 +89,6 @@ std::optional<Surface> readPng(std::span<const uint8_t> data) {
   return std::move(state->surface);
 }
 
-std::optional<Surface> readPngFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return readPng(bytes);
-}
-
 std::vector<uint8_t> encodePng(const Surface& surface, bool keepAlpha) {
   auto out = std::make_unique<std::vector<uint8_t>>();
   if (surface.isEmpty()) return {};
@@ -130,14 +121,6 @@ std::vector<uint8_t> encodePng(const Surface& surface, bool keepAlpha) {
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return std::move(*out);
-}
-
-bool writePngFile(const Surface& surface, const std::string& path, bool keepAlpha) {
-  std::vector<uint8_t> bytes = encodePng(surface, keepAlpha);
-  if (bytes.empty()) return false;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  return bool(out);
 }
 
 }  // namespace z5t8::platform::gui

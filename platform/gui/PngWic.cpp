@@ -5,8 +5,6 @@
 #include <wincodec.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace z5t8::platform::gui {
 
@@ -79,13 +77,6 @@ std::optional<Surface> readPng(std::span<const uint8_t> data) {
   return surface;
 }
 
-std::optional<Surface> readPngFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return readPng(bytes);
-}
-
 std::vector<uint8_t> encodePng(const Surface& surface, bool keepAlpha) {
   if (surface.isEmpty()) return {};
   IWICImagingFactory* f = factory();
@@ -132,14 +123,6 @@ std::vector<uint8_t> encodePng(const Surface& surface, bool keepAlpha) {
     out.clear();
   }
   return out;
-}
-
-bool writePngFile(const Surface& surface, const std::string& path, bool keepAlpha) {
-  std::vector<uint8_t> bytes = encodePng(surface, keepAlpha);
-  if (bytes.empty()) return false;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  return bool(out);
 }
 
 }  // namespace z5t8::platform::gui
