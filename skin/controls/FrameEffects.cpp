@@ -20,6 +20,12 @@ inline uint32_t Mix(uint32_t top, uint32_t bottom, uint32_t alpha) {
 
 uint32_t DesktopPixel() { return pg::pixelFromColor(pg::GetSysColor(pg::COLOR_DESKTOP), 0xFF); }
 
+// The screen copy's row y, or null below its last row.
+const uint32_t* RowOf(const render::TteBitmap& copy, int y) {
+  if (y >= copy.Height()) return nullptr;
+  return reinterpret_cast<const uint32_t*>(copy.Bits() + ptrdiff_t(y) * copy.Width());
+}
+
 }  // namespace
 
 void TTeFrameEffects::TakeBackground(const TRect& target, pg::HWND window,
@@ -73,10 +79,7 @@ void TTeFrameEffects::PaintShadow(render::TteBitmap& buffer, int frameWidth, int
   for (const TRect& r : shadow.rects()) {
     for (int y = r.top; y < r.bottom; ++y) {
       auto* row = reinterpret_cast<uint32_t*>(buffer.GetScanLine(y));
-      bool under = y < FBackground.Height();
-      const auto* bg =
-          under ? reinterpret_cast<const uint32_t*>(FBackground.Bits() + ptrdiff_t(y) * FBackground.Width())
-                : nullptr;
+      const uint32_t* bg = RowOf(FBackground, y);
       int dy = std::min(bottom - y, y - size);
       for (int x = r.left; x < r.right; ++x) {
         int d = std::min({dy, right - x, x - size});
@@ -100,10 +103,7 @@ void TTeFrameEffects::BlendBands(render::TteBitmap& buffer, int frameWidth, int 
   for (const TRect& r : bands.rects()) {
     for (int y = r.top; y < r.bottom; ++y) {
       auto* row = reinterpret_cast<uint32_t*>(buffer.GetScanLine(y));
-      bool under = y < FBackground.Height();
-      const auto* bg =
-          under ? reinterpret_cast<const uint32_t*>(FBackground.Bits() + ptrdiff_t(y) * FBackground.Width())
-                : nullptr;
+      const uint32_t* bg = RowOf(FBackground, y);
       for (int x = r.left; x < r.right; ++x)
         row[x] = Mix(row[x], bg && x < FBackground.Width() ? bg[x] : desktop, a);
     }
