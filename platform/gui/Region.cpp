@@ -4,8 +4,6 @@
 
 #include <new>
 
-#include "platform/gui/Raster.h"
-
 namespace z5t8::platform::gui {
 
 static_assert(sizeof(pixman_region32_t) <= 24 && alignof(pixman_region32_t) <= 8);
@@ -15,13 +13,6 @@ namespace {
 pixman_region32_t* px(void* p) { return static_cast<pixman_region32_t*>(p); }
 const pixman_region32_t* px(const void* p) { return static_cast<const pixman_region32_t*>(p); }
 pixman_box32_t toBox(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-Region fromSpans(const std::vector<Span>& spans) {
-  std::vector<Rect> rects;
-  rects.reserve(spans.size());
-  for (const Span& s : spans) rects.push_back({s.x0, s.y, s.x1, s.y + 1});
-  return Region::fromRects(rects);
-}
 
 }  // namespace
 
@@ -69,16 +60,6 @@ Region Region::fromRects(std::span<const Rect> rects) {
   pixman_region32_fini(px(result.raw()));
   if (!pixman_region32_init_rects(px(result.raw()), boxes.data(), int(boxes.size()))) throw std::bad_alloc();
   return result;
-}
-
-Region Region::roundRect(const Rect& r, int32_t cornerWidth, int32_t cornerHeight) {
-  return fromSpans(raster::roundRect(r, cornerWidth, cornerHeight));
-}
-
-Region Region::ellipse(const Rect& r) { return fromSpans(raster::ellipse(r)); }
-
-Region Region::polygon(std::span<const Point> points, int fillMode) {
-  return fromSpans(raster::polygon(points, fillMode));
 }
 
 int Region::combine(const Region& a, const Region& b, int mode) {

@@ -1,8 +1,6 @@
-// Region on Windows: the system's own region object. Shapes are still rasterised
-// by our own code (the same spans as on every system), so a round rectangle or a
-// polygon covers exactly the same pixels here as elsewhere.
+// Region on Windows: the system's own region object. Shapes come from our own
+// rasteriser (RegionShapes.cpp), as on every system.
 #include "platform/gui/Region.h"
-#include "platform/gui/Raster.h"
 
 #include <windows.h>
 
@@ -80,13 +78,6 @@ const std::vector<int32_t>& boxesOf(const void* p) {
   return r->boxes;
 }
 
-Region fromSpans(const std::vector<Span>& spans) {
-  std::vector<Rect> rects;
-  rects.reserve(spans.size());
-  for (const Span& s : spans) rects.push_back({s.x0, s.y, s.x1, s.y + 1});
-  return Region::fromRects(rects);
-}
-
 }  // namespace
 
 void* Region::raw() { return storage_; }
@@ -143,16 +134,6 @@ Region Region::fromRects(std::span<const Rect> rects) {
   CombineRgn(changing(result.raw()), made, nullptr, RGN_COPY);
   DeleteObject(made);
   return result;
-}
-
-Region Region::roundRect(const Rect& r, int32_t cornerWidth, int32_t cornerHeight) {
-  return fromSpans(raster::roundRect(r, cornerWidth, cornerHeight));
-}
-
-Region Region::ellipse(const Rect& r) { return fromSpans(raster::ellipse(r)); }
-
-Region Region::polygon(std::span<const Point> points, int fillMode) {
-  return fromSpans(raster::polygon(points, fillMode));
 }
 
 int Region::combine(const Region& a, const Region& b, int mode) {

@@ -21,6 +21,35 @@ namespace {
 HANDLE system_handle(Handle h) { return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(h)); }
 Handle our_handle(HANDLE h) { return static_cast<Handle>(reinterpret_cast<std::intptr_t>(h)); }
 
+// The members the interface's DCB shares with the system's, by name, either way.
+template <class From, class To>
+void Copy_Dcb_Fields(const From& from, To& to) {
+  to.BaudRate = from.BaudRate;
+  to.fBinary = from.fBinary;
+  to.fParity = from.fParity;
+  to.fOutxCtsFlow = from.fOutxCtsFlow;
+  to.fOutxDsrFlow = from.fOutxDsrFlow;
+  to.fDtrControl = from.fDtrControl;
+  to.fDsrSensitivity = from.fDsrSensitivity;
+  to.fTXContinueOnXoff = from.fTXContinueOnXoff;
+  to.fOutX = from.fOutX;
+  to.fInX = from.fInX;
+  to.fErrorChar = from.fErrorChar;
+  to.fNull = from.fNull;
+  to.fRtsControl = from.fRtsControl;
+  to.fAbortOnError = from.fAbortOnError;
+  to.XonLim = from.XonLim;
+  to.XoffLim = from.XoffLim;
+  to.ByteSize = from.ByteSize;
+  to.Parity = from.Parity;
+  to.StopBits = from.StopBits;
+  to.XonChar = from.XonChar;
+  to.XoffChar = from.XoffChar;
+  to.ErrorChar = from.ErrorChar;
+  to.EofChar = from.EofChar;
+  to.EvtChar = from.EvtChar;
+}
+
 }  // namespace
 
 SerialSystem& Default_Serial_System() {
@@ -41,30 +70,7 @@ bool WindowsSerialSystem::GetCommState(Handle handle, DCB& dcb) {
   ::DCB d{};
   d.DCBlength = sizeof d;
   if (!::GetCommState(system_handle(handle), &d)) return false;
-  dcb.BaudRate = d.BaudRate;
-  dcb.fBinary = d.fBinary;
-  dcb.fParity = d.fParity;
-  dcb.fOutxCtsFlow = d.fOutxCtsFlow;
-  dcb.fOutxDsrFlow = d.fOutxDsrFlow;
-  dcb.fDtrControl = d.fDtrControl;
-  dcb.fDsrSensitivity = d.fDsrSensitivity;
-  dcb.fTXContinueOnXoff = d.fTXContinueOnXoff;
-  dcb.fOutX = d.fOutX;
-  dcb.fInX = d.fInX;
-  dcb.fErrorChar = d.fErrorChar;
-  dcb.fNull = d.fNull;
-  dcb.fRtsControl = d.fRtsControl;
-  dcb.fAbortOnError = d.fAbortOnError;
-  dcb.XonLim = d.XonLim;
-  dcb.XoffLim = d.XoffLim;
-  dcb.ByteSize = d.ByteSize;
-  dcb.Parity = d.Parity;
-  dcb.StopBits = d.StopBits;
-  dcb.XonChar = d.XonChar;
-  dcb.XoffChar = d.XoffChar;
-  dcb.ErrorChar = d.ErrorChar;
-  dcb.EofChar = d.EofChar;
-  dcb.EvtChar = d.EvtChar;
+  Copy_Dcb_Fields(d, dcb);
   return true;
 }
 
@@ -74,30 +80,7 @@ bool WindowsSerialSystem::SetCommState(Handle handle, const DCB& dcb) {
   ::DCB d{};
   d.DCBlength = sizeof d;
   if (!::GetCommState(system_handle(handle), &d)) return false;
-  d.BaudRate = dcb.BaudRate;
-  d.fBinary = dcb.fBinary;
-  d.fParity = dcb.fParity;
-  d.fOutxCtsFlow = dcb.fOutxCtsFlow;
-  d.fOutxDsrFlow = dcb.fOutxDsrFlow;
-  d.fDtrControl = dcb.fDtrControl;
-  d.fDsrSensitivity = dcb.fDsrSensitivity;
-  d.fTXContinueOnXoff = dcb.fTXContinueOnXoff;
-  d.fOutX = dcb.fOutX;
-  d.fInX = dcb.fInX;
-  d.fErrorChar = dcb.fErrorChar;
-  d.fNull = dcb.fNull;
-  d.fRtsControl = dcb.fRtsControl;
-  d.fAbortOnError = dcb.fAbortOnError;
-  d.XonLim = dcb.XonLim;
-  d.XoffLim = dcb.XoffLim;
-  d.ByteSize = dcb.ByteSize;
-  d.Parity = dcb.Parity;
-  d.StopBits = dcb.StopBits;
-  d.XonChar = dcb.XonChar;
-  d.XoffChar = dcb.XoffChar;
-  d.ErrorChar = dcb.ErrorChar;
-  d.EofChar = dcb.EofChar;
-  d.EvtChar = dcb.EvtChar;
+  Copy_Dcb_Fields(dcb, d);
   return ::SetCommState(system_handle(handle), &d);
 }
 
