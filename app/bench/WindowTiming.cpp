@@ -122,13 +122,20 @@ int main(int argc, char** argv) {
     std::vector<std::uint8_t> data = make_image::Make_Image(*plan, 5);
     data.resize(transfer);
     Clock::time_point last = Clock::now();
-    double longest = 0;
+    double longest = 0, longestTurn = 0;
+    int turns = 0, over50 = 0;
     bool measuring = false;
     link::Set_Message_Pump([&] {
       auto now = Clock::now();
-      if (measuring) longest = std::max(longest, Ms(now - last));
+      if (measuring) {
+        double gap = Ms(now - last);
+        longest = std::max(longest, gap);
+        ++turns;
+        over50 += gap > 50;
+      }
       form->Process_Messages();
       last = Clock::now();
+      if (measuring) longestTurn = std::max(longestTurn, Ms(last - now));
     });
     std::uint16_t port = 0;
     link::CComport& channel = form->Comport();
@@ -145,8 +152,11 @@ int main(int argc, char** argv) {
       // Ten bits a byte on the line: image, size word and checksum.
       double lineSeconds = double(transfer + 4 + 2) * 10 / 115200;
       if (ok)
-        std::printf("transfer at 115200 baud      longest gap %.3f ms, %u bytes in %.3f s, efficiency %.4f\n",
-                    longest, unsigned(transfer), seconds, lineSeconds / seconds);
+        std::printf(
+            "transfer at 115200 baud      longest gap %.3f ms (%d of %d gaps over 50 ms), longest pump turn "
+            "%.3f ms, "
+            "%u bytes in %.3f s, efficiency %.4f\n",
+            longest, over50, turns, longestTurn, unsigned(transfer), seconds, lineSeconds / seconds);
       else
         std::fputs("transfer: failed\n", stderr);
     }

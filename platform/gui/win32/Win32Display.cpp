@@ -64,6 +64,7 @@ struct Native {
   int width = 0;
   int height = 0;
   HICON icon = nullptr;
+  std::vector<uint32_t> iconPixels;  // what `icon` shows, and its width
   // Where we last placed it: a position report of the same rectangle is our own.
   RECT placed{};
   bool minimized = false;
@@ -209,6 +210,7 @@ public:
     if (it == windows_.end()) return;
     HICON icon = it->second.icon;
     windows_.erase(it);
+    stacked_.clear();
     DestroyWindow(h);
     if (icon) DestroyIcon(icon);
   }
@@ -217,7 +219,11 @@ public:
     Native* n = find(w);
     // A minimized window keeps its place on the task bar; the system restores it.
     if (!n || n->minimized || r.width() <= 0 || r.height() <= 0) return;
-    n->placed = {r.left, r.top, r.right, r.bottom};
+    RECT to{r.left, r.top, r.right, r.bottom};
+    // Every request is a trip to the system (and under Wine to its server and
+    // the display): one that changes nothing is not made.
+    if (EqualRect(&to, &n->placed)) return;
+    n->placed = to;
     Own own(*this);
     SetWindowPos(static_cast<HWND>(w), nullptr, r.left, r.top, r.width(), r.height(),
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
@@ -269,6 +275,14 @@ public:
   void setIcon(NativeWindow w, const IconImage* image) override {
     Native* n = find(w);
     if (!n) return;
+    // The big and the small icon come one after the other, mostly the same.
+    std::vector<uint32_t> key;
+    if (image) {
+      key = image->argb;
+      key.push_back(uint32_t(image->width));
+    }
+    if (n->icon && key == n->iconPixels) return;
+    n->iconPixels = std::move(key);
     HICON icon = makeIcon(image);
     HWND h = static_cast<HWND>(w);
     SendMessageW(h, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -291,6 +305,8 @@ public:
   }
 
   void restack(const std::vector<NativeWindow>& topFirst) override {
+    if (topFirst == stacked_) return;
+    stacked_ = topFirst;
     Own own(*this);
     // Only our windows move against each other; other programs' stay where they are.
     for (size_t i = 1; i < topFirst.size(); ++i) {
@@ -733,6 +749,7 @@ private:
   Size screen_;
   int own_ = 0;
   std::map<HWND, Native> windows_;
+  std::vector<NativeWindow> stacked_;  // the order last made, topmost first
   HWND notifyWindow_ = nullptr;
   std::map<int, NotifyIcon> icons_;
 };

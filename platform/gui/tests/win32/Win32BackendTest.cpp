@@ -1,0 +1,131 @@
+#include "platform/gui/Input.h"
+#include "platform/gui/Region.h"
+#include "platform/gui/VirtualKeys.h"
+#include "platform/gui/tests/win32/SystemWindows.h"
+#include "platform/gui/tests/WindowTestSupport.h"
+#include "platform/gui/win32/Win32Backend.h"
+
+namespace z5t8::platform::gui::testing {
+namespace {
+
+// The system's message numbers, as it posts them to its windows.
+constexpr unsigned kSysKeyDown = 0x0104, kSysKeyUp = 0x0105, kKeyDown = 0x0100, kLButtonDown = 0x0201,
+                   kLButtonUp = 0x0202, kClose = 0x0010;
+
+// Our windows on real system windows.
+class Win32BackendIntegration : public WindowTest {
+protected:
+  void SetUp() override {
+    current() = this;
+    std::string error;
+    std::unique_ptr<Backend> b = OpenWin32Backend(error);
+    ASSERT_TRUE(b) << error;
+    UseBackend(std::move(b));
+    WNDCLASSEXW wc;
+    wc.lpfnWndProc = &recordingProc;
+    wc.hCursor = LoadCursorW(IDC_ARROW);
+    wc.lpszClassName = u"TestWindow";
+    ASSERT_NE(RegisterClassExW(wc), 0);
+    // No frame of the system's: client and window coincide on both sides.
+    h = topLevel(100, 120, 200, 150, WS_POPUP | WS_VISIBLE);
+    SetActiveWindow(h);
+    pump();
+    native = system::FindOurWindow(u"Test");
+    ASSERT_NE(native, nullptr);
+    log.clear();
+  }
+
+  // What the system posts, handed over as a program's loop would.
+  void post(unsigned msg, uintptr_t wp, intptr_t lp) {
+    system::Post(native, msg, wp, lp);
+    pump();
+  }
+
+  HWND h = nullptr;
+  void* native = nullptr;
+};
+
+TEST_F(Win32BackendIntegration, SystemMouseInputArrivesAtOurWindowAtItsPoint) {
+  // Window coordinates on the system's side become screen coordinates and
+  // then our client coordinates again: a wrong origin moves the click.
+  post(kLButtonDown, 0, MAKELPARAM(30, 40));
+  post(kLButtonUp, 0, MAKELPARAM(30, 40));
+  std::vector<Logged> downs = only(WM_LBUTTONDOWN), ups = only(WM_LBUTTONUP);
+  ASSERT_EQ(downs.size(), 1u);
+  ASSERT_EQ(ups.size(), 1u);
+  EXPECT_EQ(downs[0].hwnd, h);
+  EXPECT_EQ(GET_X_LPARAM(downs[0].lp), 30);
+  EXPECT_EQ(GET_Y_LPARAM(downs[0].lp), 40);
+}
+
+TEST_F(Win32BackendIntegration, KeysReachOurWindowManagerAndAltF4ClosesThroughIt) {
+  constexpr intptr_t kAlt = intptr_t(1) << 29;
+  post(kKeyDown, VK_DELETE, 0x01530001);
+  ASSERT_EQ(only(WM_KEYDOWN).size(), 1u);
+  EXPECT_EQ(only(WM_KEYDOWN)[0].wp, WPARAM(VK_DELETE));
+  // The system's own handling would run its menu loop or close the window
+  // itself; ours turns Alt+F4 into our close command.
+  post(kSysKeyDown, VK_MENU, kAlt | 0x00380001);
+  post(kSysKeyDown, VK_F4, kAlt | 0x003E0001);
+  bool closeCommand = false;
+  for (const Logged& l : only(WM_SYSCOMMAND)) closeCommand |= (l.wp & 0xFFF0) == SC_CLOSE;
+  EXPECT_TRUE(closeCommand);
+  EXPECT_EQ(only(WM_CLOSE).size(), 1u);
+  post(kSysKeyUp, VK_F4, kAlt | 0xC03E0001);
+}
+
+TEST_F(Win32BackendIntegration, CloseFromOutsideBecomesOurCloseCommand) {
+  handlers[h] = [](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_CLOSE) return 0;  // kept open, as a program asking first would
+    return std::nullopt;
+  };
+  post(kClose, 0, 0);
+  ASSERT_EQ(only(WM_SYSCOMMAND).size(), 1u);
+  EXPECT_EQ(only(WM_SYSCOMMAND)[0].wp & 0xFFF0, WPARAM(SC_CLOSE));
+  EXPECT_TRUE(IsWindow(h));
+  EXPECT_NE(system::FindOurWindow(u"Test"), nullptr);
+}
+
+TEST_F(Win32BackendIntegration, CaptureTakenBySystemEndsOursWithCaptureChanged) {
+  SetCapture(h);
+  pump();
+  log.clear();
+  void* other = system::TakeCapture();
+  pump();
+  EXPECT_EQ(GetCapture(), nullptr);
+  ASSERT_EQ(only(WM_CAPTURECHANGED).size(), 1u);
+  EXPECT_EQ(only(WM_CAPTURECHANGED)[0].hwnd, h);
+  system::DestroyOther(other);
+}
+
+TEST_F(Win32BackendIntegration, WindowRegionBecomesTheSystemWindowsRegion) {
+  EXPECT_TRUE(system::InRegion(native, 0, 0));
+  Region shape = Region::roundRect({0, 0, 201, 151}, 16, 16);
+  SetWindowRgn(h, &shape, TRUE);
+  pump();
+  EXPECT_FALSE(system::InRegion(native, 0, 0));
+  EXPECT_TRUE(system::InRegion(native, 100, 2));
+  EXPECT_TRUE(system::InRegion(native, 0, 75));
+  SetWindowRgn(h, nullptr, TRUE);
+  pump();
+  EXPECT_TRUE(system::InRegion(native, 0, 0));
+}
+
+TEST_F(Win32BackendIntegration, MinimizingAndRestoringGoBothWays) {
+  // From the system (the task bar) to us, and from us to the system.
+  system::Minimize(native, true);
+  pump();
+  EXPECT_TRUE(IsIconic(h));
+  system::Minimize(native, false);
+  pump();
+  EXPECT_FALSE(IsIconic(h));
+  ShowWindow(h, SW_MINIMIZE);
+  pump();
+  EXPECT_TRUE(system::IsMinimized(native));
+  ShowWindow(h, SW_RESTORE);
+  pump();
+  EXPECT_FALSE(system::IsMinimized(native));
+}
+
+}  // namespace
+}  // namespace z5t8::platform::gui::testing
