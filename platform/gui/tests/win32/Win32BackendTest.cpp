@@ -1,4 +1,6 @@
 #include "platform/gui/Input.h"
+#include "platform/gui/NotifyIcon.h"
+#include "platform/gui/WindowManager.h"
 #include "platform/gui/Region.h"
 #include "platform/gui/VirtualKeys.h"
 #include "platform/gui/tests/win32/SystemWindows.h"
@@ -125,6 +127,35 @@ TEST_F(Win32BackendIntegration, MinimizingAndRestoringGoBothWays) {
   ShowWindow(h, SW_RESTORE);
   pump();
   EXPECT_FALSE(system::IsMinimized(native));
+}
+
+TEST_F(Win32BackendIntegration, NotificationAreaIconTakesTheShellsMouseMessages) {
+  ASSERT_TRUE(HasNotifyArea());
+  constexpr UINT kCallback = WM_USER + 7;
+  NOTIFYICONDATAW d;
+  d.hWnd = h;
+  d.uID = 3;
+  d.uFlags = NIF_MESSAGE | NIF_TIP;
+  d.uCallbackMessage = kCallback;
+  d.szTip[0] = u'Z';
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &d));
+  // The first icon of the session has the backend's first key.
+  const NotifyIconRecord* record = nullptr;
+  for (const NotifyIconRecord& r : wm().notifyIcons)
+    if (r.hwnd == h) record = &r;
+  ASSERT_NE(record, nullptr);
+  int key = record->key;
+  for (unsigned mouse : {kLButtonDown, kLButtonUp, 0x0204u /* right down */, 0x0205u /* right up */}) {
+    ASSERT_TRUE(system::PostNotifyIconMouse(key, mouse));
+    pump();
+  }
+  std::vector<LPARAM> got;
+  for (const Logged& l : only(kCallback)) {
+    EXPECT_EQ(l.wp, WPARAM(3));
+    got.push_back(l.lp);
+  }
+  EXPECT_EQ(got, (std::vector<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP}));
+  EXPECT_TRUE(Shell_NotifyIconW(NIM_DELETE, &d));
 }
 
 }  // namespace
