@@ -14,6 +14,8 @@ namespace {
 constexpr unsigned kSysKeyDown = 0x0104, kSysKeyUp = 0x0105, kKeyDown = 0x0100, kLButtonDown = 0x0201,
                    kLButtonUp = 0x0202, kClose = 0x0010;
 
+constexpr ColorRef kBackground = RGB(0xC8, 0x20, 0x30);
+
 // Our windows on real system windows.
 class Win32BackendIntegration : public WindowTest {
 protected:
@@ -26,6 +28,7 @@ protected:
     WNDCLASSEXW wc;
     wc.lpfnWndProc = &recordingProc;
     wc.hCursor = LoadCursorW(IDC_ARROW);
+    wc.hbrBackground = Brush::solid(kBackground);
     wc.lpszClassName = u"TestWindow";
     ASSERT_NE(RegisterClassExW(wc), 0);
     // No frame of the system's: client and window coincide on both sides.
@@ -156,6 +159,25 @@ TEST_F(Win32BackendIntegration, NotificationAreaIconTakesTheShellsMouseMessages)
   }
   EXPECT_EQ(got, (std::vector<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP}));
   EXPECT_TRUE(Shell_NotifyIconW(NIM_DELETE, &d));
+}
+
+TEST_F(Win32BackendIntegration, ScreenReadShowsOurPaintedWindowOnTheDisplay) {
+  // What the window presents reaches the display, and the screen read gives
+  // it back: the frame's screen copy rests on both.
+  Surface seen;
+  bool painted = false;
+  for (int attempt = 0; attempt < 50 && !painted; ++attempt) {
+    pump();
+    ASSERT_TRUE(wm().backend().readScreen(rectFromSize(150, 170, 20, 20), seen));
+    painted = seen.pixel(0, 0) == (pixelFromColor(kBackground) | 0xFF000000u);
+    if (!painted) wm().backend().sleep(20);
+  }
+  ASSERT_TRUE(painted) << std::hex << seen.pixel(0, 0);
+  EXPECT_EQ(seen.width(), 20);
+  EXPECT_EQ(seen.pixel(19, 19), seen.pixel(0, 0));
+  // Beside the window, the empty display.
+  ASSERT_TRUE(wm().backend().readScreen(rectFromSize(20, 20, 4, 4), seen));
+  EXPECT_NE(seen.pixel(0, 0), pixelFromColor(kBackground) | 0xFF000000u);
 }
 
 }  // namespace
