@@ -12,7 +12,7 @@ namespace {
 
 // The system's message numbers, as it posts them to its windows.
 constexpr unsigned kSysKeyDown = 0x0104, kSysKeyUp = 0x0105, kKeyDown = 0x0100, kLButtonDown = 0x0201,
-                   kLButtonUp = 0x0202, kClose = 0x0010;
+                   kLButtonUp = 0x0202, kClose = 0x0010, kCancelMode = 0x001F;
 
 constexpr ColorRef kBackground = RGB(0xC8, 0x20, 0x30);
 
@@ -91,7 +91,7 @@ TEST_F(Win32BackendIntegration, CloseFromOutsideBecomesOurCloseCommand) {
   EXPECT_NE(system::FindOurWindow(u"Test"), nullptr);
 }
 
-TEST_F(Win32BackendIntegration, CaptureTakenBySystemEndsOursWithCaptureChanged) {
+TEST_F(Win32BackendIntegration, SystemEndingTheCaptureEndsOursWithCaptureChanged) {
   SetCapture(h);
   pump();
   log.clear();
@@ -101,6 +101,16 @@ TEST_F(Win32BackendIntegration, CaptureTakenBySystemEndsOursWithCaptureChanged) 
   ASSERT_EQ(only(WM_CAPTURECHANGED).size(), 1u);
   EXPECT_EQ(only(WM_CAPTURECHANGED)[0].hwnd, h);
   system::DestroyOther(other);
+
+  // The system asking the window to end its mode (a box of another program
+  // coming up) ends a drag just as cleanly.
+  SetCapture(h);
+  pump();
+  log.clear();
+  post(kCancelMode, 0, 0);
+  EXPECT_EQ(only(WM_CANCELMODE).size(), 1u);
+  EXPECT_EQ(only(WM_CAPTURECHANGED).size(), 1u);
+  EXPECT_EQ(GetCapture(), nullptr);
 }
 
 TEST_F(Win32BackendIntegration, WindowRegionBecomesTheSystemWindowsRegion) {
