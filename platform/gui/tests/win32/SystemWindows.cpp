@@ -35,4 +35,9 @@ void Minimize(void* window, bool minimize) {
 
 bool IsMinimized(void* window) { return IsIconic(static_cast<HWND>(window)); }
 
+bool PostNotifyIconMouse(int key, unsigned mouseMessage) {
+  HWND w = FindWindowExW(HWND_MESSAGE, nullptr, L"Z5T8NotifyArea", nullptr);
+  return w && PostMessageW(w, WM_APP + 1, WPARAM(key), LPARAM(mouseMessage));
+}
+
 }  // namespace z5t8::platform::gui::testing::system

@@ -22,5 +22,8 @@ void DestroyOther(void* window);
 // As the task bar does: minimizes or restores the system window.
 void Minimize(void* window, bool minimize);
 bool IsMinimized(void* window);
+// As the shell does for a mouse message (WM_LBUTTONDOWN ...) on the icon `key`:
+// the callback to the backend's hidden notification window. False without one.
+bool PostNotifyIconMouse(int key, unsigned mouseMessage);
 
 }  // namespace z5t8::platform::gui::testing::system

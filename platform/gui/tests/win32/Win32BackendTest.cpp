@@ -1,4 +1,6 @@
 #include "platform/gui/Input.h"
+#include "platform/gui/NotifyIcon.h"
+#include "platform/gui/WindowManager.h"
 #include "platform/gui/Region.h"
 #include "platform/gui/VirtualKeys.h"
 #include "platform/gui/tests/win32/SystemWindows.h"
@@ -10,7 +12,9 @@ namespace {
 
 // The system's message numbers, as it posts them to its windows.
 constexpr unsigned kSysKeyDown = 0x0104, kSysKeyUp = 0x0105, kKeyDown = 0x0100, kLButtonDown = 0x0201,
-                   kLButtonUp = 0x0202, kClose = 0x0010;
+                   kLButtonUp = 0x0202, kClose = 0x0010, kCancelMode = 0x001F;
+
+constexpr ColorRef kBackground = RGB(0xC8, 0x20, 0x30);
 
 // Our windows on real system windows.
 class Win32BackendIntegration : public WindowTest {
@@ -24,6 +28,7 @@ protected:
     WNDCLASSEXW wc;
     wc.lpfnWndProc = &recordingProc;
     wc.hCursor = LoadCursorW(IDC_ARROW);
+    wc.hbrBackground = Brush::solid(kBackground);
     wc.lpszClassName = u"TestWindow";
     ASSERT_NE(RegisterClassExW(wc), 0);
     // No frame of the system's: client and window coincide on both sides.
@@ -86,7 +91,7 @@ TEST_F(Win32BackendIntegration, CloseFromOutsideBecomesOurCloseCommand) {
   EXPECT_NE(system::FindOurWindow(u"Test"), nullptr);
 }
 
-TEST_F(Win32BackendIntegration, CaptureTakenBySystemEndsOursWithCaptureChanged) {
+TEST_F(Win32BackendIntegration, SystemEndingTheCaptureEndsOursWithCaptureChanged) {
   SetCapture(h);
   pump();
   log.clear();
@@ -96,6 +101,16 @@ TEST_F(Win32BackendIntegration, CaptureTakenBySystemEndsOursWithCaptureChanged) 
   ASSERT_EQ(only(WM_CAPTURECHANGED).size(), 1u);
   EXPECT_EQ(only(WM_CAPTURECHANGED)[0].hwnd, h);
   system::DestroyOther(other);
+
+  // The system asking the window to end its mode (a box of another program
+  // coming up) ends a drag just as cleanly.
+  SetCapture(h);
+  pump();
+  log.clear();
+  post(kCancelMode, 0, 0);
+  EXPECT_EQ(only(WM_CANCELMODE).size(), 1u);
+  EXPECT_EQ(only(WM_CAPTURECHANGED).size(), 1u);
+  EXPECT_EQ(GetCapture(), nullptr);
 }
 
 TEST_F(Win32BackendIntegration, WindowRegionBecomesTheSystemWindowsRegion) {
@@ -125,6 +140,54 @@ TEST_F(Win32BackendIntegration, MinimizingAndRestoringGoBothWays) {
   ShowWindow(h, SW_RESTORE);
   pump();
   EXPECT_FALSE(system::IsMinimized(native));
+}
+
+TEST_F(Win32BackendIntegration, NotificationAreaIconTakesTheShellsMouseMessages) {
+  ASSERT_TRUE(HasNotifyArea());
+  constexpr UINT kCallback = WM_USER + 7;
+  NOTIFYICONDATAW d;
+  d.hWnd = h;
+  d.uID = 3;
+  d.uFlags = NIF_MESSAGE | NIF_TIP;
+  d.uCallbackMessage = kCallback;
+  d.szTip[0] = u'Z';
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &d));
+  // The first icon of the session has the backend's first key.
+  const NotifyIconRecord* record = nullptr;
+  for (const NotifyIconRecord& r : wm().notifyIcons)
+    if (r.hwnd == h) record = &r;
+  ASSERT_NE(record, nullptr);
+  int key = record->key;
+  for (unsigned mouse : {kLButtonDown, kLButtonUp, 0x0204u /* right down */, 0x0205u /* right up */}) {
+    ASSERT_TRUE(system::PostNotifyIconMouse(key, mouse));
+    pump();
+  }
+  std::vector<LPARAM> got;
+  for (const Logged& l : only(kCallback)) {
+    EXPECT_EQ(l.wp, WPARAM(3));
+    got.push_back(l.lp);
+  }
+  EXPECT_EQ(got, (std::vector<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP}));
+  EXPECT_TRUE(Shell_NotifyIconW(NIM_DELETE, &d));
+}
+
+TEST_F(Win32BackendIntegration, ScreenReadShowsOurPaintedWindowOnTheDisplay) {
+  // What the window presents reaches the display, and the screen read gives
+  // it back: the frame's screen copy rests on both.
+  Surface seen;
+  bool painted = false;
+  for (int attempt = 0; attempt < 50 && !painted; ++attempt) {
+    pump();
+    ASSERT_TRUE(wm().backend().readScreen(rectFromSize(150, 170, 20, 20), seen));
+    painted = seen.pixel(0, 0) == (pixelFromColor(kBackground) | 0xFF000000u);
+    if (!painted) wm().backend().sleep(20);
+  }
+  ASSERT_TRUE(painted) << std::hex << seen.pixel(0, 0);
+  EXPECT_EQ(seen.width(), 20);
+  EXPECT_EQ(seen.pixel(19, 19), seen.pixel(0, 0));
+  // Beside the window, the empty display.
+  ASSERT_TRUE(wm().backend().readScreen(rectFromSize(20, 20, 4, 4), seen));
+  EXPECT_NE(seen.pixel(0, 0), pixelFromColor(kBackground) | 0xFF000000u);
 }
 
 }  // namespace
