@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 namespace z5t8::app {
 
@@ -28,7 +30,10 @@ void WindowProbe::Write(const char* name, const std::string& text, bool append) 
     if (!file) return;
     std::fwrite(text.data(), 1, text.size(), file.get());
   }
-  if (!append) std::rename(temporary.c_str(), path.c_str());
+  // The C library's rename keeps an existing target on Windows; this one
+  // replaces it on both systems.
+  std::error_code ignored;
+  if (!append) std::filesystem::rename(temporary, path, ignored);
 }
 
 void WindowProbe::Memo(const std::string& text) const { Write("memo.txt", text, false); }

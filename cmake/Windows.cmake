@@ -48,6 +48,12 @@ else()
     BUILD_BYPRODUCTS ${host_outputs}
     INSTALL_COMMAND "")
 endif()
+# The Linux tree's test program that drives the window end to end runs the
+# same cases against this tree's program under Wine; a nested host build has
+# no tests, so there it is left out.
+if(Z5T8_HOST_TOOLS_DIR)
+  set(Z5T8_HOST_E2E_TESTS ${Z5T8_HOST_TOOLS_DIR}/../tests/app_tests)
+endif()
 set(Z5T8_LAYOUT_TOOL ${Z5T8_HOST_BIN}/layout-tool)
 set(Z5T8_LAYOUT_TOOL_DEPENDS ${Z5T8_HOST_BIN}/layout-tool z5t8_host_tools)
 set(Z5T8_SKIN_TOOL ${Z5T8_HOST_BIN}/skin-tool)

@@ -3,9 +3,15 @@
 // xdotool. The window's test hook (Z5T8_UPDATER_PROBE) tells what the memo,
 // the Download button, the bar and the message boxes showed. Screenshots are
 // kept in the folder named by Z5T8_E2E_SHOTS, else in the test's folder.
+//
+// With Z5T8_E2E_WINE_UPDATER naming the Windows build's z5t8-updater.exe, the
+// same cases run that program under Wine instead (the Windows tree's suite
+// does so, from its Wine session): the pseudo-terminal is then Wine's COM5,
+// through the prefix's dosdevices/com5 link.
 #include "app/DownloadFormat.h"
 #include "app/tests/UpdateScript.h"
 #include "link/CComport.h"
+#include "platform/gui/testing/XSession.h"
 #include "tools/make-image/ImageMaker.h"
 #include "tools/phone-sim/PhoneSimProcess.h"
 
@@ -14,6 +20,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,6 +47,7 @@ using namespace z5t8::app;
 namespace apptest = z5t8::app::testing;
 using namespace std::chrono_literals;
 using phone_sim::PhoneSimProcess;
+namespace pgt = z5t8::platform::gui::testing;
 
 namespace {
 
@@ -50,16 +58,6 @@ const std::string refused = "偵測到手機國別版本錯誤,請檢查手機�
 
 bool On_Path(const std::string& tool) {
   return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string Shell(const std::string& command) {
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, p)) out += buffer;
-    pclose(p);
-  }
-  return out;
 }
 
 std::string Read_Text(const std::filesystem::path& path) {
@@ -83,8 +81,11 @@ class Child {
 public:
   Child(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
         const std::string& folder = {}, const std::string& errors = "/dev/null") {
+    const pid_t parent = getpid();
     pid_ = fork();
     if (pid_ == 0) {
+      prctl(PR_SET_PDEATHSIG, SIGKILL);
+      if (getppid() != parent) _exit(126);
       int devnull = open("/dev/null", O_WRONLY);
       dup2(devnull, 1);
       int error_file = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -129,27 +130,20 @@ private:
 class UpdaterE2e : public ::testing::Test {
 protected:
   void SetUp() override {
-    for (const char* tool : {"Xvfb", "xdotool", "openbox"})
-      if (!On_Path(tool)) GTEST_SKIP() << tool << " is needed";
-    // Xvfb picks a free display and tells it on the descriptor.
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    xvfb_.emplace(std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                           "800x600x24", "-nolisten", "tcp"},
-                  std::vector<std::string>{});
-    close(fds[1]);
-    char number[16] = {};
-    ssize_t n = read(fds[0], number, sizeof number - 1);
-    close(fds[0]);
-    ASSERT_GT(n, 0) << "Xvfb did not start";
-    std::string text(number, std::size_t(n));
-    display_ = ":" + text.substr(0, text.find('\n'));
-    display_env_ = "DISPLAY=" + display_;
-    openbox_.emplace(std::vector<std::string>{"openbox", "--sm-disable"}, std::vector<std::string>{display_env_});
-    ASSERT_TRUE(Wait_For([&] { return X("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") != std::string::npos; },
-                         10s))
-        << "openbox did not start";
-    std::this_thread::sleep_for(300ms);
+    const pgt::XSessionOptions options{.window_manager = true};
+    if (std::string tool = pgt::XSession::MissingTool(options); !tool.empty())
+      GTEST_SKIP() << tool << " is needed";
+    if (!On_Path("xdotool")) GTEST_SKIP() << "xdotool is needed";
+    if (const char* exe = std::getenv("Z5T8_E2E_WINE_UPDATER")) {
+      ASSERT_TRUE(On_Path("wine") && std::getenv("WINEPREFIX"))
+          << "wine and a prefix (WINEPREFIX) are needed";
+      wine_updater_ = exe;
+      Prepare_Wine_Prefix();
+    }
+    session_.emplace(options);
+    ASSERT_TRUE(session_->Started()) << session_->Error();
+    display_ = session_->Display();
+    display_env_ = session_->Environment();
     probe_ = folder_.Path() / "probe";
     std::filesystem::create_directories(probe_);
     const char* shots = std::getenv("Z5T8_E2E_SHOTS");
@@ -158,11 +152,57 @@ protected:
   }
   void TearDown() override {
     updater_.reset();
-    openbox_.reset();
-    xvfb_.reset();
+    Stop_Wine();
+    session_.reset();
   }
 
-  std::string X(const std::string& command) { return Shell("export DISPLAY=" + display_ + "; " + command); }
+  std::string X(const std::string& command) { return session_->Run(command); }
+
+  // The cases stop their Wine server between programs, so they use a copy of
+  // the suite's prefix that no other test of the suite runs in.
+  void Prepare_Wine_Prefix() {
+    const std::filesystem::path suite = std::getenv("WINEPREFIX");
+    wine_prefix_ = suite.string() + "-updater-e2e";
+    const auto ready = [](const std::filesystem::path& prefix) { return prefix / ".z5t8-ready"; };
+    ASSERT_TRUE(std::filesystem::exists(ready(suite)))
+        << "the suite's prefix is made by scripts/wine-session";
+    if (!std::filesystem::exists(ready(wine_prefix_)) ||
+        std::filesystem::last_write_time(ready(suite)) >
+            std::filesystem::last_write_time(ready(wine_prefix_))) {
+      std::filesystem::remove_all(wine_prefix_);
+      ASSERT_EQ(std::system(("cp -a '" + suite.string() + "' '" + wine_prefix_.string() + "'").c_str()), 0);
+      std::filesystem::last_write_time(ready(wine_prefix_), std::filesystem::file_time_type::clock::now());
+    }
+  }
+  // Wine's daemons keep the descriptors they inherit, so nothing is read from them.
+  void Wine(const std::string& command) {
+    std::system(("export " + display_env_ + " WINEPREFIX='" + wine_prefix_.string() + "'; " + command +
+                 " >/dev/null 2>&1")
+                    .c_str());
+  }
+  // A Wine server of its own for each program: one that outlives the
+  // simulator's end of the line keeps a dead terminal. Its services map COM5
+  // to the prefix's default on start, so the link is pointed elsewhere first:
+  // once it reads the default again, the mapping is done and the link can go
+  // to the simulator.
+  void Start_Wine(const std::string& port) {
+    Stop_Wine();
+    const std::filesystem::path com5 = wine_prefix_ / "dosdevices" / "com5";
+    std::filesystem::remove(com5);
+    std::filesystem::create_symlink(folder_.Path() / "unmapped", com5);
+    Wine("wineserver --persistent");
+    wine_running_ = true;
+    Wine("wine reg query 'HKLM\\HARDWARE\\DEVICEMAP\\SERIALCOMM'");
+    ASSERT_TRUE(Wait_For([&] { return std::filesystem::read_symlink(com5) == "/dev/null"; }, 20s))
+        << "Wine did not map COM5";
+    std::filesystem::remove(com5);
+    std::filesystem::create_symlink(port, com5);
+  }
+  void Stop_Wine() {
+    if (!wine_running_) return;
+    Wine("{ wineserver --kill; wineserver --wait; }");
+    wine_running_ = false;
+  }
 
   void Image() {
     auto plan = make_image::Plan_Image(make_image::Smallest_Image_Size());
@@ -177,9 +217,18 @@ protected:
     return sim;
   }
   void Start(const std::string& port) {
-    updater_.emplace(std::vector<std::string>{bin + "/z5t8-updater"},
-                     std::vector<std::string>{display_env_, "Z5T8_SERIAL_MAP=COM5=" + port,
-                                              "Z5T8_UPDATER_PROBE=" + probe_.string()},
+    if (wine_updater_.empty()) {
+      updater_.emplace(std::vector<std::string>{bin + "/z5t8-updater"},
+                       std::vector<std::string>{display_env_, "Z5T8_SERIAL_MAP=COM5=" + port,
+                                                "Z5T8_UPDATER_PROBE=" + probe_.string()},
+                       folder_.Path().string(), (folder_.Path() / "updater.err").string());
+      return;
+    }
+    Start_Wine(port);
+    // Wine's drive Z: is the root of the file system.
+    updater_.emplace(std::vector<std::string>{"wine", wine_updater_},
+                     std::vector<std::string>{display_env_, "WINEPREFIX=" + wine_prefix_.string(),
+                                              "Z5T8_UPDATER_PROBE=Z:" + probe_.string()},
                      folder_.Path().string(), (folder_.Path() / "updater.err").string());
   }
   std::string Updater_Errors() { return Read_Text(folder_.Path() / "updater.err"); }
@@ -189,10 +238,16 @@ protected:
     std::string ids = X("xdotool search --onlyvisible --name '" + name + "' 2>/dev/null");
     return ids.substr(0, ids.find('\n'));
   }
-  std::string Main_Window() {
-    std::string id;
-    EXPECT_TRUE(Wait_For([&] { return !(id = Window("QUEX Z5T8")).empty(); })) << "the window never showed";
-    return id;
+  // The main window, once it shows; a program that ends first fails at once.
+  void Main_Window(std::string& id) {
+    ASSERT_TRUE(Wait_For([&] { return !(id = Window("QUEX Z5T8")).empty() || updater_->Wait(0ms); }, 60s) &&
+                !id.empty())
+        << "the window never showed; " << Updater_End();
+  }
+  std::string Updater_End() {
+    std::optional<int> status = updater_->Wait(0ms);
+    return status ? "the program ended with " + std::to_string(*status) + ": " + Updater_Errors()
+                  : "the program runs";
   }
   // Clicks a point of the window's client area. The skin's side and bottom
   // borders are equal, so the frame's size tells where the client starts.
@@ -214,9 +269,10 @@ protected:
     return {value("X"), value("Y"), value("WIDTH"), value("HEIGHT")};
   }
   void Shot(const std::string& name) {
-    std::string path = (shots_ / (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                                  "-" + name + ".png"))
-                           .string();
+    std::string path =
+        (shots_ /
+         (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + name + ".png"))
+            .string();
     X(bin + "/screen-image '" + path + "'");
     EXPECT_TRUE(std::filesystem::exists(path)) << path;
   }
@@ -231,8 +287,8 @@ protected:
   }
   // The memo's lines with each time stamp (and its line feed) as <time>.
   std::vector<std::string> Memo_Lines() {
-    std::string text = std::regex_replace(Memo(), std::regex("[A-Z][a-z]{2} [A-Z][a-z]{2} \\d\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n"),
-                                          "<time>");
+    std::string text = std::regex_replace(
+        Memo(), std::regex("[A-Z][a-z]{2} [A-Z][a-z]{2} \\d\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n"), "<time>");
     std::vector<std::string> lines;
     for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
       lines.push_back(text.substr(at, end - at));
@@ -241,8 +297,12 @@ protected:
 
   apptest::WorkingFolder folder_;
   std::filesystem::path probe_, shots_;
+  std::optional<pgt::XSession> session_;
   std::string display_, display_env_;
-  std::optional<Child> xvfb_, openbox_, updater_;
+  std::string wine_updater_;
+  std::filesystem::path wine_prefix_;
+  bool wine_running_ = false;
+  std::optional<Child> updater_;
   std::vector<std::uint8_t> image_;
 };
 
@@ -252,7 +312,8 @@ TEST_F(UpdaterE2e, RetailAndDemoPhonesAreUpdatedThroughTheWindow) {
     Image();
     auto sim = Sim({"--variant", variant});
     Start(sim->Path());
-    std::string window = Main_Window();
+    std::string window;
+    ASSERT_NO_FATAL_FAILURE(Main_Window(window));
     std::this_thread::sleep_for(500ms);  // mapped comes before the first paint
     Shot(variant + "-start");
     Click_Client(window, 90, 317);  // Download
@@ -268,9 +329,15 @@ TEST_F(UpdaterE2e, RetailAndDemoPhonesAreUpdatedThroughTheWindow) {
     std::string state = State();
     ASSERT_TRUE(std::regex_search(state, bar, std::regex("progress=\\d+/(\\d+) peak=(\\d+)"))) << state;
     EXPECT_EQ(bar[2], bar[1]) << "the bar got to its end: " << state;
-    std::vector<std::string> expected = {"開啟檔案完成", "自動尋找COM,....請稍後", "此程序可能需要30秒時間,請耐心等候!!",
-                                         "找到COM5", "GetNationalCode", "清除FLASH開始: <time>.",
-                                         "清除FLASH結束: <time>.", "開始傳送檔案: <time>.", "結束傳送檔案: <time>."};
+    std::vector<std::string> expected = {"開啟檔案完成",
+                                         "自動尋找COM,....請稍後",
+                                         "此程序可能需要30秒時間,請耐心等候!!",
+                                         "找到COM5",
+                                         "GetNationalCode",
+                                         "清除FLASH開始: <time>.",
+                                         "清除FLASH結束: <time>.",
+                                         "開始傳送檔案: <time>.",
+                                         "結束傳送檔案: <time>."};
     if (variant == "demo") expected.insert(expected.end(), {"SetNationalCode Ok ", "SetNationalCode OK!!!"});
     EXPECT_EQ(Memo_Lines(), expected);
     EXPECT_EQ(sim->Wait(10s), 0) << sim->Errors();
@@ -287,7 +354,8 @@ TEST_F(UpdaterE2e, ExitDuringThePortSearchClosesThePortAndEndsWithZero) {
   Image();
   auto sim = Sim({"--fault", "sync:silent"});
   Start(sim->Path());
-  std::string window = Main_Window();
+  std::string window;
+  ASSERT_NO_FATAL_FAILURE(Main_Window(window));
   Click_Client(window, 90, 317);
   ASSERT_TRUE(Wait_For([&] { return Memo().find("此程序可能需要30秒時間") != std::string::npos; })) << Memo();
   std::this_thread::sleep_for(1s);
@@ -308,7 +376,8 @@ TEST_F(UpdaterE2e, ClosingDuringTheTransferEndsWithZero) {
     Image();
     auto sim = Sim({"--baud", "115200"});
     Start(sim->Path());
-    std::string window = Main_Window();
+    std::string window;
+    ASSERT_NO_FATAL_FAILURE(Main_Window(window));
     Click_Client(window, 90, 317);
     ASSERT_TRUE(Wait_For([&] { return Memo().find("開始傳送檔案") != std::string::npos; }, 60s)) << Memo();
     std::this_thread::sleep_for(1s);
@@ -331,7 +400,8 @@ TEST_F(UpdaterE2e, TheWindowsXShapeIsTheSkinsRegion) {
   Image();
   auto sim = Sim({});
   Start(sim->Path());
-  std::string window = Main_Window();
+  std::string window;
+  ASSERT_NO_FATAL_FAILURE(Main_Window(window));
   std::this_thread::sleep_for(500ms);  // mapped comes before the first paint
   Shot("shape");
   const auto geometry = Geometry(window);
@@ -360,21 +430,25 @@ TEST_F(UpdaterE2e, TheWindowsXShapeIsTheSkinsRegion) {
 
 TEST_F(UpdaterE2e, AMissingImageShowsItsBoxAndNoWindowEverMaps) {
   Start("/dev/null");
-  ASSERT_TRUE(Wait_For([&] { return !Window("^z5t8-updater$").empty(); })) << "no message box";
+  ASSERT_TRUE(Wait_For([&] { return !Window("^z5t8-updater$").empty() || updater_->Wait(0ms); }, 60s) &&
+              !Window("^z5t8-updater$").empty())
+      << "no message box; " << Updater_End();
   std::this_thread::sleep_for(300ms);
   Shot("missing-image");
   EXPECT_EQ(Window("QUEX Z5T8"), "");
   Close_Box();
   EXPECT_EQ(Messages(), "Read " + std::string(Image_File_Name) + " Failed\n");
   EXPECT_EQ(updater_->Wait(10s), 0) << Updater_Errors();
-  EXPECT_EQ(X("xdotool search --name 'QUEX Z5T8' 2>/dev/null"), "") << "the main window was never made visible";
+  EXPECT_EQ(X("xdotool search --name 'QUEX Z5T8' 2>/dev/null"), "")
+      << "the main window was never made visible";
 }
 
 TEST_F(UpdaterE2e, AForeignPhoneShowsItsBoxAndEnds) {
   Image();
   auto sim = Sim({"--variant", "foreign"});
   Start(sim->Path());
-  std::string window = Main_Window();
+  std::string window;
+  ASSERT_NO_FATAL_FAILURE(Main_Window(window));
   Click_Client(window, 90, 317);
   ASSERT_TRUE(Wait_For([&] { return !Messages().empty(); }, 30s)) << Memo();
   std::this_thread::sleep_for(300ms);

@@ -1,13 +1,13 @@
 #include "platform/gui/Backend.h"
+#include "platform/gui/win32/Win32Backend.h"
 
 namespace z5t8::platform::gui {
 
-// Windows programs draw on the headless screen only, for tests, until the
-// backend over real Windows windows is built; a program that needs a window
-// says so instead of running unseen.
 bool OpenDefaultBackend(std::string& error) {
-  error = "this Windows build has no window backend yet";
-  return false;
+  std::unique_ptr<Backend> b = OpenWin32Backend(error);
+  if (!b) return false;
+  UseBackend(std::move(b));
+  return true;
 }
 
 }  // namespace z5t8::platform::gui

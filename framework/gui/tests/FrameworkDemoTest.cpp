@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
+#include <optional>
 #include <string>
 
 #include "platform/gui/Color.h"
 #include "platform/gui/Png.h"
 #include "platform/gui/SystemMetrics.h"
+#include "platform/gui/testing/XSession.h"
 
 namespace z5t8::framework {
 namespace {
@@ -19,15 +21,30 @@ int Count(const pg::Surface& s, const pg::Rect& r, pg::ColorRef c) {
   return n;
 }
 
+// The demo on a screen of its own, as it snapshots itself into a PNG file.
+class FrameworkDemoE2e : public ::testing::Test {
+protected:
+  void SetUp() override {
+    if (std::string tool = pg::testing::XSession::MissingTool(screen_); !tool.empty())
+      GTEST_SKIP() << tool << " is not installed";
+    session_.emplace(screen_);
+    ASSERT_TRUE(session_->Started()) << session_->Error();
+  }
+  // The demo's exit status.
+  int Snapshot(const std::string& png, const std::string& options) {
+    std::remove(png.c_str());
+    return session_->ExitStatus(std::string(Z5T8_BIN_DIR) + "/framework-demo --snapshot " + png + options);
+  }
+
+  const pg::testing::XSessionOptions screen_{.width = 1024, .height = 768};
+  std::optional<pg::testing::XSession> session_;
+};
+
 // The demo in a real X11 window under a virtual X server: its snapshot must
 // show the form (memo text on white, progress blocks) and the centred box.
-TEST(FrameworkDemoE2e, SnapshotUnderXvfbShowsTheFormAndTheMessageBox) {
-  if (std::system("command -v xvfb-run > /dev/null 2>&1") != 0) GTEST_SKIP() << "xvfb-run is not installed";
+TEST_F(FrameworkDemoE2e, SnapshotUnderXvfbShowsTheFormAndTheMessageBox) {
   std::string png = ::testing::TempDir() + "framework-demo.png";
-  std::remove(png.c_str());
-  std::string command = "xvfb-run -a -s '-screen 0 1024x768x24' " + std::string(Z5T8_BIN_DIR) +
-                        "/framework-demo --snapshot " + png;
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  ASSERT_EQ(Snapshot(png, ""), 0);
   auto shot = pg::readPngFile(png);
   ASSERT_TRUE(shot);
   ASSERT_EQ(shot->width(), 1024);
@@ -56,13 +73,9 @@ TEST(FrameworkDemoE2e, SnapshotUnderXvfbShowsTheFormAndTheMessageBox) {
 
 // The system menu the demo opens on its form in a real X11 window: the menu's
 // face, its hot second item and its pictures reach the screen over the form.
-TEST(FrameworkDemoE2e, SystemMenuSnapshotUnderXvfbShowsTheMenuOverTheForm) {
-  if (std::system("command -v xvfb-run > /dev/null 2>&1") != 0) GTEST_SKIP() << "xvfb-run is not installed";
+TEST_F(FrameworkDemoE2e, SystemMenuSnapshotUnderXvfbShowsTheMenuOverTheForm) {
   std::string png = ::testing::TempDir() + "framework-demo-menu.png";
-  std::remove(png.c_str());
-  std::string command = "xvfb-run -a -s '-screen 0 1024x768x24' " + std::string(Z5T8_BIN_DIR) +
-                        "/framework-demo --snapshot " + png + " --menu";
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  ASSERT_EQ(Snapshot(png, " --menu"), 0);
   auto shot = pg::readPngFile(png);
   ASSERT_TRUE(shot);
   // The menu opens at the form's client point (40, 60): about (164, 163) on the screen.

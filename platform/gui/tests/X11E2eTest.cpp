@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/gui/Backend.h"
@@ -27,6 +24,7 @@
 #include "platform/gui/VirtualKeys.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/x11/X11Backend.h"
+#include "platform/gui/testing/XSession.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -36,65 +34,6 @@
 
 namespace z5t8::platform::gui {
 namespace {
-
-bool onPath(const char* tool) {
-  std::string path = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin";
-  size_t start = 0;
-  while (start <= path.size()) {
-    size_t end = path.find(':', start);
-    std::string dir = path.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    if (access((dir + "/" + tool).c_str(), X_OK) == 0) return true;
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return false;
-}
-
-// A private X server on a display number nobody uses.
-class Xvfb {
-public:
-  bool start() {
-    for (int n = 71; n < 120; ++n) {
-      struct stat st;
-      if (stat(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), &st) == 0) continue;
-      if (stat(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), &st) == 0) continue;
-      name_ = ":" + std::to_string(n);
-      pid_ = fork();
-      if (pid_ == 0) {
-        int devnull = open("/dev/null", O_WRONLY);
-        dup2(devnull, 1);
-        dup2(devnull, 2);
-        execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset",
-               nullptr);
-        _exit(127);
-      }
-      for (int i = 0; i < 100; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (Display* d = XOpenDisplay(name_.c_str())) {
-          XCloseDisplay(d);
-          return true;
-        }
-        int status;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) break;
-      }
-      stop();
-    }
-    return false;
-  }
-  void stop() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-    pid_ = -1;
-  }
-  ~Xvfb() { stop(); }
-  const std::string& name() const { return name_; }
-
-private:
-  pid_t pid_ = -1;
-  std::string name_;
-};
 
 struct Seen {
   UINT msg;
@@ -120,13 +59,16 @@ LRESULT recordingProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 class X11E2e : public ::testing::Test {
 protected:
   void SetUp() override {
-    if (!onPath("Xvfb") || !onPath("xdotool")) GTEST_SKIP() << "Xvfb and xdotool are needed";
-    ASSERT_TRUE(server_.start());
+    if (std::string tool = testing::XSession::MissingTool({}); !tool.empty())
+      GTEST_SKIP() << tool << " is needed";
+    if (system("command -v xdotool >/dev/null 2>&1") != 0) GTEST_SKIP() << "xdotool is needed";
+    server_.emplace();
+    ASSERT_TRUE(server_->Started()) << server_->Error();
     std::string error;
-    auto backend = OpenX11Backend(server_.name(), error);
+    auto backend = OpenX11Backend(server_->Display(), error);
     ASSERT_TRUE(backend) << error;
     UseBackend(std::move(backend));
-    probe_ = XOpenDisplay(server_.name().c_str());
+    probe_ = XOpenDisplay(server_->Display().c_str());
     ASSERT_NE(probe_, nullptr);
     seen.clear();
   }
@@ -147,10 +89,7 @@ protected:
     return false;
   }
 
-  void xdotool(const std::string& args) {
-    std::string cmd = "DISPLAY=" + server_.name() + " xdotool " + args;
-    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
-  }
+  void xdotool(const std::string& args) { ASSERT_EQ(server_->ExitStatus("xdotool " + args), 0) << args; }
 
   Window findByName(const char* name) {
     Window root = DefaultRootWindow(probe_), parent, *kids = nullptr;
@@ -199,39 +138,8 @@ protected:
     return XGetWindowAttributes(probe_, w, &a) && a.map_state == IsViewable;
   }
 
-  Xvfb server_;
+  std::optional<testing::XSession> server_;
   Display* probe_ = nullptr;
-};
-
-// A program of the desktop, started for one test on the private display.
-class Helper {
-public:
-  bool start(const std::string& display, std::vector<std::string> args) {
-    pid_ = fork();
-    if (pid_ == 0) {
-      int devnull = open("/dev/null", O_WRONLY);
-      dup2(devnull, 1);
-      dup2(devnull, 2);
-      setenv("DISPLAY", display.c_str(), 1);
-      std::vector<char*> argv;
-      for (auto& a : args) argv.push_back(a.data());
-      argv.push_back(nullptr);
-      execvp(argv[0], argv.data());
-      _exit(127);
-    }
-    return pid_ > 0;
-  }
-  void stop() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-    pid_ = -1;
-  }
-  ~Helper() { stop(); }
-
-private:
-  pid_t pid_ = -1;
 };
 
 TEST_F(X11E2e, ShapedWindowAppearsAndTakesClicksAndKeys) {
@@ -360,11 +268,10 @@ TEST_F(X11E2e, NotifyIconDocksInTheSystemTrayAndTakesClicks) {
 
   EXPECT_FALSE(HasNotifyArea()) << "no tray manager runs yet";
   EXPECT_FALSE(Shell_NotifyIconW(NIM_ADD, &d));
-  if (!onPath("trayer")) GTEST_SKIP() << "trayer (a tray manager) is needed for the rest";
+  if (!testing::XSession::MissingTool({.tray = true}).empty())
+    GTEST_SKIP() << "trayer (a tray manager) is needed for the rest";
 
-  Helper tray;
-  ASSERT_TRUE(tray.start(server_.name(), {"trayer", "--edge", "top", "--align", "right", "--widthtype",
-                                          "request", "--height", "24", "--SetDockType", "false"}));
+  ASSERT_TRUE(server_->StartTray());
   ASSERT_TRUE(pumpUntil(h, [&] { return HasNotifyArea() != FALSE; }))
       << "the tray manager owns the selection";
   ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &d));
@@ -399,14 +306,13 @@ TEST_F(X11E2e, NotifyIconDocksInTheSystemTrayAndTakesClicks) {
   ASSERT_TRUE(pumpUntil(h, [&] { return callbacks().size() >= 4; }));
   EXPECT_EQ(callbacks(), (std::vector<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
 
-  tray.stop();
+  server_->StopTray();
   ASSERT_TRUE(pumpUntil(h, [&] {
     XSync(probe_, False);
     return !HasNotifyArea() && !viewable(icon_);
   })) << "the icon is not left on the desktop";
   // A tray that starts again takes the icon back.
-  ASSERT_TRUE(tray.start(server_.name(), {"trayer", "--edge", "top", "--align", "right", "--widthtype",
-                                          "request", "--height", "24", "--SetDockType", "false"}));
+  ASSERT_TRUE(server_->StartTray());
   ASSERT_TRUE(pumpUntil(h, [&] {
     XSync(probe_, False);
     return HasNotifyArea() && parentOf(icon_) != DefaultRootWindow(probe_) && viewable(icon_);
@@ -463,8 +369,7 @@ TEST_F(X11E2e, WindowDemoRunsAndSnapshotsItself) {
   if (access(demo.c_str(), X_OK) != 0) GTEST_SKIP() << "window-demo is not built";
   std::string png = ::testing::TempDir() + "window-demo-x11.png";
   std::remove(png.c_str());
-  std::string cmd = "DISPLAY=" + server_.name() + " " + demo + " --snapshot " + png;
-  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  ASSERT_EQ(server_->ExitStatus(demo + " --snapshot " + png), 0);
   struct stat st;
   ASSERT_EQ(stat(png.c_str(), &st), 0);
   EXPECT_GT(st.st_size, 1000);

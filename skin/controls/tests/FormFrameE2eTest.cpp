@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -20,12 +15,12 @@
 #include "framework/gui/Timer.h"
 #include "platform/gui/Input.h"
 #include "platform/gui/Backend.h"
+#include "platform/gui/testing/XSession.h"
 #include "platform/gui/x11/X11Backend.h"
 #include "skin/controls/Form.h"
 #include "skin/theme/CustomThemeLink.h"
 
 // The test looks at the X server from the outside, as another client would.
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
 
@@ -34,34 +29,6 @@ namespace {
 
 using namespace theme;
 namespace pg = platform::gui;
-
-bool OnPath(const std::string& tool) {
-  return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-pid_t Spawn(const std::vector<std::string>& argv, const std::string& display) {
-  pid_t pid = fork();
-  if (pid == 0) {
-    int devnull = open("/dev/null", O_WRONLY);
-    dup2(devnull, 1);
-    dup2(devnull, 2);
-    if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
-    std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    execvp(args[0], args.data());
-    _exit(127);
-  }
-  return pid;
-}
-
-void Stop(pid_t& pid) {
-  if (pid > 0) {
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-  }
-  pid = -1;
-}
 
 std::string Shell(const std::string& command) {
   std::string out;
@@ -103,16 +70,15 @@ Z5T8_IMPLEMENT_CLASS(TE2eLink, TteCustomThemeLink) {}
 class FormFrameE2e : public ::testing::Test {
 protected:
   void SetUp() override {
-    for (const char* tool : {"Xvfb", "xdotool", "openbox"})
-      if (!OnPath(tool)) GTEST_SKIP() << tool << " is needed";
-    ASSERT_TRUE(StartServer());
-    openbox_ = Spawn({"openbox", "--sm-disable"}, display_);
+    const pg::testing::XSessionOptions options{.width = 1024, .height = 768, .window_manager = true};
+    if (std::string tool = pg::testing::XSession::MissingTool(options); !tool.empty())
+      GTEST_SKIP() << tool << " is needed";
+    if (std::system("command -v xdotool >/dev/null 2>&1") != 0) GTEST_SKIP() << "xdotool is needed";
+    session_.emplace(options);
+    ASSERT_TRUE(session_->Started()) << session_->Error();
+    display_ = session_->Display();
     probe_ = XOpenDisplay(display_.c_str());
     ASSERT_NE(probe_, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return WindowManagerRuns(); }, false)) << "openbox did not start";
-    // Openbox announces itself before it has settled; a window mapped in that
-    // moment is unmapped again when openbox adopts it.
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     std::string error;
     auto backend = pg::OpenX11Backend(display_, error);
     ASSERT_TRUE(backend) << error;
@@ -134,7 +100,7 @@ protected:
       xid_ = FindWindow();
       return xid_ != 0 && Viewable();
     })) << "the window never showed: "
-        << Shell("DISPLAY=" + display_ + " xdotool search --name 'Frame E2E'") << " viewable " << Viewable();
+        << session_->Run("xdotool search --name 'Frame E2E'") << " viewable " << Viewable();
     // Let the window manager place it; then put it where the test expects it.
     Pump(300);
     form_->SetBounds(100, 100, 382, 406);
@@ -148,47 +114,13 @@ protected:
     fw::Application()->SetMainForm(nullptr);
     if (pg::HasBackend()) pg::ShutdownWindowSystem();
     if (probe_) XCloseDisplay(probe_);
-    Stop(openbox_);
-    Stop(server_);
-  }
-
-  bool StartServer() {
-    for (int n = 140; n < 190; ++n) {
-      struct stat st;
-      if (stat(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), &st) == 0) continue;
-      if (stat(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), &st) == 0) continue;
-      display_ = ":" + std::to_string(n);
-      server_ = Spawn({"Xvfb", display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"}, "");
-      for (int i = 0; i < 100; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (Display* d = XOpenDisplay(display_.c_str())) {
-          XCloseDisplay(d);
-          return true;
-        }
-      }
-      Stop(server_);
-    }
-    return false;
-  }
-
-  bool WindowManagerRuns() {
-    Atom check = XInternAtom(probe_, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    bool ok = XGetWindowProperty(probe_, DefaultRootWindow(probe_), check, 0, 1, False, XA_WINDOW, &type,
-                                 &format, &count, &after, &data) == Success &&
-              count == 1;
-    if (data) XFree(data);
-    return ok;
   }
 
   // Pumps the program's messages while waiting for the X server to agree.
-  bool WaitFor(const std::function<bool()>& done, bool pump = true) {
+  bool WaitFor(const std::function<bool()>& done) {
     auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (std::chrono::steady_clock::now() < until) {
-      if (pump) fw::Application()->ProcessMessages();
+      fw::Application()->ProcessMessages();
       XSync(probe_, False);
       if (done()) return true;
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -204,7 +136,7 @@ protected:
   }
 
   Window FindWindow() {
-    std::string out = Shell("DISPLAY=" + display_ + " xdotool search --name 'Frame E2E' 2>/dev/null");
+    std::string out = session_->Run("xdotool search --name 'Frame E2E' 2>/dev/null");
     return out.empty() ? 0 : Window(std::stoul(out));
   }
   bool Viewable() {
@@ -245,7 +177,7 @@ protected:
     if (rects) XFree(rects);
     return inside;
   }
-  void Xdo(const std::string& args) { Shell("DISPLAY=" + display_ + " xdotool " + args + " 2>/dev/null"); }
+  void Xdo(const std::string& args) { session_->Run("xdotool " + args + " 2>/dev/null"); }
   // Clicks a window point through the X server.
   void ClickAt(int x, int y, int button = 1) {
     TRect b = XBounds();
@@ -259,9 +191,8 @@ protected:
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
 
+  std::optional<pg::testing::XSession> session_;
   std::string display_;
-  pid_t server_ = -1;
-  pid_t openbox_ = -1;
   Display* probe_ = nullptr;
   Window xid_ = 0;
   TE2eLink* link_ = nullptr;

@@ -1,17 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
-#include <thread>
 
 #include "framework/gui/Application.h"
 #include "framework/gui/Form.h"
@@ -19,6 +13,7 @@
 #include "platform/gui/MessageQueue.h"
 #include "platform/gui/ScrollBar.h"
 #include "platform/gui/Timer.h"
+#include "platform/gui/testing/XSession.h"
 #include "platform/gui/x11/X11Backend.h"
 #include "skin/controls/Button.h"
 #include "skin/controls/Memo.h"
@@ -32,64 +27,18 @@ namespace pg = platform::gui;
 using framework::Application;
 using framework::TObject;
 
-bool OnPath(const char* tool) {
-  std::string cmd = std::string("command -v ") + tool + " > /dev/null 2>&1";
-  return std::system(cmd.c_str()) == 0;
-}
-
-// A private X server on a display number nobody uses, and the X11 window
-// system opened on it.
-class XServer {
-public:
-  bool Start(std::string& error) {
-    for (int n = 121; n < 170; ++n) {
-      struct stat st;
-      if (stat(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), &st) == 0) continue;
-      if (stat(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), &st) == 0) continue;
-      name_ = ":" + std::to_string(n);
-      pid_ = fork();
-      if (pid_ == 0) {
-        int devnull = open("/dev/null", O_WRONLY);
-        dup2(devnull, 1);
-        dup2(devnull, 2);
-        execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset",
-               nullptr);
-        _exit(127);
-      }
-      for (int i = 0; i < 100; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (auto backend = pg::OpenX11Backend(name_, error)) {
-          pg::UseBackend(std::move(backend));
-          return true;
-        }
-        int status;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) break;
-      }
-      Stop();
-    }
-    return false;
-  }
-  void Stop() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-    pid_ = -1;
-  }
-  ~XServer() { Stop(); }
-  const std::string& Name() const { return name_; }
-
-private:
-  pid_t pid_ = -1;
-  std::string name_;
-};
-
 class ControlsX11E2e : public ::testing::Test {
 protected:
   void SetUp() override {
-    if (!OnPath("Xvfb") || !OnPath("xdotool")) GTEST_SKIP() << "Xvfb and xdotool are needed";
+    if (std::string tool = pg::testing::XSession::MissingTool({}); !tool.empty())
+      GTEST_SKIP() << tool << " is needed";
+    if (std::system("command -v xdotool >/dev/null 2>&1") != 0) GTEST_SKIP() << "xdotool is needed";
+    server_.emplace();
+    ASSERT_TRUE(server_->Started()) << server_->Error();
     std::string error;
-    ASSERT_TRUE(server_.Start(error)) << error;
+    auto backend = pg::OpenX11Backend(server_->Display(), error);
+    ASSERT_TRUE(backend) << error;
+    pg::UseBackend(std::move(backend));
     started_ = true;
     Application()->Initialize();
     theme::ChangeTheme(std::make_unique<theme::TteTheme>());
@@ -140,16 +89,13 @@ protected:
     auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
     PumpUntil([&] { return std::chrono::steady_clock::now() > until; });
   }
-  void Xdotool(const std::string& args) {
-    std::string cmd = "DISPLAY=" + server_.Name() + " xdotool " + args;
-    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
-  }
+  void Xdotool(const std::string& args) { ASSERT_EQ(server_->ExitStatus("xdotool " + args), 0) << args; }
   std::string At(framework::TControl* c, int x, int y) {
     pg::Point p = c->ClientToScreen({x, y});
     return std::to_string(p.x) + " " + std::to_string(p.y);
   }
 
-  XServer server_;
+  std::optional<pg::testing::XSession> server_;
   bool started_ = false;
   std::unique_ptr<framework::TForm> form;
   TTeMemo* memo = nullptr;

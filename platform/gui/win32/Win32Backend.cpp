@@ -1,0 +1,236 @@
+#include "platform/gui/win32/Win32Backend.h"
+
+#include <map>
+#include <optional>
+
+#include "platform/gui/Icon.h"
+#include "platform/gui/Input.h"
+#include "platform/gui/MessageQueue.h"
+#include "platform/gui/Messages.h"
+#include "platform/gui/Window.h"
+#include "platform/gui/WindowStyles.h"
+#include "platform/gui/win32/Win32Display.h"
+
+namespace z5t8::platform::gui {
+
+namespace {
+
+using win32::NativeWindow;
+using win32::WindowKind;
+using win32::WindowTag;
+
+WindowTag tagOf(HWND h) { return reinterpret_cast<WindowTag>(h); }
+HWND hwndOf(WindowTag t) { return reinterpret_cast<HWND>(t); }
+
+// The icon's pixels with their alpha; a masked icon's mask becomes the alpha.
+std::optional<win32::IconImage> imageOf(const Icon* icon) {
+  if (!icon || icon->width() <= 0 || icon->height() <= 0) return std::nullopt;
+  win32::IconImage image{icon->width(), icon->height(), {}};
+  const Surface& c = icon->color();
+  image.argb.reserve(size_t(c.width()) * size_t(c.height()));
+  for (int y = 0; y < c.height(); ++y) {
+    for (int x = 0; x < c.width(); ++x) {
+      uint32_t p = c.pixel(x, y);
+      if (!icon->hasAlpha()) {
+        size_t i = size_t(y) * size_t(c.width()) + size_t(x);
+        bool clear = i < icon->mask().size() && icon->mask()[i];
+        p = clear ? 0u : (p | 0xFF000000u);
+      }
+      image.argb.push_back(p);
+    }
+  }
+  return image;
+}
+
+class Win32Backend final : public Backend, private win32::DisplayEvents {
+public:
+  bool open(std::string& error) {
+    display_ = win32::Display::open(*this, error);
+    return display_ != nullptr;
+  }
+
+  Size screenSize() const override { return display_->screenSize(); }
+  Rect workArea() const override { return display_->workArea(); }
+  uint64_t now() override { return display_->now(); }
+  void sleep(uint32_t ms) override { display_->sleep(ms); }
+
+  bool wait(int64_t timeoutMs, bool) override {
+    display_->wait(timeoutMs);
+    return true;
+  }
+
+  void poll() override { display_->poll(); }
+
+  void windowCreated(HWND top) override {
+    DWORD style = DWORD(GetWindowLongPtrW(top, GWL_STYLE));
+    DWORD exStyle = DWORD(GetWindowLongPtrW(top, GWL_EXSTYLE));
+    HWND owner = GetWindow(top, GW_OWNER);
+    NativeWindow ownerNative = native(owner);
+    WindowKind kind = IsMenuStyle(style, exStyle)    ? WindowKind::Menu
+                      : (exStyle & WS_EX_TOOLWINDOW) ? WindowKind::Tool
+                      : ownerNative                  ? WindowKind::Owned
+                                                     : WindowKind::Main;
+    if (NativeWindow n = display_->create(tagOf(top), kind, ownerNative)) windows_[top] = n;
+  }
+
+  void windowDestroyed(HWND top) override {
+    auto it = windows_.find(top);
+    if (it == windows_.end()) return;
+    display_->destroy(it->second);
+    windows_.erase(it);
+  }
+
+  void windowMoved(HWND top, const Rect& rect) override {
+    if (NativeWindow n = native(top)) display_->move(n, rect);
+  }
+
+  void windowShown(HWND top, bool visible) override {
+    if (NativeWindow n = native(top)) display_->show(n, visible);
+  }
+
+  void windowShapeChanged(HWND top, const Region* shape) override {
+    NativeWindow n = native(top);
+    if (!n) return;
+    if (!shape) {
+      display_->setShape(n, nullptr);
+      return;
+    }
+    auto parts = shape->rects();
+    std::vector<Rect> rects(parts.begin(), parts.end());
+    display_->setShape(n, &rects);
+  }
+
+  void windowTextChanged(HWND top, const std::u16string& text) override {
+    if (NativeWindow n = native(top)) display_->setText(n, text);
+  }
+
+  void windowIconChanged(HWND top, const Icon* icon) override {
+    NativeWindow n = native(top);
+    if (!n) return;
+    std::optional<win32::IconImage> image = imageOf(icon);
+    display_->setIcon(n, image ? &*image : nullptr);
+  }
+
+  void windowStateChanged(HWND top, bool minimized, bool) override {
+    // Maximized is a size and place of ours within the work area; to the
+    // system the window stays a normal one.
+    if (NativeWindow n = native(top)) display_->setMinimized(n, minimized);
+  }
+
+  void windowOrderChanged(const std::vector<HWND>& order) override {
+    std::vector<NativeWindow> stack;
+    for (HWND h : order) {
+      if (NativeWindow n = native(h)) stack.push_back(n);
+    }
+    display_->restack(stack);
+  }
+
+  void windowActivated(HWND top) override {
+    if (NativeWindow n = native(top)) display_->activate(n);
+  }
+
+  void windowTopmostChanged(HWND top, bool topmost) override {
+    if (NativeWindow n = native(top)) display_->setTopmost(n, topmost);
+  }
+
+  void present(HWND top, const Surface& surface, const Rect& dirty) override {
+    NativeWindow n = native(top);
+    if (!n || surface.isEmpty()) return;
+    display_->present(n, surface.bits(), surface.width(), surface.height(), dirty);
+  }
+
+  void captureChanged(HWND top) override { display_->setCapture(native(top)); }
+  void cursorChanged(int id) override { display_->setCursor(id); }
+  void cursorMoved(Point p) override { display_->moveCursor(p); }
+
+  void overlayChanged(const Surface& overlay, const Rect& dirty) override {
+    // The screen shows what changed since the last time, combined by XOR.
+    if (shown_.width() != overlay.width() || shown_.height() != overlay.height())
+      shown_ = Surface(overlay.width(), overlay.height());
+    Rect r = intersectRect(dirty, overlay.bounds());
+    if (r.isEmpty()) return;
+    Surface diff(r.width(), r.height());
+    bool any = false;
+    for (int y = r.top; y < r.bottom; ++y) {
+      const Pixel* o = overlay.scanLine(y) + r.left;
+      Pixel* was = shown_.scanLine(y) + r.left;
+      Pixel* d = diff.scanLine(y - r.top);
+      for (int x = 0; x < r.width(); ++x) {
+        d[x] = (o[x] ^ was[x]) & 0x00FFFFFFu;
+        any |= d[x] != 0;
+        was[x] = o[x];
+      }
+    }
+    if (any) display_->xorScreen(diff.bits(), r);
+  }
+
+  bool readScreen(const Rect& area, Surface& out) override {
+    if (area.isEmpty()) return false;
+    Surface s(area.width(), area.height());
+    if (!display_->readScreen(area, s.bits())) return false;
+    out = std::move(s);
+    return true;
+  }
+
+  bool hasNotifyArea() override { return display_->hasNotifyArea(); }
+
+  bool notifyIconAdded(int key, const Icon* icon, const std::u16string& tip) override {
+    std::optional<win32::IconImage> image = imageOf(icon);
+    return display_->addNotifyIcon(key, image ? &*image : nullptr, tip);
+  }
+
+  void notifyIconChanged(int key, const Icon* icon, const std::u16string& tip) override {
+    std::optional<win32::IconImage> image = imageOf(icon);
+    display_->changeNotifyIcon(key, image ? &*image : nullptr, tip);
+  }
+
+  void notifyIconRemoved(int key) override { display_->removeNotifyIcon(key); }
+
+private:
+  NativeWindow native(HWND h) const {
+    auto it = windows_.find(h);
+    return it == windows_.end() ? nullptr : it->second;
+  }
+
+  // What the system reports becomes our input and our window manager's events.
+  void mouseMoved(Point p) override { QueueMouseMove(p); }
+  void mouseButton(int button, bool down, Point p) override { QueueMouseButton(button, down, p); }
+  void mouseWheel(int delta, Point p) override { QueueMouseWheel(delta, p); }
+  void key(int vk, int scan, bool extended, bool down, const std::u16string& chars) override {
+    QueueKey(vk, scan, extended, down, chars);
+  }
+  void closeRequested(WindowTag w) override { NotifyCloseRequested(hwndOf(w)); }
+  void focusChanged(WindowTag w, bool gained) override { NotifyFocusChanged(hwndOf(w), gained); }
+  void iconified(WindowTag w, bool iconified) override { NotifyIconified(hwndOf(w), iconified); }
+  void moved(WindowTag w, const Rect& rect) override { NotifyMoved(hwndOf(w), rect); }
+
+  // As when the display takes a grab away: the window holding the mouse hears
+  // WM_CAPTURECHANGED and ends its drag.
+  void captureLost() override {
+    if (GetCapture()) ReleaseCapture();
+  }
+
+  void cancelMode(WindowTag w) override {
+    HWND h = hwndOf(w);
+    if (IsWindow(h)) SendMessageW(h, WM_CANCELMODE, 0, 0);
+    if (HWND c = GetCapture(); c && c != h && IsWindow(c)) SendMessageW(c, WM_CANCELMODE, 0, 0);
+  }
+
+  void displayChanged(Size screen) override { NotifyDisplayChanged(screen); }
+  void notifyIconButton(int key, int button, bool down) override { NotifyIconButton(key, button, down); }
+  void notifyIconMouseMove(int key) override { NotifyIconMouseMove(key); }
+
+  std::unique_ptr<win32::Display> display_;
+  std::map<HWND, NativeWindow> windows_;
+  Surface shown_;
+};
+
+}  // namespace
+
+std::unique_ptr<Backend> OpenWin32Backend(std::string& error) {
+  auto b = std::make_unique<Win32Backend>();
+  if (!b->open(error)) return nullptr;
+  return b;
+}
+
+}  // namespace z5t8::platform::gui
