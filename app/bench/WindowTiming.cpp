@@ -88,23 +88,23 @@ int main(int argc, char** argv) {
       .write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
 
   // Layout, skin, FormCreate with the check, show and every paint it asks
-  // for; the check's own time is taken off.
+  // for. The check is timed apart and its mean taken off the mean: taken off
+  // each run, a slow check beside a fast run would give a time below nothing.
   Figures startUp, check;
   for (int i = 0; i < 10; ++i) {
     auto start = Clock::now();
     app::TForm1* form = Create_Window();
     form->Show();
     framework::Application()->ProcessMessages();
-    auto end = Clock::now();
+    startUp.add(Ms(Clock::now() - start));
     auto checkStart = Clock::now();
     form->Checksum(app::Image_File_Name);
-    double c = Ms(Clock::now() - checkStart);
-    check.add(c);
-    startUp.add(Ms(end - start) - c);
+    check.add(Ms(Clock::now() - checkStart));
     Destroy_Window(form);
   }
-  char note[64];
-  std::snprintf(note, sizeof note, "  image check %.3f ms", check.mean);
+  char note[96];
+  std::snprintf(note, sizeof note, "\n%-28s mean %8.3f ms beyond the image check (%.3f ms)", "",
+                startUp.mean - check.mean, check.mean);
   Report("start-up to first paint", startUp, note);
 
   app::TForm1* form = Create_Window();

@@ -61,60 +61,62 @@ public:
 
   void poll() override { display_->poll(); }
 
-  void windowCreated(HWND top) override {
-    DWORD style = DWORD(GetWindowLongPtrW(top, GWL_STYLE));
-    DWORD exStyle = DWORD(GetWindowLongPtrW(top, GWL_EXSTYLE));
-    HWND owner = GetWindow(top, GW_OWNER);
-    NativeWindow ownerNative = native(owner);
-    WindowKind kind = IsMenuStyle(style, exStyle)    ? WindowKind::Menu
-                      : (exStyle & WS_EX_TOOLWINDOW) ? WindowKind::Tool
-                      : ownerNative                  ? WindowKind::Owned
-                                                     : WindowKind::Main;
-    if (NativeWindow n = display_->create(tagOf(top), kind, ownerNative)) windows_[top] = n;
-  }
+  // A system window is made when ours is first shown or painted: windows
+  // that never show (helpers, a form made again before it shows) cost a trip
+  // to the system each, and several under Wine.
+  void windowCreated(HWND top) override { windows_[top] = {}; }
 
   void windowDestroyed(HWND top) override {
     auto it = windows_.find(top);
     if (it == windows_.end()) return;
-    display_->destroy(it->second);
+    if (it->second.native) display_->destroy(it->second.native);
     windows_.erase(it);
   }
 
   void windowMoved(HWND top, const Rect& rect) override {
-    if (NativeWindow n = native(top)) display_->move(n, rect);
+    Top* t = find(top);
+    if (!t) return;
+    t->rect = rect;
+    if (t->native) display_->move(t->native, rect);
   }
 
   void windowShown(HWND top, bool visible) override {
-    if (NativeWindow n = native(top)) display_->show(n, visible);
+    NativeWindow n = visible ? realize(top) : native(top);
+    if (n) display_->show(n, visible);
   }
 
   void windowShapeChanged(HWND top, const Region* shape) override {
-    NativeWindow n = native(top);
-    if (!n) return;
-    if (!shape) {
-      display_->setShape(n, nullptr);
-      return;
+    Top* t = find(top);
+    if (!t) return;
+    t->shape.reset();
+    if (shape) {
+      auto parts = shape->rects();
+      t->shape.emplace(parts.begin(), parts.end());
     }
-    auto parts = shape->rects();
-    std::vector<Rect> rects(parts.begin(), parts.end());
-    display_->setShape(n, &rects);
+    if (t->native) display_->setShape(t->native, t->shape ? &*t->shape : nullptr);
   }
 
   void windowTextChanged(HWND top, const std::u16string& text) override {
-    if (NativeWindow n = native(top)) display_->setText(n, text);
+    Top* t = find(top);
+    if (!t) return;
+    t->text = text;
+    if (t->native) display_->setText(t->native, text);
   }
 
   void windowIconChanged(HWND top, const Icon* icon) override {
-    NativeWindow n = native(top);
-    if (!n) return;
-    std::optional<win32::IconImage> image = imageOf(icon);
-    display_->setIcon(n, image ? &*image : nullptr);
+    Top* t = find(top);
+    if (!t) return;
+    t->icon = imageOf(icon);
+    if (t->native) display_->setIcon(t->native, t->icon ? &*t->icon : nullptr);
   }
 
   void windowStateChanged(HWND top, bool minimized, bool) override {
     // Maximized is a size and place of ours within the work area; to the
     // system the window stays a normal one.
-    if (NativeWindow n = native(top)) display_->setMinimized(n, minimized);
+    Top* t = find(top);
+    if (!t) return;
+    t->minimized = minimized;
+    if (t->native) display_->setMinimized(t->native, minimized);
   }
 
   void windowOrderChanged(const std::vector<HWND>& order) override {
@@ -130,16 +132,19 @@ public:
   }
 
   void windowTopmostChanged(HWND top, bool topmost) override {
-    if (NativeWindow n = native(top)) display_->setTopmost(n, topmost);
+    Top* t = find(top);
+    if (!t) return;
+    t->topmost = topmost;
+    if (t->native) display_->setTopmost(t->native, topmost);
   }
 
   void present(HWND top, const Surface& surface, const Rect& dirty) override {
-    NativeWindow n = native(top);
+    NativeWindow n = realize(top);
     if (!n || surface.isEmpty()) return;
     display_->present(n, surface.bits(), surface.width(), surface.height(), dirty);
   }
 
-  void captureChanged(HWND top) override { display_->setCapture(native(top)); }
+  void captureChanged(HWND top) override { display_->setCapture(top ? realize(top) : nullptr); }
   void cursorChanged(int id) override { display_->setCursor(id); }
   void cursorMoved(Point p) override { display_->moveCursor(p); }
 
@@ -187,9 +192,50 @@ public:
   void notifyIconRemoved(int key) override { display_->removeNotifyIcon(key); }
 
 private:
-  NativeWindow native(HWND h) const {
+  // What the system window is to show, kept until there is one.
+  struct Top {
+    NativeWindow native = nullptr;
+    Rect rect;
+    std::u16string text;
+    std::optional<win32::IconImage> icon;
+    std::optional<std::vector<Rect>> shape;
+    bool topmost = false;
+    bool minimized = false;
+  };
+
+  Top* find(HWND h) {
     auto it = windows_.find(h);
-    return it == windows_.end() ? nullptr : it->second;
+    return it == windows_.end() ? nullptr : &it->second;
+  }
+
+  NativeWindow native(HWND h) {
+    Top* t = find(h);
+    return t ? t->native : nullptr;
+  }
+
+  NativeWindow realize(HWND top) {
+    Top* t = find(top);
+    if (!t) return nullptr;
+    if (t->native) return t->native;
+    DWORD style = DWORD(GetWindowLongPtrW(top, GWL_STYLE));
+    DWORD exStyle = DWORD(GetWindowLongPtrW(top, GWL_EXSTYLE));
+    // An owned window stays above its owner and has no task-bar button of its own.
+    HWND owner = GetWindow(top, GW_OWNER);
+    NativeWindow ownerNative = owner && owner != top ? realize(owner) : nullptr;
+    WindowKind kind = IsMenuStyle(style, exStyle)    ? WindowKind::Menu
+                      : (exStyle & WS_EX_TOOLWINDOW) ? WindowKind::Tool
+                      : ownerNative                  ? WindowKind::Owned
+                                                     : WindowKind::Main;
+    NativeWindow n = display_->create(tagOf(top), kind, ownerNative);
+    if (!n) return nullptr;
+    t->native = n;
+    display_->move(n, t->rect);
+    if (!t->text.empty()) display_->setText(n, t->text);
+    if (t->icon) display_->setIcon(n, &*t->icon);
+    if (t->shape) display_->setShape(n, &*t->shape);
+    if (t->topmost) display_->setTopmost(n, true);
+    if (t->minimized) display_->setMinimized(n, true);
+    return n;
   }
 
   // What the system reports becomes our input and our window manager's events.
@@ -221,7 +267,7 @@ private:
   void notifyIconMouseMove(int key) override { NotifyIconMouseMove(key); }
 
   std::unique_ptr<win32::Display> display_;
-  std::map<HWND, NativeWindow> windows_;
+  std::map<HWND, Top> windows_;
   Surface shown_;
 };
 
