@@ -9,6 +9,9 @@
 # z5t8_layout_resource(TARGET NAME TEXTFILE [INCLUDES NAME=FILE ...])
 #   TEXTFILE, a window layout in text form, is compiled by layout-tool and embedded as NAME;
 #   binary values written {@NAME} in it take the bytes of the file given for NAME.
+# Z5T8_AQUA_THEME_STREAM
+#   The Aqua skin (resources/skins/Aqua) as such a value, compiled once for every directory
+#   that embeds it or a layout with it; the target z5t8_aqua_theme_stream makes it.
 #
 # Run as a script (cmake -DNAME= -DINPUT= -DOUTPUT= -P Resources.cmake) this file writes the
 # C++ source that registers one resource.
@@ -53,6 +56,7 @@ function(z5t8_embed_resource target name file)
     DEPENDS ${file} ${Z5T8_RESOURCES_SCRIPT}
     COMMENT "Embedding resource ${name}"
     VERBATIM)
+  z5t8_depend_on_shared_resource(${target} ${file})
   target_sources(${target} PRIVATE ${out})
   target_link_libraries(${target} PRIVATE z5t8_framework)
 endfunction()
@@ -80,6 +84,7 @@ function(z5t8_layout_resource target name text)
     list(APPEND args -I ${include})
     string(REGEX REPLACE "^[^=]*=" "" file ${include})
     list(APPEND deps ${file})
+    z5t8_depend_on_shared_resource(${target} ${file})
   endforeach()
   add_custom_command(OUTPUT ${bin}
     COMMAND ${Z5T8_LAYOUT_TOOL} compile ${text} ${bin} ${args}
@@ -88,3 +93,14 @@ function(z5t8_layout_resource target name text)
     VERBATIM)
   z5t8_embed_resource(${target} ${name} ${bin})
 endfunction()
+
+# A file made in another directory is built by its own target, which must come first.
+function(z5t8_depend_on_shared_resource target file)
+  if(file STREQUAL Z5T8_AQUA_THEME_STREAM)
+    add_dependencies(${target} z5t8_aqua_theme_stream)
+  endif()
+endfunction()
+
+set(Z5T8_AQUA_THEME_STREAM ${PROJECT_BINARY_DIR}/skins/AquaThemeStream.bin)
+z5t8_skin_theme_stream(${Z5T8_AQUA_THEME_STREAM} ${PROJECT_SOURCE_DIR}/resources/skins/Aqua)
+add_custom_target(z5t8_aqua_theme_stream DEPENDS ${Z5T8_AQUA_THEME_STREAM})

@@ -34,6 +34,9 @@ class TStream;
 // suffixes s, c and d; Extended{..}, Single{..} and Date{..} hold the raw bytes of values
 // that have no exact decimal form. Streams the writer produces come back byte for byte.
 
+// How deep components may nest, in either direction.
+inline constexpr int kObjectTextMaxDepth = 200;
+
 // Binary to text. EReadError for a malformed stream or one whose names are not identifiers.
 void ObjectBinaryToText(TStream& input, TStream& output);
 std::string ObjectBinaryToText(std::string_view binary);

@@ -192,32 +192,11 @@ namespace fontmatch {
 
 namespace {
 
-const char* const kTraditionalNames[] = {"pmingliu", "mingliu", "microsoft jhenghei", "dfkai-sb"};
-const char* const kSimplifiedNames[] = {"simsun", "nsimsun", "simhei", "microsoft yahei", "kaiti"};
-
-bool inList(const std::string& name, const char* const* list, size_t n) {
-  std::string l = name;
-  std::transform(l.begin(), l.end(), l.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-  for (size_t i = 0; i < n; ++i)
-    if (l == list[i]) return true;
-  return false;
-}
-
 uint8_t chineseCharSet(const LogFont& lf) {
-  return lf.charSet == GB2312_CHARSET || inList(lf.faceName, kSimplifiedNames, std::size(kSimplifiedNames))
-             ? GB2312_CHARSET
-             : CHINESEBIG5_CHARSET;
+  return isSimplifiedChineseRequest(lf) ? GB2312_CHARSET : CHINESEBIG5_CHARSET;
 }
 
 }  // namespace
-
-bool isChineseRequest(const LogFont& lf) {
-  if (lf.charSet == CHINESEBIG5_CHARSET || lf.charSet == GB2312_CHARSET) return true;
-  for (unsigned char c : lf.faceName)
-    if (c >= 0x80) return true;
-  return inList(lf.faceName, kTraditionalNames, std::size(kTraditionalNames)) ||
-         inList(lf.faceName, kSimplifiedNames, std::size(kSimplifiedNames));
-}
 
 std::optional<FontMatch> match(const LogFont& lf, int32_t emPixels) {
   const bool bold = lf.weight >= FW_SEMIBOLD || heavyRoundedFace(lf);

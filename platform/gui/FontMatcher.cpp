@@ -41,10 +41,6 @@ FcConfig* config() {
   return cfg;
 }
 
-// Face names of the common Chinese system fonts, which fontconfig does not know.
-const char* const kTraditionalNames[] = {"pmingliu", "mingliu", "microsoft jhenghei", "dfkai-sb"};
-const char* const kSimplifiedNames[] = {"simsun", "nsimsun", "simhei", "microsoft yahei", "kaiti"};
-
 // Installed families tried, in order, when Chinese coverage is wanted.
 const char* const kTraditionalFamilies[] = {"AR PL UMing TW", "AR PL UMing HK", "AR PL New Sung",
                                             "Noto Sans CJK TC", "Noto Serif CJK TC"};
@@ -64,22 +60,6 @@ LogFont withRoundedWeight(const LogFont& lf) {
   if (roundedFace(lf) && lf.faceName.find(kHeavyMark) != std::string::npos && out.weight < FW_BOLD)
     out.weight = FW_BOLD;
   return out;
-}
-
-std::string lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-  return s;
-}
-
-bool inList(const std::string& name, const char* const* list, size_t n) {
-  std::string l = lower(name);
-  for (size_t i = 0; i < n; ++i)
-    if (l == list[i]) return true;
-  return false;
-}
-
-bool simplified(const LogFont& lf) {
-  return lf.charSet == GB2312_CHARSET || inList(lf.faceName, kSimplifiedNames, std::size(kSimplifiedNames));
 }
 
 void addChinese(FcPattern* p, bool simplifiedChinese) {
@@ -126,15 +106,6 @@ std::optional<FontMatch> fromPattern(FcPattern* font, const LogFont& lf) {
 
 }  // namespace
 
-bool isChineseRequest(const LogFont& lf) {
-  if (lf.charSet == CHINESEBIG5_CHARSET || lf.charSet == GB2312_CHARSET) return true;
-  // A face name written in Chinese characters.
-  for (unsigned char c : lf.faceName)
-    if (c >= 0x80) return true;
-  return inList(lf.faceName, kTraditionalNames, std::size(kTraditionalNames)) ||
-         inList(lf.faceName, kSimplifiedNames, std::size(kSimplifiedNames));
-}
-
 std::optional<FontMatch> match(const LogFont& requested, int32_t emPixels) {
   FcConfig* cfg = config();
   const LogFont lf = withRoundedWeight(requested);
@@ -142,7 +113,7 @@ std::optional<FontMatch> match(const LogFont& requested, int32_t emPixels) {
   if (roundedFace(lf))
     for (const char* f : kRoundedFamilies)
       FcPatternAddString(p.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(f));
-  if (isChineseRequest(lf)) addChinese(p.get(), simplified(lf));
+  if (isChineseRequest(lf)) addChinese(p.get(), isSimplifiedChineseRequest(lf));
   FcPatternAddDouble(p.get(), FC_PIXEL_SIZE, double(emPixels));
   FcConfigSubstitute(cfg, p.get(), FcMatchPattern);
   FcDefaultSubstitute(p.get());
@@ -153,7 +124,7 @@ std::optional<FontMatch> match(const LogFont& requested, int32_t emPixels) {
 }
 
 std::optional<FontMatch> fallback(char32_t c, const LogFont& lf) {
-  bool simple = simplified(lf);
+  bool simple = isSimplifiedChineseRequest(lf);
   LogFont key = lf;
   key.faceName.clear();
   static std::map<std::tuple<char32_t, bool, int32_t, bool>, std::optional<FontMatch>> cache;

@@ -26,6 +26,8 @@ std::optional<FontMatch> match(const LogFont& lf, int32_t emPixels);
 // character and language.
 std::optional<FontMatch> fallback(char32_t c, const LogFont& lf);
 bool isChineseRequest(const LogFont& lf);
+// Of a Chinese request: one for Simplified Chinese (GB2312 or a Simplified face name).
+bool isSimplifiedChineseRequest(const LogFont& lf);
 
 }  // namespace fontmatch
 }  // namespace z5t8::platform::gui

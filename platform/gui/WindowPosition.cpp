@@ -109,6 +109,19 @@ Region parentArea(HWND h) {
   return r;
 }
 
+// What SWP_NOMOVE and SWP_NOSIZE leave alone stays as the window has it,
+// whatever the call or a WM_WINDOWPOSCHANGING handler put there.
+void keepPlaceAndSize(WINDOWPOS& wp, const WindowObject& w) {
+  if (wp.flags & SWP_NOMOVE) {
+    wp.x = w.rect.left;
+    wp.y = w.rect.top;
+  }
+  if (wp.flags & SWP_NOSIZE) {
+    wp.cx = w.rect.width();
+    wp.cy = w.rect.height();
+  }
+}
+
 }  // namespace
 
 BOOL SetWindowPos(HWND h, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
@@ -121,14 +134,7 @@ BOOL SetWindowPos(HWND h, HWND insertAfter, int x, int y, int cx, int cy, UINT f
   if (flags & SWP_HIDEWINDOW) flags |= SWP_NOACTIVATE * (m.active != h);
 
   WINDOWPOS wp{h, insertAfter, x, y, cx, cy, flags};
-  if (flags & SWP_NOMOVE) {
-    wp.x = w->rect.left;
-    wp.y = w->rect.top;
-  }
-  if (flags & SWP_NOSIZE) {
-    wp.cx = w->rect.width();
-    wp.cy = w->rect.height();
-  }
+  keepPlaceAndSize(wp, *w);
   wp.cx = std::max(wp.cx, 0);
   wp.cy = std::max(wp.cy, 0);
   if (!(flags & SWP_NOSIZE) && isTopLevel(*w) && !(w->style & WS_MINIMIZE) &&
@@ -147,14 +153,7 @@ BOOL SetWindowPos(HWND h, HWND insertAfter, int x, int y, int cx, int cy, UINT f
     sendMessage(h, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
     if (!(w = m.find(h))) return FALSE;
     flags = wp.flags;
-    if (flags & SWP_NOMOVE) {
-      wp.x = w->rect.left;
-      wp.y = w->rect.top;
-    }
-    if (flags & SWP_NOSIZE) {
-      wp.cx = w->rect.width();
-      wp.cy = w->rect.height();
-    }
+    keepPlaceAndSize(wp, *w);
   }
   wp.cx = std::max(wp.cx, 0);
   wp.cy = std::max(wp.cy, 0);

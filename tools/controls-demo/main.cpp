@@ -7,7 +7,6 @@
 // The snapshot is the whole screen.
 // controls-demo [--headless] [--snapshot FILE.png] [--unthemed]
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <span>
@@ -35,6 +34,7 @@
 #include "skin/se3/SkinFile.h"
 #include "skin/theme/Theme.h"
 #include "skin/theme/ThemeManager.h"
+#include "tools/demo-common/DemoCommandLine.h"
 
 using namespace z5t8::framework;
 using namespace z5t8::skin::controls;
@@ -182,20 +182,13 @@ static std::unique_ptr<z5t8::skin::se3::TTeSkinFile> LoadAqua() {
 }
 
 int main(int argc, char** argv) {
-  std::string snapshot;
-  bool headless = false, unthemed = false;
-  for (int i = 1; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "--headless")) {
-      headless = true;
-    } else if (!std::strcmp(argv[i], "--unthemed")) {
-      unthemed = true;
-    } else if (!std::strcmp(argv[i], "--snapshot") && i + 1 < argc) {
-      snapshot = argv[++i];
-    } else {
-      std::fprintf(stderr, "usage: controls-demo [--headless] [--snapshot FILE.png] [--unthemed]\n");
-      return 2;
-    }
-  }
+  auto line =
+      z5t8::tools::ReadDemoCommandLine(argc, argv, "--snapshot", false, {"--headless", "--unthemed"},
+                                       "controls-demo [--headless] [--snapshot FILE.png] [--unthemed]");
+  if (!line) return 2;
+  const std::string& snapshot = line->picture;
+  const bool unthemed = line->has("--unthemed");
+  const bool headless = line->has("--headless");
   if (headless) pg::UseHeadlessBackend();
   bool saved = false;
   try {

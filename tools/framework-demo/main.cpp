@@ -4,7 +4,6 @@
 // the virtual screen; `--snapshot FILE.png` opens the message box (with `--menu`
 // the system menu, its second item hot), saves the screen with it and ends.
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 
@@ -28,6 +27,7 @@
 #include "platform/gui/VirtualKeys.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/headless/HeadlessBackend.h"
+#include "tools/demo-common/DemoCommandLine.h"
 
 using namespace z5t8::framework;
 namespace pg = z5t8::platform::gui;
@@ -146,22 +146,12 @@ Z5T8_IMPLEMENT_CLASS(TDemoForm, TForm) {
 }
 
 int main(int argc, char** argv) {
-  std::string snapshot;
-  bool headless = false;
-  bool menu = false;
-  for (int i = 1; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "--headless"))
-      headless = true;
-    else if (!std::strcmp(argv[i], "--menu"))
-      menu = true;
-    else if (!std::strcmp(argv[i], "--snapshot") && i + 1 < argc)
-      snapshot = argv[++i];
-    else {
-      std::fprintf(stderr, "usage: framework-demo [--headless] [--snapshot FILE.png [--menu]]\n");
-      return 2;
-    }
-  }
-  if (headless) pg::UseHeadlessBackend();
+  auto line = z5t8::tools::ReadDemoCommandLine(argc, argv, "--snapshot", false, {"--headless", "--menu"},
+                                               "framework-demo [--headless] [--snapshot FILE.png [--menu]]");
+  if (!line) return 2;
+  const std::string& snapshot = line->picture;
+  const bool menu = line->has("--menu");
+  if (line->has("--headless")) pg::UseHeadlessBackend();
   try {
     Application()->Initialize();
     RegisterClass(TDemoForm::StaticClass());

@@ -1,13 +1,13 @@
 // Draws one sheet with every drawing operation of the platform layer and writes it
 // as a PNG: gdi-demo --out FILE.png
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/gui/DeviceContext.h"
 #include "platform/gui/Icon.h"
 #include "platform/gui/Png.h"
+#include "tools/demo-common/DemoCommandLine.h"
 
 using namespace z5t8::platform::gui;
 
@@ -340,13 +340,9 @@ void icons(DeviceContext& dc) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out;
-  for (int i = 1; i < argc; ++i)
-    if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) out = argv[++i];
-  if (out.empty()) {
-    std::fprintf(stderr, "usage: gdi-demo --out FILE.png\n");
-    return 2;
-  }
+  auto line = z5t8::tools::ReadDemoCommandLine(argc, argv, "--out", true, {}, "gdi-demo --out FILE.png");
+  if (!line) return 2;
+  const std::string& out = line->picture;
   Surface sheet(840, 624);
   DeviceContext dc(&sheet);
   dc.fillRect(sheet.bounds(), Brush::solid(kFace));

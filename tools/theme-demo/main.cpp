@@ -1,7 +1,6 @@
 // Draws one sheet of the base theme's look and writes it as a PNG:
 // theme-demo --out FILE.png
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "framework/Font.h"
@@ -10,6 +9,7 @@
 #include "skin/render/Bitmap.h"
 #include "skin/render/CanvasDrawing.h"
 #include "skin/theme/Theme.h"
+#include "tools/demo-common/DemoCommandLine.h"
 
 using namespace z5t8;
 using namespace z5t8::skin::theme;
@@ -333,13 +333,9 @@ void DrawOthers(TteTheme& theme, TCanvas* canvas, int x, int y) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out;
-  for (int i = 1; i < argc; ++i)
-    if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) out = argv[++i];
-  if (out.empty()) {
-    std::fprintf(stderr, "usage: theme-demo --out FILE.png\n");
-    return 2;
-  }
+  auto line = z5t8::tools::ReadDemoCommandLine(argc, argv, "--out", true, {}, "theme-demo --out FILE.png");
+  if (!line) return 2;
+  const std::string& out = line->picture;
   TteTheme theme;
   TteBitmap sheet;
   sheet.SetSize(3 * (kWindowWidth + 20) + 10, 1040);

@@ -8,7 +8,6 @@
 // it writes the screen once everything is painted and ends.
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "platform/gui/Backend.h"
@@ -22,6 +21,7 @@
 #include "platform/gui/Timer.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/headless/HeadlessBackend.h"
+#include "tools/demo-common/DemoCommandLine.h"
 
 using namespace z5t8::platform::gui;
 
@@ -243,19 +243,11 @@ void createWindows() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool headlessMode = false;
-  std::string snapshot;
-  for (int i = 1; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "--headless")) {
-      headlessMode = true;
-    } else if (!std::strcmp(argv[i], "--snapshot") && i + 1 < argc) {
-      snapshot = argv[++i];
-    } else {
-      std::fprintf(stderr, "usage: window-demo [--headless] [--snapshot FILE.png]\n");
-      return 2;
-    }
-  }
-  if (headlessMode) {
+  auto line = z5t8::tools::ReadDemoCommandLine(argc, argv, "--snapshot", false, {"--headless"},
+                                               "window-demo [--headless] [--snapshot FILE.png]");
+  if (!line) return 2;
+  const std::string& snapshot = line->picture;
+  if (line->has("--headless")) {
     UseHeadlessBackend();
   } else {
     std::string error;

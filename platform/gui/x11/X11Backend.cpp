@@ -1,8 +1,6 @@
 #include "platform/gui/x11/X11Backend.h"
 
 #include <poll.h>
-#include <sys/ipc.h>
-#include <sys/shm.h>
 #include <time.h>
 
 #include <algorithm>
@@ -14,9 +12,12 @@
 #include "platform/gui/Cursor.h"
 #include "platform/gui/Icon.h"
 #include "platform/gui/NotifyIcon.h"
-#include "platform/gui/VirtualKeys.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/WindowStyles.h"
+#include "platform/gui/x11/X11Images.h"
+#include "platform/gui/x11/X11Keyboard.h"
+#include "platform/gui/x11/X11Properties.h"
+#include "platform/gui/x11/X11Tray.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
@@ -26,7 +27,6 @@
 #include <X11/extensions/XShm.h>
 #include <X11/extensions/Xrandr.h>
 #include <X11/extensions/shape.h>
-#include <X11/keysym.h>
 
 namespace z5t8::platform::gui {
 
@@ -35,7 +35,11 @@ namespace {
 // Protocol errors (a window the server already dropped, shared memory a remote
 // server cannot reach) must not end the program; the code is kept for whoever
 // checks right after a request.
+}  // namespace
+
 int lastXError = 0;
+
+namespace {
 
 int onXError(Display*, XErrorEvent* e) {
   lastXError = e->error_code;
@@ -46,127 +50,6 @@ uint64_t monotonicMs() {
   timespec ts;
   clock_gettime(CLOCK_MONOTONIC, &ts);
   return uint64_t(ts.tv_sec) * 1000 + uint64_t(ts.tv_nsec) / 1000000;
-}
-
-struct KeyMap {
-  KeySym sym;
-  int vk;
-};
-
-// Keys whose virtual key is not their character.
-constexpr KeyMap kKeys[] = {
-    {XK_BackSpace, VK_BACK},
-    {XK_Tab, VK_TAB},
-    {XK_ISO_Left_Tab, VK_TAB},
-    {XK_Return, VK_RETURN},
-    {XK_KP_Enter, VK_RETURN},
-    {XK_Escape, VK_ESCAPE},
-    {XK_space, VK_SPACE},
-    {XK_Prior, VK_PRIOR},
-    {XK_Next, VK_NEXT},
-    {XK_End, VK_END},
-    {XK_Home, VK_HOME},
-    {XK_Left, VK_LEFT},
-    {XK_Up, VK_UP},
-    {XK_Right, VK_RIGHT},
-    {XK_Down, VK_DOWN},
-    {XK_Insert, VK_INSERT},
-    {XK_Delete, VK_DELETE},
-    {XK_Shift_L, VK_SHIFT},
-    {XK_Shift_R, VK_SHIFT},
-    {XK_Control_L, VK_CONTROL},
-    {XK_Control_R, VK_CONTROL},
-    {XK_Alt_L, VK_MENU},
-    {XK_Alt_R, VK_MENU},
-    {XK_Meta_L, VK_MENU},
-    {XK_Caps_Lock, VK_CAPITAL},
-    {XK_Num_Lock, VK_NUMLOCK},
-    {XK_Scroll_Lock, VK_SCROLL},
-    {XK_Pause, VK_PAUSE},
-    {XK_Print, VK_SNAPSHOT},
-    {XK_Menu, VK_APPS},
-    {XK_Super_L, VK_LWIN},
-    {XK_Super_R, VK_RWIN},
-    {XK_KP_Multiply, VK_MULTIPLY},
-    {XK_KP_Add, VK_ADD},
-    {XK_KP_Subtract, VK_SUBTRACT},
-    {XK_KP_Decimal, VK_DECIMAL},
-    {XK_KP_Divide, VK_DIVIDE},
-    {XK_semicolon, VK_OEM_1},
-    {XK_colon, VK_OEM_1},
-    {XK_equal, VK_OEM_PLUS},
-    {XK_plus, VK_OEM_PLUS},
-    {XK_comma, VK_OEM_COMMA},
-    {XK_less, VK_OEM_COMMA},
-    {XK_minus, VK_OEM_MINUS},
-    {XK_underscore, VK_OEM_MINUS},
-    {XK_period, VK_OEM_PERIOD},
-    {XK_greater, VK_OEM_PERIOD},
-    {XK_slash, VK_OEM_2},
-    {XK_question, VK_OEM_2},
-    {XK_grave, VK_OEM_3},
-    {XK_asciitilde, VK_OEM_3},
-    {XK_bracketleft, VK_OEM_4},
-    {XK_braceleft, VK_OEM_4},
-    {XK_backslash, VK_OEM_5},
-    {XK_bar, VK_OEM_5},
-    {XK_bracketright, VK_OEM_6},
-    {XK_braceright, VK_OEM_6},
-    {XK_apostrophe, VK_OEM_7},
-    {XK_quotedbl, VK_OEM_7},
-};
-
-int virtualKey(KeySym sym) {
-  if (sym >= XK_a && sym <= XK_z) return int(sym - XK_a + 'A');
-  if (sym >= XK_A && sym <= XK_Z) return int(sym - XK_A + 'A');
-  if (sym >= XK_0 && sym <= XK_9) return int(sym - XK_0 + '0');
-  if (sym >= XK_F1 && sym <= XK_F12) return int(sym - XK_F1 + VK_F1);
-  if (sym >= XK_KP_0 && sym <= XK_KP_9) return int(sym - XK_KP_0 + VK_NUMPAD0);
-  for (const KeyMap& k : kKeys) {
-    if (k.sym == sym) return k.vk;
-  }
-  return 0;
-}
-
-bool extendedKey(KeySym sym) {
-  switch (sym) {
-    case XK_Prior:
-    case XK_Next:
-    case XK_End:
-    case XK_Home:
-    case XK_Left:
-    case XK_Up:
-    case XK_Right:
-    case XK_Down:
-    case XK_Insert:
-    case XK_Delete:
-    case XK_Control_R:
-    case XK_Alt_R:
-    case XK_KP_Enter:
-    case XK_KP_Divide:
-      return true;
-    default:
-      return false;
-  }
-}
-
-// Latin-1 keysyms are their code points; Unicode keysyms carry theirs.
-std::u16string keyText(KeySym sym, const char* latin1, int n) {
-  char32_t c = 0;
-  if (sym >= 0x01000100 && sym <= 0x0110FFFF)
-    c = char32_t(sym - 0x01000000);
-  else if (n == 1)
-    c = char32_t(uint8_t(latin1[0]));
-  if (c == 0) return {};
-  std::u16string out;
-  if (c >= 0x10000) {
-    c -= 0x10000;
-    out += char16_t(0xD800 + (c >> 10));
-    out += char16_t(0xDC00 + (c & 0x3FF));
-  } else {
-    out += char16_t(c);
-  }
-  return out;
 }
 
 unsigned int fontCursor(int id) {
@@ -202,103 +85,6 @@ unsigned int fontCursor(int id) {
   }
 }
 
-std::string utf8(const std::u16string& s) {
-  std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    char32_t c = s[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00);
-      ++i;
-    }
-    if (c < 0x80) {
-      out += char(c);
-    } else if (c < 0x800) {
-      out += char(0xC0 | (c >> 6));
-      out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += char(0xE0 | (c >> 12));
-      out += char(0x80 | ((c >> 6) & 0x3F));
-      out += char(0x80 | (c & 0x3F));
-    } else {
-      out += char(0xF0 | (c >> 18));
-      out += char(0x80 | ((c >> 12) & 0x3F));
-      out += char(0x80 | ((c >> 6) & 0x3F));
-      out += char(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
-// A shared-memory image; the server reads the segment directly.
-class ShmImage {
-public:
-  ShmImage(Display* d, Visual* v, int depth, int w, int h) : display_(d) {
-    image_ = XShmCreateImage(d, v, unsigned(depth), ZPixmap, nullptr, &info_, unsigned(w), unsigned(h));
-    if (!image_) return;
-    info_.shmid = shmget(IPC_PRIVATE, size_t(image_->bytes_per_line) * size_t(h), IPC_CREAT | 0600);
-    if (info_.shmid < 0) {
-      release();
-      return;
-    }
-    info_.shmaddr = image_->data = static_cast<char*>(shmat(info_.shmid, nullptr, 0));
-    if (info_.shmaddr == reinterpret_cast<char*>(-1)) {
-      shmctl(info_.shmid, IPC_RMID, nullptr);
-      info_.shmaddr = nullptr;
-      release();
-      return;
-    }
-    info_.readOnly = False;
-    lastXError = 0;
-    if (!XShmAttach(d, &info_)) {
-      release();
-      return;
-    }
-    XSync(d, False);
-    if (lastXError) {
-      // The server could not map the segment: detaching would fail as well.
-      shmdt(info_.shmaddr);
-      shmctl(info_.shmid, IPC_RMID, nullptr);
-      info_.shmaddr = nullptr;
-      release();
-      return;
-    }
-    // Gone as soon as both sides detach.
-    shmctl(info_.shmid, IPC_RMID, nullptr);
-    attached_ = true;
-  }
-  ~ShmImage() { release(); }
-  ShmImage(const ShmImage&) = delete;
-  ShmImage& operator=(const ShmImage&) = delete;
-
-  bool ok() const { return attached_; }
-  XImage* image() const { return image_; }
-  int width() const { return image_ ? image_->width : 0; }
-  int height() const { return image_ ? image_->height : 0; }
-
-private:
-  void release() {
-    if (attached_) {
-      XShmDetach(display_, &info_);
-      XSync(display_, False);
-      attached_ = false;
-    }
-    if (info_.shmaddr) {
-      shmdt(info_.shmaddr);
-      info_.shmaddr = nullptr;
-    }
-    if (image_) {
-      image_->data = nullptr;
-      XDestroyImage(image_);
-      image_ = nullptr;
-    }
-  }
-
-  Display* display_;
-  XShmSegmentInfo info_{};
-  XImage* image_ = nullptr;
-  bool attached_ = false;
-};
-
 struct Native {
   Window xid = 0;
   GC gc = nullptr;
@@ -312,15 +98,6 @@ struct Native {
   unsigned long configureSerial = 0;
   std::unique_ptr<ShmImage> shm;
 };
-
-// A channel's bits of a screen pixel, scaled to eight.
-uint32_t ScreenChannel(unsigned long pixel, unsigned long mask) {
-  if (!mask) return 0;
-  int shift = 0;
-  while (!((mask >> shift) & 1)) ++shift;
-  unsigned long max = mask >> shift;
-  return uint32_t(((pixel & mask) >> shift) * 255 / max);
-}
 
 class X11Backend : public Backend {
 public:
@@ -349,12 +126,7 @@ public:
     netWmStateAbove_ = XInternAtom(d, "_NET_WM_STATE_ABOVE", False);
     motifHints_ = XInternAtom(d, "_MOTIF_WM_HINTS", False);
     netWorkArea_ = XInternAtom(d, "_NET_WORKAREA", False);
-    trayOwner_ = XInternAtom(d, ("_NET_SYSTEM_TRAY_S" + std::to_string(screen_)).c_str(), False);
-    trayOpcode_ = XInternAtom(d, "_NET_SYSTEM_TRAY_OPCODE", False);
-    xembedInfo_ = XInternAtom(d, "_XEMBED_INFO", False);
-    manager_ = XInternAtom(d, "MANAGER", False);
-    // A tray manager that starts later announces itself on the root window.
-    XSelectInput(d, root_, StructureNotifyMask);
+    tray_.emplace(d, screen_, root_, visual_, depth_);
     // A held key repeats as presses only, as the window system reports it.
     Bool detectable = False;
     XkbSetDetectableAutoRepeat(d, True, &detectable);
@@ -364,10 +136,7 @@ public:
   }
 
   ~X11Backend() override {
-    for (auto& [key, t] : trayIcons_) {
-      XFreeGC(display_, t.gc);
-      XDestroyWindow(display_, t.xid);
-    }
+    tray_.reset();
     for (auto& [h, n] : windows_) destroyNative(n);
     for (auto& [id, c] : cursors_) XFreeCursor(display_, c);
     XFreeGC(display_, overlayGc_);
@@ -426,23 +195,7 @@ public:
     XImage* image = XGetImage(display_, root_, area.left, area.top, unsigned(area.width()),
                               unsigned(area.height()), AllPlanes, ZPixmap);
     if (!image) return false;
-    out = Surface(area.width(), area.height());
-    bool plain = image->bits_per_pixel == 32 && image->red_mask == 0xFF0000 &&
-                 image->green_mask == 0xFF00 && image->blue_mask == 0xFF &&
-                 image->byte_order == LSBFirst;
-    for (int y = 0; y < area.height(); ++y) {
-      Pixel* row = out.scanLine(y);
-      if (plain) {
-        const auto* src = reinterpret_cast<const uint32_t*>(image->data + ptrdiff_t(y) * image->bytes_per_line);
-        for (int x = 0; x < area.width(); ++x) row[x] = src[x] | 0xFF000000u;
-        continue;
-      }
-      for (int x = 0; x < area.width(); ++x) {
-        unsigned long p = XGetPixel(image, x, y);
-        row[x] = 0xFF000000u | ScreenChannel(p, image->red_mask) << 16 |
-                 ScreenChannel(p, image->green_mask) << 8 | ScreenChannel(p, image->blue_mask);
-      }
-    }
+    out = SurfaceFromXImage(*image);
     XDestroyImage(image);
     return true;
   }
@@ -538,10 +291,7 @@ public:
   void windowTextChanged(HWND top, const std::u16string& text) override {
     Native* n = native(top);
     if (!n) return;
-    std::string s = utf8(text);
-    XChangeProperty(display_, n->xid, netWmName_, utf8String_, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(s.data()), int(s.size()));
-    XStoreName(display_, n->xid, s.c_str());
+    SetX11WindowName(display_, n->xid, netWmName_, utf8String_, text);
   }
 
   void windowIconChanged(HWND top, const Icon* icon) override {
@@ -632,7 +382,7 @@ public:
       }
       shm_ = false;
     }
-    putImage(n->xid, n->gc, s, r);
+    PutSurface(display_, visual_, depth_, n->xid, n->gc, s, r);
     XFlush(display_);
   }
 
@@ -678,185 +428,23 @@ public:
         was[x] = o[x];
       }
     }
-    if (any) putImage(root_, overlayGc_, diff, diff.bounds(), r.left, r.top);
+    if (any) PutSurface(display_, visual_, depth_, root_, overlayGc_, diff, diff.bounds(), r.left, r.top);
     XFlush(display_);
   }
 
-  bool hasNotifyArea() override { return trayManager() != None; }
+  bool hasNotifyArea() override { return tray_->hasNotifyArea(); }
 
   bool notifyIconAdded(int key, const Icon* icon, const std::u16string& tip) override {
-    Window manager = trayManager();
-    if (manager == None) return false;
-    XSetWindowAttributes a{};
-    a.background_pixmap = ParentRelative;
-    a.event_mask =
-        ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | StructureNotifyMask;
-    TrayIcon t;
-    t.xid = XCreateWindow(display_, root_, 0, 0, kTrayIconSize, kTrayIconSize, 0, CopyFromParent, InputOutput,
-                          CopyFromParent, CWBackPixmap | CWEventMask, &a);
-    t.gc = XCreateGC(display_, t.xid, 0, nullptr);
-    // Version 0, and mapped as soon as the tray takes it in.
-    long info[2] = {0, 1};
-    XChangeProperty(display_, t.xid, xembedInfo_, xembedInfo_, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char*>(info), 2);
-    // Embedders size the icon from its size hints.
-    XSizeHints sh{};
-    sh.flags = PMinSize | PBaseSize | PSize;
-    sh.width = sh.min_width = sh.base_width = kTrayIconSize;
-    sh.height = sh.min_height = sh.base_height = kTrayIconSize;
-    XSetWMNormalHints(display_, t.xid, &sh);
-    XClassHint cls{const_cast<char*>("z5t8"), const_cast<char*>("Z5T8")};
-    XSetClassHint(display_, t.xid, &cls);
-    trayByX_[t.xid] = key;
-    auto& placed = trayIcons_[key] = std::move(t);
-    setTrayIcon(placed, icon, tip);
-    dock(placed, manager);
-    return true;
+    return tray_->add(key, icon, tip);
   }
 
   void notifyIconChanged(int key, const Icon* icon, const std::u16string& tip) override {
-    auto it = trayIcons_.find(key);
-    if (it == trayIcons_.end()) return;
-    setTrayIcon(it->second, icon, tip);
-    XClearArea(display_, it->second.xid, 0, 0, 0, 0, True);
-    XFlush(display_);
+    tray_->change(key, icon, tip);
   }
 
-  void notifyIconRemoved(int key) override {
-    auto it = trayIcons_.find(key);
-    if (it == trayIcons_.end()) return;
-    trayByX_.erase(it->second.xid);
-    XFreeGC(display_, it->second.gc);
-    XDestroyWindow(display_, it->second.xid);
-    trayIcons_.erase(it);
-    XFlush(display_);
-  }
+  void notifyIconRemoved(int key) override { tray_->remove(key); }
 
 private:
-  static constexpr int kTrayIconSize = 22;
-
-  struct TrayIcon {
-    Window xid = 0;
-    GC gc = nullptr;
-    std::optional<Icon> icon;
-  };
-
-  Window trayManager() {
-    Window w = XGetSelectionOwner(display_, trayOwner_);
-    // To learn when it goes away, and with it the icons it held.
-    if (w != None && w != watchedManager_) {
-      XSelectInput(display_, w, StructureNotifyMask);
-      watchedManager_ = w;
-    }
-    return w;
-  }
-
-  // The freedesktop system-tray request: the manager embeds the window (XEmbed).
-  void dock(const TrayIcon& t, Window manager) {
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = manager;
-    e.xclient.message_type = trayOpcode_;
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = CurrentTime;
-    e.xclient.data.l[1] = 0;  // SYSTEM_TRAY_REQUEST_DOCK
-    e.xclient.data.l[2] = long(t.xid);
-    XSendEvent(display_, manager, False, NoEventMask, &e);
-    XFlush(display_);
-  }
-
-  void setTrayIcon(TrayIcon& t, const Icon* icon, const std::u16string& tip) {
-    t.icon = icon ? std::optional<Icon>(*icon) : std::nullopt;
-    std::string s = utf8(tip);
-    XChangeProperty(display_, t.xid, netWmName_, utf8String_, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(s.data()), int(s.size()));
-    XStoreName(display_, t.xid, s.c_str());
-  }
-
-  // The icon centred in the place the tray gave; pixels the icon leaves
-  // clear show the tray behind (the window's background is its parent's).
-  void paintTrayIcon(const TrayIcon& t) {
-    XClearWindow(display_, t.xid);
-    if (!t.icon || t.icon->width() <= 0 || t.icon->height() <= 0) return;
-    XWindowAttributes a;
-    if (!XGetWindowAttributes(display_, t.xid, &a) || a.width <= 0 || a.height <= 0) return;
-    const Icon& icon = *t.icon;
-    const Surface& c = icon.color();
-    // Smaller icons keep their pixels; only a larger one is scaled down to fit.
-    int side = std::min({a.width, a.height, std::max(c.width(), c.height())});
-    Surface pixels(side, side);
-    int bytesPerRow = (side + 7) / 8;
-    std::vector<unsigned char> bits(size_t(bytesPerRow) * size_t(side), 0);
-    for (int y = 0; y < side; ++y) {
-      int sy = y * c.height() / side;
-      for (int x = 0; x < side; ++x) {
-        int sx = x * c.width() / side;
-        uint32_t p = c.pixel(sx, sy);
-        bool opaque;
-        if (icon.hasAlpha()) {
-          opaque = (p >> 24) >= 0x80;
-        } else {
-          size_t i = size_t(sy) * size_t(c.width()) + size_t(sx);
-          opaque = !(i < icon.mask().size() && icon.mask()[i]);
-        }
-        pixels.scanLine(y)[x] = p & 0x00FFFFFFu;
-        if (opaque) bits[size_t(y) * size_t(bytesPerRow) + size_t(x / 8)] |= (unsigned char)(1u << (x % 8));
-      }
-    }
-    int ox = (a.width - side) / 2, oy = (a.height - side) / 2;
-    Pixmap mask = XCreateBitmapFromData(display_, t.xid, reinterpret_cast<char*>(bits.data()), unsigned(side),
-                                        unsigned(side));
-    XSetClipMask(display_, t.gc, mask);
-    XSetClipOrigin(display_, t.gc, ox, oy);
-    putImage(t.xid, t.gc, pixels, pixels.bounds(), ox, oy);
-    XSetClipMask(display_, t.gc, None);
-    XFreePixmap(display_, mask);
-    XFlush(display_);
-  }
-
-  // True when the event was for a tray icon or the tray manager.
-  bool handleTray(XEvent& e) {
-    if (e.type == ClientMessage && e.xclient.window == root_ && e.xclient.message_type == manager_ &&
-        Atom(e.xclient.data.l[1]) == trayOwner_) {
-      // A new tray manager: it takes every icon the last one held.
-      if (Window m = trayManager(); m != None)
-        for (auto& [key, t] : trayIcons_) dock(t, m);
-      return true;
-    }
-    if (e.type == DestroyNotify && e.xdestroywindow.window == watchedManager_) {
-      watchedManager_ = None;
-      return true;
-    }
-    auto it = trayByX_.find(e.xany.window);
-    if (it == trayByX_.end()) return false;
-    int key = it->second;
-    auto icon = trayIcons_.find(key);
-    if (icon == trayIcons_.end()) return true;
-    switch (e.type) {
-      case Expose:
-        if (e.xexpose.count == 0) paintTrayIcon(icon->second);
-        break;
-      case ButtonPress:
-      case ButtonRelease: {
-        unsigned b = e.xbutton.button;
-        int button = b == Button1 ? 0 : b == Button3 ? 1 : b == Button2 ? 2 : -1;
-        if (button >= 0) NotifyIconButton(key, button, e.type == ButtonPress);
-        break;
-      }
-      case MotionNotify:
-        NotifyIconMouseMove(key);
-        break;
-      // A tray that goes away hands the icon back to the root window; it must
-      // not stay there as a stray square on the desktop.
-      case ReparentNotify:
-        if (e.xreparent.parent == root_) XUnmapWindow(display_, icon->second.xid);
-        break;
-      default:
-        break;
-    }
-    return true;
-  }
-
   Native* native(HWND h) {
     auto it = windows_.find(h);
     return it == windows_.end() ? nullptr : &it->second;
@@ -879,17 +467,6 @@ private:
     return c;
   }
 
-  void putImage(Drawable d, GC gc, const Surface& s, const Rect& r, int dx = -1, int dy = -1) {
-    XImage* img = XCreateImage(display_, visual_, unsigned(depth_), ZPixmap, 0,
-                               reinterpret_cast<char*>(const_cast<Pixel*>(s.bits())), unsigned(s.width()),
-                               unsigned(s.height()), 32, int(s.stride()));
-    if (!img) return;
-    XPutImage(display_, d, gc, img, r.left, r.top, dx < 0 ? r.left : dx, dy < 0 ? r.top : dy,
-              unsigned(r.width()), unsigned(r.height()));
-    img->data = nullptr;
-    XDestroyImage(img);
-  }
-
   HWND hwndOf(Window w) const {
     auto it = byX_.find(w);
     return it == byX_.end() ? nullptr : it->second;
@@ -906,7 +483,7 @@ private:
       }
       return;
     }
-    if (handleTray(e)) return;
+    if (tray_->handle(e)) return;
     HWND h = hwndOf(e.xany.window);
     switch (e.type) {
       case Expose:
@@ -954,14 +531,14 @@ private:
         char buf[8];
         KeySym sym = 0;
         int n = XLookupString(&e.xkey, buf, sizeof buf, &sym, nullptr);
-        int vk = virtualKey(sym);
+        int vk = X11VirtualKey(sym);
         if (!vk) {
           KeySym plain = XLookupKeysym(&e.xkey, 0);
-          vk = virtualKey(plain);
+          vk = X11VirtualKey(plain);
         }
-        std::u16string text = e.type == KeyPress ? keyText(sym, buf, n) : std::u16string();
+        std::u16string text = e.type == KeyPress ? X11KeyText(sym, buf, n) : std::u16string();
         if (vk || !text.empty())
-          QueueKey(vk ? vk : 0xE7, int(e.xkey.keycode), extendedKey(sym), e.type == KeyPress, text);
+          QueueKey(vk ? vk : 0xE7, int(e.xkey.keycode), X11ExtendedKey(sym), e.type == KeyPress, text);
         break;
       }
       // Focus changes from before our own last focus request are stale.
@@ -1000,10 +577,8 @@ private:
   int randrEventBase_ = 0;
   Size screenSize_;
   Atom wmDelete_, wmProtocols_, netWmName_, utf8String_, netWmIcon_, netWmState_, netWmStateAbove_,
-      motifHints_, netWorkArea_, trayOwner_, trayOpcode_, xembedInfo_, manager_;
-  Window watchedManager_ = None;
-  std::map<int, TrayIcon> trayIcons_;
-  std::map<Window, int> trayByX_;
+      motifHints_, netWorkArea_;
+  std::optional<X11Tray> tray_;
   GC overlayGc_;
   Surface shown_;
   std::map<HWND, Native> windows_;
