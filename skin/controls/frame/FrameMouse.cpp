@@ -16,7 +16,7 @@
 #include "platform/gui/VirtualKeys.h"
 #include "platform/gui/Paint.h"
 #include "platform/gui/SystemMetrics.h"
-#include "skin/controls/DefaultForm.h"
+#include "skin/controls/frame/DefaultForm.h"
 #include "skin/render/WindowUtils.h"
 
 namespace z5t8::skin::controls {

@@ -1,4 +1,4 @@
-#include "skin/controls/DefaultForm.h"
+#include "skin/controls/frame/DefaultForm.h"
 
 #include <algorithm>
 #include <array>
