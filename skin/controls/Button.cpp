@@ -1,24 +1,13 @@
 #include "skin/controls/Button.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "framework/Properties.h"
-#include "framework/Writer.h"
 #include "framework/gui/Action.h"
-#include "framework/gui/Button.h"
-#include "framework/gui/ColorMap.h"
-#include "framework/gui/Menus.h"
-#include "platform/gui/VirtualKeys.h"
-#include "skin/render/CanvasDrawing.h"
-#include "skin/render/Color.h"
 #include "skin/controls/ControlTheme.h"
-#include "skin/theme/ControlBackground.h"
 #include "skin/theme/CustomThemeLink.h"
-#include "skin/theme/Theme.h"
 #include "skin/theme/ThemeManager.h"
 #include "skin/theme/ThemeServices.h"
-#include "skin/theme/ThemeInfo.h"
 
 namespace z5t8::skin::controls {
 

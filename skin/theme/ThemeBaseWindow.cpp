@@ -1,14 +1,10 @@
 #include "skin/theme/Theme.h"
 
 #include <algorithm>
-#include <utility>
 
-#include "framework/Color.h"
-#include "platform/gui/DeviceContext.h"
 #include "platform/gui/FrameControls.h"
 #include "skin/render/BitmapDrawing.h"
 #include "skin/render/CanvasDrawing.h"
-#include "skin/render/Color.h"
 #include "skin/theme/ThemeBaseMarks.h"
 
 namespace z5t8::skin::theme {
