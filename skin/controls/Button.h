@@ -10,11 +10,7 @@
 #include "skin/controls/Control.h"
 #include "skin/controls/FontOptions.h"
 #include "skin/render/Bitmap.h"
-
-namespace z5t8::skin::theme {
-class TteCustomThemeLink;
-class TteTheme;
-}  // namespace z5t8::skin::theme
+#include "skin/theme/ThemeForward.h"
 
 namespace z5t8::skin::controls {
 
