@@ -159,6 +159,10 @@ private:
   bool FHasGlyph = false;
 };
 
+// The key colour of the glyphs a button draws itself (the stock kinds' and its
+// copies of image-list pictures), drawn transparent.
+inline constexpr uint32_t kGlyphKey = 0xFF00FF;
+
 // The caption a button kind shows and its two-frame glyph (normal, disabled),
 // drawn by this library.
 std::u16string BitBtnKindCaption(TBitBtnKind kind);

@@ -31,8 +31,6 @@ namespace pg = platform::gui;
 
 namespace {
 
-constexpr uint32_t kMagenta = 0xFF00FF;
-
 struct TStates {
   TteButtonDrawState Face;
   TteButtonDrawState Text;
@@ -67,7 +65,7 @@ bool TTeButton::PrepareGlyph() {
     FHasGlyph = true;
   } else if (FImages && FImageIndex >= 0 && FImageIndex < FImages->Count()) {
     FGlyphCopy->SetSize(FImages->Width(), FImages->Height());
-    render::FillRect(FGlyphCopy->Canvas(), Rect(0, 0, FImages->Width(), FImages->Height()), TColor(kMagenta));
+    render::FillRect(FGlyphCopy->Canvas(), Rect(0, 0, FImages->Width(), FImages->Height()), TColor(kGlyphKey));
     FImages->Draw(FGlyphCopy->Canvas(), 0, 0, FImageIndex, true);
     FHasGlyph = true;
   } else if (auto* action = dynamic_cast<TCustomAction*>(Action())) {
@@ -75,7 +73,7 @@ bool TTeButton::PrepareGlyph() {
     int index = action->ImageIndex();
     if (images && index >= 0 && index < images->Count()) {
       FGlyphCopy->SetSize(images->Width(), images->Height());
-      render::FillRect(FGlyphCopy->Canvas(), Rect(0, 0, images->Width(), images->Height()), TColor(kMagenta));
+      render::FillRect(FGlyphCopy->Canvas(), Rect(0, 0, images->Width(), images->Height()), TColor(kGlyphKey));
       images->Draw(FGlyphCopy->Canvas(), 0, 0, index, true);
       FHasGlyph = true;
     }
@@ -256,10 +254,10 @@ void TTeButton::PaintGlyph() {
   int frame = 0;
   if (FNumGlyphs > 1 && !Enabled()) frame = 1;
   if (FNumGlyphs > 2 && FPressed) frame = 2;
-  uint32_t transparent = kMagenta;
+  uint32_t transparent = kGlyphKey;
   if (!FGlyph->Empty()) {
     pg::Pixel* last = FGlyphCopy->ScanLine(FGlyphCopy->Height() - 1);
-    transparent = last ? ((last[0] & 0xFF) << 16) | (last[0] & 0xFF00) | ((last[0] >> 16) & 0xFF) : kMagenta;
+    transparent = last ? ((last[0] & 0xFF) << 16) | (last[0] & 0xFF00) | ((last[0] >> 16) & 0xFF) : kGlyphKey;
   }
   render::TteBitmap bitmap;
   bitmap.SetSize(w, h);

@@ -8,14 +8,6 @@
 namespace z5t8::skin::controls {
 
 using namespace framework;
-using namespace theme;
-namespace pg = platform::gui;
-
-namespace {
-
-constexpr uint32_t kMagenta = 0xFF00FF;
-
-}  // namespace
 
 std::u16string BitBtnKindCaption(TBitBtnKind kind) {
   static const char16_t* const captions[] = {u"",       u"OK",    u"Cancel", u"&Help",   u"&Yes", u"&No",
@@ -26,7 +18,7 @@ std::u16string BitBtnKindCaption(TBitBtnKind kind) {
 void DrawBitBtnKindGlyph(TBitBtnKind kind, TBitmap& glyph) {
   glyph.SetSize(36, 18);
   TCanvas* canvas = glyph.Canvas();
-  render::FillRect(canvas, Rect(0, 0, 36, 18), TColor(kMagenta));
+  render::FillRect(canvas, Rect(0, 0, 36, 18), TColor(kGlyphKey));
   static constexpr TColor colours[] = {0,        0x00A000, 0x0000C0, 0xC05000, 0x00A000, 0x0000C0,
                                        0x404040, 0x0000C0, 0x008080, 0x808000, 0x00A000};
   for (int frame = 0; frame < 2; ++frame) {
