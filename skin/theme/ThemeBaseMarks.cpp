@@ -21,8 +21,6 @@ using render::IsRectEmpty;
 using render::RectHeight;
 using render::RectWidth;
 
-int Add(int a, int64_t d) { return render::Saturate(int64_t(a) + d); }
-
 void Marker(TCanvas* canvas, const TRect& r, TColor fill) {
   if (!canvas || IsRectEmpty(r)) return;
   FillRect(canvas, r, fill);

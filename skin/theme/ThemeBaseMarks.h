@@ -4,6 +4,7 @@
 
 #include "framework/gui/Canvas.h"
 #include "skin/render/Bitmap.h"
+#include "skin/render/RectUtils.h"
 #include "skin/theme/ThemeTypes.h"
 
 // The primitives the base theme's look draws with, shared by its window and
@@ -19,7 +20,7 @@ using framework::TRect;
 constexpr TColor kMarkerOutline = 0x808000;
 
 // a + d, saturated.
-int Add(int a, int64_t d);
+inline int Add(int a, int64_t d) { return render::Saturate(int64_t(a) + d); }
 
 // r filled with `fill` and outlined in kMarkerOutline; nothing for an empty r.
 void Marker(TCanvas* canvas, const TRect& r, TColor fill);
