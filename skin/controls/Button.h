@@ -10,11 +10,7 @@
 #include "skin/controls/Control.h"
 #include "skin/controls/FontOptions.h"
 #include "skin/render/Bitmap.h"
-
-namespace z5t8::skin::theme {
-class TteCustomThemeLink;
-class TteTheme;
-}  // namespace z5t8::skin::theme
+#include "skin/theme/ThemeForward.h"
 
 namespace z5t8::skin::controls {
 
@@ -162,6 +158,10 @@ private:
   std::unique_ptr<framework::TBitmap> FGlyphCopy;
   bool FHasGlyph = false;
 };
+
+// The key colour of the glyphs a button draws itself (the stock kinds' and its
+// copies of image-list pictures), drawn transparent.
+inline constexpr uint32_t kGlyphKey = 0xFF00FF;
 
 // The caption a button kind shows and its two-frame glyph (normal, disabled),
 // drawn by this library.

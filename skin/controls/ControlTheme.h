@@ -4,10 +4,7 @@
 
 #include "framework/gui/Canvas.h"
 #include "framework/gui/Control.h"
-
-namespace z5t8::skin::theme {
-class TteCustomThemeLink;
-}
+#include "skin/theme/ThemeForward.h"
 
 namespace z5t8::skin::controls {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "skin/controls/DefaultForm.h"
+#include "skin/controls/frame/DefaultForm.h"
 #include "skin/theme/CustomThemeLink.h"
 #include "skin/theme/Theme.h"
 

@@ -112,28 +112,13 @@ void TTeMemo::PaintBorder(TCanvas* canvas, const TRect& rect) {
   render::DrawEdge(canvas, rect.inflate(-1, -1), cl3DDkShadow, clBtnFace);
 }
 
-namespace {
-
-// A canvas bound to a context for one drawing call.
-void WithCanvas(pg::DeviceContext* dc, const std::function<void(TCanvas*)>& draw) {
-  TCanvas canvas;
-  canvas.SetHandle(dc);
-  struct Unbind {
-    TCanvas& canvas;
-    ~Unbind() { canvas.SetHandle(nullptr); }
-  } unbind{canvas};
-  draw(&canvas);
-}
-
-}  // namespace
-
 void TTeMemo::WMEraseBkgnd(TMessage& message) {
   message.Result = 1;
   auto* dc = reinterpret_cast<pg::DeviceContext*>(message.WParam);
   if (!dc) return;
   // The look's outer part falls outside the client area.
   TRect r = Rect(-2, -2, Width() + 2, Height() + 2);
-  WithCanvas(dc, [&](TCanvas* canvas) { PaintBuffer(canvas, r); });
+  render::WithCanvas(dc, [&](TCanvas* canvas) { PaintBuffer(canvas, r); });
 }
 
 void TTeMemo::WMNCPaint(TMessage& message) {
@@ -149,7 +134,7 @@ void TTeMemo::WMNCPaint(TMessage& message) {
   pg::DeviceContext* dc = pg::GetWindowDC(FHandle);
   if (!dc) return;
   dc->excludeClipRect(2, 2, 2 + client.width(), 2 + client.height());
-  WithCanvas(dc, [&](TCanvas* canvas) { PaintBorder(canvas, r); });
+  render::WithCanvas(dc, [&](TCanvas* canvas) { PaintBorder(canvas, r); });
   pg::ReleaseDC(FHandle, dc);
 }
 

@@ -6,11 +6,7 @@
 #include "framework/gui/Memo.h"
 #include "skin/controls/InplaceScrollBar.h"
 #include "skin/theme/ThemeTypes.h"
-
-namespace z5t8::skin::theme {
-class TteCustomThemeLink;
-class TteTheme;
-}  // namespace z5t8::skin::theme
+#include "skin/theme/ThemeForward.h"
 
 namespace z5t8::skin::controls {
 

@@ -6,13 +6,8 @@
 #include "framework/Event.h"
 #include "framework/gui/Timer.h"
 #include "skin/controls/Control.h"
-
 #include "skin/theme/ThemeTypes.h"
-
-namespace z5t8::skin::theme {
-class TteCustomThemeLink;
-class TteTheme;
-}  // namespace z5t8::skin::theme
+#include "skin/theme/ThemeForward.h"
 
 namespace z5t8::skin::controls {
 

@@ -19,6 +19,19 @@ namespace z5t8::skin::render {
 using framework::TCanvas;
 using framework::TColor;
 
+// Calls draw with a canvas bound to dc for the call; the canvas lets go of the
+// context afterwards, even when draw throws.
+template <class Draw>
+void WithCanvas(platform::gui::DeviceContext* dc, Draw&& draw) {
+  TCanvas canvas;
+  canvas.SetHandle(dc);
+  struct Unbind {
+    TCanvas& canvas;
+    ~Unbind() { canvas.SetHandle(nullptr); }
+  } unbind{canvas};
+  draw(&canvas);
+}
+
 // Canvas primitives that set the pen and brush they need before drawing.
 // Colours are framework colours; system colours are allowed.
 

@@ -2,7 +2,6 @@
 
 #include "framework/Properties.h"
 #include "skin/se3/SkinCaptionButtons.h"
-#include "skin/se3/SkinPictureDrawing.h"
 
 namespace z5t8::skin::se3 {
 
@@ -192,36 +191,22 @@ Z5T8_IMPLEMENT_CLASS(TSeButtonObject, TSeBitmapObject) {
   p.Object("BitmapDisabled", &T::BitmapDisabled);
 }
 
-TSeButtonObject::TSeButtonObject(framework::TComponent* owner)
-    : TSeBitmapObject(owner),
-      FBitmapHot(std::make_unique<TteBitmapLink>()),
-      FBitmapFocused(std::make_unique<TteBitmapLink>()),
-      FBitmapPressed(std::make_unique<TteBitmapLink>()),
-      FBitmapDisabled(std::make_unique<TteBitmapLink>()) {}
+TSeButtonObject::TSeButtonObject(framework::TComponent* owner) : TSeBitmapObject(owner) {}
 
 void TSeButtonObject::AfterLoad() {
   inherited::AfterLoad();
-  ResolveBitmapLink(*FBitmapHot, true);
-  ResolveBitmapLink(*FBitmapFocused, true);
-  ResolveBitmapLink(*FBitmapPressed, true);
-  ResolveBitmapLink(*FBitmapDisabled, true);
+  FPictures.ForEach([this](TteBitmapLink& link) { ResolveBitmapLink(link, true); });
 }
 
 void TSeButtonObject::Draw(framework::TCanvas* canvas, const Rect& clip) {
   if (!Assigned(FBitmap)) return;
-  TTempValue<TteBitmapLink*> picture(
-      FBitmap, FacePicture(FState, FBitmap, FBitmapFocused.get(), FBitmapHot.get(), FBitmapDisabled.get(), FBitmapPressed.get()));
+  TTempValue<TteBitmapLink*> picture(FBitmap, FPictures.Face(FState, FBitmap));
   TSeBitmapObject::Draw(canvas, clip);
 }
 
 void TSeButtonObject::Assign(const framework::TPersistent* source) {
   inherited::Assign(source);
-  if (auto* src = As<TSeButtonObject>(source)) {
-    FBitmapHot->Assign(src->FBitmapHot.get());
-    FBitmapFocused->Assign(src->FBitmapFocused.get());
-    FBitmapPressed->Assign(src->FBitmapPressed.get());
-    FBitmapDisabled->Assign(src->FBitmapDisabled.get());
-  }
+  if (auto* src = As<TSeButtonObject>(source)) FPictures.Assign(src->FPictures);
 }
 
 }  // namespace z5t8::skin::se3

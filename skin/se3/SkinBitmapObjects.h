@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "skin/se3/SkinObject.h"
+#include "skin/se3/SkinPictureDrawing.h"
 
 namespace z5t8::skin::se3 {
 
@@ -107,16 +108,13 @@ public:
   void Draw(framework::TCanvas* canvas, const Rect& clip) override;
   void Assign(const framework::TPersistent* source) override;
 
-  render::TteBitmapLink* BitmapHot() const { return FBitmapHot.get(); }
-  render::TteBitmapLink* BitmapFocused() const { return FBitmapFocused.get(); }
-  render::TteBitmapLink* BitmapPressed() const { return FBitmapPressed.get(); }
-  render::TteBitmapLink* BitmapDisabled() const { return FBitmapDisabled.get(); }
+  render::TteBitmapLink* BitmapHot() const { return FPictures.Hot.get(); }
+  render::TteBitmapLink* BitmapFocused() const { return FPictures.Focused.get(); }
+  render::TteBitmapLink* BitmapPressed() const { return FPictures.Pressed.get(); }
+  render::TteBitmapLink* BitmapDisabled() const { return FPictures.Disabled.get(); }
 
 private:
-  std::unique_ptr<render::TteBitmapLink> FBitmapHot;
-  std::unique_ptr<render::TteBitmapLink> FBitmapFocused;
-  std::unique_ptr<render::TteBitmapLink> FBitmapPressed;
-  std::unique_ptr<render::TteBitmapLink> FBitmapDisabled;
+  TSeStatePictures FPictures;
 };
 
 }  // namespace z5t8::skin::se3

@@ -2,7 +2,6 @@
 
 #include "framework/Properties.h"
 #include "skin/se3/SkinCaptionButtons.h"
-#include "skin/se3/SkinPictureDrawing.h"
 
 namespace z5t8::skin::se3 {
 
@@ -201,35 +200,22 @@ Z5T8_IMPLEMENT_CLASS(TSeButtonBitmapBoxObject, TSeBitmapBoxObject) {
 }
 
 TSeButtonBitmapBoxObject::TSeButtonBitmapBoxObject(framework::TComponent* owner)
-    : TSeBitmapBoxObject(owner),
-      FHotBitmap(std::make_unique<TteBitmapLink>()),
-      FFocusedBitmap(std::make_unique<TteBitmapLink>()),
-      FPressedBitmap(std::make_unique<TteBitmapLink>()),
-      FDisabledBitmap(std::make_unique<TteBitmapLink>()) {}
+    : TSeBitmapBoxObject(owner) {}
 
 void TSeButtonBitmapBoxObject::AfterLoad() {
   inherited::AfterLoad();
-  ResolveBitmapLink(*FHotBitmap, false);
-  ResolveBitmapLink(*FFocusedBitmap, false);
-  ResolveBitmapLink(*FPressedBitmap, false);
-  ResolveBitmapLink(*FDisabledBitmap, false);
+  FPictures.ForEach([this](TteBitmapLink& link) { ResolveBitmapLink(link, false); });
 }
 
 void TSeButtonBitmapBoxObject::Draw(framework::TCanvas* canvas, const Rect& clip) {
   if (!Assigned(FBitmap)) return;
-  TTempValue<TteBitmapLink*> picture(
-      FBitmap, FacePicture(FState, FBitmap, FFocusedBitmap.get(), FHotBitmap.get(), FDisabledBitmap.get(), FPressedBitmap.get()));
+  TTempValue<TteBitmapLink*> picture(FBitmap, FPictures.Face(FState, FBitmap));
   TSeBitmapBoxObject::Draw(canvas, clip);
 }
 
 void TSeButtonBitmapBoxObject::Assign(const framework::TPersistent* source) {
   inherited::Assign(source);
-  if (auto* src = As<TSeButtonBitmapBoxObject>(source)) {
-    FHotBitmap->Assign(src->FHotBitmap.get());
-    FFocusedBitmap->Assign(src->FFocusedBitmap.get());
-    FPressedBitmap->Assign(src->FPressedBitmap.get());
-    FDisabledBitmap->Assign(src->FDisabledBitmap.get());
-  }
+  if (auto* src = As<TSeButtonBitmapBoxObject>(source)) FPictures.Assign(src->FPictures);
 }
 
 }  // namespace z5t8::skin::se3

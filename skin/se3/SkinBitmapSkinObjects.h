@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "skin/se3/SkinObject.h"
+#include "skin/se3/SkinPictureDrawing.h"
 
 namespace z5t8::skin::se3 {
 
@@ -130,16 +131,13 @@ public:
   void Draw(framework::TCanvas* canvas, const Rect& clip) override;
   void Assign(const framework::TPersistent* source) override;
 
-  render::TteBitmapLink* HotBitmap() const { return FHotBitmap.get(); }
-  render::TteBitmapLink* FocusedBitmap() const { return FFocusedBitmap.get(); }
-  render::TteBitmapLink* PressedBitmap() const { return FPressedBitmap.get(); }
-  render::TteBitmapLink* DisabledBitmap() const { return FDisabledBitmap.get(); }
+  render::TteBitmapLink* HotBitmap() const { return FPictures.Hot.get(); }
+  render::TteBitmapLink* FocusedBitmap() const { return FPictures.Focused.get(); }
+  render::TteBitmapLink* PressedBitmap() const { return FPictures.Pressed.get(); }
+  render::TteBitmapLink* DisabledBitmap() const { return FPictures.Disabled.get(); }
 
 private:
-  std::unique_ptr<render::TteBitmapLink> FHotBitmap;
-  std::unique_ptr<render::TteBitmapLink> FFocusedBitmap;
-  std::unique_ptr<render::TteBitmapLink> FPressedBitmap;
-  std::unique_ptr<render::TteBitmapLink> FDisabledBitmap;
+  TSeStatePictures FPictures;
 };
 
 }  // namespace z5t8::skin::se3

@@ -5,20 +5,25 @@
 
 namespace z5t8::skin::se3 {
 
-render::TteBitmapLink* FacePicture(TSeState state, render::TteBitmapLink* current,
-                                   render::TteBitmapLink* focused, render::TteBitmapLink* hot,
-                                   render::TteBitmapLink* disabled, render::TteBitmapLink* pressed) {
+void TSeStatePictures::Assign(const TSeStatePictures& source) {
+  Hot->Assign(source.Hot.get());
+  Focused->Assign(source.Focused.get());
+  Pressed->Assign(source.Pressed.get());
+  Disabled->Assign(source.Disabled.get());
+}
+
+render::TteBitmapLink* TSeStatePictures::Face(TSeState state, render::TteBitmapLink* normal) const {
   switch (state) {
     case ssFocused:
-      return Pick(focused, current);
+      return Pick(Focused.get(), normal);
     case ssHot:
-      return Pick(hot, current);
+      return Pick(Hot.get(), normal);
     case ssDisabled:
-      return Pick(disabled, current);
+      return Pick(Disabled.get(), normal);
     case ssPressed:
-      return Pick(pressed, current);
+      return Pick(Pressed.get(), normal);
     default:
-      return current;
+      return normal;
   }
 }
 

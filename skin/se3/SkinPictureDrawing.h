@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "framework/gui/Canvas.h"
 #include "skin/render/BitmapLink.h"
 #include "skin/render/RectUtils.h"
@@ -16,11 +18,27 @@ inline render::TteBitmapLink* Pick(render::TteBitmapLink* state, render::TteBitm
   return Assigned(state) ? state : current;
 }
 
-// A face's picture for its state (focused, hot, disabled or pressed), the current one
-// for the other states and for a state without a picture of its own.
-render::TteBitmapLink* FacePicture(TSeState state, render::TteBitmapLink* current,
-                                   render::TteBitmapLink* focused, render::TteBitmapLink* hot,
-                                   render::TteBitmapLink* disabled, render::TteBitmapLink* pressed);
+// The pictures a button-like object draws instead of its normal one in the
+// hot, focused, pressed and disabled states; a state without a picture of its
+// own keeps the normal one.
+struct TSeStatePictures {
+  std::unique_ptr<render::TteBitmapLink> Hot = std::make_unique<render::TteBitmapLink>();
+  std::unique_ptr<render::TteBitmapLink> Focused = std::make_unique<render::TteBitmapLink>();
+  std::unique_ptr<render::TteBitmapLink> Pressed = std::make_unique<render::TteBitmapLink>();
+  std::unique_ptr<render::TteBitmapLink> Disabled = std::make_unique<render::TteBitmapLink>();
+
+  // Each picture in turn: hot, focused, pressed, disabled.
+  template <class F>
+  void ForEach(F&& f) {
+    f(*Hot);
+    f(*Focused);
+    f(*Pressed);
+    f(*Disabled);
+  }
+  void Assign(const TSeStatePictures& source);
+  // The picture for `state`: its own when assigned, else `normal`.
+  render::TteBitmapLink* Face(TSeState state, render::TteBitmapLink* normal) const;
+};
 
 // How one piece of a picture fills its destination.
 enum class TPieceMode { None, Tile, Stretch, Center };

@@ -386,15 +386,21 @@ void TSeSkinSource::WriteStore(TStream& stream, TSeSkinStoreLayout layout) {
 
 // ---- containers
 
-void TSeSkinSource::LoadFromStream(TStream& stream) {
-  TSeSkinFilterClass cls = GetThemeFilterBySign(stream);
-  if (!cls) cls = DefaultSkinFilterClass();
+// The source is emptied just before the filter reads into it, and the filter is
+// gone before the regions are checked.
+void TSeSkinSource::ReadThrough(TSeSkinFilterClass cls, TStream& stream) {
   std::unique_ptr<TSeSkinFilter> filter = cls->Create();
   Clear();
   filter->SetSkinSource(this);
   filter->ReadSkin(stream);
   filter.reset();
   CheckingObject();
+}
+
+void TSeSkinSource::LoadFromStream(TStream& stream) {
+  TSeSkinFilterClass cls = GetThemeFilterBySign(stream);
+  if (!cls) cls = DefaultSkinFilterClass();
+  ReadThrough(cls, stream);
 }
 
 void TSeSkinSource::SaveToStream(TStream& stream) {
@@ -419,12 +425,7 @@ bool TSeSkinSource::LoadFromFile(const std::string& fileName) {
   TSeSkinFilterClass cls = GetThemeFilterByExt(path);
   if (!cls) return false;
   framework::TFileStream stream(path, framework::fmOpenRead | framework::fmShareDenyNone);
-  std::unique_ptr<TSeSkinFilter> filter = cls->Create();
-  Clear();
-  filter->SetSkinSource(this);
-  filter->ReadSkin(stream);
-  filter.reset();
-  CheckingObject();
+  ReadThrough(cls, stream);
   return true;
 }
 

@@ -16,6 +16,8 @@
 
 namespace z5t8::skin::se3 {
 
+class TSeSkinFilterMeta;
+
 // A skin in memory: its header strings, its named pictures, its top-level skin objects
 // (owned, in stored order; each owns its children) and its colour, system colour and
 // font tables. Read and written as a store body through the container kinds.
@@ -84,6 +86,8 @@ public:
   void WriteStore(framework::TStream& stream, TSeSkinStoreLayout layout) override;
 
 private:
+  // Replaces the contents with what the filter class reads from the stream.
+  void ReadThrough(const TSeSkinFilterMeta* cls, framework::TStream& stream);
   void ReadImages(framework::TStream& stream, TSeSkinStoreLayout layout);
   void WriteImages(framework::TStream& stream, TSeSkinStoreLayout layout);
   void ReadObjects(framework::TStream& stream, TSeSkinStoreLayout layout);

@@ -4,6 +4,7 @@
 #include "framework/gui/ControlCanvas.h"
 #include "framework/gui/CustomControl.h"
 #include "framework/gui/WinControl.h"
+#include "skin/render/CanvasDrawing.h"
 #include "skin/theme/ThemeUnit.h"
 
 namespace z5t8::skin::theme {
@@ -71,13 +72,7 @@ void DrawControlBackground(TControl* control, pg::DeviceContext* dc) {
 
   if (TteDrawBackgroundProc proc = FindBackgroundProc(*parent)) {
     TteBackground background{control->BoundsRect(), control->BoundsRect(), control, parent};
-    TCanvas canvas;
-    canvas.SetHandle(dc);
-    struct Unbind {
-      TCanvas& canvas;
-      ~Unbind() { canvas.SetHandle(nullptr); }
-    } unbind{canvas};
-    proc(&canvas, background);
+    render::WithCanvas(dc, [&](TCanvas* canvas) { proc(canvas, background); });
     return;
   }
 

@@ -1,147 +1,32 @@
 #include "skin/theme/Theme.h"
 
-#include <algorithm>
-#include <utility>
-
-#include "framework/Color.h"
-#include "platform/gui/DeviceContext.h"
-#include "platform/gui/FrameControls.h"
-#include "skin/render/BitmapDrawing.h"
 #include "skin/render/CanvasDrawing.h"
-#include "skin/render/Color.h"
+#include "skin/theme/ThemeBaseMarks.h"
 
 namespace z5t8::skin::theme {
 
 using namespace framework;
 namespace gui = platform::gui;
 
-// The base theme's look: plain primitives in the theme colours, so that every family
-// shows something and a look a derived theme lacks is plain to see.
+// The base theme's look of the control families: plain primitives in the theme
+// colours, so that every family shows something and a look a derived theme lacks
+// is plain to see. The window family is in ThemeBaseWindow.cpp.
 
 namespace {
 
+using baselook::CentredBox;
+using baselook::DrawCentred;
+using baselook::DrawCheckMark;
+using baselook::DrawMark;
+using baselook::Marker;
 using render::DrawEdge;
-using render::DrawFrameControlGlyph;
-using render::DrawPolygon;
 using render::DrawRect;
-using render::FillEllipse;
-using render::FillPolygon;
 using render::FillRect;
 using render::FillRoundRect;
 using render::IsRectEmpty;
-using render::RectHeight;
-using render::RectWidth;
 using render::StdChangeColor;
 
 constexpr TColor kNavy = 0x800000;
-// Outlines the plain fill of a family the base theme has no real look for.
-constexpr TColor kMarkerOutline = 0x808000;
-
-int Add(int a, int64_t d) { return render::Saturate(int64_t(a) + d); }
-
-void Marker(TCanvas* canvas, const TRect& r, TColor fill) {
-  if (!canvas || IsRectEmpty(r)) return;
-  FillRect(canvas, r, fill);
-  DrawRect(canvas, r, kMarkerOutline);
-}
-
-// A w x h box centred in r, halves toward the top left.
-TRect CentredBox(const TRect& r, int w, int h) {
-  return gui::rectFromSize(Add(r.left, (int64_t(RectWidth(r)) - w) / 2),
-                           Add(r.top, (int64_t(RectHeight(r)) - h) / 2), w, h);
-}
-
-void DrawCentred(TCanvas* canvas, const render::TteBitmap& bitmap, const TRect& r) {
-  TRect box = CentredBox(r, bitmap.Width(), bitmap.Height());
-  bitmap.Draw(canvas, box.left, box.top);
-}
-
-// An isosceles triangle filling r, pointing up or down.
-void DrawTriangle(TCanvas* canvas, const TRect& r, bool up, TColor colour) {
-  if (IsRectEmpty(r)) return;
-  int mid = Add(r.left, (int64_t(RectWidth(r)) - 1) / 2);
-  int top = r.top, bottom = Add(r.bottom, -1);
-  const TPoint up_[] = {{r.left, bottom}, {Add(r.right, -1), bottom}, {mid, top}};
-  const TPoint down[] = {{r.left, top}, {Add(r.right, -1), top}, {mid, bottom}};
-  FillPolygon(canvas, up ? up_ : down, colour);
-  DrawPolygon(canvas, up ? up_ : down, colour);
-}
-
-// A tick three pixels thick, scaled to fill a square box.
-void DrawCheckMark(TCanvas* canvas, const TRect& box, TColor colour) {
-  const int n = std::min(RectWidth(box), RectHeight(box));
-  auto at = [&](int x, int y) { return TPoint{box.left + x * n / 16, box.top + y * n / 16}; };
-  const TPoint tick[] = {at(3, 7), at(6, 10), at(12, 4), at(12, 7), at(6, 13), at(3, 10)};
-  FillPolygon(canvas, tick, colour);
-}
-
-unsigned CaptionGlyph(TteWindowButtonClass button) {
-  switch (button) {
-    case kwbClose:
-      return gui::DFCS_CAPTIONCLOSE;
-    case kwbHelp:
-      return gui::DFCS_CAPTIONHELP;
-    case kwbMin:
-      return gui::DFCS_CAPTIONMIN;
-    case kwbMax:
-      return gui::DFCS_CAPTIONMAX;
-    default:
-      return gui::DFCS_CAPTIONRESTORE;
-  }
-}
-
-// The standard marks of menu and tool items, centred in r; a picture at its own size.
-void DrawMark(TCanvas* canvas, const TRect& r, const render::TteBitmap* bitmap, TteMenuGlyph glyph) {
-  if (!canvas || IsRectEmpty(r)) return;
-  TColor ink = canvas->Font()->Color();
-  TRect box = CentredBox(r, 16, 16);
-  switch (glyph) {
-    case kmgGlyph:
-      if (bitmap) DrawCentred(canvas, *bitmap, r);
-      break;
-    case kmgCheckGlyph:
-      DrawCheckMark(canvas, box, ink);
-      break;
-    case kmgRadioGlyph:
-      FillEllipse(canvas, CentredBox(r, 6, 6), clBlack);
-      break;
-    case kmgSubMenuGlyph: {
-      TRect t = CentredBox(r, 4, 7);
-      const TPoint arrow[] = {{t.left, t.top}, {t.left + 3, t.top + 3}, {t.left, t.top + 6}};
-      FillPolygon(canvas, arrow, ink);
-      DrawPolygon(canvas, arrow, ink);
-      break;
-    }
-    case kmgSysMenu:
-      DrawRect(canvas, box.inflate(-3, -4), ink);
-      FillRect(canvas, box.left + 3, box.top + 4, box.right - 3, box.top + 7, ink);
-      break;
-    case kmgClose:
-      DrawFrameControlGlyph(canvas, box, gui::DFC_CAPTION, gui::DFCS_CAPTIONCLOSE, ink);
-      break;
-    case kmgMin:
-      DrawFrameControlGlyph(canvas, box, gui::DFC_CAPTION, gui::DFCS_CAPTIONMIN, ink);
-      break;
-    case kmgMax:
-      DrawFrameControlGlyph(canvas, box, gui::DFC_CAPTION, gui::DFCS_CAPTIONMAX, ink);
-      break;
-    case kmgMinRestore:
-    case kmgMaxRestore:
-      DrawFrameControlGlyph(canvas, box, gui::DFC_CAPTION, gui::DFCS_CAPTIONRESTORE, ink);
-      break;
-    case kmgRoll:
-      DrawTriangle(canvas, box.inflate(-4, -5), true, ink);
-      break;
-    case kmgRollRestore:
-      DrawTriangle(canvas, box.inflate(-4, -5), false, ink);
-      break;
-    case kmgTray:
-      FillRect(canvas, box.right - 6, box.bottom - 6, box.right - 3, box.bottom - 3, ink);
-      break;
-    default:
-      break;
-  }
-}
 
 struct TteButtonLook {
   TteThemeColor Face;
@@ -209,193 +94,6 @@ TColor ScrollStateColor(TteScrollButtonDrawState state) {
 }
 
 }  // namespace
-
-// Window geometry.
-
-std::optional<gui::Region> TteTheme::WindowGetRegion(TteWindowSubclass, const TRect&, const std::string&) {
-  return std::nullopt;
-}
-
-TRect TteTheme::WindowGetClientRect(TteWindowSubclass, const TRect& rect, const std::string&) {
-  // Saturated: a rectangle near the ends of the coordinate range must not wrap around.
-  return {Add(rect.left, 4), Add(rect.top, 22), Add(rect.right, -4), Add(rect.bottom, -4)};
-}
-
-TRect TteTheme::WindowGetTitleRect(TteWindowSubclass subclass, const TteWindowInfo& info,
-                                   const std::string&) {
-  TRect client = WindowGetClientRect(subclass, info.Rect, "default");
-  return {client.left, 3, client.right, client.top};
-}
-
-namespace {
-
-// Right to left from the close position; each class stands for its restore twin too.
-constexpr TteWindowButtonClass kRightToLeft[] = {kwbClose, kwbMax, kwbMin, kwbRoll, kwbTray, kwbHelp};
-
-TteWindowButtonClass PlaceOf(TteWindowButtonClass button) {
-  switch (button) {
-    case kwbMaxRestore:
-      return kwbMax;
-    case kwbMinRestore:
-      return kwbMin;
-    case kwbRollRestore:
-      return kwbRoll;
-    default:
-      return button;
-  }
-}
-
-bool HasPlace(TteWindowButtons buttons, TteWindowButtonClass place) {
-  switch (place) {
-    case kwbMax:
-      return buttons.Contains(kwbMax) || buttons.Contains(kwbMaxRestore);
-    case kwbMin:
-      return buttons.Contains(kwbMin) || buttons.Contains(kwbMinRestore);
-    case kwbRoll:
-      return buttons.Contains(kwbRoll) || buttons.Contains(kwbRollRestore);
-    default:
-      return buttons.Contains(place);
-  }
-}
-
-}  // namespace
-
-TRect TteTheme::WindowGetButtonRect(TteWindowSubclass subclass, const TteWindowInfo& info,
-                                    TteWindowButtonClass button, const std::string&) {
-  if (!info.Buttons.Contains(button)) return NullRect;
-  TRect client = WindowGetClientRect(subclass, info.Rect, "default");
-  if (button == kwbSysMenu) return {client.left, 4, Add(client.left, 22), Add(client.top, -1)};
-  TteWindowButtonClass place = PlaceOf(button);
-  TRect close{Add(client.right, -23), 4, Add(client.right, -1), Add(client.top, -1)};
-  int shift = 0;
-  for (TteWindowButtonClass earlier : kRightToLeft) {
-    if (earlier == place) return close.offset(-shift, 0);
-    if (HasPlace(info.Buttons, earlier)) shift += 22;
-  }
-  return NullRect;  // topmost and custom buttons have no place here
-}
-
-TteWindowHitTest TteTheme::WindowGetHitTest(TteWindowSubclass subclass, const TteWindowInfo& info, int x,
-                                            int y, const std::string&) {
-  if (subclass != kwscStandard && subclass != kwscDialog && subclass != kwscBorder &&
-      subclass != kwscToolWindow)
-    return kwhtClient;
-  const TRect& r = info.Rect;
-  TRect client = WindowGetClientRect(subclass, r, "default");
-  gui::Point p{x, y};
-  bool left = TRect{r.left, r.top, client.left, r.bottom}.contains(p);
-  bool top = TRect{r.left, r.top, r.right, client.top}.contains(p);
-  bool right = TRect{client.right, r.top, r.right, r.bottom}.contains(p);
-  bool bottom = TRect{r.left, client.bottom, r.right, r.bottom}.contains(p);
-
-  TteWindowHitTest result = kwhtClient;
-  if (left) result = kwhtLeft;
-  if (top) result = kwhtTop;
-  if (right) result = kwhtRight;
-  if (bottom) result = kwhtBottom;
-  if (left && top) result = kwhtTopLeft;
-  if (right && top) result = kwhtTopRight;
-  if (left && bottom) result = kwhtBottomLeft;
-  if (right && bottom) result = kwhtBottomRight;
-  if (WindowGetTitleRect(subclass, info, "default").contains(p)) result = kwhtCaption;
-  for (int b = kwbSysMenu; b <= kwbCustom; ++b) {
-    auto button = TteWindowButtonClass(b);
-    if (WindowGetButtonRect(subclass, info, button, "default").contains(p))
-      return WindowButtonToHitTest(button);
-  }
-  return result;
-}
-
-// Window.
-
-bool TteTheme::IsWindowDefined(TteWindowSubclass, const std::string&) { return true; }
-void TteTheme::WindowDraw(TteWindowSubclass subclass, TCanvas* canvas, const TteWindowInfo& info,
-                          const std::string&) {
-  if (!canvas || IsRectEmpty(info.Rect)) return;
-  const TRect& r = info.Rect;
-  TRect client = WindowGetClientRect(subclass, r, "default");
-  TColor face = FColors->GetColor(ktcButtonNormal);
-  DrawRect(canvas, r, clBlack);
-  TRect edge = r.inflate(-1, -1);
-  DrawEdge(canvas, edge, StdChangeColor(face, 100), StdChangeColor(face, -100));
-  TRect in = edge.inflate(-1, -1);
-  TColor border = FColors->GetColor(ktcWindowBorder);
-  FillRect(canvas, in.left, in.top, in.right, client.top, border);
-  FillRect(canvas, in.left, client.bottom, in.right, in.bottom, border);
-  FillRect(canvas, in.left, client.top, client.left, client.bottom, border);
-  FillRect(canvas, client.right, client.top, in.right, client.bottom, border);
-  bool active = info.States.Contains(kwdsActive);
-  FillRect(canvas, client.left, 3, client.right, client.top,
-           FColors->GetColor(active ? ktcCaptionNormal : ktcCaptionInactive));
-}
-void TteTheme::WindowDrawClient(TteWindowSubclass, TCanvas* canvas, const TRect& rect, const std::string&) {
-  FillRect(canvas, rect, FColors->GetColor(ktcWindow));
-}
-void TteTheme::WindowDrawText(TteWindowSubclass, TCanvas* canvas, const TteWindowInfo& info,
-                              const TRect& rect, const std::string&) {
-  if (!canvas) return;
-  bool active = info.States.Contains(kwdsActive);
-  canvas->SetFont(*FFonts->GetFont(active ? ktfCaptionTextNormal : ktfCaptionTextInactive));
-  TRect box = rect;
-  render::DrawText(canvas, info.Caption, box, gui::DT_CENTER | gui::DT_VCENTER | gui::DT_SINGLELINE);
-}
-void TteTheme::WindowDrawButton(TteWindowSubclass, TCanvas* canvas, const TteWindowButtonInfo& info,
-                                const std::string&) {
-  const TRect& r = info.Rect;
-  if (!canvas || IsRectEmpty(r)) return;
-  bool pressed = info.DrawState == kwbdsPressed;
-  TColor face = FColors->GetColor(info.DrawState == kwbdsHot ? ktcButtonHot : ktcButtonNormal);
-  if (info.ButtonClass != kwbSysMenu) {
-    FillRect(canvas, r, face);
-    TColor light = StdChangeColor(face, 100), dark = StdChangeColor(face, -100);
-    if (pressed) std::swap(light, dark);
-    DrawEdge(canvas, r, light, dark);
-  }
-  switch (info.ButtonClass) {
-    case kwbSysMenu:
-      if (info.Bitmap) DrawCentred(canvas, *info.Bitmap, r);
-      break;
-    case kwbClose:
-    case kwbHelp:
-    case kwbMin:
-    case kwbMax:
-    case kwbMinRestore:
-    case kwbMaxRestore:
-      DrawFrameControlGlyph(canvas, r, gui::DFC_CAPTION,
-                            CaptionGlyph(info.ButtonClass) | (pressed ? gui::DFCS_PUSHED : 0), clBlack);
-      break;
-    case kwbRoll:
-    case kwbRollRestore: {
-      TRect t = r.inflate(-4, -5);
-      if (pressed) t = t.offset(-1, -1);
-      DrawTriangle(canvas, t, info.ButtonClass == kwbRoll, clBlack);
-      break;
-    }
-    case kwbTray: {
-      TRect t = r.inflate(-3, -3);
-      TRect square{t.right - 3, t.bottom - 3, t.right, t.bottom};
-      if (!pressed) square = square.offset(1, 1);
-      FillRect(canvas, square, clBlack);
-      break;
-    }
-    default:
-      break;
-  }
-}
-void TteTheme::WindowDrawGripper(TteWindowSubclass, TCanvas* canvas, const TteWindowGripperInfo& info,
-                                 const std::string&) {
-  const TRect& r = info.Rect;
-  if (!canvas || IsRectEmpty(r)) return;
-  FillRect(canvas, r, FColors->GetColor(ktcWindowBorder));
-  if (!info.Visible) return;
-  int size = std::min({RectWidth(r), RectHeight(r), 13}) - 1;
-  for (int s : {size, size / 2}) {
-    const TPoint corner[] = {
-        {r.right - 1, r.bottom - 1 - s}, {r.right - 1, r.bottom - 1}, {r.right - 1 - s, r.bottom - 1}};
-    FillPolygon(canvas, corner, TColor(0x808080));
-    DrawPolygon(canvas, corner, clBlack);
-  }
-}
 
 // Hint.
 

@@ -42,45 +42,9 @@ TteWindowInfo WindowInfo(const TRect& rect, TteWindowDrawStates states, const TR
                          TteWindowButtons buttons, std::u16string caption, bool disabledNCArea) {
   return {rect, states, buttons, clipRect, std::move(caption), disabledNCArea};
 }
-TteWindowButtonInfo WindowButtonInfo(const TRect& rect, TteWindowButtonClass buttonClass,
-                                     TteWindowButtonDrawState drawState, TteBitmap* bitmap) {
-  return {rect, buttonClass, drawState, bitmap};
-}
-TteWindowGripperInfo WindowGripperInfo(const TRect& rect, bool visible) { return {rect, visible}; }
 
-TteHintInfo HintInfo(const TRect& rect) { return {rect}; }
-TteScrollInfo ScrollInfo(const TRect& rect) { return {rect}; }
-TtePanelInfo PanelInfo(const TRect& rect) { return {rect}; }
-TteTrackInfo TrackInfo(const TRect& rect) { return {rect}; }
-TteSplitterInfo SplitterInfo(const TRect& rect) { return {rect}; }
-TteMemoGutterInfo MemoGutterInfo(const TRect& rect) { return {rect}; }
-TteTabInfo TabInfo(const TRect& rect) { return {rect}; }
-TteHeaderInfo HeaderInfo(const TRect& rect) { return {rect}; }
-TteStatusInfo StatusInfo(const TRect& rect) { return {rect}; }
-TteBarDockInfo BarDockInfo(const TRect& rect) { return {rect}; }
-TteBarInfo BarInfo(const TRect& rect) { return {rect}; }
 TteBarCaptionInfo BarCaptionInfo(const TRect& rect, const std::u16string&) { return {rect}; }
-TteMenuInfo MenuInfo(const TRect& rect) { return {rect}; }
-TteDockInfo DockInfo(const TRect& rect) { return {rect}; }
-TteToolInfo ToolInfo(const TRect& rect) { return {rect}; }
-TteListInfo ListInfo(const TRect& rect) { return {rect}; }
-TteListColumnInfo ListColumnInfo(const TRect& rect) { return {rect}; }
-TteTreeInfo TreeInfo(const TRect& rect) { return {rect}; }
-TteGridInfo GridInfo(const TRect& rect) { return {rect}; }
 
-TteLabelInfo LabelInfo(TteLabelDrawState drawState) { return {drawState}; }
-TteButtonInfo ButtonInfo(const TRect& rect, TteButtonDrawState drawState) { return {rect, drawState}; }
-TteCheckInfo CheckInfo(const TRect& rect, TteCheckDrawState drawState) { return {rect, drawState}; }
-TteEditInfo EditInfo(const TRect& rect, TteEditDrawState drawState) { return {rect, drawState}; }
-TteMemoInfo MemoInfo(const TRect& rect, TteMemoDrawState drawState) { return {rect, drawState}; }
-TteBoxInfo BoxInfo(const TRect& rect, TteBoxDrawState drawState) { return {rect, drawState}; }
-TteListItemInfo ListItemInfo(const TRect& rect, TteListItemDrawState drawState) { return {rect, drawState}; }
-TteTreeItemInfo TreeItemInfo(const TRect& rect, TteTreeItemDrawState drawState) { return {rect, drawState}; }
-
-TteEditButtonInfo EditButtonInfo(const TRect& rect, TteEditButtonDrawState drawState,
-                                 TteEditButtonClass buttonClass) {
-  return {rect, drawState, buttonClass};
-}
 TteScrollButtonInfo ScrollButtonInfo(const TRect& rect, TteScrollButtonDrawState drawState,
                                      TteScrollButtonClass buttonClass) {
   return {rect, buttonClass, drawState};
@@ -88,56 +52,6 @@ TteScrollButtonInfo ScrollButtonInfo(const TRect& rect, TteScrollButtonDrawState
 TteScrollAreaInfo ScrollAreaInfo(const TRect& rect, TteScrollAreaDrawState drawState,
                                  TteScrollAreaClass areaClass) {
   return {rect, areaClass, drawState};
-}
-TteProgressInfo ProgressInfo(const TRect& rect, TteProgressPart part, TteProgressDrawState drawState) {
-  return {rect, part, drawState};
-}
-TtePanelButtonInfo PanelButtonInfo(const TRect& rect, TtePanelButtonClass buttonClass,
-                                   TtePanelButtonDrawState drawState) {
-  return {rect, buttonClass, drawState};
-}
-TteTabButtonInfo TabButtonInfo(const TRect& rect, TteTabButtonClass buttonClass,
-                               TteTabButtonDrawState drawState) {
-  return {rect, buttonClass, drawState};
-}
-TteBarButtonInfo BarButtonInfo(const TRect& rect, TteBarButtonClass buttonClass,
-                               TteBarButtonDrawState drawState) {
-  return {rect, buttonClass, drawState};
-}
-TteTrackBarInfo TrackBarInfo(const TRect& rect, TteTrackBarClass barClass, TteTrackBarDrawState drawState) {
-  return {rect, barClass, drawState};
-}
-TteTrackThumbInfo TrackThumbInfo(const TRect& rect, TteTrackThumbClass thumbClass,
-                                 TteTrackThumbDrawState drawState) {
-  return {rect, thumbClass, drawState};
-}
-TteTabItemInfo TabItemInfo(const TRect& rect, TteTabItemClass itemClass, TteTabItemDrawState drawState) {
-  return {rect, itemClass, drawState};
-}
-TteBarItemInfo BarItemInfo(const TRect& rect, TteBarItemClass itemClass, TteBarItemDrawState drawState) {
-  return {rect, itemClass, drawState};
-}
-TteMenuItemInfo MenuItemInfo(const TRect& rect, TteMenuItemClass itemClass, TteMenuItemDrawState drawState) {
-  return {rect, itemClass, drawState};
-}
-TteToolItemInfo ToolItemInfo(const TRect& rect, TteToolItemClass itemClass, TteToolItemDrawState drawState) {
-  return {rect, itemClass, drawState};
-}
-TteGridItemInfo GridItemInfo(const TRect& rect, TteGridItemDrawState drawState, TteGridItemClass itemClass) {
-  return {rect, drawState, itemClass};
-}
-TteHeaderSectionInfo HeaderSectionInfo(const TRect& rect, TteSectionState sectionState,
-                                       TteSectionDrawState drawState) {
-  return {rect, sectionState, drawState};
-}
-TteStatusPanelInfo StatusPanelInfo(const TRect& rect, TteStatusPanelClass panelClass) {
-  return {rect, panelClass};
-}
-TteSplitterButtonInfo SplitterButtonInfo(const TRect& rect, TteSplitterButtonClass buttonClass) {
-  return {rect, buttonClass};
-}
-TteGroupInfo GroupInfo(const TRect& rect, const TRect& captionRect, TteGroupDrawState drawState) {
-  return {rect, captionRect, drawState};
 }
 
 TteMenuGlyphInfo MenuGlyphInfo() { return {NullRect, nullptr, kgfaCenter, kmgNone}; }

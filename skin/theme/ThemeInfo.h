@@ -296,6 +296,12 @@ struct TteBackground {
 // Factories, named after their records without the prefix. Arguments come in field order
 // except where noted.
 
+// The factory of a record whose arguments are its fields, in field order.
+template <class Info, class... Fields>
+struct TteInfoFactory {
+  constexpr Info operator()(Fields... fields) const { return Info{fields...}; }
+};
+
 TteTextInfo TextInfo(const TRect& rect, std::u16string text, TteTextAlign align, TteTextStyles style,
                      TteTextOrientation orientation);
 // From DT_* flags: DT_VCENTER, else DT_BOTTOM, picks the row, DT_CENTER, else DT_RIGHT, the
@@ -310,67 +316,72 @@ TteGlyphInfo GlyphInfo(const TRect& rect, framework::TImageList* images, int ind
 // ClipRect before Buttons; NullRect when nothing is clipped.
 TteWindowInfo WindowInfo(const TRect& rect, TteWindowDrawStates states, const TRect& clipRect,
                          TteWindowButtons buttons, std::u16string caption, bool disabledNCArea);
-TteWindowButtonInfo WindowButtonInfo(const TRect& rect, TteWindowButtonClass buttonClass,
-                                     TteWindowButtonDrawState drawState, TteBitmap* bitmap);
-TteWindowGripperInfo WindowGripperInfo(const TRect& rect, bool visible);
+inline constexpr TteInfoFactory<TteWindowButtonInfo, TRect, TteWindowButtonClass, TteWindowButtonDrawState,
+                                TteBitmap*>
+    WindowButtonInfo{};
+inline constexpr TteInfoFactory<TteWindowGripperInfo, TRect, bool> WindowGripperInfo{};
 
-TteHintInfo HintInfo(const TRect& rect);
-TteScrollInfo ScrollInfo(const TRect& rect);
-TtePanelInfo PanelInfo(const TRect& rect);
-TteTrackInfo TrackInfo(const TRect& rect);
-TteSplitterInfo SplitterInfo(const TRect& rect);
-TteMemoGutterInfo MemoGutterInfo(const TRect& rect);
-TteTabInfo TabInfo(const TRect& rect);
-TteHeaderInfo HeaderInfo(const TRect& rect);
-TteStatusInfo StatusInfo(const TRect& rect);
-TteBarDockInfo BarDockInfo(const TRect& rect);
-TteBarInfo BarInfo(const TRect& rect);
+inline constexpr TteInfoFactory<TteHintInfo, TRect> HintInfo{};
+inline constexpr TteInfoFactory<TteScrollInfo, TRect> ScrollInfo{};
+inline constexpr TteInfoFactory<TtePanelInfo, TRect> PanelInfo{};
+inline constexpr TteInfoFactory<TteTrackInfo, TRect> TrackInfo{};
+inline constexpr TteInfoFactory<TteSplitterInfo, TRect> SplitterInfo{};
+inline constexpr TteInfoFactory<TteMemoGutterInfo, TRect> MemoGutterInfo{};
+inline constexpr TteInfoFactory<TteTabInfo, TRect> TabInfo{};
+inline constexpr TteInfoFactory<TteHeaderInfo, TRect> HeaderInfo{};
+inline constexpr TteInfoFactory<TteStatusInfo, TRect> StatusInfo{};
+inline constexpr TteInfoFactory<TteBarDockInfo, TRect> BarDockInfo{};
+inline constexpr TteInfoFactory<TteBarInfo, TRect> BarInfo{};
 // The text is not kept.
 TteBarCaptionInfo BarCaptionInfo(const TRect& rect, const std::u16string& text);
-TteMenuInfo MenuInfo(const TRect& rect);
-TteDockInfo DockInfo(const TRect& rect);
-TteToolInfo ToolInfo(const TRect& rect);
-TteListInfo ListInfo(const TRect& rect);
-TteListColumnInfo ListColumnInfo(const TRect& rect);
-TteTreeInfo TreeInfo(const TRect& rect);
-TteGridInfo GridInfo(const TRect& rect);
+inline constexpr TteInfoFactory<TteMenuInfo, TRect> MenuInfo{};
+inline constexpr TteInfoFactory<TteDockInfo, TRect> DockInfo{};
+inline constexpr TteInfoFactory<TteToolInfo, TRect> ToolInfo{};
+inline constexpr TteInfoFactory<TteListInfo, TRect> ListInfo{};
+inline constexpr TteInfoFactory<TteListColumnInfo, TRect> ListColumnInfo{};
+inline constexpr TteInfoFactory<TteTreeInfo, TRect> TreeInfo{};
+inline constexpr TteInfoFactory<TteGridInfo, TRect> GridInfo{};
 
-TteLabelInfo LabelInfo(TteLabelDrawState drawState);
-TteButtonInfo ButtonInfo(const TRect& rect, TteButtonDrawState drawState);
-TteCheckInfo CheckInfo(const TRect& rect, TteCheckDrawState drawState);
-TteEditInfo EditInfo(const TRect& rect, TteEditDrawState drawState);
-TteMemoInfo MemoInfo(const TRect& rect, TteMemoDrawState drawState);
-TteBoxInfo BoxInfo(const TRect& rect, TteBoxDrawState drawState);
-TteListItemInfo ListItemInfo(const TRect& rect, TteListItemDrawState drawState);
-TteTreeItemInfo TreeItemInfo(const TRect& rect, TteTreeItemDrawState drawState);
+inline constexpr TteInfoFactory<TteLabelInfo, TteLabelDrawState> LabelInfo{};
+inline constexpr TteInfoFactory<TteButtonInfo, TRect, TteButtonDrawState> ButtonInfo{};
+inline constexpr TteInfoFactory<TteCheckInfo, TRect, TteCheckDrawState> CheckInfo{};
+inline constexpr TteInfoFactory<TteEditInfo, TRect, TteEditDrawState> EditInfo{};
+inline constexpr TteInfoFactory<TteMemoInfo, TRect, TteMemoDrawState> MemoInfo{};
+inline constexpr TteInfoFactory<TteBoxInfo, TRect, TteBoxDrawState> BoxInfo{};
+inline constexpr TteInfoFactory<TteListItemInfo, TRect, TteListItemDrawState> ListItemInfo{};
+inline constexpr TteInfoFactory<TteTreeItemInfo, TRect, TteTreeItemDrawState> TreeItemInfo{};
 
-TteEditButtonInfo EditButtonInfo(const TRect& rect, TteEditButtonDrawState drawState,
-                                 TteEditButtonClass buttonClass);
+inline constexpr TteInfoFactory<TteEditButtonInfo, TRect, TteEditButtonDrawState, TteEditButtonClass>
+    EditButtonInfo{};
 // The scroll factories take the draw state first.
 TteScrollButtonInfo ScrollButtonInfo(const TRect& rect, TteScrollButtonDrawState drawState,
                                      TteScrollButtonClass buttonClass);
 TteScrollAreaInfo ScrollAreaInfo(const TRect& rect, TteScrollAreaDrawState drawState,
                                  TteScrollAreaClass areaClass);
-TteProgressInfo ProgressInfo(const TRect& rect, TteProgressPart part, TteProgressDrawState drawState);
-TtePanelButtonInfo PanelButtonInfo(const TRect& rect, TtePanelButtonClass buttonClass,
-                                   TtePanelButtonDrawState drawState);
-TteTabButtonInfo TabButtonInfo(const TRect& rect, TteTabButtonClass buttonClass,
-                               TteTabButtonDrawState drawState);
-TteBarButtonInfo BarButtonInfo(const TRect& rect, TteBarButtonClass buttonClass,
-                               TteBarButtonDrawState drawState);
-TteTrackBarInfo TrackBarInfo(const TRect& rect, TteTrackBarClass barClass, TteTrackBarDrawState drawState);
-TteTrackThumbInfo TrackThumbInfo(const TRect& rect, TteTrackThumbClass thumbClass,
-                                 TteTrackThumbDrawState drawState);
-TteTabItemInfo TabItemInfo(const TRect& rect, TteTabItemClass itemClass, TteTabItemDrawState drawState);
-TteBarItemInfo BarItemInfo(const TRect& rect, TteBarItemClass itemClass, TteBarItemDrawState drawState);
-TteMenuItemInfo MenuItemInfo(const TRect& rect, TteMenuItemClass itemClass, TteMenuItemDrawState drawState);
-TteToolItemInfo ToolItemInfo(const TRect& rect, TteToolItemClass itemClass, TteToolItemDrawState drawState);
-TteGridItemInfo GridItemInfo(const TRect& rect, TteGridItemDrawState drawState, TteGridItemClass itemClass);
-TteHeaderSectionInfo HeaderSectionInfo(const TRect& rect, TteSectionState sectionState,
-                                       TteSectionDrawState drawState);
-TteStatusPanelInfo StatusPanelInfo(const TRect& rect, TteStatusPanelClass panelClass);
-TteSplitterButtonInfo SplitterButtonInfo(const TRect& rect, TteSplitterButtonClass buttonClass);
-TteGroupInfo GroupInfo(const TRect& rect, const TRect& captionRect, TteGroupDrawState drawState);
+inline constexpr TteInfoFactory<TteProgressInfo, TRect, TteProgressPart, TteProgressDrawState> ProgressInfo{};
+inline constexpr TteInfoFactory<TtePanelButtonInfo, TRect, TtePanelButtonClass, TtePanelButtonDrawState>
+    PanelButtonInfo{};
+inline constexpr TteInfoFactory<TteTabButtonInfo, TRect, TteTabButtonClass, TteTabButtonDrawState>
+    TabButtonInfo{};
+inline constexpr TteInfoFactory<TteBarButtonInfo, TRect, TteBarButtonClass, TteBarButtonDrawState>
+    BarButtonInfo{};
+inline constexpr TteInfoFactory<TteTrackBarInfo, TRect, TteTrackBarClass, TteTrackBarDrawState>
+    TrackBarInfo{};
+inline constexpr TteInfoFactory<TteTrackThumbInfo, TRect, TteTrackThumbClass, TteTrackThumbDrawState>
+    TrackThumbInfo{};
+inline constexpr TteInfoFactory<TteTabItemInfo, TRect, TteTabItemClass, TteTabItemDrawState> TabItemInfo{};
+inline constexpr TteInfoFactory<TteBarItemInfo, TRect, TteBarItemClass, TteBarItemDrawState> BarItemInfo{};
+inline constexpr TteInfoFactory<TteMenuItemInfo, TRect, TteMenuItemClass, TteMenuItemDrawState>
+    MenuItemInfo{};
+inline constexpr TteInfoFactory<TteToolItemInfo, TRect, TteToolItemClass, TteToolItemDrawState>
+    ToolItemInfo{};
+inline constexpr TteInfoFactory<TteGridItemInfo, TRect, TteGridItemDrawState, TteGridItemClass>
+    GridItemInfo{};
+inline constexpr TteInfoFactory<TteHeaderSectionInfo, TRect, TteSectionState, TteSectionDrawState>
+    HeaderSectionInfo{};
+inline constexpr TteInfoFactory<TteStatusPanelInfo, TRect, TteStatusPanelClass> StatusPanelInfo{};
+inline constexpr TteInfoFactory<TteSplitterButtonInfo, TRect, TteSplitterButtonClass> SplitterButtonInfo{};
+inline constexpr TteInfoFactory<TteGroupInfo, TRect, TRect, TteGroupDrawState> GroupInfo{};
 
 // () has no rectangle, no bitmap and the glyph kmgNone; (rect, glyph) centres a standard
 // mark; the graphic and image-list forms convert the picture and give kmgGlyph.

@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -20,6 +19,7 @@
 #include "skin/controls/Button.h"
 #include "skin/controls/Memo.h"
 #include "skin/controls/Registration.h"
+#include "skin/controls/tests/MainLayout.h"
 #include "skin/theme/Theme.h"
 #include "skin/theme/ThemeManager.h"
 
@@ -50,21 +50,6 @@ Z5T8_IMPLEMENT_CLASS(TBenchWindow, TForm) {
 
 namespace {
 
-// The main window's layout less the theme components, which belong to other units.
-std::string MainLayout() {
-  std::ifstream in(std::string(Z5T8_SOURCE_DIR) + "/resources/TFORM1.txt");
-  std::string line, out;
-  bool skipping = false;
-  while (std::getline(in, line)) {
-    bool theme = line.find(": TTeTheme") != std::string::npos || line.find(": TTeForm") != std::string::npos;
-    if (line.rfind("  object ", 0) == 0 && theme) skipping = true;
-    if (!skipping)
-      out += (line.rfind("object Form1: TForm1", 0) == 0 ? "object Form1: TBenchWindow" : line) + "\n";
-    if (skipping && line == "  end") skipping = false;
-  }
-  return out;
-}
-
 struct Window {
   std::unique_ptr<TBenchWindow> form;
   Window() {
@@ -73,7 +58,7 @@ struct Window {
       Application()->Initialize();
       RegisterSkinControlClasses();
       RegisterClass(TBenchWindow::StaticClass());
-      static std::string layout = ObjectTextToBinary(MainLayout());
+      static std::string layout = ObjectTextToBinary(MainLayoutWithoutThemeComponents("TBenchWindow"));
       RegisterResource("TBENCHWINDOW", reinterpret_cast<const uint8_t*>(layout.data()), layout.size());
       z5t8::skin::theme::ChangeTheme(std::make_unique<z5t8::skin::theme::TteTheme>());
       return true;

@@ -170,13 +170,7 @@ protected:
     button->SetTabStop(false);
     button->SetAction(action);
   }
-  int Count(uint32_t rgb) {
-    pg::Surface image = pg::WindowImage(form->Handle());
-    int n = 0;
-    for (int y = 0; y < button->Height(); ++y)
-      for (int x = 0; x < button->Width(); ++x) n += PixelIn(image, button, x, y) == rgb;
-    return n;
-  }
+  int Count(uint32_t rgb) { return CountIn(button, rgb); }
   fw::TImageList* images = nullptr;
   fw::TActionList* list = nullptr;
   fw::TAction* action = nullptr;

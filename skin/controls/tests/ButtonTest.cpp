@@ -272,13 +272,7 @@ protected:
     button->SetBounds(10, 10, 100, 40);
     button->SetTabStop(false);
   }
-  int Count(uint32_t rgb) {
-    pg::Surface image = pg::WindowImage(form->Handle());
-    int n = 0;
-    for (int y = 0; y < button->Height(); ++y)
-      for (int x = 0; x < button->Width(); ++x) n += PixelIn(image, button, x, y) == rgb;
-    return n;
-  }
+  int Count(uint32_t rgb) { return CountIn(button, rgb); }
   // A 16 x 16 glyph of (200, 40, 40) whose bottom-left pixel marks the transparent colour.
   void SetGlyph() {
     framework::TBitmap glyph;

@@ -62,6 +62,14 @@ protected:
     pg::GetWindowRect(form->Handle(), &window);
     return image.scanLine(s.y - window.top)[s.x - window.left] & 0xFFFFFF;
   }
+  // How many of a control's pixels show the colour (0xRRGGBB), as its window shows it.
+  int CountIn(framework::TControl* c, uint32_t rgb) {
+    pg::Surface image = pg::WindowImage(form->Handle());
+    int n = 0;
+    for (int y = 0; y < c->Height(); ++y)
+      for (int x = 0; x < c->Width(); ++x) n += PixelIn(image, c, x, y) == rgb;
+    return n;
+  }
   std::unique_ptr<framework::TForm> form;
 };
 

@@ -10,7 +10,7 @@
 #include "platform/gui/Snapshot.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/headless/HeadlessBackend.h"
-#include "skin/controls/DefaultForm.h"
+#include "skin/controls/frame/DefaultForm.h"
 
 namespace z5t8::skin::controls::testing {
 

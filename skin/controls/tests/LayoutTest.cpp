@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -16,6 +15,7 @@
 #include "skin/controls/Button.h"
 #include "skin/controls/Memo.h"
 #include "skin/controls/Registration.h"
+#include "skin/controls/tests/MainLayout.h"
 
 namespace z5t8::skin::controls {
 namespace {
@@ -48,26 +48,12 @@ Z5T8_IMPLEMENT_CLASS(TSkinnedWindow, TForm) {
   p.Method("Button_Exit_SystemClick", &TSkinnedWindow::Button_Exit_SystemClick);
 }
 
-std::string LayoutWithoutThemeComponents() {
-  std::ifstream in(std::string(Z5T8_SOURCE_DIR) + "/resources/TFORM1.txt");
-  std::string line, out;
-  bool skipping = false;
-  while (std::getline(in, line)) {
-    bool theme = line.find(": TTeTheme") != std::string::npos || line.find(": TTeForm") != std::string::npos;
-    if (line.rfind("  object ", 0) == 0 && theme) skipping = true;
-    if (!skipping)
-      out += (line.rfind("object Form1: TForm1", 0) == 0 ? "object Form1: TSkinnedWindow" : line) + "\n";
-    if (skipping && line == "  end") skipping = false;
-  }
-  return out;
-}
-
 class LayoutIntegration : public GuiTest {};
 
 TEST_F(LayoutIntegration, MainWindowMemoAndButtonsReadByName) {
   RegisterSkinControlClasses();
   RegisterClass(TSkinnedWindow::StaticClass());
-  AddLayout("TSKINNEDWINDOW", LayoutWithoutThemeComponents());
+  AddLayout("TSKINNEDWINDOW", MainLayoutWithoutThemeComponents("TSkinnedWindow"));
   std::unique_ptr<TSkinnedWindow> form(TCustomForm::CreateForm<TSkinnedWindow>(nullptr));
   ASSERT_NE(form->mReceive, nullptr);
   ASSERT_NE(form->Button_Download, nullptr);

@@ -73,10 +73,10 @@ inline void Draw(Image& dst, const Rect& destRect, const Rect& clipRect, const I
 }
 
 // Pixels hitting every case: alpha 0, 255 and between, and the key colour.
-inline Image Random(int w, int h, unsigned seed) {
+inline std::vector<uint32_t> RandomPixels(size_t n, unsigned seed) {
   std::mt19937 rng(seed);
-  Image img{w, h, std::vector<uint32_t>(size_t(w) * h)};
-  for (auto& p : img.px) {
+  std::vector<uint32_t> v(n);
+  for (auto& p : v) {
     uint32_t x = rng();
     switch (x % 6) {
       case 0:
@@ -93,8 +93,10 @@ inline Image Random(int w, int h, unsigned seed) {
     }
     p = x;
   }
-  return img;
+  return v;
 }
+
+inline Image Random(int w, int h, unsigned seed) { return {w, h, RandomPixels(size_t(w) * h, seed)}; }
 
 inline Image Of(const TteBitmap& b) {
   Image img{b.Width(), b.Height(), {}};

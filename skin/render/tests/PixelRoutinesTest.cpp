@@ -10,28 +10,9 @@
 namespace z5t8::skin::render {
 namespace {
 
-// Pixels that hit every branch: alpha 0, 255 and between, and the key.
 std::vector<teColor> Pixels(size_t n, unsigned seed) {
-  std::mt19937 rng(seed);
-  std::vector<teColor> v(n);
-  for (auto& p : v) {
-    uint32_t x = rng();
-    switch (x % 6) {
-      case 0:
-        x &= 0x00FFFFFFu;
-        break;
-      case 1:
-        x |= 0xFF000000u;
-        break;
-      case 2:
-        x = (x & 0xFF000000u) | teTransparentRgb;
-        break;
-      default:
-        break;
-    }
-    p = x;
-  }
-  return v;
+  std::vector<uint32_t> raw = model::RandomPixels(n, seed);
+  return {raw.begin(), raw.end()};
 }
 
 class PixelRoutinesTest : public testing::TestWithParam<PixelIsa> {

@@ -16,7 +16,7 @@
 #include "platform/gui/MessageWindow.h"
 #include "platform/gui/Region.h"
 #include "skin/controls/FormOptions.h"
-#include "skin/controls/FrameEffects.h"
+#include "skin/controls/frame/FrameEffects.h"
 #include "skin/controls/Menus.h"
 #include "skin/theme/ThemeTypes.h"
 #include "skin/controls/Hook.h"

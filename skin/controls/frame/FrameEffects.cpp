@@ -1,4 +1,4 @@
-#include "skin/controls/FrameEffects.h"
+#include "skin/controls/frame/FrameEffects.h"
 
 #include <algorithm>
 
