@@ -12,6 +12,7 @@
 #include "platform/gui/Cursor.h"
 #include "platform/gui/Icon.h"
 #include "platform/gui/NotifyIcon.h"
+#include "platform/gui/OverlayChanges.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/WindowStyles.h"
 #include "platform/gui/x11/X11Images.h"
@@ -96,6 +97,7 @@ struct Native {
   // configure events are echoes of our own moves.
   Rect placed;
   unsigned long configureSerial = 0;
+  bool framed = false;  // reparented into a window manager's frame
   std::unique_ptr<ShmImage> shm;
 };
 
@@ -302,18 +304,7 @@ public:
       return;
     }
     std::vector<long> data{icon->width(), icon->height()};
-    const Surface& c = icon->color();
-    for (int y = 0; y < c.height(); ++y) {
-      for (int x = 0; x < c.width(); ++x) {
-        uint32_t p = c.pixel(x, y);
-        if (!icon->hasAlpha()) {
-          size_t i = size_t(y) * size_t(c.width()) + size_t(x);
-          bool clear = i < icon->mask().size() && icon->mask()[i];
-          p = (p & 0x00FFFFFFu) | (clear ? 0u : 0xFF000000u);
-        }
-        data.push_back(long(p));
-      }
-    }
+    for (uint32_t p : icon->argb()) data.push_back(long(p));
     XChangeProperty(display_, n->xid, netWmIcon_, XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<unsigned char*>(data.data()), int(data.size()));
   }
@@ -411,24 +402,10 @@ public:
   void cursorMoved(Point p) override { XWarpPointer(display_, None, root_, 0, 0, 0, 0, p.x, p.y); }
 
   void overlayChanged(const Surface& overlay, const Rect& dirty) override {
-    // The screen shows what changed since the last time, combined by XOR.
-    if (shown_.width() != overlay.width() || shown_.height() != overlay.height())
-      shown_ = Surface(overlay.width(), overlay.height());
-    Rect r = intersectRect(dirty, overlay.bounds());
-    if (r.isEmpty()) return;
-    Surface diff(r.width(), r.height());
-    bool any = false;
-    for (int y = r.top; y < r.bottom; ++y) {
-      const Pixel* o = overlay.scanLine(y) + r.left;
-      Pixel* was = shown_.scanLine(y) + r.left;
-      Pixel* d = diff.scanLine(y - r.top);
-      for (int x = 0; x < r.width(); ++x) {
-        d[x] = (o[x] ^ was[x]) & 0x00FFFFFFu;
-        any |= d[x] != 0;
-        was[x] = o[x];
-      }
-    }
-    if (any) PutSurface(display_, visual_, depth_, root_, overlayGc_, diff, diff.bounds(), r.left, r.top);
+    Surface diff;
+    Rect r;
+    if (changes_.take(overlay, dirty, diff, r))
+      PutSurface(display_, visual_, depth_, root_, overlayGc_, diff, diff.bounds(), r.left, r.top);
     XFlush(display_);
   }
 
@@ -496,13 +473,22 @@ private:
       case LeaveNotify:
         if (e.xcrossing.mode == NotifyNormal) QueueMouseMove({e.xcrossing.x_root, e.xcrossing.y_root});
         break;
+      case ReparentNotify: {
+        if (Native* n = h ? native(h) : nullptr) n->framed = e.xreparent.parent != root_;
+        break;
+      }
       case ConfigureNotify: {
         Native* n = h ? native(h) : nullptr;
         if (!n || e.xany.serial < n->configureSerial) break;
+        // A real notice of a window in a frame tells where it sits in the
+        // frame; the window manager's own (synthetic) notices give its place
+        // on the screen. Translating the real one when it arrives read a frame
+        // that might not be placed yet, and a box went to the screen's corner:
+        // in a frame it keeps the place and tells the size alone.
         int x = e.xconfigure.x, y = e.xconfigure.y;
-        if (!e.xconfigure.send_event) {
-          Window child;
-          XTranslateCoordinates(display_, n->xid, root_, 0, 0, &x, &y, &child);
+        if (n->framed && !e.xconfigure.send_event) {
+          x = n->placed.left;
+          y = n->placed.top;
         }
         Rect r = rectFromSize(x, y, e.xconfigure.width, e.xconfigure.height);
         if (r != n->placed) {
@@ -580,7 +566,7 @@ private:
       motifHints_, netWorkArea_;
   std::optional<X11Tray> tray_;
   GC overlayGc_;
-  Surface shown_;
+  OverlayChanges changes_;
   std::map<HWND, Native> windows_;
   std::map<Window, HWND> byX_;
   std::map<unsigned, Cursor> cursors_;
