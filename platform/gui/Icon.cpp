@@ -93,6 +93,23 @@ std::optional<Icon> decodeDib(std::span<const uint8_t> d, int32_t& bitsOut) {
 
 }  // namespace
 
+std::vector<uint32_t> Icon::argb() const {
+  std::vector<uint32_t> out;
+  out.reserve(size_t(color_.width()) * size_t(color_.height()));
+  for (int y = 0; y < color_.height(); ++y) {
+    for (int x = 0; x < color_.width(); ++x) {
+      uint32_t p = color_.pixel(x, y);
+      if (!hasAlpha_) {
+        size_t i = size_t(y) * size_t(color_.width()) + size_t(x);
+        bool clear = i < mask_.size() && mask_[i];
+        p = clear ? 0u : (p | 0xFF000000u);
+      }
+      out.push_back(p);
+    }
+  }
+  return out;
+}
+
 Icon Icon::fromSurface(Surface colorWithAlpha) {
   Icon icon;
   icon.color_ = std::move(colorWithAlpha);

@@ -31,6 +31,9 @@ public:
   bool hasAlpha() const { return hasAlpha_; }
   // 1 where the background shows through; one byte per pixel, rows top first.
   const std::vector<uint8_t>& mask() const { return mask_; }
+  // The pixels as ARGB with their alpha, rows top first, for a display's own
+  // icons; where the colour has no alpha the mask gives it (a clear pixel is 0).
+  std::vector<uint32_t> argb() const;
   // The colour depth of the image the icon was read from.
   int32_t bitsPerPixel() const { return bitsPerPixel_; }
 

@@ -182,6 +182,20 @@ TEST(Icon, StandardApplicationIconIsDrawnForItsSize) {
   }
 }
 
+// What a display's own icon (the title bar's, the tray's) is given: a masked
+// icon's mask becomes its alpha, an icon with alpha keeps it.
+TEST(Icon, ArgbTakesTheMaskAsAlpha) {
+  Surface color(2, 1);
+  color.setPixel(0, 0, 0x00123456);
+  color.setPixel(1, 0, 0x00ABCDEF);
+  Icon masked = Icon::fromColorAndMask(color, {1, 0});
+  EXPECT_EQ(masked.argb(), (std::vector<uint32_t>{0u, 0xFFABCDEFu}));
+  Surface withAlpha(2, 1);
+  withAlpha.setPixel(0, 0, 0x80123456);
+  withAlpha.setPixel(1, 0, 0x00ABCDEF);
+  EXPECT_EQ(Icon::fromSurface(withAlpha).argb(), (std::vector<uint32_t>{0x80123456u, 0x00ABCDEFu}));
+}
+
 TEST(Png, RoundTripKeepsPixelsAndRejectsBadData) {
   Surface s(3, 2);
   s.setPixel(0, 0, 0xFF102030);

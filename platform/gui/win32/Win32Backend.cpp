@@ -7,6 +7,7 @@
 #include "platform/gui/Input.h"
 #include "platform/gui/MessageQueue.h"
 #include "platform/gui/Messages.h"
+#include "platform/gui/OverlayChanges.h"
 #include "platform/gui/Window.h"
 #include "platform/gui/WindowStyles.h"
 #include "platform/gui/win32/Win32Display.h"
@@ -25,21 +26,7 @@ HWND hwndOf(WindowTag t) { return reinterpret_cast<HWND>(t); }
 // The icon's pixels with their alpha; a masked icon's mask becomes the alpha.
 std::optional<win32::IconImage> imageOf(const Icon* icon) {
   if (!icon || icon->width() <= 0 || icon->height() <= 0) return std::nullopt;
-  win32::IconImage image{icon->width(), icon->height(), {}};
-  const Surface& c = icon->color();
-  image.argb.reserve(size_t(c.width()) * size_t(c.height()));
-  for (int y = 0; y < c.height(); ++y) {
-    for (int x = 0; x < c.width(); ++x) {
-      uint32_t p = c.pixel(x, y);
-      if (!icon->hasAlpha()) {
-        size_t i = size_t(y) * size_t(c.width()) + size_t(x);
-        bool clear = i < icon->mask().size() && icon->mask()[i];
-        p = clear ? 0u : (p | 0xFF000000u);
-      }
-      image.argb.push_back(p);
-    }
-  }
-  return image;
+  return win32::IconImage{icon->width(), icon->height(), icon->argb()};
 }
 
 class Win32Backend final : public Backend, private win32::DisplayEvents {
@@ -149,24 +136,9 @@ public:
   void cursorMoved(Point p) override { display_->moveCursor(p); }
 
   void overlayChanged(const Surface& overlay, const Rect& dirty) override {
-    // The screen shows what changed since the last time, combined by XOR.
-    if (shown_.width() != overlay.width() || shown_.height() != overlay.height())
-      shown_ = Surface(overlay.width(), overlay.height());
-    Rect r = intersectRect(dirty, overlay.bounds());
-    if (r.isEmpty()) return;
-    Surface diff(r.width(), r.height());
-    bool any = false;
-    for (int y = r.top; y < r.bottom; ++y) {
-      const Pixel* o = overlay.scanLine(y) + r.left;
-      Pixel* was = shown_.scanLine(y) + r.left;
-      Pixel* d = diff.scanLine(y - r.top);
-      for (int x = 0; x < r.width(); ++x) {
-        d[x] = (o[x] ^ was[x]) & 0x00FFFFFFu;
-        any |= d[x] != 0;
-        was[x] = o[x];
-      }
-    }
-    if (any) display_->xorScreen(diff.bits(), r);
+    Surface diff;
+    Rect r;
+    if (changes_.take(overlay, dirty, diff, r)) display_->xorScreen(diff.bits(), r);
   }
 
   bool readScreen(const Rect& area, Surface& out) override {
@@ -268,7 +240,7 @@ private:
 
   std::unique_ptr<win32::Display> display_;
   std::map<HWND, Top> windows_;
-  Surface shown_;
+  OverlayChanges changes_;
 };
 
 }  // namespace
