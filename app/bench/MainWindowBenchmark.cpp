@@ -8,6 +8,7 @@
 // the repaint of a 178 x 41 button and of the memo with its bar, under Aqua; and
 // a message box under Aqua from the call to its first complete paint.
 #include "app/MainWindow.h"
+#include "app/bench/BenchWindow.h"
 #include "app/ProgramStartUp.h"
 #include "framework/gui/Application.h"
 #include "framework/gui/Dialogs.h"
@@ -57,21 +58,8 @@ struct Working_Folder {
   fs::path previous, path;
 };
 
-app::TForm1* Create_Window() {
-  app::Program_Start_Up();
-  platform::gui::UseHeadlessBackend();
-  framework::Application()->Initialize();
-  app::TForm1* form = nullptr;
-  framework::Application()->CreateForm(form);
-  return form;
-}
-
-void Destroy_Window(app::TForm1* form) {
-  delete form;
-  framework::Application()->ProcessMessages();
-  framework::Application()->SetMainForm(nullptr);
-  platform::gui::ShutdownWindowSystem();
-}
+app::TForm1* Create_Window() { return app::bench::Create_Window(true); }
+using app::bench::Destroy_Window;
 
 // Layout, skin, FormCreate with the check, show and the first paint; the
 // check's own time is reported beside and taken off.

@@ -9,6 +9,7 @@
 //
 //   window-timing [--headless] [TRANSFER-BYTES]
 #include "app/MainWindow.h"
+#include "app/bench/BenchWindow.h"
 #include "app/ProgramStartUp.h"
 #include "framework/gui/Application.h"
 #include "link/WindowHooks.h"
@@ -36,21 +37,8 @@ bool headless = false;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-app::TForm1* Create_Window() {
-  app::Program_Start_Up();
-  if (headless) platform::gui::UseHeadlessBackend();
-  framework::Application()->Initialize();
-  app::TForm1* form = nullptr;
-  framework::Application()->CreateForm(form);
-  return form;
-}
-
-void Destroy_Window(app::TForm1* form) {
-  delete form;
-  framework::Application()->ProcessMessages();
-  framework::Application()->SetMainForm(nullptr);
-  platform::gui::ShutdownWindowSystem();
-}
+app::TForm1* Create_Window() { return app::bench::Create_Window(headless); }
+using app::bench::Destroy_Window;
 
 struct Figures {
   double mean = 0, best = 1e300, worst = 0;
