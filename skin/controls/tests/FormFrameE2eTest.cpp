@@ -18,6 +18,7 @@
 #include "platform/gui/testing/XSession.h"
 #include "platform/gui/x11/X11Backend.h"
 #include "skin/controls/Form.h"
+#include "skin/controls/tests/RoundedTopTheme.h"
 #include "skin/theme/CustomThemeLink.h"
 
 // The test looks at the X server from the outside, as another client would.
@@ -40,27 +41,11 @@ std::string Shell(const std::string& command) {
   return out;
 }
 
-// The test theme's window: rounded top corners, 6-pixel borders, a 30-pixel title.
-class TE2eTheme : public TteTheme {
-  Z5T8_CLASS(TE2eTheme, TteTheme)
-  Z5T8_THEME_CLASS(TE2eTheme)
-public:
-  TRect WindowGetClientRect(TteWindowSubclass, const TRect& r, const std::string&) override {
-    return {r.left + 6, r.top + 30, r.right - 6, r.bottom - 6};
-  }
-  std::optional<pg::Region> WindowGetRegion(TteWindowSubclass, const TRect& r, const std::string&) override {
-    pg::Region region = pg::Region::roundRect({r.left, r.top, r.right, r.bottom + 20}, 20, 20);
-    region.intersect(r);
-    return region;
-  }
-};
-Z5T8_IMPLEMENT_CLASS(TE2eTheme, TteTheme) {}
-
 class TE2eLink : public TteCustomThemeLink {
   Z5T8_CLASS(TE2eLink, TteCustomThemeLink)
 public:
   using TteCustomThemeLink::TteCustomThemeLink;
-  TE2eTheme Theme;
+  TRoundedTopTheme Theme;
   TteTheme* GetTheme() override { return &Theme; }
 };
 Z5T8_IMPLEMENT_CLASS(TE2eLink, TteCustomThemeLink) {}

@@ -16,6 +16,7 @@
 #include "skin/controls/Form.h"
 #include "skin/controls/Registration.h"
 #include "skin/controls/tests/FrameFixture.h"
+#include "skin/controls/tests/RoundedTopTheme.h"
 #include "skin/render/CanvasDrawing.h"
 #include "skin/theme/CustomThemeLink.h"
 #include "skin/theme/ThemeInfo.h"
@@ -26,23 +27,14 @@ namespace {
 
 using namespace theme;
 
-// A window object with thicker borders than the platform's, a 30-pixel title,
-// rounded top corners, and a record of how each caption button was drawn.
-class TFrameTestTheme : public TteTheme {
-  Z5T8_CLASS(TFrameTestTheme, TteTheme)
+// The rounded test window, with a record of how each caption button was drawn.
+class TFrameTestTheme : public TRoundedTopTheme {
+  Z5T8_CLASS(TFrameTestTheme, TRoundedTopTheme)
   Z5T8_THEME_CLASS(TFrameTestTheme)
 public:
   std::string Name = "default";
   std::map<TteWindowButtonClass, TteWindowButtonDrawState> Drawn;
   bool IsWindowDefined(TteWindowSubclass, const std::string& name) override { return name == Name; }
-  TRect WindowGetClientRect(TteWindowSubclass, const TRect& r, const std::string&) override {
-    return {r.left + 6, r.top + 30, r.right - 6, r.bottom - 6};
-  }
-  std::optional<pg::Region> WindowGetRegion(TteWindowSubclass, const TRect& r, const std::string&) override {
-    pg::Region region = pg::Region::roundRect({r.left, r.top, r.right, r.bottom + 20}, 20, 20);
-    region.intersect(r);
-    return region;
-  }
   void WindowDrawButton(TteWindowSubclass subclass, fw::TCanvas* canvas, const TteWindowButtonInfo& info,
                         const std::string& name) override {
     Drawn[info.ButtonClass] = info.DrawState;
@@ -50,7 +42,7 @@ public:
   }
 };
 
-Z5T8_IMPLEMENT_CLASS(TFrameTestTheme, TteTheme) {}
+Z5T8_IMPLEMENT_CLASS(TFrameTestTheme, TRoundedTopTheme) {}
 
 class TFrameTestLink : public TteCustomThemeLink {
   Z5T8_CLASS(TFrameTestLink, TteCustomThemeLink)
