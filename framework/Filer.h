@@ -6,9 +6,14 @@
 
 namespace z5t8::framework {
 
+// What the reader and the writer both speak of.
+class TCollection;
+class TComponent;
+class TPersistent;
 class TReader;
-class TWriter;
 class TStream;
+class TWriter;
+struct TPropInfo;
 
 // The value tags of the component stream format.
 enum TValueType : uint8_t {

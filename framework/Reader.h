@@ -9,12 +9,6 @@
 
 namespace z5t8::framework {
 
-class TCollection;
-class TComponent;
-class TPersistent;
-class TStream;
-struct TPropInfo;
-
 // Reads the component stream format: a signature, a root component with its properties
 // by name and its children, recursively. References to components are fixed up once the
 // whole stream is read; then every component read is told Loaded, in creation order.

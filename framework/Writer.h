@@ -8,12 +8,6 @@
 
 namespace z5t8::framework {
 
-class TCollection;
-class TComponent;
-class TPersistent;
-class TStream;
-struct TPropInfo;
-
 // Writes the component stream format. Published properties are written in declaration
 // order, inherited first, leaving out those not stored and those equal to their declared
 // default (empty strings, unset references and events, nested objects with nothing to
