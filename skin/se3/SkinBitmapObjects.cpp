@@ -7,15 +7,6 @@ namespace z5t8::skin::se3 {
 
 using render::TteBitmapLink;
 
-namespace {
-
-template <class T>
-const T* As(const framework::TPersistent* source) {
-  return dynamic_cast<const T*>(source);
-}
-
-}  // namespace
-
 // ---- TSeBitmapObject
 
 Z5T8_IMPLEMENT_CLASS(TSeBitmapObject, TSeSkinObject) {
@@ -141,13 +132,12 @@ void TSeSystemButton::AfterLoad() {
 
 void TSeSystemButton::SetSysButtons(theme::TteWindowButtons buttons) {
   inherited::SetSysButtons(buttons);
-  if (std::optional<bool> visible = CaptionButtonVisibleForButtons(FAction, buttons, FState))
-    SetVisible(*visible);
+  ShowCaptionButtonForButtons(*this, FAction, buttons, FState);
 }
 
 void TSeSystemButton::SetState(TSeState state) {
   inherited::SetState(state);
-  if (std::optional<bool> visible = CaptionButtonVisibleInState(FAction, state)) SetVisible(*visible);
+  ShowCaptionButtonInState(*this, FAction, state);
 }
 
 void TSeSystemButton::Draw(framework::TCanvas* canvas, const Rect& clip) {

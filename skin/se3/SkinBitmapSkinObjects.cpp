@@ -7,15 +7,6 @@ namespace z5t8::skin::se3 {
 
 using render::TteBitmapLink;
 
-namespace {
-
-template <class T>
-const T* As(const framework::TPersistent* source) {
-  return dynamic_cast<const T*>(source);
-}
-
-}  // namespace
-
 // ---- TSeBitmapSkinObject
 
 Z5T8_IMPLEMENT_CLASS(TSeBitmapSkinObject, TSeSkinObject) {
@@ -107,13 +98,12 @@ void TSeSysButtonSkinObject::AfterLoad() {
 
 void TSeSysButtonSkinObject::SetSysButtons(theme::TteWindowButtons buttons) {
   inherited::SetSysButtons(buttons);
-  if (std::optional<bool> visible = CaptionButtonVisibleForButtons(FAction, buttons, FState))
-    SetVisible(*visible);
+  ShowCaptionButtonForButtons(*this, FAction, buttons, FState);
 }
 
 void TSeSysButtonSkinObject::SetState(TSeState state) {
   inherited::SetState(state);
-  if (std::optional<bool> visible = CaptionButtonVisibleInState(FAction, state)) SetVisible(*visible);
+  ShowCaptionButtonInState(*this, FAction, state);
 }
 
 void TSeSysButtonSkinObject::Draw(framework::TCanvas* canvas, const Rect& clip) {

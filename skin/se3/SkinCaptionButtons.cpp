@@ -1,5 +1,7 @@
 #include "skin/se3/SkinCaptionButtons.h"
 
+#include <optional>
+
 #include "framework/gui/Application.h"
 #include "framework/gui/Form.h"
 #include "platform/gui/Icon.h"
@@ -8,6 +10,8 @@
 namespace z5t8::skin::se3 {
 
 namespace pg = platform::gui;
+
+namespace {
 
 std::optional<bool> CaptionButtonVisibleInState(TSeAction action, TSeState state) {
   switch (state) {
@@ -49,6 +53,18 @@ std::optional<bool> CaptionButtonVisibleForButtons(TSeAction action, theme::TteW
     default:
       return std::nullopt;
   }
+}
+
+}  // namespace
+
+void ShowCaptionButtonInState(TSeSkinObject& button, TSeAction action, TSeState state) {
+  if (std::optional<bool> visible = CaptionButtonVisibleInState(action, state)) button.SetVisible(*visible);
+}
+
+void ShowCaptionButtonForButtons(TSeSkinObject& button, TSeAction action, theme::TteWindowButtons buttons,
+                                 TSeState state) {
+  if (std::optional<bool> visible = CaptionButtonVisibleForButtons(action, buttons, state))
+    button.SetVisible(*visible);
 }
 
 void DrawSysMenuIcon(framework::TCanvas* canvas, const TSeSkinObject& object) {

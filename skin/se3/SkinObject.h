@@ -238,8 +238,12 @@ public:
 // A deep copy of object through the class registry; none for none or an unregistered class.
 TSeSkinObject* CreateCopy(const TSeSkinObject* object, framework::TComponent* owner);
 
-// Sets a value for the rest of the scope and puts the old one back on leaving it, also
-// when drawing throws.
+// The source of an Assign as the class that copies from it; none for another class.
+template <class T>
+const T* As(const framework::TPersistent* source) {
+  return dynamic_cast<const T*>(source);
+}
+
 // Runs a function on leaving the scope, also when an exception leaves it.
 template <class F>
 class TScopeExit {
@@ -253,6 +257,8 @@ private:
   F FF;
 };
 
+// Sets a value for the rest of the scope and puts the old one back on leaving it, also
+// when drawing throws.
 template <class T>
 class TTempValue {
 public:

@@ -12,11 +12,6 @@ using framework::TFont;
 
 namespace {
 
-template <class T>
-const T* As(const framework::TPersistent* source) {
-  return dynamic_cast<const T*>(source);
-}
-
 std::unique_ptr<TFont> NewFont() { return std::make_unique<TFont>(); }
 
 TColor Shifted(TColor c, int delta, bool hue) {
