@@ -12,6 +12,7 @@
 #include "framework/Properties.h"
 #include "framework/Stream.h"
 #include "framework/Strings.h"
+#include "framework/tests/BytesProperty.h"
 
 namespace z5t8::framework::fuzzing {
 
@@ -27,15 +28,7 @@ public:
   std::string Label;
   int Number = 0;
   std::string Blob;
-  void DefineProperties(TFiler& filer) override {
-    filer.DefineBinaryProperty(
-        "Blob",
-        [this](TStream& s) {
-          Blob.resize(size_t(s.Size()));
-          s.ReadBuffer(Blob.data(), s.Size());
-        },
-        [this](TStream& s) { s.WriteBuffer(Blob.data(), int64_t(Blob.size())); }, !Blob.empty());
-  }
+  void DefineProperties(TFiler& filer) override { testing::DefineBytesProperty(filer, "Blob", Blob); }
 };
 
 class TFuzzThing : public TComponent {

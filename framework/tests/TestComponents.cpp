@@ -4,6 +4,7 @@
 #include "framework/Reader.h"
 #include "framework/Stream.h"
 #include "framework/Writer.h"
+#include "framework/tests/BytesProperty.h"
 
 namespace z5t8::framework::testing {
 
@@ -15,15 +16,7 @@ Z5T8_IMPLEMENT_CLASS(TTestItem, TCollectionItem) {
   p.Integer("Number", &TTestItem::Number, &TTestItem::Number).Default(0);
 }
 
-void TTestItem::DefineProperties(TFiler& filer) {
-  filer.DefineBinaryProperty(
-      "Blob",
-      [this](TStream& s) {
-        Blob.resize(size_t(s.Size()));
-        s.ReadBuffer(Blob.data(), s.Size());
-      },
-      [this](TStream& s) { s.WriteBuffer(Blob.data(), int64_t(Blob.size())); }, !Blob.empty());
-}
+void TTestItem::DefineProperties(TFiler& filer) { DefineBytesProperty(filer, "Blob", Blob); }
 
 Z5T8_IMPLEMENT_CLASS(TTestThing, TComponent) {
   p.Integer("Number", &TTestThing::Number, &TTestThing::Number).Default(0);

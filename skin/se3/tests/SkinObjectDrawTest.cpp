@@ -19,6 +19,13 @@ namespace {
 using namespace fixtures;
 namespace pg = platform::gui;
 
+void SetMargins(TSeSkinObject& object, int margin) {
+  object.SetMarginLeft(margin);
+  object.SetMarginTop(margin);
+  object.SetMarginRight(margin);
+  object.SetMarginBottom(margin);
+}
+
 // Where a nine-slice draw takes pixel p (0 .. size - 1) of one axis from, with margins 3
 // and a 12-pixel source whose middle is 6 pixels; stretchMap tells, for each pixel of
 // the stretched middle, which of the 6 it shows.
@@ -65,10 +72,7 @@ TEST(SkinObjectDraw, NineSliceKeepsCornersAndTilesOrStretchesTheRest) {
         b->SetTileStyle(c.centre);
         b->SetBorderTileStyle(c.border);
       }
-      object->SetMarginLeft(3);
-      object->SetMarginTop(3);
-      object->SetMarginRight(3);
-      object->SetMarginBottom(3);
+      SetMargins(*object, 3);
       object->SetBitmaps(&pictures);
       object->AfterLoad();
       object->SetBoundsRect({5, 4, 5 + 18, 4 + 24});
@@ -193,10 +197,7 @@ TEST(SkinObjectDraw, StretchedAndCentredFramesMatchThePicturesOwnDrawing) {
       object.reset(o);
     }
     if (c.margins) {
-      object->SetMarginLeft(3);
-      object->SetMarginTop(3);
-      object->SetMarginRight(3);
-      object->SetMarginBottom(3);
+      SetMargins(*object, 3);
     }
     object->SetBitmaps(&pictures);
     object->AfterLoad();
