@@ -14,22 +14,25 @@ if [ ! -f "$WINEPREFIX/.z5t8-ready" ] || [ "$suite_prefix/.z5t8-ready" -nt "$WIN
   touch "$WINEPREFIX/.z5t8-ready"
 fi
 
-# The first free display number from 120; Xvfb refuses one taken meanwhile.
-xvfb_pid=""
-for n in $(seq 120 160); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$xvfb_pid" 2>/dev/null; then break; fi
-  xvfb_pid=""
+# Xvfb takes a free display number itself and writes it once it accepts
+# connections, as the end-to-end suites' displays do: nothing to guess or race.
+number_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+xvfb_pid=$!
+n=""
+for _ in $(seq 100); do
+  # The number is whole once its line has ended.
+  if [ "$(wc -l <"$number_file")" -ge 1 ]; then
+    n=$(head -n1 "$number_file")
+    break
+  fi
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
 done
-if [ -z "$xvfb_pid" ]; then
+rm -f "$number_file"
+if [ -z "$n" ]; then
   echo "on-display.sh: no display could be started" >&2
+  kill "$xvfb_pid" 2>/dev/null
   exit 1
 fi
 trap 'wineserver --kill >/dev/null 2>&1; wineserver --wait >/dev/null 2>&1; kill "$xvfb_pid" 2>/dev/null' EXIT
