@@ -68,12 +68,7 @@ std::string Read_Text(const std::filesystem::path& path) {
 }
 
 bool Wait_For(const std::function<bool()>& done, std::chrono::milliseconds timeout = 20s) {
-  auto end = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < end) {
-    if (done()) return true;
-    std::this_thread::sleep_for(50ms);
-  }
-  return done();
+  return pgt::PollUntil(done, timeout);
 }
 
 // A child process with its own environment additions and working folder.
